@@ -1,0 +1,103 @@
+// Cost of the mouse hook inside the program under the cursor, on the fake
+// desktop: a message it ignores, and a plain right click outside a browser
+// with and without the cost of its log lines.
+#include <benchmark/benchmark.h>
+
+#include "FakeDesktop.h"
+#include "core/DebugLog.h"
+#include "core/HookProcedures.h"
+#include "core/WinConstants.h"
+
+namespace quorvel::testing {
+namespace {
+
+// An editor window with a child view; returns the view.
+Hwnd AddEditor(FakeDesktop& os) {
+    FakeWindow w;
+    w.className = "AppWindow";
+    w.title = "Editor";
+    w.style = 0x00CF0000;
+    w.rect = Rect{100, 100, 700, 500};
+    Hwnd editor = os.AddWindow(w);
+    FakeWindow view;
+    view.className = "Edit";
+    view.style = win::WS_CHILD;
+    view.parent = editor;
+    view.rect = Rect{110, 110, 690, 490};
+    os.cursor = Point{200, 200};
+    return os.AddWindow(view);
+}
+
+struct Desktop {
+    FakeLibrary lib;
+    Hwnd editor = AddEditor(lib.os);
+};
+
+void BM_MouseMoveIgnored(benchmark::State& state) {
+    Desktop d;
+    MouseHookInput in;
+    in.message = win::WM_MOUSEMOVE;
+    in.pt = Point{200, 200};
+    in.hwnd = d.editor;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        benchmark::DoNotOptimize(MouseHookProc(d.lib.ctx, win::HC_ACTION, in));
+    }
+}
+BENCHMARK(BM_MouseMoveIgnored);
+
+// A desktop on which no log file can be opened: a log line costs only its
+// formatting and the path building, not the file work.
+class SilentDesktop : public FakeDesktop {
+public:
+    FileId OpenTextFile(const char*, bool) override { return 0; }
+};
+
+// One right press and release over a window that is not browser content.
+void RightClicks(benchmark::State& state, Context& ctx, FakeDesktop& os, Hwnd window, bool clearLog) {
+    MouseHookInput in;
+    in.pt = Point{200, 200};
+    in.hwnd = window;
+    uint32_t t = 10000;
+    for (auto _ : state) {
+        t += 1000;  // never a double-click
+        os.tick = t;
+        in.message = win::WM_RBUTTONDOWN;
+        benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
+        in.message = win::WM_RBUTTONUP;
+        benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
+        if (clearLog) os.files.clear();  // keep the fake log file from growing
+    }
+}
+
+void BM_RightClickOutsideBrowser_WithLog(benchmark::State& state) {
+    Desktop d;
+    RightClicks(state, d.lib.ctx, d.lib.os, d.editor, true);
+}
+
+void BM_RightClickOutsideBrowser_LogFilesUnavailable(benchmark::State& state) {
+    FakeLibrary lib;  // for its shared and process state
+    SilentDesktop silent;
+    Hwnd editor = AddEditor(silent);
+    Context ctx{silent, lib.shared, lib.process};
+    RightClicks(state, ctx, silent, editor, false);
+}
+
+// One formatted log line into the fake file system: the unit of logging cost.
+void BM_OneLogLine(benchmark::State& state) {
+    Desktop d;
+    for (auto _ : state) {
+        WriteLogF(d.lib.ctx, "Right button up : time : %d, x : %d, y : %d, message: %s", 12345, 200, 200,
+                  "WM_RBUTTONUP");
+        d.lib.ClearLog();
+    }
+}
+
+BENCHMARK(BM_RightClickOutsideBrowser_WithLog);
+BENCHMARK(BM_RightClickOutsideBrowser_LogFilesUnavailable);
+BENCHMARK(BM_OneLogLine);
+
+}  // namespace
+}  // namespace quorvel::testing
+
+BENCHMARK_MAIN();

@@ -1,0 +1,10 @@
+#!/bin/bash
+# Runs every benchmark of a native build folder and prints its figures.
+BUILD="${1:-build/native}"
+status=0
+for b in "$BUILD"/bench/*_bench; do
+  [ -x "$b" ] || continue
+  echo "-- $(basename "$b")"
+  "$b" --benchmark_min_time=0.05 2>&1 || status=1
+done
+exit $status

@@ -1,0 +1,57 @@
+// The control program's start and stop: single instance, library file
+// refresh, registrations with the hook library, main form load and unload.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "FileSystem.h"
+#include "HookLibrary.h"
+#include "ProgramShell.h"
+
+namespace quorvel {
+
+constexpr uint32_t VersionMajor = 2;
+constexpr uint32_t VersionMinor = 1;
+constexpr uint32_t VersionRevision = 20;
+
+constexpr uint32_t DragScrollStepMessage = 0xC003;
+constexpr uint32_t ForgetActiveFrameMessage = 0xC004;
+constexpr uint32_t AutoClickMessage = 0xC004;
+
+constexpr const char* SupportAddress = "support@harnwick.com";
+constexpr const char* ProgramTitle = "Quorvel";
+
+// "Error when starting Quorvel. ... report a bug to <address>."
+std::string StartFailureText();
+
+class ControlProgram {
+ public:
+  ControlProgram(HookLibrary& library, FileSystem& files, ProgramShell& shell)
+      : library_(library), files_(files), shell_(shell) {}
+
+  // The program entry. Returns false when a running instance was found and
+  // handed over: this process is to end at once.
+  bool Start();
+
+  // Main form load: starts the hooks.
+  void OnMainFormLoad(uint32_t mainWindow);
+
+  // Main form unload; returns true to cancel it (the form is only hidden).
+  bool OnMainFormUnload();
+
+  // "&Stop": ends the program.
+  void Stop();
+
+  bool ExitRequested() const { return ExitRequested_; }
+  const std::string& ProgramDirectory() const { return ProgramDirectory_; }
+
+ private:
+  HookLibrary& library_;
+  FileSystem& files_;
+  ProgramShell& shell_;
+  bool ExitRequested_ = false;
+  std::string ProgramDirectory_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,57 @@
+// The control tables forms are built from: each control's kind, name,
+// caption and place in twips, in tab order.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace quorvel {
+
+enum class ControlKind { Button, CheckBox, Frame, Label };
+
+// Enter presses the default button, Esc the cancel button.
+enum class ControlRole { None, Default, Cancel };
+
+constexpr int NoContainer = -1;
+
+struct ControlSpec {
+  ControlKind kind;
+  const char* name;
+  const char* caption;
+  int left;    // twips, relative to the container (the form or a frame)
+  int top;
+  int width;
+  int height;
+  int container;  // index of the frame that holds the control, or NoContainer
+  ControlRole role;
+};
+
+// Colours: either an RGB value or a system colour index.
+struct FormColour {
+  bool isSystemColour;
+  uint32_t value;  // 0x00BBGGRR, or the COLOR_* index
+};
+
+struct FormFont {
+  const char* face;
+  int points;
+};
+
+enum class FormFrame {
+  FixedSingle,  // caption, system menu, fixed size
+  FixedDialog,  // caption, system menu, dialog frame
+  ToolWindow,   // small caption, stays out of the task bar
+};
+
+struct FormSpec {
+  const char* caption;
+  int clientWidth;   // twips
+  int clientHeight;  // twips
+  int outerHeight;   // twips; when not 0 it sets the height instead of clientHeight
+  FormFrame frame;
+  FormColour background;
+  FormFont font;
+  std::vector<ControlSpec> controls;  // in tab order
+};
+
+}  // namespace quorvel

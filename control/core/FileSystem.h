@@ -1,0 +1,19 @@
+// The few file operations the control program needs, so that the library
+// file refresh can be exercised on a fake file system.
+#pragma once
+
+#include <string>
+
+namespace quorvel {
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool Exists(const std::string& path) = 0;
+  // Deletes the file even when it is read-only.
+  virtual bool Delete(const std::string& path) = 0;
+  virtual bool Move(const std::string& from, const std::string& to) = 0;
+  virtual bool Copy(const std::string& from, const std::string& to, bool failIfExists) = 0;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,31 @@
+// The control tables of the control program's forms.
+#pragma once
+
+#include "ControlSpec.h"
+
+namespace quorvel {
+
+// Main form "Tessary": the control panel, hidden while the program runs.
+const FormSpec& MainFormSpec();
+enum MainFormControl { ExitCommand, CancelCommand, Command1, CommandHelp };
+constexpr int MainFormShownHeightTwips = 1248;  // one row of buttons
+
+// "SettingForm": one check box per feature bit, in tab order.
+const FormSpec& SettingFormSpec();
+constexpr int SettingCheckBoxCount = 14;
+enum SettingFormControl {
+  SettingCommandOK = SettingCheckBoxCount,
+  SettingCommandCancel,
+  SettingFrame1,
+  SettingLabel2,
+  SettingLabel1,
+};
+
+// "FormPromptRest": the rest reminder notice.
+const FormSpec& PromptRestFormSpec();
+enum PromptRestControl { LabelPrompt, PromptCommandOK };
+
+// "AnimationForm": the start animation (no controls; it paints its banner).
+const FormSpec& AnimationFormSpec();
+
+}  // namespace quorvel

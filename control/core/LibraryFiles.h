@@ -1,0 +1,25 @@
+// The hook library file and its two companions in the program folder:
+// "system.dat" is loaded, "system2.dat" is the pristine copy, "Nouse.dat"
+// is the previous "system.dat", moved away because other processes may
+// still have it mapped.
+#pragma once
+
+#include <string>
+
+#include "FileSystem.h"
+
+namespace quorvel {
+
+constexpr const char* HookLibraryFileName = "system.dat";
+constexpr const char* PristineLibraryFileName = "system2.dat";
+constexpr const char* RetiredLibraryFileName = "Nouse.dat";
+
+// Before the library is loaded: puts a fresh copy of "system2.dat" in place
+// of "system.dat". Nothing happens when there is no "system2.dat". A failing
+// step does not stop the start: the library present is used.
+void RefreshHookLibraryFile(FileSystem& files, const std::string& programDirectory);
+
+// At exit: makes "system2.dat" from "system.dat" unless it exists already.
+void KeepPristineLibraryCopy(FileSystem& files, const std::string& programDirectory);
+
+}  // namespace quorvel

@@ -1,0 +1,45 @@
+// The rest reminder notice: where it slides and what its delay timer does.
+#pragma once
+
+namespace quorvel {
+
+constexpr unsigned NoticeDelayMs = 3000;
+constexpr unsigned SlideStepSleepMs = 5;
+constexpr int BlinkCount = 3;
+constexpr unsigned BlinkHiddenMs = 300;
+constexpr unsigned BlinkShownMs = 500;
+
+// The notice's size in pixels and its left edge: flush with the right edge
+// of the primary screen.
+struct NoticePlacement {
+  int left;
+  int width;
+  int height;
+};
+
+NoticePlacement PlaceNotice(double outerWidthTwips, double outerHeightTwips, int screenWidthPixels,
+                            int pixelsPerInchX, int pixelsPerInchY);
+
+// A slide has height + 1 steps; step i puts the top edge at i - height when
+// showing (from just above the screen down to 0), at -i when hiding.
+int SlideStepCount(int height);
+int SlideStepTop(int step, int height, bool show);
+
+enum class NoticeDelayAction { Nothing, Blink, SlideOut };
+
+// The notice's state during one showing.
+class RestNotice {
+ public:
+  void OnShow();                        // a new showing starts
+  NoticeDelayAction OnDelayTick();      // TimerDelay, every 3 s
+  void OnUserClosed() { ClosedByUser_ = true; }
+
+  bool ClosedByUser() const { return ClosedByUser_; }
+  bool BlinkDone() const { return BlinkDone_; }
+
+ private:
+  bool ClosedByUser_ = false;
+  bool BlinkDone_ = false;
+};
+
+}  // namespace quorvel

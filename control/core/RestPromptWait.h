@@ -1,0 +1,39 @@
+// The main form's two rest-reminder timers. Once a minute the hook library
+// is asked whether the user should rest; after a yes, a one-second timer
+// waits for a pause of more than 4 s in clicking and typing, but no longer
+// than about 30 s, before the reminder is shown.
+#pragma once
+
+#include <cstdint>
+
+namespace quorvel {
+
+constexpr uint32_t MonitorRSIIntervalMs = 60000;
+constexpr uint32_t PromptUserToRestIntervalMs = 1000;
+constexpr int32_t QuietPauseMs = 4000;
+constexpr int32_t LongestWaitMs = 30000;
+
+// now - earlier in milliseconds, correct across the wrap of GetTickCount
+// after 49.7 days; an "earlier" that is in fact a little later gives a
+// small negative value rather than a huge one.
+int32_t TickDifference(uint32_t now, uint32_t earlier);
+
+class RestPromptWait {
+ public:
+  // TimerMonitorRSI: with a should-rest report (1) the wait starts, or
+  // restarts if it was running. Returns whether TimerPromptUserToRest runs.
+  bool OnMonitorTick(uint32_t shouldRest);
+
+  // TimerPromptUserToRest: true when the reminder is to be shown now; the
+  // wait is then over and the one-second timer is to be disabled.
+  bool OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime);
+
+  bool Waiting() const { return waiting_; }
+  int32_t WaitedMs() const { return WaitedMs_; }
+
+ private:
+  bool waiting_ = false;
+  int32_t WaitedMs_ = 0;
+};
+
+}  // namespace quorvel

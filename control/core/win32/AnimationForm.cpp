@@ -1,0 +1,85 @@
+#include "AnimationForm.h"
+
+#include <shellapi.h>
+
+#include "ControlProgram.h"
+#include "FirstStartMark.h"
+#include "FormSpecs.h"
+#include "ModulePath.h"
+#include "ProgramPaths.h"
+
+namespace quorvel {
+
+namespace {
+constexpr int BannerPoints = 28;
+constexpr const char* BannerText = "Quorvel";
+}  // namespace
+
+AnimationForm::AnimationForm()
+    : Form(AnimationFormSpec()),
+      TimerAnimation(*this, 0, false, [this] { OnTimerAnimation(); }),
+      TimerControlWindow(*this, ShrinkTickMs, false, [this] { OnTimerControlWindow(); }) {}
+
+AnimationForm::~AnimationForm() {
+  if (bannerFont_) DeleteObject(bannerFont_);
+}
+
+void AnimationForm::OnLoad() {
+  DesignHeight = HeightTwips();
+  bannerFont_ = CreateFontA(-MulDiv(BannerPoints, DpiY(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, "Arial");
+}
+
+// The banner: the program's name on the title-bar colour.
+void AnimationForm::OnPaint(HDC dc, const RECT& client) {
+  HGDIOBJ old = SelectObject(dc, bannerFont_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
+  RECT banner = client;
+  DrawTextA(dc, BannerText, -1, &banner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(dc, old);
+}
+
+void AnimationForm::ShowStart() {
+  if (!Loaded()) return;
+  SetHeightTwips(DesignHeight);
+  CentreOnScreen();
+  Show();
+  SetForegroundWindow(Window());
+  caption_.Start();
+  SetCaption(caption_.Caption());
+  TimerAnimation.SetInterval(CaptionTickMs);
+  TimerAnimation.SetEnabled(true);
+  TimerControlWindow.SetEnabled(false);
+}
+
+void AnimationForm::OnTimerAnimation() {
+  if (caption_.StartedShown()) return;
+  const bool started = caption_.OnTick();
+  SetCaption(caption_.Caption());
+  if (started) TimerControlWindow.SetEnabled(true);
+}
+
+// The top edge stays; the window loses 50 twips at the bottom per tick.
+void AnimationForm::OnTimerControlWindow() {
+  if (const auto height = ShrinkStep(HeightTwips(), ClientHeightTwips())) {
+    SetHeightTwips(*height);
+    return;
+  }
+  TimerAnimation.SetEnabled(false);
+  TimerControlWindow.SetEnabled(false);
+  Hide();
+  if (TakeFirstStartMark()) OfferTutorial();
+}
+
+// The tutorial is started by its full path, so that it is found whatever
+// the working folder the program was started from.
+void AnimationForm::OfferTutorial() {
+  MessageBoxA(nullptr, TutorialOffer, ProgramTitle, MB_OK);
+  const std::string folder = ProgramDirectoryOf(OwnModulePath());
+  const std::string tutorial = folder + TutorialFileName;
+  ShellExecuteA(nullptr, "open", tutorial.c_str(), TutorialArguments, folder.c_str(), SW_SHOWNORMAL);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,33 @@
+// "AnimationForm": tells the user that the program has started, then, on
+// the first start after installation, offers the shortcuts tutorial.
+#pragma once
+
+#include "Form.h"
+#include "FormTimer.h"
+#include "StartAnimation.h"
+
+namespace quorvel {
+
+class AnimationForm : public Form {
+ public:
+  AnimationForm();
+  ~AnimationForm() override;
+  void ShowStart();
+
+ protected:
+  void OnLoad() override;
+  void OnPaint(HDC dc, const RECT& client) override;
+
+ private:
+  void OnTimerAnimation();
+  void OnTimerControlWindow();
+  void OfferTutorial();
+
+  StartCaption caption_;
+  double DesignHeight = 0;
+  HFONT bannerFont_ = nullptr;
+  FormTimer TimerAnimation;
+  FormTimer TimerControlWindow;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,343 @@
+#include "Form.h"
+
+#include <cstring>
+
+#include "FormTimer.h"
+#include "InstanceHandOver.h"
+#include "Twips.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int FirstControlId = 100;
+constexpr int PointsPerInch = 72;
+constexpr int ClassNameLength = 64;
+
+DWORD FormStyle(FormFrame frame) {
+  switch (frame) {
+    case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+  }
+  return WS_OVERLAPPEDWINDOW;
+}
+
+DWORD FormExStyle(FormFrame frame) {
+  switch (frame) {
+    case FormFrame::FixedDialog: return WS_EX_DLGMODALFRAME;
+    case FormFrame::ToolWindow: return WS_EX_TOOLWINDOW;
+    default: return 0;
+  }
+}
+
+const char* ControlClass(ControlKind kind) { return kind == ControlKind::Label ? "STATIC" : "BUTTON"; }
+
+DWORD ControlStyle(const ControlSpec& control) {
+  const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  switch (control.kind) {
+    case ControlKind::Button:
+      return common | WS_TABSTOP | (control.role == ControlRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX;
+    case ControlKind::Frame: return common | BS_GROUPBOX;
+    case ControlKind::Label: return common | SS_LEFT;
+  }
+  return common;
+}
+
+int ScreenPixelsPerInch(int axis) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, axis);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+Form* FormOf(HWND window) { return reinterpret_cast<Form*>(GetWindowLongPtrA(window, 0)); }
+
+}  // namespace
+
+void RegisterFormClass(HINSTANCE instance) {
+  WNDCLASSA windowClass{};
+  if (GetClassInfoA(instance, MainWindowClass, &windowClass)) return;
+  windowClass.lpfnWndProc = DefWindowProcA;  // replaced per window in Form::Load
+  windowClass.hInstance = instance;
+  windowClass.cbWndExtra = sizeof(LONG_PTR);
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
+  windowClass.lpszClassName = MainWindowClass;
+  RegisterClassA(&windowClass);
+}
+
+bool IsFormWindow(HWND window) {
+  char name[ClassNameLength] = {};
+  return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, MainWindowClass) == 0;
+}
+
+Form::Form(const FormSpec& spec) : spec_(spec) {}
+
+Form::~Form() {
+  if (window_) DestroyWindow(window_);
+  if (font_) DeleteObject(font_);
+  if (ownsBackground_ && background_) DeleteObject(background_);
+}
+
+HWND Form::Load(HWND owner) {
+  if (window_) return window_;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterFormClass(instance);
+  dpiX_ = ScreenPixelsPerInch(LOGPIXELSX);
+  dpiY_ = ScreenPixelsPerInch(LOGPIXELSY);
+  if (!background_) {
+    ownsBackground_ = !spec_.background.isSystemColour;
+    backgroundColour_ = spec_.background.isSystemColour ? GetSysColor(static_cast<int>(spec_.background.value))
+                                                        : spec_.background.value;
+    background_ = spec_.background.isSystemColour ? GetSysColorBrush(static_cast<int>(spec_.background.value))
+                                                  : CreateSolidBrush(spec_.background.value);
+  }
+  if (!font_) {
+    font_ = CreateFontA(-MulDiv(spec_.font.points, dpiY_, PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, spec_.font.face);
+  }
+  const DWORD style = FormStyle(spec_.frame);
+  const DWORD exStyle = FormExStyle(spec_.frame);
+  RECT outer{0, 0, TwipsToPixels(spec_.clientWidth, dpiX_), TwipsToPixels(spec_.clientHeight, dpiY_)};
+  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+  const int nonClient = (outer.bottom - outer.top) - TwipsToPixels(spec_.clientHeight, dpiY_);
+  heightTwips_ = spec_.outerHeight ? spec_.outerHeight
+                                   : spec_.clientHeight + PixelsToTwips(nonClient, dpiY_);
+  window_ = CreateWindowExA(exStyle, MainWindowClass, spec_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                            outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
+                            instance, nullptr);
+  if (!window_) return nullptr;
+  SetWindowLongPtrA(window_, 0, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::FormProcedure));
+  CreateControls();
+  for (FormTimer* timer : timers_) timer->Apply();
+  OnLoad();
+  return window_;
+}
+
+void Form::CreateControls() {
+  controls_.clear();
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  for (size_t i = 0; i < spec_.controls.size(); ++i) {
+    const ControlSpec& spec = spec_.controls[i];
+    HWND control = CreateWindowExA(0, ControlClass(spec.kind), spec.caption, ControlStyle(spec), 0, 0, 0, 0,
+                                   window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + i)),
+                                   instance, nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    controls_.push_back(control);
+  }
+  for (size_t i = 0; i < controls_.size(); ++i) PlaceControl(static_cast<int>(i), controls_[i]);
+  StackControls();
+}
+
+void Form::PlaceControl(int index, HWND control) {
+  const ControlSpec& spec = spec_.controls[index];
+  int left = TwipsToPixels(spec.left, dpiX_);
+  int top = TwipsToPixels(spec.top, dpiY_);
+  if (spec.container != NoContainer) {
+    const ControlSpec& frame = spec_.controls[spec.container];
+    left += TwipsToPixels(frame.left, dpiX_);
+    top += TwipsToPixels(frame.top, dpiY_);
+  }
+  MoveWindow(control, left, top, TwipsToPixels(spec.width, dpiX_), TwipsToPixels(spec.height, dpiY_), FALSE);
+}
+
+// Labels are drawn beneath the other controls and frames beneath their
+// contents; the tab order of the rest is the creation order.
+void Form::StackControls() {
+  for (ControlKind kind : {ControlKind::Label, ControlKind::Frame}) {
+    for (size_t i = 0; i < controls_.size(); ++i) {
+      if (spec_.controls[i].kind == kind) {
+        SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      }
+    }
+  }
+}
+
+bool Form::Unload() {
+  if (!window_) return true;
+  if (OnQueryUnload()) return false;
+  for (FormTimer* timer : timers_) KillTimer(window_, timer->id_);
+  HWND window = window_;
+  window_ = nullptr;
+  controls_.clear();
+  lastFocus_ = nullptr;
+  SetWindowLongPtrA(window, 0, 0);
+  DestroyWindow(window);
+  OnUnloaded();
+  return true;
+}
+
+HWND Form::Control(int index) const {
+  return index >= 0 && index < static_cast<int>(controls_.size()) ? controls_[index] : nullptr;
+}
+
+void Form::Show() {
+  if (window_) ShowWindow(window_, SW_SHOW);
+}
+
+void Form::Hide() {
+  if (window_) ShowWindow(window_, SW_HIDE);
+}
+
+bool Form::Visible() const { return window_ && IsWindowVisible(window_); }
+
+void Form::SetCaption(const std::string& caption) {
+  if (window_) SetWindowTextA(window_, caption.c_str());
+}
+
+std::string Form::Caption() const {
+  char text[256] = {};
+  if (window_) GetWindowTextA(window_, text, sizeof text);
+  return text;
+}
+
+void Form::CentreOnScreen() {
+  RECT rect{};
+  GetWindowRect(window_, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double Form::WidthTwips() const {
+  RECT rect{};
+  GetWindowRect(window_, &rect);
+  return PixelsToTwips(rect.right - rect.left, dpiX_);
+}
+
+void Form::SetHeightTwips(double height) {
+  heightTwips_ = height;
+  RECT rect{};
+  GetWindowRect(window_, &rect);
+  SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, TwipsToPixels(height, dpiY_),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Measured from the style, so that it stays right when the window is
+// squeezed below the height of its frame.
+int Form::NonClientHeight() const {
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, GetWindowLongA(window_, GWL_STYLE), FALSE, GetWindowLongA(window_, GWL_EXSTYLE));
+  return frame.bottom - frame.top;
+}
+
+double Form::ClientHeightTwips() const { return heightTwips_ - PixelsToTwips(NonClientHeight(), dpiY_); }
+
+bool Form::Checked(int control) const {
+  return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form::SetChecked(int control, bool checked) {
+  SendMessageA(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Form::SetControlVisible(int control, bool visible) {
+  ShowWindow(Control(control), visible ? SW_SHOW : SW_HIDE);
+}
+
+void Form::SetControlEnabled(int control, bool enabled) { EnableWindow(Control(control), enabled); }
+
+int Form::ControlWithRole(ControlRole role) const {
+  for (size_t i = 0; i < spec_.controls.size(); ++i) {
+    if (spec_.controls[i].role == role) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void Form::OnTimerMessage(UINT_PTR id) {
+  for (FormTimer* timer : timers_) {
+    if (timer->id_ == id) {
+      timer->Tick();
+      return;
+    }
+  }
+}
+
+LRESULT Form::OnCommand(WPARAM wParam) {
+  const int id = LOWORD(wParam);
+  int control = -1;
+  if (id == IDOK) {
+    control = ControlWithRole(ControlRole::Default);
+  } else if (id == IDCANCEL) {
+    control = ControlWithRole(ControlRole::Cancel);
+  } else if (HIWORD(wParam) == BN_CLICKED && id >= FirstControlId) {
+    control = id - FirstControlId;
+  }
+  if (control >= 0 && control < static_cast<int>(controls_.size()) && IsWindowEnabled(controls_[control])) {
+    OnClick(control);
+  }
+  return 0;
+}
+
+void Form::RestoreFocus() {
+  if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_)) {
+    SetFocus(lastFocus_);
+    return;
+  }
+  HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+  if (first) SetFocus(first);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: return OnCommand(wParam);
+    case WM_TIMER: OnTimerMessage(wParam); return 0;
+    case DM_GETDEFID: {
+      const int control = ControlWithRole(ControlRole::Default);
+      return control < 0 ? 0 : MAKELONG(FirstControlId + control, DC_HASDEFID);
+    }
+    case WM_CLOSE: Unload(); return 0;
+    case WM_SYSCOMMAND:
+      // A form whose system menu has no Close item cannot be closed by the
+      // close box or Alt+F4.
+      if ((wParam & 0xFFF0) == SC_CLOSE &&
+          GetMenuState(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+        return 0;
+      }
+      return DefWindowProcA(window_, message, wParam, lParam);
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+      } else {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(window_, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+      return 1;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = BeginPaint(window_, &paint);
+      RECT client{};
+      GetClientRect(window_, &client);
+      OnPaint(dc, client);
+      EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, backgroundColour_);
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<LRESULT>(background_);
+    }
+    default: return DefWindowProcA(window_, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK Form::FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Form* form = FormOf(window);
+  if (!form || form->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,96 @@
+// A small form layer: a top-level window of class "ThunderRT6FormDC" with
+// buttons, check boxes, frames and labels placed in twips from a control
+// table, the table's tab order, a default and a cancel button, the form's
+// font and background colour, and window timers (FormTimer).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ControlSpec.h"
+
+namespace quorvel {
+
+class FormTimer;
+
+class Form {
+ public:
+  explicit Form(const FormSpec& spec);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Creates the window and its controls, hidden; runs OnLoad.
+  HWND Load(HWND owner = nullptr);
+  // Asks OnQueryUnload; unless it cancels, destroys the window. Returns
+  // whether the form is unloaded.
+  bool Unload();
+  bool Loaded() const { return window_ != nullptr; }
+
+  HWND Window() const { return window_; }
+  HWND Control(int index) const;
+
+  void Show();
+  void Hide();
+  bool Visible() const;
+  void SetCaption(const std::string& caption);
+  std::string Caption() const;
+  void CentreOnScreen();
+
+  // Outer and client sizes in twips; the outer height is kept exactly as
+  // set, the window gets the nearest whole number of pixels.
+  double HeightTwips() const { return heightTwips_; }
+  double WidthTwips() const;
+  void SetHeightTwips(double height);
+  double ClientHeightTwips() const;
+  int DpiX() const { return dpiX_; }
+  int DpiY() const { return dpiY_; }
+
+  bool Checked(int control) const;
+  void SetChecked(int control, bool checked);
+  void SetControlVisible(int control, bool visible);
+  void SetControlEnabled(int control, bool enabled);
+
+ protected:
+  virtual void OnLoad() {}
+  virtual void OnClick(int control) {}
+  virtual bool OnQueryUnload() { return false; }  // true cancels the unload
+  virtual void OnUnloaded() {}
+  virtual void OnPaint(HDC dc, const RECT& client) {}
+  // The form's window procedure; unhandled messages go to DefWindowProc.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  friend class FormTimer;
+  static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  void PlaceControl(int index, HWND control);
+  void StackControls();
+  void OnTimerMessage(UINT_PTR id);
+  LRESULT OnCommand(WPARAM wParam);
+  int ControlWithRole(ControlRole role) const;
+  void RestoreFocus();
+  int NonClientHeight() const;
+
+  const FormSpec& spec_;
+  HWND window_ = nullptr;
+  std::vector<HWND> controls_;
+  std::vector<FormTimer*> timers_;
+  HFONT font_ = nullptr;
+  HBRUSH background_ = nullptr;
+  COLORREF backgroundColour_ = 0;
+  bool ownsBackground_ = false;
+  HWND lastFocus_ = nullptr;
+  int dpiX_ = 96;
+  int dpiY_ = 96;
+  double heightTwips_ = 0;
+};
+
+// Registers the form window class once per process.
+void RegisterFormClass(HINSTANCE instance);
+// Whether a window is one of this program's forms.
+bool IsFormWindow(HWND window);
+
+}  // namespace quorvel

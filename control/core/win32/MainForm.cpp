@@ -1,0 +1,126 @@
+#include "MainForm.h"
+
+#include <shellapi.h>
+
+#include "FormSpecs.h"
+#include "MessageLoop.h"
+#include "ModulePath.h"
+#include "ProgramPaths.h"
+#include "SettingForm.h"
+
+namespace quorvel {
+
+namespace {
+// The main window procedure is a plain window procedure: it reaches the
+// form through these, one main form per process.
+WNDPROC PreviousMainWindowProcedure = nullptr;
+MainForm* TheMainForm = nullptr;
+
+// The drag handlers want the browser's top-level window whether or not a
+// dialog lies on the way up.
+constexpr uint32_t AcceptDialogs = 0;
+
+uint32_t Handle32(LPARAM value) { return static_cast<uint32_t>(value); }
+}  // namespace
+
+MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt)
+    : Form(MainFormSpec()),
+      program_(program),
+      library_(library),
+      prompt_(prompt),
+      TimerMonitorRSI(*this, 0, true, [this] { OnTimerMonitorRSI(); }),
+      TimerPromptUserToRest(*this, PromptUserToRestIntervalMs, false, [this] { OnTimerPromptUserToRest(); }) {
+  TheMainForm = this;
+}
+
+MainForm::~MainForm() {
+  if (TheMainForm == this) TheMainForm = nullptr;
+}
+
+void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MonitorRSIIntervalMs); }
+
+void MainForm::SubclassWindow() {
+  PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainForm::MainWindowProcedure)));
+}
+
+LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  MainForm* form = TheMainForm;
+  if (form && form->Window() == window) {
+    switch (message) {
+      case InstanceActivateMessage:
+        // Already moved, shown and brought to the front by the second start.
+        form->SetHeightTwips(MainFormShownHeightTwips);
+        return 1;
+      case DragScrollStepMessage: return form->OnDragScrollStep(wParam, lParam);
+      case ForgetActiveFrameMessage: return form->OnForgetActiveFrame(lParam);
+      default: break;
+    }
+  }
+  return CallWindowProcA(PreviousMainWindowProcedure, window, message, wParam, lParam);
+}
+
+// wParam: cursor position in screen pixels (x low word, y high word);
+// lParam: the browser window under the cursor.
+LRESULT MainForm::OnDragScrollStep(WPARAM wParam, LPARAM lParam) {
+  if (!dragScroll_) return 1;
+  const int x = static_cast<int>(library_.LowWord(static_cast<uint32_t>(wParam)));
+  const int y = static_cast<int>(library_.HiWord(static_cast<uint32_t>(wParam)));
+  const uint32_t root = library_.GetRootWindow(Handle32(lParam), AcceptDialogs);
+  RECT rect{};
+  GetWindowRect(reinterpret_cast<HWND>(lParam), &rect);
+  dragScroll_->DragScrollStep(root, x, y, rect.top, rect.left, rect.right - rect.left + 1);
+  return 1;
+}
+
+LRESULT MainForm::OnForgetActiveFrame(LPARAM lParam) {
+  if (!dragScroll_) return 1;
+  dragScroll_->ForgetActiveFrame(library_.GetRootWindow(Handle32(lParam), AcceptDialogs));
+  return 1;
+}
+
+void MainForm::OnClick(int control) {
+  switch (control) {
+    case ExitCommand: program_.Stop(); break;
+    case CancelCommand: Hide(); break;
+    case Command1: ShowSettings(); break;
+    case CommandHelp:
+      ShowHelp();
+      Hide();
+      break;
+    default: break;
+  }
+}
+
+void MainForm::ShowSettings() {
+  SettingForm settings(library_);
+  ShowModal(settings, Window());
+}
+
+// Opens "Quorvel.chm" beside the executable; a missing file or viewer is
+// silently ignored.
+void MainForm::ShowHelp() {
+  const std::string help = HelpFilePathOf(OwnModulePath());
+  ShellExecuteA(nullptr, "open", help.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+bool MainForm::OnQueryUnload() { return program_.OnMainFormUnload(); }
+
+void MainForm::OnUnloaded() { PostQuitMessage(0); }
+
+// Called once a minute: each call closes the library's current minute.
+void MainForm::OnTimerMonitorRSI() {
+  uint32_t keys = 0, clicks = 0, distance = 0, minutes = 0;
+  if (wait_.OnMonitorTick(library_.UserShouldRest(&keys, &clicks, &distance, &minutes))) {
+    TimerPromptUserToRest.SetEnabled(true);
+  }
+}
+
+void MainForm::OnTimerPromptUserToRest() {
+  if (wait_.OnPromptTick(GetTickCount(), library_.GetUserLastClickOrKeyTime())) {
+    TimerPromptUserToRest.SetEnabled(false);
+    prompt_.PromptUserToRest();
+  }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,50 @@
+// "Tessary", the main form: the hidden control panel with its four buttons,
+// the rest-reminder timers and the main window procedure.
+#pragma once
+
+#include "ControlProgram.h"
+#include "DragScrollSeam.h"
+#include "Form.h"
+#include "FormTimer.h"
+#include "HookLibrary.h"
+#include "PromptRestForm.h"
+#include "RestPromptWait.h"
+
+namespace quorvel {
+
+class MainForm : public Form {
+ public:
+  MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt);
+  ~MainForm() override;
+
+  void StartMonitorClock();
+  // Replaces the window procedure with MainWindowProcedure.
+  void SubclassWindow();
+  // The drag-to-scroll module, once there is one; until then the drag
+  // messages do nothing.
+  void SetDragScrollHandler(DragScrollHandler* handler) { dragScroll_ = handler; }
+
+ protected:
+  void OnClick(int control) override;
+  bool OnQueryUnload() override;
+  void OnUnloaded() override;
+
+ private:
+  static LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnDragScrollStep(WPARAM wParam, LPARAM lParam);
+  LRESULT OnForgetActiveFrame(LPARAM lParam);
+  void ShowSettings();
+  void ShowHelp();
+  void OnTimerMonitorRSI();
+  void OnTimerPromptUserToRest();
+
+  ControlProgram& program_;
+  HookLibrary& library_;
+  PromptRestForm& prompt_;
+  DragScrollHandler* dragScroll_ = nullptr;
+  RestPromptWait wait_;
+  FormTimer TimerMonitorRSI;
+  FormTimer TimerPromptUserToRest;
+};
+
+}  // namespace quorvel

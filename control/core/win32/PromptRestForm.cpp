@@ -1,0 +1,82 @@
+#include "PromptRestForm.h"
+
+#include "FormSpecs.h"
+#include "MessageLoop.h"
+
+namespace quorvel {
+
+namespace {
+void PauseMs(unsigned ms) {
+  ProcessPendingMessages();
+  Sleep(ms);
+}
+}  // namespace
+
+PromptRestForm::PromptRestForm()
+    : Form(PromptRestFormSpec()), TimerDelay(*this, NoticeDelayMs, false, [this] { OnTimerDelay(); }) {}
+
+NoticePlacement PromptRestForm::Placement() const {
+  return PlaceNotice(WidthTwips(), HeightTwips(), GetSystemMetrics(SM_CXSCREEN), DpiX(), DpiY());
+}
+
+// Waits above the top edge of the screen, so that it never shows elsewhere.
+void PromptRestForm::OnLoad() {
+  const NoticePlacement place = Placement();
+  MoveWindow(Window(), place.left, -place.height, place.width, place.height, FALSE);
+}
+
+void PromptRestForm::PromptUserToRest() {
+  if (!Loaded()) return;
+  Show();
+  notice_.OnShow();
+  SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SlideWindow(true);
+  TimerDelay.SetEnabled(true);
+}
+
+// "OK" stays disabled while the notice slides: the slide handles window
+// messages, and a click must not start a second slide inside it.
+void PromptRestForm::SlideWindow(bool show) {
+  SetControlEnabled(PromptCommandOK, false);
+  const NoticePlacement place = Placement();
+  for (int step = 0; step < SlideStepCount(place.height); ++step) {
+    MoveWindow(Window(), place.left, SlideStepTop(step, place.height, show), place.width, place.height, TRUE);
+    PauseMs(SlideStepSleepMs);
+  }
+  SetControlEnabled(PromptCommandOK, true);
+}
+
+void PromptRestForm::BlinkPrompt() {
+  for (int blink = 0; blink < BlinkCount; ++blink) {
+    SetControlVisible(LabelPrompt, false);
+    PauseMs(BlinkHiddenMs);
+    SetControlVisible(LabelPrompt, true);
+    PauseMs(BlinkShownMs);
+  }
+}
+
+void PromptRestForm::OnTimerDelay() {
+  switch (notice_.OnDelayTick()) {
+    case NoticeDelayAction::Nothing: break;
+    case NoticeDelayAction::Blink:
+      TimerDelay.SetEnabled(false);
+      BlinkPrompt();
+      TimerDelay.SetEnabled(true);  // the next tick comes 3 s after the blinking
+      break;
+    case NoticeDelayAction::SlideOut:
+      TimerDelay.SetEnabled(false);
+      SlideWindow(false);
+      Hide();
+      break;
+  }
+}
+
+void PromptRestForm::OnClick(int control) {
+  if (control != PromptCommandOK) return;
+  TimerDelay.SetEnabled(false);
+  notice_.OnUserClosed();
+  SlideWindow(false);
+  Hide();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,30 @@
+#include "SettingForm.h"
+
+#include "FormSpecs.h"
+#include "SettingWord.h"
+
+namespace quorvel {
+
+SettingForm::SettingForm(HookLibrary& library) : Form(SettingFormSpec()), library_(library) {}
+
+void SettingForm::OnLoad() {
+  const SettingChecks checks = ChecksFromSettingWord(library_.GetSetting());
+  for (int box = 0; box < SettingCheckBoxCount; ++box) SetChecked(box, checks[box]);
+}
+
+void SettingForm::OnClick(int control) {
+  if (control == SettingCommandOK) {
+    CommandOK_Click();
+  } else if (control == SettingCommandCancel) {
+    Unload();
+  }
+}
+
+void SettingForm::CommandOK_Click() {
+  SettingChecks checks{};
+  for (int box = 0; box < SettingCheckBoxCount; ++box) checks[box] = Checked(box);
+  library_.SaveSetting(SettingWordFromChecks(checks));
+  Unload();
+}
+
+}  // namespace quorvel

@@ -1,0 +1,49 @@
+// The windowing side of the control program's start and stop: owns the
+// forms, finds a running instance and hands over to it.
+#pragma once
+
+#include <memory>
+
+#include "AnimationForm.h"
+#include "ControlProgram.h"
+#include "MainForm.h"
+#include "PromptRestForm.h"
+#include "ProgramShell.h"
+
+namespace quorvel {
+
+class Win32ProgramShell : public ProgramShell {
+ public:
+  explicit Win32ProgramShell(HookLibrary& library);
+  // The forms are made once the program they report to exists.
+  void Attach(ControlProgram& program);
+
+  RunningInstance FindRunningInstance() override;
+  void WorkAreaSize(int& width, int& height) override;
+  void HandOverTo(const ScreenPoint& origin) override;
+  std::string ModuleFileName() override;
+  uint32_t CreateForm(FormId form) override;
+  void UnloadForm(FormId form) override;
+  void HideForm(FormId form) override;
+  void MarkMainWindow() override;
+  void SubclassMainWindow() override;
+  void ShowStart() override;
+  void StartMonitorClock() override;
+  void ShowStartFailure(const std::string& text) override;
+  void RemoveCloseMenuItem() override;
+
+ private:
+  Form* FormOf(FormId form);
+
+  HookLibrary& library_;
+  HWND runningInstance_ = nullptr;
+  AnimationForm animation_;
+  PromptRestForm prompt_;
+  std::unique_ptr<MainForm> main_;
+};
+
+// Removes the Close item of the window's system menu, so the window has no
+// Close command, no working close box and no Alt+F4.
+void RemoveCloseMenuItem(HWND window);
+
+}  // namespace quorvel

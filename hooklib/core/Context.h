@@ -1,0 +1,19 @@
+// What every piece of the library's logic works with: the platform, the
+// shared record and this process's own state.
+#pragma once
+
+#include "Platform.h"
+#include "ProcessState.h"
+#include "SharedState.h"
+
+namespace quorvel {
+
+struct Context {
+    Platform& os;
+    SharedState& shared;
+    ProcessState& process;
+
+    bool SettingOn(uint32_t bit) const { return (shared.Setting & bit) != 0; }
+};
+
+}  // namespace quorvel

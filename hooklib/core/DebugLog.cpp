@@ -1,0 +1,59 @@
+#include "DebugLog.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace quorvel {
+namespace {
+
+// folder + name into a LOG_PATH_BUFFER_SIZE buffer; false if it does not fit.
+bool BuildPath(char (&path)[LOG_PATH_BUFFER_SIZE], const char* folder, const char* name) {
+    int n = std::snprintf(path, sizeof path, "%s%s", folder, name);
+    return n > 0 && n < static_cast<int>(sizeof path);
+}
+
+}  // namespace
+
+FileId OpenLibraryFile(Context& ctx, const char* name, bool truncate) {
+    char path[LOG_PATH_BUFFER_SIZE];
+    // The install path field is always terminated, but read it defensively:
+    // another process may be rewriting it.
+    char folder[INSTALL_PATH_SIZE];
+    std::memcpy(folder, ctx.shared.InstallPath, sizeof folder);
+    folder[sizeof folder - 1] = '\0';
+    if (BuildPath(path, folder, name)) {
+        if (FileId f = ctx.os.OpenTextFile(path, truncate)) return f;
+    }
+    if (BuildPath(path, FALLBACK_LOG_FOLDER, name)) {
+        return ctx.os.OpenTextFile(path, truncate);
+    }
+    return 0;
+}
+
+void StartLog(Context& ctx) {
+    FileId f = OpenLibraryFile(ctx, DEBUG_LOG_FILE_NAME, true);
+    if (!f) return;
+    ctx.os.WriteText(f, "Quorvel is being started.\n");
+    ctx.os.WriteText(f, "-------------------------------------------\n");
+    ctx.os.CloseFile(f);
+}
+
+void WriteLog(Context& ctx, const char* text) {
+    FileId f = OpenLibraryFile(ctx, DEBUG_LOG_FILE_NAME, false);
+    if (!f) return;
+    ctx.os.WriteText(f, text);
+    ctx.os.WriteText(f, "\n");
+    ctx.os.CloseFile(f);
+}
+
+void WriteLogF(Context& ctx, const char* format, ...) {
+    char line[LOG_LINE_MAX];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    WriteLog(ctx, line);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,42 @@
+#include "Setting.h"
+
+#include "WinConstants.h"
+
+namespace quorvel {
+
+bool LoadSettingValue(Context& ctx, uint32_t* word) {
+    RegKey key = 0;
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_ALL_ACCESS, &key) !=
+        win::ERROR_SUCCESS) {
+        return false;
+    }
+    uint32_t value = 0;
+    RegValue info;
+    long rc = ctx.os.RegQueryValue(key, SETTING_VALUE_NAME, &info, &value, sizeof value);
+    ctx.os.RegCloseKey(key);
+    // A value shorter than four bytes is no word: treat it as unreadable
+    // rather than reading the rest of the buffer.
+    if (rc != win::ERROR_SUCCESS || info.size < sizeof value) return false;
+    *word = value;
+    return true;
+}
+
+bool StoreSettingValue(Context& ctx, uint32_t word) {
+    RegKey key = 0;
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_ALL_ACCESS, &key) !=
+        win::ERROR_SUCCESS) {
+        return false;
+    }
+    long rc = ctx.os.RegSetValue(key, SETTING_VALUE_NAME, win::REG_DWORD, &word, sizeof word);
+    ctx.os.RegCloseKey(key);
+    return rc == win::ERROR_SUCCESS;
+}
+
+uint32_t GetSetting(Context& ctx) { return ctx.shared.Setting; }
+
+int SaveSetting(Context& ctx, uint32_t word) {
+    ctx.shared.Setting = word;
+    return StoreSettingValue(ctx, word) ? 1 : 0;
+}
+
+}  // namespace quorvel

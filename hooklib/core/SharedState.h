@@ -1,0 +1,127 @@
+// SharedState: the one record of cross-process state of the hook library.
+// Every process that maps the library sees the same copy (a named
+// shared-memory mapping, see win32/SharedMemory.cpp). The record is made of
+// fixed-width fields only, with explicit padding, so its layout is the same
+// in 32-bit and 64-bit builds; SharedStateLayout.h checks it field by field.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "Constants.h"
+
+namespace quorvel {
+
+using Flag = uint8_t;  // one byte, 0 or 1
+
+struct TracePoint {
+    int32_t x;
+    int32_t y;
+    uint32_t time;
+};
+
+struct ActivityMinute {
+    uint16_t Keys;
+    uint16_t Clicks;
+    uint16_t MouseDistance;
+};
+
+constexpr int ACTIVITY_MINUTES = 1440;  // one entry per minute of a day, used as a ring
+constexpr int IE_WINDOW_TABLE_SIZE = 100;
+constexpr int INSTALL_PATH_SIZE = 304;       // at most 300 characters used
+constexpr int INSTALL_PATH_MAX_CHARS = 300;
+constexpr int SET_FOREGROUND_PATH_SIZE = 304;
+constexpr int WINDOWS_VERSION_TEXT_SIZE = 204;
+constexpr int IE_VERSION_TEXT_SIZE = 104;
+
+struct SharedState {
+    uint32_t Setting;
+    Flag RButtonDownInIE;
+    Flag RButtonDownInFirefox;
+    uint8_t pad0[2];
+    uint32_t StopHookFlag;
+    Flag IsNTPlatform;
+    Flag LButtonHeld;
+    Flag RButtonHeld;
+    Flag ChordPending;
+    Flag ChordSecondUpPending;
+    uint8_t pad1[3];
+    int32_t VersionMajor;
+    int32_t VersionMinor;
+    int32_t VersionBuild;
+    Flag CenterNextDialogOnCursor;
+    Flag Paused;
+    Flag FirstInitPending;
+    uint8_t pad2[1];
+    uint32_t PromptRestWindow;
+    int32_t CyHScroll;
+    int32_t CxHScroll;
+    int32_t CyVScroll;
+    int32_t CxVScroll;
+    ActivityMinute ActivityTable[ACTIVITY_MINUTES];
+    uint32_t PeriodStartMinute;
+    uint32_t CurrentMinute;
+    uint32_t LastActionMinute;
+    uint32_t LastClickOrKeyTime;
+    uint32_t SmartScrollCursorMessage;
+    char InstallPath[INSTALL_PATH_SIZE];
+    char SetForegroundWindowPath[SET_FOREGROUND_PATH_SIZE];
+    char WindowsVersionText[WINDOWS_VERSION_TEXT_SIZE];
+    char IEVersionText[IE_VERSION_TEXT_SIZE];
+    uint16_t LanguageId;
+    uint8_t pad3[2];
+    uint32_t LastRButtonDownWindow;
+    uint32_t PrevRButtonDownWindow;
+    uint32_t LastRButtonUpTime;
+    int32_t LastRButtonUpX;
+    int32_t LastRButtonUpY;
+    uint32_t TaskListWindow;
+    uint32_t TaskListMessage;
+    uint32_t AutoClickWindow;
+    uint32_t AutoClickMessage;
+    uint32_t MainWindow;
+    uint32_t OwnWindowMarker;
+    uint32_t MainWindowMessage;
+    uint32_t CallWndRetHook;
+    uint32_t MouseHook;
+    uint32_t GetMessageHook;
+    int32_t DoubleClickWidth;
+    int32_t DoubleClickHeight;
+    int32_t DoubleClickTime;
+    int32_t MBUTTON_DBCLICK_TIME_LIMIT;
+    int32_t ScreenWidth;
+    int32_t ScreenHeight;
+    int32_t LastTraceX;
+    int32_t LastTraceY;
+    int32_t MouseTraceIndex;
+    uint32_t LastCircleTime;
+    int32_t RDragStartX;
+    int32_t RDragStartY;
+    Flag IERButtonDown;
+    uint8_t pad4[3];
+    uint32_t RDragStartTime;
+    uint32_t LastShowDesktopTime;
+    uint32_t MButtonDownTime;
+    int32_t MButtonDownX;
+    int32_t MButtonDownY;
+    Flag MButtonDownPending;
+    uint8_t pad5[3];
+    TracePoint MouseTrace[MAX_MOUSE_TRACE_NUM];
+    uint32_t IEWindowTable[IE_WINDOW_TABLE_SIZE];
+};
+
+// Fills a record with the initial values of a new life of the shared state.
+void InitialiseSharedState(SharedState& s);
+
+// The reset stopHook performs after the hooks are removed. It keeps Setting,
+// StopHookFlag, ChordPending, PromptRestWindow, the auto-click registration,
+// the metrics, the registered message, the texts, MouseTrace and IEWindowTable.
+void ResetSharedState(SharedState& s);
+
+// Bounded copy into a fixed text field: always zero-terminated, never
+// overflows; returns false when the text had to be cut.
+bool CopyText(char* field, size_t fieldSize, const char* text);
+
+}  // namespace quorvel
+
+#include "SharedStateLayout.h"

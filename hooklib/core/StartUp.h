@@ -1,0 +1,38 @@
+// What the library does when a process maps it, and the one-time
+// initialisation of a new life of the shared state.
+#pragma once
+
+#include <cstddef>
+
+#include "Context.h"
+
+namespace quorvel {
+
+// Result of opening the two named events (the glue opens them; the logic
+// only reports failures at first initialisation).
+struct WaitEvents {
+    uintptr_t outer = 0;
+    uint32_t outerError = 0;
+    uintptr_t inner = 0;
+    uint32_t innerError = 0;
+};
+
+// Run for DLL_PROCESS_ATTACH once the shared record is mapped: the first
+// initialisation if it is pending, then this process's Smart Move memory.
+void OnProcessAttach(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events);
+
+void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events);
+
+// Description of the Windows version, e.g. "Microsoft Windows XP Service Pack 2 (Build 2600)".
+// Sets IsNTPlatform on the NT platform. False when the version cannot be read.
+bool GetWindowsVersionText(Context& ctx, char* text, size_t size);
+
+// The "Version" value of HKLM "SOFTWARE\Microsoft\Internet Explorer".
+bool GetIEVersionText(Context& ctx, char* text, size_t size);
+
+// Derives InstallPath and SetForegroundWindowPath from the library's full
+// file name. An install folder too long for either field leaves the field
+// empty (and the log goes to "c:\"); it never overflows.
+void SetInstallPaths(SharedState& s, const char* moduleFileName);
+
+}  // namespace quorvel

@@ -1,0 +1,127 @@
+// The exported functions of system.dat: undecorated names (the link uses
+// --kill-at), stdcall, 32-bit arguments and results, so that any caller can
+// bind them by name with GetProcAddress.
+#include "WindowsApi.h"
+
+#include <cstdint>
+
+#include "../../gestures/WindowClassification.h"
+#include "../../windowhooks/ActivityMonitor.h"
+#include "../HookControl.h"
+#include "../Setting.h"
+#include "LibraryProcess.h"
+
+#define QUORVEL_EXPORT extern "C" __declspec(dllexport)
+
+using quorvel::Context;
+using quorvel::LibraryContext;
+
+QUORVEL_EXPORT int32_t WINAPI startHook() {
+    Context* ctx = LibraryContext();
+    return ctx ? quorvel::StartHook(*ctx) : 0;
+}
+
+QUORVEL_EXPORT int32_t WINAPI stopHook() {
+    if (Context* ctx = LibraryContext()) quorvel::StopHook(*ctx);
+    return 1;
+}
+
+QUORVEL_EXPORT void WINAPI SetStopHookFlag() {
+    if (Context* ctx = LibraryContext()) quorvel::SetStopHookFlag(*ctx);
+}
+
+QUORVEL_EXPORT void WINAPI PauseQuorvel() {
+    if (Context* ctx = LibraryContext()) quorvel::PauseQuorvel(*ctx);
+}
+
+QUORVEL_EXPORT void WINAPI ResumeQuorvel() {
+    if (Context* ctx = LibraryContext()) quorvel::ResumeQuorvel(*ctx);
+}
+
+QUORVEL_EXPORT int32_t WINAPI SetMainWindowAndMessage(int32_t window, int32_t message) {
+    Context* ctx = LibraryContext();
+    return ctx ? static_cast<int32_t>(quorvel::SetMainWindowAndMessage(*ctx, window, message)) : window;
+}
+
+QUORVEL_EXPORT int32_t WINAPI SetTaskListWindowAndMessage(int32_t window, int32_t message) {
+    if (Context* ctx = LibraryContext()) quorvel::SetTaskListWindowAndMessage(*ctx, window, message);
+    return 0;
+}
+
+QUORVEL_EXPORT int32_t WINAPI SetAutoClickWindowAndMessage(int32_t window, int32_t message) {
+    if (Context* ctx = LibraryContext()) quorvel::SetAutoClickWindowAndMessage(*ctx, window, message);
+    return 0;
+}
+
+QUORVEL_EXPORT int32_t WINAPI SetPromptRestWindow(int32_t window) {
+    if (Context* ctx = LibraryContext()) quorvel::SetPromptRestWindow(*ctx, window);
+    return window;
+}
+
+QUORVEL_EXPORT int32_t WINAPI SetQuorvelWindowUserData(int32_t marker) {
+    if (Context* ctx = LibraryContext()) quorvel::SetQuorvelWindowUserData(*ctx, marker);
+    return marker;
+}
+
+QUORVEL_EXPORT int32_t WINAPI SetQuorvelVersion(int32_t major, int32_t minor, int32_t build) {
+    if (Context* ctx = LibraryContext()) quorvel::SetQuorvelVersion(*ctx, major, minor, build);
+    return 0;
+}
+
+QUORVEL_EXPORT void WINAPI AddIEWindow(int32_t key) {
+    if (Context* ctx = LibraryContext()) quorvel::AddIEWindow(*ctx, key);
+}
+
+QUORVEL_EXPORT void WINAPI RemoveIEWindow(int32_t key) {
+    if (Context* ctx = LibraryContext()) quorvel::RemoveIEWindow(*ctx, key);
+}
+
+QUORVEL_EXPORT int32_t WINAPI GetRootWindow(int32_t window, int32_t refuseDialogs) {
+    Context* ctx = LibraryContext();
+    return ctx ? static_cast<int32_t>(quorvel::GetRootWindow(*ctx, window, refuseDialogs)) : 0;
+}
+
+QUORVEL_EXPORT int32_t WINAPI IfDialogBoxWindow(int32_t window) {
+    Context* ctx = LibraryContext();
+    return ctx ? quorvel::IfDialogBoxWindow(*ctx, window) : 0;
+}
+
+QUORVEL_EXPORT int32_t WINAPI LowWord(int32_t value) { return static_cast<int32_t>(quorvel::LowWord(value)); }
+QUORVEL_EXPORT int32_t WINAPI HiWord(int32_t value) { return static_cast<int32_t>(quorvel::HiWord(value)); }
+
+QUORVEL_EXPORT int32_t WINAPI GetSetting() {
+    Context* ctx = LibraryContext();
+    return ctx ? static_cast<int32_t>(quorvel::GetSetting(*ctx)) : static_cast<int32_t>(quorvel::DEFAULT_SETTING);
+}
+
+QUORVEL_EXPORT int32_t WINAPI SaveSetting(int32_t word) {
+    Context* ctx = LibraryContext();
+    return ctx ? quorvel::SaveSetting(*ctx, static_cast<uint32_t>(word)) : 0;
+}
+
+QUORVEL_EXPORT int32_t WINAPI UserShouldRest(uint32_t* keys, uint32_t* clicks, uint32_t* distance, uint32_t* minutes) {
+    Context* ctx = LibraryContext();
+    if (!ctx) return 0;
+    // Null out-pointers are tolerated: the values then go nowhere.
+    uint32_t k = 0, c = 0, d = 0, m = 0;
+    if (keys) k = *keys;
+    if (clicks) c = *clicks;
+    if (distance) d = *distance;
+    if (minutes) m = *minutes;
+    int32_t r = quorvel::UserShouldRest(*ctx, &k, &c, &d, &m);
+    if (keys) *keys = k;
+    if (clicks) *clicks = c;
+    if (distance) *distance = d;
+    if (minutes) *minutes = m;
+    return r;
+}
+
+QUORVEL_EXPORT int32_t WINAPI GetUserLastClickOrKeyTime() {
+    Context* ctx = LibraryContext();
+    return ctx ? static_cast<int32_t>(quorvel::GetUserLastClickOrKeyTime(*ctx)) : 0;
+}
+
+QUORVEL_EXPORT int32_t WINAPI SimulateClick(int32_t x, int32_t y) {
+    Context* ctx = LibraryContext();
+    return ctx ? quorvel::SimulateClick(*ctx, x, y) : 0;
+}

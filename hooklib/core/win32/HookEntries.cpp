@@ -1,0 +1,100 @@
+#include "HookEntries.h"
+
+#include "../HookProcedures.h"
+#include "ExceptionGuard.h"
+#include "LibraryProcess.h"
+#include "Win32Platform.h"
+
+namespace quorvel {
+namespace {
+
+HHOOK HookHandle(Context* ctx, uint32_t SharedState::*field) {
+    return ctx ? reinterpret_cast<HHOOK>(static_cast<uintptr_t>(ctx->shared.*field)) : nullptr;
+}
+
+struct MouseCall {
+    Context* ctx;
+    int code;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool swallow;
+};
+
+void MouseBody(void* p) {
+    auto* c = static_cast<MouseCall*>(p);
+    const auto* record = reinterpret_cast<const MOUSEHOOKSTRUCT*>(c->lParam);
+    MouseHookInput in;
+    in.message = static_cast<uint32_t>(c->wParam);
+    in.pt = Point{record->pt.x, record->pt.y};
+    in.hwnd = FromHwnd(record->hwnd);
+    c->swallow = MouseHookProc(*c->ctx, c->code, in);
+}
+
+struct RetCall {
+    Context* ctx;
+    int code;
+    LPARAM lParam;
+};
+
+void CallWndRetBody(void* p) {
+    auto* c = static_cast<RetCall*>(p);
+    const auto* record = reinterpret_cast<const CWPRETSTRUCT*>(c->lParam);
+    CallWndRetInput in;
+    in.message = record->message;
+    in.wParam = static_cast<uint32_t>(record->wParam);
+    in.lParam = static_cast<uint32_t>(record->lParam);
+    in.hwnd = FromHwnd(record->hwnd);
+    CallWndRetHookProc(*c->ctx, c->code, in);
+}
+
+struct GetMessageCall {
+    Context* ctx;
+    int code;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+void GetMessageBody(void* p) {
+    auto* c = static_cast<GetMessageCall*>(p);
+    auto* msg = reinterpret_cast<MSG*>(c->lParam);
+    HookMessage m;
+    m.hwnd = FromHwnd(msg->hwnd);
+    m.message = msg->message;
+    m.wParam = static_cast<uint32_t>(msg->wParam);
+    m.lParam = static_cast<uint32_t>(msg->lParam);
+    m.time = msg->time;
+    m.pt = Point{msg->pt.x, msg->pt.y};
+    GetMessageHookProc(*c->ctx, c->code, static_cast<uint32_t>(c->wParam), m);
+    if (m.message != msg->message) msg->message = m.message;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
+    Context* ctx = LibraryContext();
+    if (ctx && code == HC_ACTION) {
+        MouseCall call{ctx, code, wParam, lParam, false};
+        if (RunGuarded(MouseBody, &call) && call.swallow) return 1;
+    }
+    return CallNextHookEx(HookHandle(ctx, &SharedState::MouseHook), code, wParam, lParam);
+}
+
+LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
+    Context* ctx = LibraryContext();
+    if (ctx && code == HC_ACTION) {
+        RetCall call{ctx, code, lParam};
+        RunGuarded(CallWndRetBody, &call);
+    }
+    return CallNextHookEx(HookHandle(ctx, &SharedState::CallWndRetHook), code, wParam, lParam);
+}
+
+LRESULT CALLBACK GetMessageHookEntry(int code, WPARAM wParam, LPARAM lParam) {
+    Context* ctx = LibraryContext();
+    if (ctx && code == HC_ACTION) {
+        GetMessageCall call{ctx, code, wParam, lParam};
+        RunGuarded(GetMessageBody, &call);
+    }
+    return CallNextHookEx(HookHandle(ctx, &SharedState::GetMessageHook), code, wParam, lParam);
+}
+
+}  // namespace quorvel

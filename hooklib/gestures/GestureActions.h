@@ -1,0 +1,38 @@
+// What a recognised gesture does: synthesised keystrokes, posted window
+// commands and started programs. Actions never wait for their effect and
+// ignore the results of the calls they make.
+#pragma once
+
+#include "../core/Context.h"
+
+namespace quorvel {
+
+// ---- keystrokes (one SendInput call each)
+void SendBrowserBack(Context& ctx);       // Alt+Left
+void SendBrowserForward(Context& ctx);    // Alt+Right
+void SendOpenLocation(Context& ctx);      // Ctrl+O
+void SendFocusLocationBar(Context& ctx);  // Ctrl+L
+void SendEscape(Context& ctx);            // Esc
+void SendAltTab(Context& ctx);            // Alt+Tab
+
+// ---- window commands
+enum SizeAction : int {
+    SIZE_ACTION_NONE = 0,
+    SIZE_ACTION_MINIMIZE = 1,
+    SIZE_ACTION_MAXIMIZE = 2,  // maximize, or restore when already maximized
+};
+// Posts SC_MINIMIZE / SC_MAXIMIZE / SC_RESTORE to the target when its style
+// has the matching box; logs the attempt either way.
+void MinimizeOrMaximizeWindow(Context& ctx, int action, Hwnd target);
+// The right double-click: Esc to the clicked window, then SC_CLOSE to its
+// root, when that root may be closed.
+void CloseClickedWindow(Context& ctx, Hwnd clickedWindow);
+
+// ---- programs
+// Opens "ShowDesktop.scf" and starts "SetForegroundWindow.exe" with the
+// taskbar's handle; at most once per MBUTTON_DBCLICK_TIME_LIMIT.
+void ShowDesktop(Context& ctx);
+// Starts a new Internet Explorer.
+void LaunchBrowser(Context& ctx);
+
+}  // namespace quorvel

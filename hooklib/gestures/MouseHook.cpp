@@ -1,0 +1,33 @@
+// The WH_MOUSE hook: recognises the mouse-button gestures in whatever
+// program is under the cursor and decides per message whether that program
+// sees it.
+#include "../core/HookProcedures.h"
+#include "../core/WinConstants.h"
+#include "../windowhooks/SmartMove.h"
+#include "ButtonChord.h"
+#include "ButtonMessages.h"
+#include "MiddleButtonGesture.h"
+#include "RightButtonGesture.h"
+
+namespace quorvel {
+
+bool MouseHookProc(Context& ctx, int code, const MouseHookInput& in) {
+    // Moves, wheel turns and everything else leave here, before any platform call.
+    if (code != win::HC_ACTION || !IsButtonMessage(in.message)) return false;
+    if (ctx.shared.Paused == 1) return false;
+
+    const uint32_t msg = in.message;
+    if (ctx.SettingOn(SETTING_APP_SWITCH_TO_LAST) && ctx.shared.IsNTPlatform == 1 && IsChordMessage(msg)) {
+        ReadButtonStates(ctx);
+        if (HandleButtonChord(ctx, msg, in.hwnd)) return true;
+    }
+    if (msg == win::WM_LBUTTONDOWN) RememberDialogClick(ctx);
+
+    if (IsMiddlePress(msg)) return OnMiddleButtonDown(ctx, in);
+    if (IsRightRelease(msg)) return OnRightButtonUp(ctx, in);
+    if (IsRightPress(msg)) return OnRightButtonDown(ctx, in);
+    if (IsMiddleRelease(msg)) OnMiddleButtonUp(ctx, in);
+    return false;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,46 @@
+#include "CursorGoAway.h"
+
+#include <algorithm>
+
+#include "../core/WinConstants.h"
+
+namespace quorvel {
+namespace {
+
+Rect SquareAt(Point p) { return Rect{p.x, p.y, p.x + CARET_BOX_SIZE, p.y + CARET_BOX_SIZE}; }
+
+// IntersectRect's test: the two rectangles share a non-empty area.
+bool Overlap(const Rect& a, const Rect& b) {
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+}  // namespace
+
+Point CursorAwayTarget(const SharedState& s, Point p) {
+    Point t;
+    t.x = p.x + CURSOR_AWAY_DISTANCE >= s.ScreenWidth ? p.x - CURSOR_AWAY_DISTANCE : p.x + CURSOR_AWAY_DISTANCE;
+    t.y = p.y + CURSOR_AWAY_DISTANCE >= s.ScreenHeight ? p.y - CURSOR_AWAY_DISTANCE : p.y + CURSOR_AWAY_DISTANCE;
+    return t;
+}
+
+void CursorGoAway(Context& ctx, const HookMessage& msg) {
+    Point caret;
+    CursorInfo cursor;
+    if (!ctx.os.GetCaretPos(&caret) || !ctx.os.GetCursorInfo(&cursor)) return;
+    if (cursor.flags != win::CURSOR_SHOWING) return;
+    if (!ctx.os.ClientToScreen(msg.hwnd, &caret)) return;
+    const Point p = cursor.pos;
+    if (!Overlap(SquareAt(caret), SquareAt(p))) return;
+
+    const Point target = CursorAwayTarget(ctx.shared, p);
+    const double dx = target.x - p.x;
+    const double dy = target.y - p.y;
+    for (int i = 0; i <= CURSOR_AWAY_STEPS; ++i) {
+        ctx.os.Sleep(CURSOR_AWAY_STEP_MS);
+        ctx.os.SetCursorPos(static_cast<int>(p.x + i * dx / CURSOR_AWAY_STEPS),
+                            static_cast<int>(p.y + i * dy / CURSOR_AWAY_STEPS));
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,226 @@
+#include "SmartMove.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "../core/DebugLog.h"
+#include "../core/WinConstants.h"
+#include "DialogTracking.h"
+
+namespace quorvel {
+namespace {
+
+DialogSizeKey KeyOfRect(const Rect& r) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%04d", r.Width(), r.Height());
+    return DialogSizeKey(text);
+}
+
+bool EqualsIgnoringCase(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b) {
+        char ca = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
+        char cb = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
+        if (ca != cb) return false;
+    }
+    return *a == *b;
+}
+
+bool IsPushButtonClass(Context& ctx, Hwnd w) {
+    char name[MAX_WINDOW_CLASSNAME_LEN];
+    ctx.os.GetClassName(w, name, sizeof name);
+    return EqualsIgnoringCase(name, PUSH_BUTTON_CLASS);
+}
+
+// The dialog's only direct child of class "Button", or 0 when it has none
+// or more than one (check boxes and radio buttons count too).
+Hwnd OnlyPushButton(Context& ctx, Hwnd dialog) {
+    Hwnd found = 0;
+    for (Hwnd c = ctx.os.GetFirstChild(dialog); c; c = ctx.os.GetNextSibling(c)) {
+        if (!IsPushButtonClass(ctx, c)) continue;
+        if (found) return 0;
+        found = c;
+    }
+    return found;
+}
+
+// Where the pointer goes without a remembered click: three quarters across
+// and two thirds down the only push button; else the dialog's centre, unless
+// the pointer already sits in its middle half.
+Point DefaultTarget(Context& ctx, Hwnd dialog, Point p) {
+    Rect b;
+    if (Hwnd button = OnlyPushButton(ctx, dialog); button && ctx.os.GetWindowRect(button, &b)) {
+        return Point{b.left + (3 * b.Width()) / 4, b.top + (2 * b.Height()) / 3};
+    }
+    Rect r;
+    if (!ctx.os.GetWindowRect(dialog, &r)) return p;
+    Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    if (std::abs(p.x - centre.x) < r.Width() / 4 && std::abs(p.y - centre.y) < r.Height() / 4) return p;
+    return centre;
+}
+
+// The open-address gesture asked for the dialog to come to the pointer:
+// centre it there, never at negative coordinates.
+void CentreDialogOnPointer(Context& ctx, Hwnd dialog, const Rect& r, Point p) {
+    int32_t left = p.x - r.Width() / 2;
+    int32_t top = p.y - r.Height() / 2;
+    if (left < 0) left = 0;
+    if (top < 0) top = 0;
+    ctx.os.MoveWindow(dialog, left, top, r.Width(), r.Height(), true);
+}
+
+bool OnPrimaryScreen(Context& ctx, Point t) {
+    return t.x >= 0 && t.x <= ctx.shared.ScreenWidth && t.y >= 0 && t.y <= ctx.shared.ScreenHeight;
+}
+
+void Glide(Context& ctx, Point from, Point to) {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    for (int j = 0; j <= SMART_MOVE_STEPS; ++j) {
+        ctx.os.Sleep(GLIDE_STEP_MS);
+        ctx.os.SetCursorPos(static_cast<int>(from.x + j * dx / SMART_MOVE_STEPS),
+                            static_cast<int>(from.y + j * dy / SMART_MOVE_STEPS));
+    }
+}
+
+}  // namespace
+
+bool MakeDialogSizeKey(Context& ctx, Hwnd dialog, DialogSizeKey* key) {
+    Rect r;
+    if (!ctx.os.GetWindowRect(dialog, &r)) return false;
+    *key = KeyOfRect(r);
+    return true;
+}
+
+void RegisterDialog(Context& ctx, Hwnd dialog) {
+    DialogSizeKey key;
+    if (!MakeDialogSizeKey(ctx, dialog, &key)) return;
+    DialogMapLock hold(ctx);
+    DialogClickMap& clicks = ProcessClicksLocked(ctx);
+    auto it = clicks.find(key);
+    if (it == clicks.end()) {
+        clicks.emplace(key, DialogClickRecord{});
+    } else {
+        it->second.ClickedThisTime = false;
+    }
+}
+
+bool LookupDialogClick(Context& ctx, Hwnd dialog, int32_t* offsetX, int32_t* offsetY) {
+    DialogSizeKey key;
+    if (!MakeDialogSizeKey(ctx, dialog, &key)) return false;
+    DialogMapLock hold(ctx);
+    DialogClickMap& clicks = ProcessClicksLocked(ctx);
+    auto it = clicks.find(key);
+    if (it == clicks.end() || !it->second.HasOffset) return false;
+    *offsetX = it->second.OffsetX;
+    *offsetY = it->second.OffsetY;
+    return true;
+}
+
+void RememberDialogClick(Context& ctx) {
+    Point p;
+    if (!ctx.os.GetCursorPos(&p)) return;
+    ThreadDialogs mine = FetchThreadDialogs(ctx);
+    if (mine.stack.empty()) return;
+    const Hwnd dialog = mine.stack.back();
+    Rect r;
+    if (!ctx.os.GetWindowRect(dialog, &r) || !r.Contains(p)) return;
+    const DialogSizeKey key = KeyOfRect(r);
+    const int32_t offsetX = p.x - r.left;
+    const int32_t offsetY = p.y - r.top;
+    {
+        DialogMapLock hold(ctx);
+        DialogClickMap& clicks = ProcessClicksLocked(ctx);
+        auto it = clicks.find(key);
+        if (it == clicks.end() || it->second.ClickedThisTime) return;
+        DialogClickRecord& record = it->second;
+        record.ClickedThisTime = true;
+        record.HasOffset = true;
+        record.OffsetX = offsetX;
+        record.OffsetY = offsetY;
+    }
+    SaveDialogClick(ctx, key, offsetX, offsetY);
+    WriteLogF(ctx, "XXX Click in Dialog, offsetX : %d, offsetY : %d", offsetX, offsetY);
+}
+
+void MoveCursorToDialog(Context& ctx, Hwnd dialog) {
+    if (!ctx.os.IsWindow(dialog)) return;
+    Rect rect;
+    Point p;
+    if (!ctx.os.GetWindowRect(dialog, &rect) || !ctx.os.GetCursorPos(&p)) return;
+
+    if (ctx.shared.CenterNextDialogOnCursor) {
+        ctx.shared.CenterNextDialogOnCursor = 0;
+        CentreDialogOnPointer(ctx, dialog, rect, p);
+        return;
+    }
+
+    Point target = DefaultTarget(ctx, dialog, p);
+    int32_t offsetX, offsetY;
+    if (LookupDialogClick(ctx, dialog, &offsetX, &offsetY)) {
+        WriteLogF(ctx, "XXX move cursor : OffsetX : %d, OffsetY : %d", offsetX, offsetY);
+        target = Point{rect.left + offsetX, rect.top + offsetY};
+    }
+    if (target.x == p.x && target.y == p.y) return;
+    if (!OnPrimaryScreen(ctx, target)) return;
+    Glide(ctx, p, target);
+}
+
+RegKey OpenDialogClickKey(Context& ctx, bool create) {
+    char path[MODULE_PATH_SIZE + 1] = {};
+    ctx.os.GetModuleFileName(0, path, MODULE_PATH_SIZE);
+    path[MODULE_PATH_SIZE] = '\0';
+    // Without a program path the key would be the base key itself.
+    if (path[0] == '\0') return 0;
+
+    RegKey base = 0;
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_ALL_ACCESS, &base) !=
+        win::ERROR_SUCCESS) {
+        return 0;
+    }
+    for (char* c = path; *c; ++c) {
+        if (*c == '\\') *c = '/';
+    }
+    RegKey key = 0;
+    long result = create ? ctx.os.RegCreateKey(base, path, win::KEY_ALL_ACCESS, &key)
+                         : ctx.os.RegOpenKey(base, path, win::KEY_READ, &key);
+    ctx.os.RegCloseKey(base);
+    return result == win::ERROR_SUCCESS ? key : 0;
+}
+
+bool SaveDialogClick(Context& ctx, const DialogSizeKey& key, int32_t x, int32_t y) {
+    RegKey program = OpenDialogClickKey(ctx, true);
+    if (!program) return false;
+    const uint32_t value = PackDialogClick(x, y);
+    long result = ctx.os.RegSetValue(program, key.c_str(), win::REG_DWORD, &value, sizeof value);
+    ctx.os.RegCloseKey(program);
+    return result == win::ERROR_SUCCESS;
+}
+
+void LoadDialogClicks(Context& ctx) {
+    RegKey program = OpenDialogClickKey(ctx, false);
+    if (!program) return;
+    for (uint32_t index = 0;; ++index) {
+        char name[CLICK_NAME_BUFFER] = {};
+        unsigned char data[CLICK_DATA_BUFFER] = {};
+        RegValue info;
+        long result = ctx.os.RegEnumValue(program, index, name, sizeof name, &info, data, sizeof data);
+        // A value too large for the buffers is skipped; the ones after it still load.
+        if (result == win::ERROR_MORE_DATA) continue;
+        if (result != win::ERROR_SUCCESS) break;
+        // Fewer than four bytes hold no offsets.
+        if (info.size < 4) continue;
+        name[sizeof name - 1] = '\0';
+        uint32_t value;
+        std::memcpy(&value, data, sizeof value);
+        DialogClickRecord record;
+        record.HasOffset = true;
+        record.OffsetX = static_cast<int32_t>(value & 0xFFFFu);
+        record.OffsetY = static_cast<int32_t>(value >> 16);
+        DialogMapLock hold(ctx);
+        ProcessClicksLocked(ctx).emplace(DialogSizeKey(name), record);
+    }
+    ctx.os.RegCloseKey(program);
+}
+
+}  // namespace quorvel

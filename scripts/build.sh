@@ -1,0 +1,22 @@
+#!/bin/bash
+# Builds everything: the native build (logic, unit tests, benchmarks) in
+# build/native, and the Windows cross builds in build/win32 (the shipped
+# 32-bit binaries) and build/win64 (the same sources for x86_64).
+# Usage: scripts/build.sh [native|win32|win64]...   (default: all three)
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+JOBS="${JOBS:-$(nproc)}"
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(native win32 win64)
+for t in "${targets[@]}"; do
+  dir="$ROOT/build/$t"
+  case "$t" in
+    native) args=() ;;
+    win32) args=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-mingw.cmake") ;;
+    win64) args=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-x86_64-mingw.cmake") ;;
+    *) echo "unknown build $t" >&2; exit 2 ;;
+  esac
+  echo "== build $t"
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${args[@]}" >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+done

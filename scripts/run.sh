@@ -1,0 +1,54 @@
+#!/bin/bash
+# Builds Quorvel and runs it under Wine: on $DISPLAY when there is one, else
+# on a private Xvfb display (then it says which, so that you can look with
+# `DISPLAY=:N xwd`/`import`, or drive it with xdotool). The files are installed
+# into build/install and Wine uses its own prefix in build/wine-prefix.
+# The first run is a first start after installation: it offers the tutorial.
+# Usage: scripts/run.sh [tutorial]   (tutorial: run QuorvelTutorial.exe alone)
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$ROOT/scripts/install-packages.sh"
+bash "$ROOT/scripts/build.sh" win32
+BIN="$ROOT/build/win32/bin"
+INSTALL="$ROOT/build/install"
+export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wine-prefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
+
+mkdir -p "$INSTALL"
+for f in system.dat Util.dat SetForegroundWindow.exe ShowDesktop.scf Quorvel.exe QuorvelTutorial.exe Quorvel.chm; do
+  [ -e "$BIN/$f" ] && cp "$BIN/$f" "$INSTALL/"
+done
+rm -f "$INSTALL/system2.dat" "$INSTALL/Nouse.dat"
+
+XVFB_PID=""
+if [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 50 200); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  sleep 1
+  echo "run: no display; Quorvel runs on the private Xvfb display $DISPLAY"
+fi
+cleanup() { [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null; wineserver -k 2>/dev/null || true; }
+trap cleanup EXIT
+
+if [ ! -f "$WINEPREFIX/.quorvel-installed" ]; then
+  echo "run: preparing the Wine prefix (first run)"
+  wineboot -i >/dev/null 2>&1 || true
+  # What the installer does: the machine-wide key and the first-start mark.
+  wine reg add 'HKLM\SOFTWARE\Harnwick\Quorvel' /v FirstStart /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  touch "$WINEPREFIX/.quorvel-installed"
+fi
+
+cd "$INSTALL"
+if [ "${1:-}" = tutorial ]; then
+  echo "run: starting QuorvelTutorial.exe (close its window to end)"
+  wine QuorvelTutorial.exe
+elif [ -f Quorvel.exe ]; then
+  echo "run: starting Quorvel.exe (its \"&Stop\" button ends it; start it again to show it)"
+  wine Quorvel.exe
+else
+  echo "run: the control program is not built yet: loading the library with the test driver"
+  wine "$ROOT/build/win32/bin/hookdriver.exe" "$(winepath -w "$INSTALL")"
+fi

@@ -1,0 +1,35 @@
+#!/bin/bash
+# Builds and runs every test: the native unit tests, the benchmarks (they
+# print figures), and the end-to-end tests under Wine on a private Xvfb
+# display with a private Wine prefix, for the 32-bit build and (the
+# exception guard and the imports) for the 64-bit build.
+set -uo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$ROOT/scripts/install-packages.sh" || exit 1
+bash "$ROOT/scripts/build.sh" || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
+
+passed=0; failed=0
+run_ctest() {  # name, build dir, ctest args...
+  local name=$1 dir=$2; shift 2
+  echo "== $name"
+  local log="$ROOT/build/ctest-$name.log"
+  (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tee "$log"
+  local p f
+  p=$(sed -n 's/^.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*$/\2 \1/p' "$log" | tail -1)
+  if [ -z "$p" ]; then
+    if grep -q "No tests were found" "$log"; then return; fi
+    failed=$((failed + 1)); return
+  fi
+  set -- $p
+  passed=$((passed + $1 - $2)); failed=$((failed + $2))
+}
+
+run_ctest unit "$ROOT/build/native" -L unit -j "$(nproc)"
+echo "== benchmarks"
+bash "$ROOT/bench/run_benchmarks.sh" "$ROOT/build/native" || true
+run_ctest e2e-win32 "$ROOT/build/win32" -L e2e
+run_ctest e2e-win64 "$ROOT/build/win64" -L e2e -R 'e2e\.(prefix_setup|core_exception_guard|core_library_imports)'
+
+echo
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,21 @@
+# The shipped binaries stand alone: no mingw runtime DLL beside them, and
+# system.dat's exports carry undecorated names.
+source "$QUORVEL_E2E_LIB"
+OBJDUMP=i686-w64-mingw32-objdump
+[ "${QUORVEL_ARCH:-}" = x86_64 ] && OBJDUMP=x86_64-w64-mingw32-objdump
+allowed='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|COMCTL32|msvcrt|ole32|OLEAUT32|comdlg32|UxTheme|IMM32)\.dll$'
+for f in system.dat Util.dat Quorvel.exe QuorvelTutorial.exe SetForegroundWindow.exe; do
+  [ -f "$QUORVEL_BIN/$f" ] || continue
+  while read -r dll; do
+    echo "$dll" | grep -qiE "$allowed" || e2e_fail "$f imports $dll"
+  done < <($OBJDUMP -p "$QUORVEL_BIN/$f" | awk '/DLL Name:/ {print $3}')
+done
+exports=$($OBJDUMP -p "$QUORVEL_BIN/system.dat" | awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && /^[ \t]*\[/ {print $NF} t && /^$/ {t=0}')
+for name in startHook stopHook SetStopHookFlag PauseQuorvel ResumeQuorvel SetMainWindowAndMessage \
+            SetTaskListWindowAndMessage SetAutoClickWindowAndMessage SetPromptRestWindow SetQuorvelWindowUserData \
+            SetQuorvelVersion AddIEWindow RemoveIEWindow GetRootWindow IfDialogBoxWindow LowWord HiWord GetSetting \
+            SaveSetting UserShouldRest GetUserLastClickOrKeyTime SimulateClick; do
+  echo "$exports" | grep -qx "$name" || e2e_fail "system.dat does not export $name"
+done
+echo "$exports" | grep -q '@' && e2e_fail "decorated export names"
+e2e_pass

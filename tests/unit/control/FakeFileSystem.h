@@ -1,0 +1,37 @@
+// An in-memory file system: file name -> contents, plus read-only marks and
+// files that refuse to be deleted or moved (mapped by another process).
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "FileSystem.h"
+
+namespace quorvel {
+
+class FakeFileSystem : public FileSystem {
+ public:
+  std::map<std::string, std::string> files;
+  std::set<std::string> locked;  // in use: cannot be deleted, moved or overwritten
+  bool failCopies = false;
+
+  bool Exists(const std::string& path) override { return files.count(path) != 0; }
+  bool Delete(const std::string& path) override {
+    if (locked.count(path) || !files.erase(path)) return false;
+    return true;
+  }
+  bool Move(const std::string& from, const std::string& to) override {
+    if (!Exists(from) || Exists(to) || locked.count(from)) return false;
+    files[to] = files[from];
+    files.erase(from);
+    return true;
+  }
+  bool Copy(const std::string& from, const std::string& to, bool failIfExists) override {
+    if (failCopies || !Exists(from) || (failIfExists && Exists(to)) || locked.count(to)) return false;
+    files[to] = files[from];
+    return true;
+  }
+};
+
+}  // namespace quorvel

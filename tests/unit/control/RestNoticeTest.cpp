@@ -1,0 +1,60 @@
+#include "RestNotice.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+std::vector<int> Slide(int height, bool show) {
+  std::vector<int> tops;
+  for (int step = 0; step < SlideStepCount(height); ++step) tops.push_back(SlideStepTop(step, height, show));
+  return tops;
+}
+
+TEST(RestNotice, SlidesOnePixelPerStepBetweenAboveTheScreenAndTheTop) {
+  EXPECT_EQ(Slide(3, true), (std::vector<int>{-3, -2, -1, 0}));
+  EXPECT_EQ(Slide(3, false), (std::vector<int>{0, -1, -2, -3}));
+}
+
+TEST(RestNotice, SitsFlushWithTheRightEdgeOfTheScreen) {
+  const NoticePlacement place = PlaceNotice(3030, 1245, 1024, 96, 96);
+  EXPECT_EQ(place.width, 202);
+  EXPECT_EQ(place.height, 83);
+  EXPECT_EQ(place.left, 1024 - 202);
+  EXPECT_EQ(PlaceNotice(3030, 1245, 1280, 120, 120).left, 1280 - 252);  // 252.5 px, halves to even
+}
+
+TEST(RestNotice, LeftAloneItBlinksThenSlidesOut) {
+  RestNotice notice;
+  notice.OnShow();
+  EXPECT_EQ(notice.OnDelayTick(), NoticeDelayAction::Blink);
+  EXPECT_TRUE(notice.BlinkDone());
+  EXPECT_EQ(notice.OnDelayTick(), NoticeDelayAction::SlideOut);
+}
+
+TEST(RestNotice, AfterOkTheDelayTimerDoesNothing) {
+  RestNotice notice;
+  notice.OnShow();
+  notice.OnUserClosed();  // during the first wait
+  EXPECT_EQ(notice.OnDelayTick(), NoticeDelayAction::Nothing);
+  notice.OnShow();
+  EXPECT_EQ(notice.OnDelayTick(), NoticeDelayAction::Blink);
+  notice.OnUserClosed();  // during the blinking
+  EXPECT_EQ(notice.OnDelayTick(), NoticeDelayAction::Nothing);
+  EXPECT_EQ(notice.OnDelayTick(), NoticeDelayAction::Nothing);
+}
+
+TEST(RestNotice, ANewShowingStartsOver) {
+  RestNotice notice;
+  notice.OnShow();
+  notice.OnDelayTick();
+  notice.OnUserClosed();
+  notice.OnShow();
+  EXPECT_FALSE(notice.ClosedByUser());
+  EXPECT_FALSE(notice.BlinkDone());
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/SharedState.h"
+
+namespace quorvel {
+namespace {
+
+TEST(SharedState, NewLifeStartsFromTheInitialValues) {
+    SharedState s;
+    std::memset(&s, 0x5A, sizeof s);
+    InitialiseSharedState(s);
+    EXPECT_EQ(s.Setting, 0xFFFFu);
+    EXPECT_EQ(s.FirstInitPending, 1);
+    EXPECT_EQ(s.StopHookFlag, 0u);
+    EXPECT_EQ(s.Paused, 0);
+    EXPECT_EQ(s.CxHScroll, 20);
+    EXPECT_EQ(s.CyVScroll, 20);
+    EXPECT_EQ(s.LastRButtonUpX, -100);
+    EXPECT_EQ(s.LastRButtonUpY, -100);
+    EXPECT_EQ(s.DoubleClickWidth, 1);
+    EXPECT_EQ(s.DoubleClickHeight, 1);
+    EXPECT_EQ(s.DoubleClickTime, 250);
+    EXPECT_EQ(s.MBUTTON_DBCLICK_TIME_LIMIT, 1500);
+    EXPECT_EQ(s.LastTraceX, -1);
+    EXPECT_EQ(s.LastTraceY, -1);
+    EXPECT_EQ(s.MouseTraceIndex, 0);
+    for (const TracePoint& p : s.MouseTrace) {
+        EXPECT_EQ(p.x, -1);
+        EXPECT_EQ(p.y, -1);
+        EXPECT_EQ(p.time, 0xFFFFFFFFu);
+    }
+    for (uint32_t key : s.IEWindowTable) EXPECT_EQ(key, 0u);
+}
+
+TEST(SharedState, ResetClearsTheGestureStateAndKeepsSettingsRegistrationsAndTexts) {
+    SharedState s;
+    InitialiseSharedState(s);
+    s.Setting = 0x1234;
+    s.StopHookFlag = 1;
+    s.ChordPending = 1;
+    s.ChordSecondUpPending = 1;
+    s.Paused = 1;
+    s.FirstInitPending = 0;
+    s.PromptRestWindow = 0x111;
+    s.AutoClickWindow = 0x222;
+    s.AutoClickMessage = 0xC004;
+    s.MainWindow = 0x333;
+    s.MainWindowMessage = 0xC003;
+    s.TaskListWindow = 0x444;
+    s.OwnWindowMarker = 0xAAAAAAAA;
+    s.VersionMajor = 2;
+    s.ScreenWidth = 1024;
+    s.SmartScrollCursorMessage = 0xC0DE;
+    std::strcpy(s.InstallPath, "C:\\Q\\");
+    s.MouseTrace[5] = TracePoint{1, 2, 3};
+    s.MouseTraceIndex = 6;
+    s.LastCircleTime = 99;
+    s.IEWindowTable[0] = 7;
+    s.ActivityTable[10].Keys = 5;
+    s.CurrentMinute = 10;
+    s.LastRButtonUpX = 50;
+    s.IsNTPlatform = 1;
+    s.MButtonDownPending = 1;
+    s.IERButtonDown = 1;
+    s.CenterNextDialogOnCursor = 1;
+
+    ResetSharedState(s);
+
+    EXPECT_EQ(s.Setting, 0x1234u);
+    EXPECT_EQ(s.StopHookFlag, 1u);
+    EXPECT_EQ(s.ChordPending, 1);
+    EXPECT_EQ(s.PromptRestWindow, 0x111u);
+    EXPECT_EQ(s.AutoClickWindow, 0x222u);
+    EXPECT_EQ(s.AutoClickMessage, 0xC004u);
+    EXPECT_EQ(s.ScreenWidth, 1024);
+    EXPECT_EQ(s.SmartScrollCursorMessage, 0xC0DEu);
+    EXPECT_STREQ(s.InstallPath, "C:\\Q\\");
+    EXPECT_EQ(s.MouseTrace[5].x, 1);
+    EXPECT_EQ(s.IEWindowTable[0], 7u);
+
+    EXPECT_EQ(s.ChordSecondUpPending, 0);
+    EXPECT_EQ(s.Paused, 0);
+    EXPECT_EQ(s.FirstInitPending, 1);
+    EXPECT_EQ(s.MainWindow, 0u);
+    EXPECT_EQ(s.MainWindowMessage, 0u);
+    EXPECT_EQ(s.TaskListWindow, 0u);
+    EXPECT_EQ(s.OwnWindowMarker, 0u);
+    EXPECT_EQ(s.VersionMajor, 0);
+    EXPECT_EQ(s.MouseTraceIndex, 0);
+    EXPECT_EQ(s.LastCircleTime, 0u);
+    EXPECT_EQ(s.LastTraceX, -1);
+    EXPECT_EQ(s.ActivityTable[10].Keys, 0);
+    EXPECT_EQ(s.CurrentMinute, 0u);
+    EXPECT_EQ(s.LastRButtonUpX, -100);
+    EXPECT_EQ(s.IsNTPlatform, 0);
+    EXPECT_EQ(s.MButtonDownPending, 0);
+    EXPECT_EQ(s.IERButtonDown, 0);
+    EXPECT_EQ(s.CenterNextDialogOnCursor, 0);
+}
+
+TEST(SharedState, CopyTextNeverOverflowsItsField) {
+    char field[8];
+    std::memset(field, 'x', sizeof field);
+    EXPECT_TRUE(CopyText(field, sizeof field, "abc"));
+    EXPECT_STREQ(field, "abc");
+    EXPECT_FALSE(CopyText(field, sizeof field, "0123456789"));
+    EXPECT_STREQ(field, "0123456");
+    EXPECT_TRUE(CopyText(field, sizeof field, "0123456"));
+    EXPECT_TRUE(CopyText(field, sizeof field, nullptr));
+    EXPECT_STREQ(field, "");
+}
+
+}  // namespace
+}  // namespace quorvel

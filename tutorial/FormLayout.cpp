@@ -1,0 +1,78 @@
+#include "FormLayout.h"
+
+#include <stdexcept>
+
+namespace quorvel::tutorial {
+
+namespace {
+
+constexpr int kOperationLabelLeft = 144;
+constexpr int kOperationLabelTop = 120;
+constexpr int kOperationLabelWidth = 2304;
+constexpr int kOperationLabelHeight = 480;
+
+struct Design {
+    Control control;
+    TwipsRect rect;
+    const char* caption;
+};
+
+const Design kDesign[kControlCount] = {
+    {Control::LabelHead, {3264, 2760, 5940, 900},
+     "Click on an operation to see how to do it with Quorvel"},
+    {Control::PictureArrowLeft, {2544, 2820, 624, 432}, ""},
+    {Control::LabelStep1, {2544, 336, 3840, 500}, "Step 1. Press mouse middle button"},
+    {Control::LabelStep2, {2544, 948, 3840, 500}, "Step 2. Move mouse upward "},
+    {Control::LabelStep3, {2544, 1548, 3840, 500}, "Step 3. Release mouse middle button"},
+    {Control::LabelSeeAnimation, {4272, 2244, 1392, 300}, "See animation"},
+    {Control::PictureArrowRight, {5700, 2184, 720, 420}, ""},
+    {Control::Picture1, {6504, 216, 2820, 2340}, ""},
+    {Control::PictureMouse, {930, 660, 660, 960}, ""},
+    {Control::Frame1, {2544, 2832, 6732, 3516}, "Description "},
+    {Control::LabelDescriptionText, {192, 300, 6348, 2724}, "To be filled"},
+    {Control::LabelCursorMovement, {192, 3120, 3000, 276}, "Cursor minimum movement :"},
+    {Control::LabelMoveDescription, {3264, 3120, 2160, 276}, "( 1/3 inch, or 0.8 cm )"},
+    {Control::LineHorizontal, {5496, 3108, 480, 240}, ""},
+    {Control::ShapeCircle, {3264, 3024, 420, 420}, ""},
+    {Control::CommandShowAgain, {2544, 2220, 1332, 408}, "&Show Again"},
+};
+
+const Design& DesignOf(Control control) {
+    const int i = static_cast<int>(control);
+    if (i < 0 || i >= kControlCount) throw std::out_of_range("control");
+    return kDesign[i];
+}
+
+}  // namespace
+
+TwipsRect OperationLabelRect(int index) {
+    if (index < 0 || index >= kOperationCount) throw std::out_of_range("operation index");
+    return {kOperationLabelLeft, kOperationLabelTop + index * kOperationLabelSpacingTwips,
+            kOperationLabelWidth, kOperationLabelHeight};
+}
+
+TwipsRect DesignRect(Control control) { return DesignOf(control).rect; }
+
+const char* DesignCaption(Control control) { return DesignOf(control).caption; }
+
+bool IsInsideFrame1(Control control) {
+    switch (control) {
+        case Control::LabelDescriptionText:
+        case Control::LabelCursorMovement:
+        case Control::LabelMoveDescription:
+        case Control::LineHorizontal:
+        case Control::ShapeCircle:
+            return true;
+        default:
+            return false;
+    }
+}
+
+int TwipsToPixels(int twips, int dotsPerInch) {
+    const long long scaled = static_cast<long long>(twips) * dotsPerInch;
+    const long long half = kTwipsPerInch / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
+                                        : -((-scaled + half) / kTwipsPerInch));
+}
+
+}  // namespace quorvel::tutorial

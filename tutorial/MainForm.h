@@ -1,0 +1,84 @@
+// The behaviour of the tutorial window: its event handlers, the opening
+// animation, selecting an operation and the animation script of each
+// shortcut. Everything is drawn through a TutorialView; the animations run
+// on the caller's thread and wait with TutorialView::Pause.
+#pragma once
+
+#include "Descriptions.h"
+#include "FormLayout.h"
+#include "MouseMotion.h"
+#include "TutorialView.h"
+
+namespace quorvel::tutorial {
+
+// Pauses and steps of the animations, in milliseconds and twips.
+constexpr int kOpeningTimerMs = 10;
+constexpr int kGrowSteps = 5;
+constexpr int kGrowPauseMs = 10;
+constexpr int kRevealSteps = 25;
+constexpr int kRevealStepTwips = 20;
+constexpr int kRevealPauseMs = 20;
+constexpr int kAfterRevealMs = 1000;
+constexpr int kBetweenStepsMs = 500;
+constexpr int kSeeAnimationSteps = 10;
+constexpr int kSeeAnimationLabelMs = 200;
+constexpr int kSeeAnimationArrowMs = 100;
+constexpr int kSelectPauseMs = 500;
+constexpr int kDragMovePauseMs = 10;
+constexpr int kCircleTurnMs = 1000;
+
+class MainForm {
+public:
+    explicit MainForm(TutorialView& view);
+
+    // Event handlers.
+    void Form_Load();
+    void TimerAnimateLabel_Timer();
+    void LabelOperation_Click(int index);
+    void LabelOperation_MouseMove(int index);
+    void CommandShowAgain_Click();
+    void Form_MouseMove() { ClearHover(); }
+    void Frame1_MouseMove() { ClearHover(); }
+    void Picture1_MouseMove() { ClearHover(); }
+
+    void ClearHover();
+
+    int SelectedOperation() const { return selectedOperation_; }
+    int HoveredOperation() const { return hoveredOperation_; }
+    bool AnimationReady() const { return animationReady_; }
+    bool Animating() const { return animating_; }
+
+private:
+    struct Cancelled {};  // thrown out of an animation when the program ends
+
+    void Wait(int ms);
+    void GrowOperationLabel(int index);
+    void SelectOperation(int index);
+    void PlayDragShortcut(int index, bool first);
+    void PlayClickShortcut(int index, bool first);
+    void PlayCircle();
+    void PlayChord();
+    void PlayDoubleClick(MousePicture button);
+    void RevealStepLabel(Control label);
+    void ShowSeeAnimation();
+    void ShowMouseAtHome();
+    void SetMousePicture(MousePicture picture);
+    void FinishAnimation();
+    void EnableOperationsExceptSelected();
+    void DisableAllOperations();
+
+    TutorialView& view_;
+    Rgb hoverColor_{};
+    Rgb normalColor_{};
+    Rgb selectedColor_{};
+    int selectedOperation_ = -1;
+    int hoveredOperation_ = -1;
+    int homeLeft_ = 0;
+    int homeTop_ = 0;
+    int operationLabelHeight_ = 0;
+    bool animationReady_ = false;
+    bool animating_ = false;
+    DescriptionTable descriptions_;
+};
+
+}  // namespace quorvel::tutorial

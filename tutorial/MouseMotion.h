@@ -1,0 +1,30 @@
+// Where the animated mouse picture goes, in twips of the drawing area.
+#pragma once
+
+#include <vector>
+
+#include "Operations.h"
+
+namespace quorvel::tutorial {
+
+struct TwipsPoint {
+    int left;
+    int top;
+    bool operator==(const TwipsPoint& o) const { return left == o.left && top == o.top; }
+};
+
+constexpr int kDragMoveCount = 51;      // moves of one drag
+constexpr int kDragMoveTwips = 12;      // twips per move (612 in all)
+constexpr int kCirclePositionCount = 40;
+constexpr int kCircleRadiusTwips = 650;
+constexpr int kCircleStartOffsetTwips = 750;  // the picture waits right of home
+
+// The kDragMoveCount positions after each move of a drag from `start`.
+std::vector<TwipsPoint> DragPositions(TwipsPoint start, DragDirection direction);
+
+// The kCirclePositionCount positions of one clockwise turn (on screen, where
+// Top grows downward) around `centre`, starting at the rightmost point;
+// each rounded to whole twips.
+std::vector<TwipsPoint> CirclePositions(TwipsPoint centre);
+
+}  // namespace quorvel::tutorial
