@@ -19,10 +19,6 @@ namespace {
 
 constexpr uint32_t SHOW_WINDOW_SHOWN = 1;  // WM_SHOWWINDOW's wParam when the window is being shown
 
-bool IsLookedAt(uint32_t m) {
-    return m == win::WM_NCHITTEST || m == win::WM_NCPAINT || m == win::WM_SHOWWINDOW || m == win::WM_DESTROY;
-}
-
 // Stores a new pointer position in the shared trace and asks the circle
 // detector whether it closes a loop.
 void TracePointer(Context& ctx, int32_t x, int32_t y) {
@@ -86,11 +82,12 @@ void OnDialogDestroy(Context& ctx, ThreadDialogs& mine, Hwnd dialog) {
 void CallWndRetHookProc(Context& ctx, int code, const CallWndRetInput& in) {
     if (code != win::HC_ACTION) return;
     const uint32_t m = in.message;
-    if (!IsLookedAt(m)) return;
+    // Most messages lie above the four looked at: one comparison sends them on.
+    if (m > win::WM_NCPAINT) return;
     SharedState& s = ctx.shared;
-    if (s.Paused) return;
 
     if (m == win::WM_NCHITTEST) {
+        if (s.Paused) return;
         const int32_t x = static_cast<int32_t>(in.lParam & 0xFFFFu);
         const int32_t y = static_cast<int32_t>(in.lParam >> 16);
         if (x == s.LastTraceX && y == s.LastTraceY) return;
@@ -98,6 +95,8 @@ void CallWndRetHookProc(Context& ctx, int code, const CallWndRetInput& in) {
         TracePointer(ctx, x, y);
         return;
     }
+    if (m != win::WM_NCPAINT && m != win::WM_SHOWWINDOW && m != win::WM_DESTROY) return;
+    if (s.Paused) return;
 
     ThreadDialogs mine = FetchThreadDialogs(ctx);
     if (!IfDialogBoxWindow(ctx, in.hwnd)) return;

@@ -1,3 +1,6 @@
+// HookFilters.h (and the Windows numbers it restates) comes before windows.h,
+// whose macros carry the same names.
+#include "../HookFilters.h"
 #include "HookEntries.h"
 
 #include "../HookProcedures.h"
@@ -72,7 +75,7 @@ void GetMessageBody(void* p) {
 
 LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
     Context* ctx = LibraryContext();
-    if (ctx && code == HC_ACTION) {
+    if (ctx && code == HC_ACTION && IsMouseButtonMessage(static_cast<uint32_t>(wParam))) {
         MouseCall call{ctx, code, wParam, lParam, false};
         if (RunGuarded(MouseBody, &call) && call.swallow) return 1;
     }
@@ -81,7 +84,7 @@ LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
     Context* ctx = LibraryContext();
-    if (ctx && code == HC_ACTION) {
+    if (ctx && code == HC_ACTION && IsWindowHookMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message)) {
         RetCall call{ctx, code, lParam};
         RunGuarded(CallWndRetBody, &call);
     }
@@ -90,7 +93,8 @@ LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK GetMessageHookEntry(int code, WPARAM wParam, LPARAM lParam) {
     Context* ctx = LibraryContext();
-    if (ctx && code == HC_ACTION) {
+    if (ctx && code == HC_ACTION &&
+        IsGetMessageHookMessage(static_cast<uint32_t>(wParam), reinterpret_cast<const MSG*>(lParam)->message)) {
         GetMessageCall call{ctx, code, wParam, lParam};
         RunGuarded(GetMessageBody, &call);
     }

@@ -1,5 +1,7 @@
 #include "Win32Platform.h"
 
+#include "ExceptionGuard.h"
+
 
 
 #include <cstdio>
@@ -32,10 +34,22 @@ struct ThreadThunk {
     void* argument;
 };
 
+struct ThreadRun {
+    ThreadThunk thunk;
+    uint32_t result;
+};
+
+void RunThreadBody(void* p) {
+    auto* run = static_cast<ThreadRun*>(p);
+    run->result = run->thunk.fn(run->thunk.argument);
+}
+
+// Every thread the library starts runs its body inside the exception guard;
+// after a fault the thread returns 0.
 DWORD WINAPI ThreadThunkProc(LPVOID p) {
-    ThreadThunk thunk = *static_cast<ThreadThunk*>(p);
+    ThreadRun run{*static_cast<ThreadThunk*>(p), 0};
     delete static_cast<ThreadThunk*>(p);
-    return thunk.fn(thunk.argument);
+    return RunGuarded(RunThreadBody, &run) ? run.result : 0;
 }
 
 }  // namespace

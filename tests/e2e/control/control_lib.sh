@@ -3,6 +3,9 @@
 CTL_PROBE="$QUORVEL_BIN/control_probe.exe"
 CTL_DRIVER="$QUORVEL_BIN/control_library_driver.exe"
 CTL_TARGET="$QUORVEL_BIN/control_target.exe"
+# Screenshots are kept after the run, one folder per test.
+CTL_SHOTS="$QUORVEL_E2E_WORK/screenshots/$E2E_NAME"
+rm -rf "$CTL_SHOTS"; mkdir -p "$CTL_SHOTS"
 
 # ctl_probe ARGS...: runs the probe, output without CR.
 ctl_probe() { e2e_run "$CTL_PROBE" "$@"; }

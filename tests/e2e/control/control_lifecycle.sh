@@ -22,16 +22,16 @@ QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 e2e_wait_window "Quorvel is starting" 20 >/dev/null || e2e_fail "no start animation"
 e2e_wait_until 5 bash -c "xdotool search --onlyvisible --name '^Quorvel is starting \. \.' >/dev/null" ||
   e2e_fail "the caption does not count dots"
-e2e_screenshot "$E2E_TMP/animation-counting.png"
+e2e_screenshot "$CTL_SHOTS/animation-counting.png"
 e2e_wait_window "Quorvel has been started." 10 >/dev/null || e2e_fail "no final caption"
-e2e_screenshot "$E2E_TMP/animation-started.png"
+e2e_screenshot "$CTL_SHOTS/animation-started.png"
 probe=$(ctl_probe form "Quorvel has been started.")
 x=$(echo "$probe" | ctl_field x); w=$(echo "$probe" | ctl_field w); cw=$(echo "$probe" | ctl_field cw)
 dpi=$(echo "$probe" | awk '$1=="dpi" { print $2 }')
 [ "$cw" = "$(ctl_twips_px 6096 "$dpi")" ] || e2e_fail "animation client width $cw"
 [ $(( x + w / 2 - 512 )) -le 2 ] && [ $(( 512 - x - w / 2 )) -le 2 ] || e2e_fail "animation not centred: x=$x w=$w"
 ctl_wait_animation_done || e2e_fail "the start animation did not end"
-e2e_screenshot "$E2E_TMP/animation-done.png"
+e2e_screenshot "$CTL_SHOTS/animation-done.png"
 e2e_wait_file_has "$APP/QuorvelLog.txt" "Quorvel version 2.1 Build 20" || e2e_fail "no version line in the debug log"
 [ ! -e "$APP/system2.dat" ] && [ ! -e "$APP/Nouse.dat" ] || e2e_fail "first start moved library files"
 
@@ -49,7 +49,7 @@ shown_height() { [ "$(ctl_form_field Quorvel h)" = "$(ctl_twips_px 1248 "$dpi")"
 e2e_wait_until 5 shown_height ||
   e2e_fail "the main window is not 1248 twips high"
 probe=$(ctl_probe form Quorvel)
-echo "$probe" >"$E2E_TMP/main-form.txt"
+echo "$probe" >"$CTL_SHOTS/main-form.txt"
 read -r fw fh < <(echo "$probe" | awk '$1=="full" { print $2, $3 }')
 x=$(echo "$probe" | ctl_field x); y=$(echo "$probe" | ctl_field y)
 w=$(echo "$probe" | ctl_field w); h=$(echo "$probe" | ctl_field h)
@@ -60,7 +60,7 @@ ex=$(( (fw - w) / 2 )); ey=$(( (fh - h) / 2 ))
 [ $(( x - ex )) -le 1 ] && [ $(( ex - x )) -le 1 ] && [ $(( y - ey )) -le 1 ] && [ $(( ey - y )) -le 1 ] ||
   e2e_fail "main window at $x,$y, not centred on the $fw x $fh work area"
 ctl_check_layout Quorvel "$HERE/main_form.table" || e2e_fail "main form layout"
-e2e_screenshot "$E2E_TMP/main-form.png"
+e2e_screenshot "$CTL_SHOTS/main-form.png"
 [ "$(snapshot)" = "$before" ] || e2e_fail "the second start touched files"
 [ "$(e2e_count_in_file "$APP/QuorvelLog.txt" "Quorvel version")" = 1 ] || e2e_fail "the second start loaded the library"
 
@@ -100,7 +100,7 @@ cmp -s "$APP/system.dat" "$E2E_TMP/pristine.dat" || e2e_fail "system2.dat was no
 offered() { ctl_probe form Quorvel | grep -qF '|The following tutorial will teach you how to use mouse shortcuts step by step.'; }
 e2e_wait_until 20 offered ||
   e2e_fail "the tutorial was not offered"
-e2e_screenshot "$E2E_TMP/tutorial-offer.png"
+e2e_screenshot "$CTL_SHOTS/tutorial-offer.png"
 xdotool key Return
 e2e_wait_file_has "$APP/tutorial-started.txt" "QuorvelTutorial.exe" 10 || e2e_fail "the tutorial was not started"
 grep -q '" 0\|exe 0' "$APP/tutorial-started.txt" || e2e_fail "the tutorial got no argument 0: $(cat "$APP/tutorial-started.txt")"

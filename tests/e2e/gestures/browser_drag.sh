@@ -1,0 +1,76 @@
+# Over a child window of class "Internet Explorer_Server", right drags left,
+# right, down and up give Alt+Left, Alt+Right, Esc and Ctrl+O to the focused
+# window and the page never sees the right button; a short right click
+# reaches the page as a replayed press and release at the right client
+# coordinates (negative ones packed as signed 16-bit values). Over
+# "MozillaWindowClass" the upward drag gives Ctrl+L.
+source "$QUORVEL_E2E_LIB"; e2e_begin
+source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
+g_install
+g_start_hooks
+
+# count_in LOG TEXT: lines of the window log holding TEXT
+count_in() { e2e_count_in_file "$1" "$2"; }
+# expect_keys LOG VK...: each virtual key arrives as a key press (WM_KEYDOWN or WM_SYSKEYDOWN), in that order
+expect_keys() {
+  local log=$1; shift
+  e2e_wait_until 10 bash -c "tr -d '\r' <'$log' | grep -q 'KEYDOWN wParam=$(printf '0x%x' "${@: -1}") '" ||
+    e2e_fail "key $(printf '0x%x' "${@: -1}") did not arrive"
+  local got want
+  got=$(tr -d '\r' <"$log" | sed -n 's/^child WM_\(SYS\)\{0,1\}KEYDOWN wParam=\(0x[0-9a-f]*\) .*/\2/p' | tr '\n' ' ')
+  want=$(printf '0x%x ' "$@")
+  [ "$got" = "$want" ] || e2e_fail "key presses: got '$got', want '$want'"
+}
+
+g_testwin ie --title "IE page" --child "Internet Explorer_Server" --rect 100,100,500,400
+ielog=$(g_winlog ie)
+eval "$(g_probe --hwnd "$G_CHILD" | sed -n 's/.* client=\([-0-9]*\),\([-0-9]*\).*/cx=\1; cy=\2/p')"
+e2e_log "page client area at $cx,$cy"
+
+
+g_drag 3 350 300 310 300        # left: Alt+Left
+expect_keys "$ielog" 0x12 0x25
+g_drag 3 350 300 390 305        # right: Alt+Right
+expect_keys "$ielog" 0x12 0x25 0x12 0x27
+g_drag 3 350 300 355 340        # down: Esc
+expect_keys "$ielog" 0x12 0x25 0x12 0x27 0x1b
+g_drag 3 350 300 345 260        # up: Ctrl+O
+expect_keys "$ielog" 0x12 0x25 0x12 0x27 0x1b 0x11 0x4f
+[ "$(count_in "$ielog" "WM_RBUTTON")" -eq 0 ] || e2e_fail "the page saw the right button of a drag"
+[ "$(count_in "$ielog" "WM_KEYUP wParam=0x4f")$(count_in "$ielog" "WM_KEYUP wParam=0x1b")" = "11" ] ||
+  e2e_fail "O or Esc was not released"
+for d in leftward rightward downward upward; do
+  e2e_file_has "$G_LOG" "Detect mouse move $d" || e2e_fail "no 'Detect mouse move $d'"
+done
+e2e_file_has "$G_LOG" "Window is IE content window" || e2e_fail "no content-window line"
+e2e_file_has "$G_LOG" "Set IERButtonDown to true" || e2e_fail "no arming line"
+tr -d '\r' <"$G_LOG" | grep -q "^Right button drag. Time diff : [0-9]* ms, x diff : -40, y diff : 0$" ||
+  e2e_fail "no drag line for the left drag"
+
+# --- a short click: replayed to the page at its client coordinates
+g_drag 3 350 300 360 310
+e2e_wait_file_has "$ielog" "child WM_RBUTTONUP" 10 || e2e_fail "the short click was not replayed"
+want_down="child WM_RBUTTONDOWN wParam=0x2 lParam=$(printf '0x%x' $(( ((300 - cy) << 16) | (350 - cx) ))) x=$((350 - cx)) y=$((300 - cy))"
+want_up="child WM_RBUTTONUP wParam=0x0 lParam=$(printf '0x%x' $(( ((310 - cy) << 16) | (360 - cx) ))) x=$((360 - cx)) y=$((310 - cy))"
+e2e_file_has "$ielog" "$want_down" || e2e_fail "replayed press not '$want_down'"
+e2e_file_has "$ielog" "$want_up" || e2e_fail "replayed release not '$want_up'"
+[ "$(count_in "$ielog" "WM_RBUTTONDOWN")" -eq 1 ] || e2e_fail "more than one press reached the page"
+
+# --- released above the page, on the frame's caption: replayed there with a negative y
+eval "$(g_probe --hwnd "$G_TOP" | sed -n 's/.* client=\([-0-9]*\),\([-0-9]*\).*/tx=\1; ty=\2/p')"
+if [ "$ty" -gt 112 ]; then
+  g_drag 3 $(( tx + 50 )) $(( ty + 5 )) $(( tx + 50 )) $(( ty - 10 ))
+  e2e_wait_file_has "$ielog" "WM_RBUTTONUP wParam=0x0 lParam=0xfff60032 x=50 y=-10" 10 ||
+    e2e_fail "the release above the client area was not packed as signed 16-bit"
+else
+  e2e_log "no caption above the client area; negative replay not checked here"
+fi
+
+# --- Firefox content: the upward drag gives Ctrl+L
+g_testwin ff --title "Firefox page" --child "MozillaWindowClass" --rect 550,100,400,400
+fflog=$(g_winlog ff)
+g_drag 3 750 350 752 300
+expect_keys "$fflog" 0x11 0x4c
+e2e_file_has "$G_LOG" "Window is firefox content window" || e2e_fail "no firefox content line"
+[ "$(count_in "$fflog" "WM_RBUTTON")" -eq 0 ] || e2e_fail "the Firefox page saw the right button"
+e2e_pass
