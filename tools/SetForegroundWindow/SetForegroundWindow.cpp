@@ -9,18 +9,28 @@
 
 namespace {
 
-// Parses optional blanks, decimal digits, optional blanks and nothing else
-// into a value that fits 32 bits.
+bool IsSpace(char c) { return c == ' ' || c == '\t'; }
+
+// Parses decimal digits, with blanks and at most one pair of double quotes
+// around them and nothing else, into a value that fits 32 bits.
 bool ParseHandle(const char* text, uint32_t* value) {
     if (!text) return false;
-    while (*text == ' ' || *text == '\t') ++text;
+    while (IsSpace(*text)) ++text;
+    bool quoted = *text == '"';
+    if (quoted) ++text;
+    while (IsSpace(*text)) ++text;
     uint64_t v = 0;
     int digits = 0;
     for (; *text >= '0' && *text <= '9'; ++text, ++digits) {
         v = v * 10 + static_cast<uint64_t>(*text - '0');
         if (v > 0xFFFFFFFFull) return false;
     }
-    while (*text == ' ' || *text == '\t') ++text;
+    while (IsSpace(*text)) ++text;
+    if (quoted) {
+        if (*text != '"') return false;
+        ++text;
+        while (IsSpace(*text)) ++text;
+    }
     if (digits == 0 || *text != '\0') return false;
     *value = static_cast<uint32_t>(v);
     return true;

@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
-#include "Pictures.h"
 #include "MessagePause.h"
+#include "Pictures.h"
+#include "TextWrap.h"
 
 namespace quorvel::tutorial {
 
@@ -24,19 +25,12 @@ const COLORREF kTextColor = RGB(0, 0, 0);
 
 COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
-// A label's text as drawn: a lone carriage return is a line break.
-std::string DisplayText(HWND hwnd) {
+std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthA(hwnd);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     GetWindowTextA(hwnd, &text[0], length + 1);
     text.resize(static_cast<size_t>(length));
-    std::string out;
-    out.reserve(text.size() + 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        out += text[i];
-        if (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')) out += '\n';
-    }
-    return out;
+    return text;
 }
 
 bool IsOperationId(int id) { return id >= OperationLabelId(0) && id < OperationLabelId(kOperationCount); }
@@ -366,11 +360,30 @@ void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, HFONT font, COLORREF colo
     HBRUSH back = CreateSolidBrush(BackgroundOf(item.hwndItem));
     FillRect(dc, &r, back);
     DeleteObject(back);
-    const std::string text = DisplayText(item.hwndItem);
+    const std::string text = WindowText(item.hwndItem);
     HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX | DT_LEFT);
+    if (format & DT_WORDBREAK) {
+        // Lines are broken here rather than by DrawText, whose breaking some
+        // renderers get wrong (dropping the last letter of a line).
+        const TextMeasure measure = [dc](const std::string& piece) {
+            SIZE size = {0, 0};
+            GetTextExtentPoint32A(dc, piece.c_str(), static_cast<int>(piece.size()), &size);
+            return static_cast<int>(size.cx);
+        };
+        TEXTMETRICA tm;
+        GetTextMetricsA(dc, &tm);
+        int y = r.top;
+        const int width = r.right - r.left - MulDiv(4, dpiX_, 96);  // room for overhanging letters
+        for (const std::string& line : WrapText(text, width, measure)) {
+            if (y >= r.bottom) break;
+            ExtTextOutA(dc, r.left, y, ETO_CLIPPED, &r, line.c_str(), static_cast<UINT>(line.size()), nullptr);
+            y += tm.tmHeight + tm.tmExternalLeading;
+        }
+    } else {
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX | DT_LEFT);
+    }
     SelectObject(dc, old);
 }
 

@@ -16,9 +16,9 @@ constexpr int ClassNameLength = 64;
 
 DWORD FormStyle(FormFrame frame) {
   switch (frame) {
-    case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+    case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION;
   }
   return WS_OVERLAPPEDWINDOW;
 }
@@ -38,7 +38,7 @@ DWORD ControlStyle(const ControlSpec& control) {
   switch (control.kind) {
     case ControlKind::Button:
       return common | WS_TABSTOP | (control.role == ControlRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX;
+    case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
     case ControlKind::Frame: return common | BS_GROUPBOX;
     case ControlKind::Label: return common | SS_LEFT;
   }

@@ -101,7 +101,7 @@ offered() { ctl_probe form Quorvel | grep -qF '|The following tutorial will teac
 e2e_wait_until 20 offered ||
   e2e_fail "the tutorial was not offered"
 e2e_screenshot "$CTL_SHOTS/tutorial-offer.png"
-xdotool key Return
+ctl_click Quorvel OK || e2e_fail "no OK on the tutorial offer"
 e2e_wait_file_has "$APP/tutorial-started.txt" "QuorvelTutorial.exe" 10 || e2e_fail "the tutorial was not started"
 grep -q '" 0\|exe 0' "$APP/tutorial-started.txt" || e2e_fail "the tutorial got no argument 0: $(cat "$APP/tutorial-started.txt")"
 [ "$(e2e_reg_query FirstStart)" = 0x0 ] || e2e_fail "the first-start mark was not cleared"

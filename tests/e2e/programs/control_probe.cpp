@@ -4,10 +4,13 @@
 //   control_probe fg             caption of the foreground window
 //   control_probe iconic CAPTION 1 if that window is minimized
 //   control_probe close CAPTION  posts it the system menu's Close command
+//   control_probe track CAPTION WAIT_MS SAMPLE_MS
+//                                follows the top edge and visibility of a window
 // Lines: "screen W H", "dpi X Y", "full W H", "form ...", "ctl ...", "sysmenu ...".
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -117,6 +120,43 @@ int ProbeForm(const char* caption) {
   return 0;
 }
 
+// Waits up to waitMs for a visible window with that caption, then for
+// sampleMs prints "t=<ms> y=<top> visible=<0/1> label=<0/1>" whenever one of
+// them changes (label: the first static control).
+int Track(const char* caption, DWORD waitMs, DWORD sampleMs) {
+  const DWORD begin = GetTickCount();
+  HWND form = nullptr;
+  while (GetTickCount() - begin < waitMs) {
+    form = FindTopLevel(caption);
+    if (form && IsWindowVisible(form)) break;
+    form = nullptr;
+    Sleep(5);
+  }
+  if (!form) {
+    std::printf("noform\n");
+    return 1;
+  }
+  HWND label = FindWindowExA(form, nullptr, "Static", nullptr);
+  const DWORD start = GetTickCount();
+  long lastY = 1L << 30;
+  int lastVisible = -1, lastLabel = -1;
+  while (GetTickCount() - start < sampleMs) {
+    RECT rect{};
+    GetWindowRect(form, &rect);
+    const int visible = IsWindowVisible(form) ? 1 : 0;
+    const int labelVisible = label && IsWindowVisible(label) ? 1 : 0;
+    if (rect.top != lastY || visible != lastVisible || labelVisible != lastLabel) {
+      std::printf("t=%lu y=%ld visible=%d label=%d\n", GetTickCount() - start, rect.top, visible, labelVisible);
+      std::fflush(stdout);
+      lastY = rect.top;
+      lastVisible = visible;
+      lastLabel = labelVisible;
+    }
+    Sleep(1);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,6 +164,9 @@ int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "fg") == 0) {
     std::printf("%s\n", TextOf(GetForegroundWindow()).c_str());
     return 0;
+  }
+  if (argc >= 5 && std::strcmp(argv[1], "track") == 0) {
+    return Track(argv[2], static_cast<DWORD>(std::atol(argv[3])), static_cast<DWORD>(std::atol(argv[4])));
   }
   if (argc >= 3 && std::strcmp(argv[1], "close") == 0) {  // as the system menu's Close would
     HWND window = FindTopLevel(argv[2]);

@@ -15,6 +15,8 @@
 //                      (or --child-rect X,Y,W,H in client coordinates); it takes
 //                      the keyboard focus whenever the top-level window gets it
 //   --child-rect X,Y,W,H
+//   --child-capture    the child holds the mouse capture, so that presses and releases
+//                      anywhere over this program's windows go to the child
 //   --log FILE         the log file (default: none)
 //   --no-foreground    do not make the window the foreground window at start
 // The window ends on WM_CLOSE (so a posted SC_CLOSE closes it) and logs "destroyed".
@@ -126,7 +128,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     std::string title = "testwin", className = "QuorvelTestWin", childClass;
     RECT rect{100, 100, 500, 400};
     RECT childRect{0, 0, 0, 0};
-    bool childRectGiven = false, maximized = false, foreground = true;
+    bool childRectGiven = false, maximized = false, foreground = true, capture = false;
     DWORD style = WS_OVERLAPPEDWINDOW;
     DWORD userData = 0;
     for (int i = 1; i < __argc; ++i) {
@@ -142,6 +144,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         else if (a == "--child-rect") childRectGiven = ParseRect(next, &childRect), ++i;
         else if (a == "--log") g_log = next, ++i;
         else if (a == "--no-foreground") foreground = false;
+        else if (a == "--child-capture") capture = true;
     }
 
     if (!Register(className.c_str(), TopProc, instance)) return 1;
@@ -160,6 +163,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     UpdateWindow(g_top);
     if (foreground) SetForegroundWindow(g_top);
     if (g_child) SetFocus(g_child);
+    if (g_child && capture) SetCapture(g_child);
     Log("ready top=%lu child=%lu", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(g_top)),
         static_cast<unsigned long>(reinterpret_cast<uintptr_t>(g_child)));
 

@@ -6,6 +6,7 @@
 //   tutorial_probe wait-ready MS            waits for the end of the opening animation
 //   tutorial_probe watch ID MS [STOP_ID]    prints every change of place or visibility,
 //                                           until MS have passed or STOP_ID is shown
+//   tutorial_probe close                    asks the window to close (WM_CLOSE)
 //   tutorial_probe click-during-opening     clicks the first operation while the
 //                                           column is still growing
 #include <windows.h>
@@ -197,6 +198,10 @@ int main(int argc, char** argv) {
     if (cmd == "wait-ready" && argc >= 3) return WaitReady(static_cast<DWORD>(std::atol(argv[2])));
     if (cmd == "watch" && argc >= 4)
         return Watch(std::atoi(argv[2]), static_cast<DWORD>(std::atol(argv[3])), argc >= 5 ? std::atoi(argv[4]) : 0);
+    if (cmd == "close") {
+        HWND form = Form();
+        return form && PostMessageA(form, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
     if (cmd == "click-during-opening") return ClickDuringOpening();
     return 2;
 }

@@ -7,6 +7,7 @@ TUT_FRAME1=1009; TUT_DESCRIPTION=1010; TUT_CURSOR_MOVEMENT=1011; TUT_MOVE_DESCRI
 TUT_LINE=1013; TUT_CIRCLE=1014; TUT_SHOW_AGAIN=1015; TUT_OPERATION0=2000
 TUT_SHOTS="$QUORVEL_E2E_WORK/screenshots"
 TUT_WID=""
+TUT_PID=""
 
 tut_probe() { "$(e2e_wine_for)" "$QUORVEL_BIN/tutorial_probe.exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 
@@ -15,7 +16,7 @@ tut_probe() { "$(e2e_wine_for)" "$QUORVEL_BIN/tutorial_probe.exe" "$@" 2>/dev/nu
 tut_start() {
   [ -f "$QUORVEL_BIN/QuorvelTutorial.exe" ] || e2e_fail "QuorvelTutorial.exe was not built"
   e2e_install "$E2E_TMP/app"
-  e2e_start "$E2E_TMP/app/QuorvelTutorial.exe" 0 >/dev/null
+  TUT_PID=$(e2e_start "$E2E_TMP/app/QuorvelTutorial.exe" 0)
   TUT_WID=$(e2e_wait_window "$TUT_TITLE" 60) || e2e_fail "no window titled \"$TUT_TITLE\""
   mkdir -p "$TUT_SHOTS"
 }

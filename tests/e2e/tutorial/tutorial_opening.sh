@@ -46,4 +46,10 @@ hover=$(tut_color_share "$shot" "$L" $TUT_OPERATION0 "rgb(84,175,98)")
 tut_at_least "$hover" 0.02 || e2e_fail "the operation under the pointer is not highlighted ($hover)"
 arrow=$(tut_color_share "$shot" "$L" $TUT_ARROW_LEFT "rgb(244,150,30)")
 tut_at_least "$arrow" 0.1 || e2e_fail "the arrow is not drawn ($arrow)"
+
+# Closing the window in the middle of an animation ends the program.
+tut_click "$L" $((TUT_OPERATION0 + 8))
+tut_probe wait-visible $TUT_STEP2 1 10000 || e2e_fail "\"Close Application\" did not start"
+tut_probe close || e2e_fail "could not ask the window to close"
+e2e_wait_until 10 bash -c "! kill -0 $TUT_PID" || e2e_fail "the program did not end when closed during an animation"
 e2e_pass

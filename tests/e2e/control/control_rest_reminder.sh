@@ -1,0 +1,93 @@
+# The rest reminder: a should-rest report of the hook library (brought
+# about by a driver that runs the library's minute clock 59 minutes ahead)
+# shows the notice at the next tick of the one-minute timer. Left alone it
+# slides into the top right corner, blinks and slides out; "OK" dismisses it.
+# Nothing may move or click while the report is awaited: any input would
+# start a new work period in the library.
+source "$QUORVEL_E2E_LIB"; e2e_begin
+source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
+HERE=$(dirname "${BASH_SOURCE[0]}")
+NOTICE="Advice from Quorvel"
+
+APP=$E2E_TMP/app; e2e_install "$APP"
+[ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
+ctl_save_setting; trap 'ctl_restore_setting; e2e_cleanup' EXIT
+e2e_reg_set_dword Setting 0xFFFF
+e2e_reg_delete FirstStart
+APPWIN=$(e2e_winpath "$APP")
+
+xdotool mousemove 0 767
+QUORVEL=$(e2e_start "$APP/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "the start animation did not run"
+
+# run_clock_ahead: 59 minutes of the library's clock, so that the program's
+# own next minute tick is the 60th of the work period.
+run_clock_ahead() {
+  local out; out=$(e2e_run "$CTL_DRIVER" "$APPWIN" rest 59)
+  case "$out" in "rest 0"*) ;; *) e2e_fail "the driver could not run the clock: $out" ;; esac
+}
+
+# track_notice FILE SAMPLE_MS: follows the notice in the background from
+# the moment it shows.
+track_notice() {
+  "$(e2e_wine_for)" "$CTL_PROBE" track "$NOTICE" 80000 "$2" 2>/dev/null | tr -d '\r' >"$1" &
+  E2E_PIDS+=("$!")
+  TRACKER=$!
+}
+
+notice_height() { ctl_twips_px "$1" "$(ctl_probe form "$NOTICE" | awk '$1=="dpi" { print $3 }')"; }
+
+# First showing, left alone.
+run_clock_ahead
+track_notice "$CTL_SHOTS/first-showing.txt" 16000
+e2e_wait_window "$NOTICE" 80 >/dev/null || e2e_fail "no reminder at the minute tick"
+at_top() { [ "$(ctl_form_field "$NOTICE" y)" = 0 ]; }
+e2e_wait_until 5 at_top || e2e_fail "the notice did not come down to the top edge"
+probe=$(ctl_probe form "$NOTICE")
+echo "$probe" >"$CTL_SHOTS/notice.txt"
+e2e_screenshot "$CTL_SHOTS/notice-shown.png"
+sw=$(echo "$probe" | awk '$1=="screen" { print $2 }')
+x=$(echo "$probe" | ctl_field x); w=$(echo "$probe" | ctl_field w); h=$(echo "$probe" | ctl_field h)
+[ $(( x + w )) = "$sw" ] || e2e_fail "the notice is not flush with the right edge: x=$x w=$w"
+[ "$(echo "$probe" | ctl_field topmost)" = 1 ] || e2e_fail "the notice is not on top"
+blinking() { ctl_probe form "$NOTICE" | grep '|You have been' | grep -q 'visible=0'; }
+e2e_wait_until 6 blinking || e2e_fail "the text did not blink"
+e2e_screenshot "$CTL_SHOTS/notice-blinking.png"
+e2e_wait_until 12 ctl_hidden "$NOTICE" || e2e_fail "the notice did not go away by itself"
+wait "$TRACKER"
+
+# The track: down from -h to 0 one pixel at a time, three blinks about 3 s
+# later, then up to -h and hidden.
+awk -v h="$h" '
+  { split($1, t, "="); split($2, y, "="); split($3, v, "="); split($4, l, "=")
+    if (v[2] == 1 && !hidden) {
+      if (y[2] == 0 && !downAt) downAt = t[2]
+      if (!downAt) { if (seen && y[2] < last) bad = "moved up while sliding in"; steps++ }
+      if (downAt && y[2] < 0) { upSteps++; if (y[2] > last) bad = "moved down while sliding out" }
+      if (l[2] == 0 && lastLabel == 1) { blinks++; if (!blinkAt) blinkAt = t[2] }
+    }
+    if (v[2] == 0 && seen) hidden = 1
+    last = y[2]; lastLabel = l[2]; seen = 1 }
+  END {
+    if (bad) { print bad; exit 1 }
+    if (steps < h / 2) { print "slid in " steps " steps for " h " pixels"; exit 1 }
+    if (upSteps < h / 2) { print "slid out " upSteps " steps for " h " pixels"; exit 1 }
+    if (blinks != 3) { print blinks " blinks"; exit 1 }
+    if (blinkAt - downAt < 2500 || blinkAt - downAt > 4500) { print "blinked " blinkAt - downAt " ms after arriving"; exit 1 }
+    if (!hidden) { print "not hidden"; exit 1 }
+  }' "$CTL_SHOTS/first-showing.txt" >"$E2E_TMP/track-check.txt" ||
+  e2e_fail "first showing: $(cat "$E2E_TMP/track-check.txt")"
+
+# Second showing: "OK" dismisses it at once, with no later blink or slide.
+run_clock_ahead
+e2e_wait_window "$NOTICE" 80 >/dev/null || e2e_fail "no second reminder"
+e2e_wait_until 5 at_top || e2e_fail "the second notice did not come down"
+ctl_check_layout "$NOTICE" "$HERE/prompt_rest_form.table" || e2e_fail "notice layout"
+ctl_click "$NOTICE" OK || e2e_fail "no OK button on the notice"
+e2e_wait_until 3 ctl_hidden "$NOTICE" || e2e_fail "OK did not dismiss the notice"
+track_notice "$CTL_SHOTS/after-ok.txt" 1
+sleep 7
+kill "$TRACKER" 2>/dev/null; wait "$TRACKER" 2>/dev/null
+! grep -q 't=' "$CTL_SHOTS/after-ok.txt" || e2e_fail "the notice came back after OK"
+kill -0 "$QUORVEL" 2>/dev/null || e2e_fail "the program ended"
+e2e_pass

@@ -1,0 +1,102 @@
+# The settings form: opens with the boxes of the current setting word,
+# "&Cancel" changes nothing, "&OK" stores the word built from the boxes and
+# every hooked process follows it at once.
+source "$QUORVEL_E2E_LIB"; e2e_begin
+source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
+HERE=$(dirname "${BASH_SOURCE[0]}")
+FORM="Check to enable the features you want"
+
+APP=$E2E_TMP/app; e2e_install "$APP"
+[ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
+ctl_save_setting; trap 'ctl_restore_setting; e2e_cleanup' EXIT
+# "C&lose" off and the meaningless bit 0x0010 on.
+e2e_reg_set_dword Setting 0x7BFF
+e2e_reg_delete FirstStart
+APPWIN=$(e2e_winpath "$APP")
+
+e2e_start "$CTL_TARGET" "Control Target" 100 100 >/dev/null
+e2e_start "$CTL_TARGET" "Control Target 2" 500 100 >/dev/null
+e2e_wait_window "Control Target 2" 20 >/dev/null || e2e_fail "target windows did not open"
+QUORVEL=$(e2e_start "$APP/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "the start animation did not run"
+
+# Shows the main form and opens the settings with Enter.
+open_settings() {
+  e2e_run "$APP/Quorvel.exe" >/dev/null
+  e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "the main window was not shown"
+  local probe; probe=$(ctl_probe form Quorvel)
+  xdotool mousemove $(( $(echo "$probe" | ctl_field x) + 100 )) $(( $(echo "$probe" | ctl_field y) + $(echo "$probe" | ctl_field h) - 6 ))
+  sleep 0.3; xdotool key Return
+  e2e_wait_until 10 ctl_visible "$FORM" || e2e_fail "Enter on the main form did not open the settings"
+  probe=$(ctl_probe form "$FORM")
+  xdotool mousemove $(( $(echo "$probe" | ctl_field cx) + 5 )) $(( $(echo "$probe" | ctl_field cy) + 250 ))
+  sleep 0.3
+}
+
+# box_checked TEXT: 1 when the check box with that caption is ticked.
+box_checked() { ctl_control_line "$FORM" "$1" | sed -n 's/.* check=\([0-9]\).*/\1/p'; }
+
+# expect_boxes WORD: every box shows its bit of WORD.
+expect_boxes() {
+  local word=$(( $1 )) probe text bit want got
+  probe=$(ctl_probe form "$FORM")
+  while IFS='|' read -r bit text; do
+    want=$(( (word & bit) != 0 ))
+    got=$(echo "$probe" | T="$text" awk -F'|' '$1 ~ /^ctl / && $2 == ENVIRON["T"] { print $1 }' | sed -n 's/.* check=\([0-9]\).*/\1/p')
+    [ "$got" = "$want" ] || e2e_fail "box \"$text\" shows $got for word $1"
+  done <<'BITS'
+0x0001|&Smart Move
+0x0004|Cursor, &Go Away
+0x0008|&Rest Reminder
+0x0002|&Just Wheel It / Easy Switching
+0x0400|C&lose
+0x0800|Ma&ximize/Restore
+0x2000|Show &Desktop
+0x1000|&Minimize
+0x4000|S&witch to Last Application
+0x0020|Go &Back
+0x0040|Go &Forward
+0x0080|Sto&p\r\n
+0x0100|Open &URL Dialog Box
+0x0200|Lau&nch a new IE
+BITS
+}
+
+library_setting() { e2e_run "$CTL_DRIVER" "$APPWIN" setting | awk '{ print $2 }'; }
+
+e2e_drag 2 300 200 200 200
+e2e_wait_until 5 ctl_iconic "Control Target" || e2e_fail "the minimize gesture does not work before the change"
+
+open_settings
+expect_boxes 0x7BFF
+ctl_check_layout "$FORM" "$HERE/setting_form.table" || e2e_fail "settings form layout"
+ctl_probe form "$FORM" >"$CTL_SHOTS/settings-form.txt"
+e2e_screenshot "$CTL_SHOTS/settings-form.png"
+[ "$(ctl_form_field Quorvel enabled)" = 0 ] || e2e_fail "the main form takes input while the settings are open"
+
+# Cancel (Esc) after unticking "&Minimize": nothing changes.
+xdotool key alt+m
+sleep 0.5
+[ "$(box_checked "&Minimize")" = 0 ] || e2e_fail "Alt+M did not untick Minimize"
+xdotool key Escape
+e2e_wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$FORM\$' >/dev/null" || e2e_fail "Esc did not close the settings"
+[ "$(e2e_reg_query Setting)" = 0x7bff ] || e2e_fail "Cancel changed the stored word: $(e2e_reg_query Setting)"
+[ "$(library_setting)" = 0x7BFF ] || e2e_fail "Cancel changed the word in force: $(library_setting)"
+
+# OK after unticking "&Minimize": the new word, without bit 0x0010.
+open_settings
+expect_boxes 0x7BFF
+xdotool key alt+m; sleep 0.5
+[ "$(box_checked "&Minimize")" = 0 ] || e2e_fail "Alt+M did not untick Minimize"
+xdotool key Return
+e2e_wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$FORM\$' >/dev/null" || e2e_fail "Enter did not close the settings"
+stored_word() { [ "$(e2e_reg_query Setting)" = 0x6bef ]; }
+e2e_wait_until 5 stored_word || e2e_fail "OK stored $(e2e_reg_query Setting), not 0x6bef"
+[ "$(library_setting)" = 0x6BEF ] || e2e_fail "the word in force is $(library_setting), not 0x6BEF"
+ctl_visible Quorvel || e2e_fail "the main form did not stay visible"
+
+e2e_drag 2 700 200 600 200
+sleep 1
+! ctl_iconic "Control Target 2" || e2e_fail "the switched-off minimize gesture still works"
+kill -0 "$QUORVEL" 2>/dev/null || e2e_fail "the program ended"
+e2e_pass
