@@ -4,6 +4,7 @@
 #include "../core/HookProcedures.h"
 
 #include "../core/DebugLog.h"
+#include "../core/HookFilters.h"
 #include "../core/WinConstants.h"
 #include "../gestures/GestureActions.h"
 #include "../gestures/WindowClassification.h"
@@ -83,7 +84,7 @@ void CallWndRetHookProc(Context& ctx, int code, const CallWndRetInput& in) {
     if (code != win::HC_ACTION) return;
     const uint32_t m = in.message;
     // Most messages lie above the four looked at: one comparison sends them on.
-    if (m > win::WM_NCPAINT) return;
+    if (m > win::WM_NCPAINT || !IsWindowHookMessage(m)) return;
     SharedState& s = ctx.shared;
 
     if (m == win::WM_NCHITTEST) {
@@ -95,7 +96,6 @@ void CallWndRetHookProc(Context& ctx, int code, const CallWndRetInput& in) {
         TracePointer(ctx, x, y);
         return;
     }
-    if (m != win::WM_NCPAINT && m != win::WM_SHOWWINDOW && m != win::WM_DESTROY) return;
     if (s.Paused) return;
 
     ThreadDialogs mine = FetchThreadDialogs(ctx);

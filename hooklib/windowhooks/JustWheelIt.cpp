@@ -3,7 +3,6 @@
 #include "../core/WinConstants.h"
 #include "../gestures/WindowClassification.h"
 #include "ActivityMonitor.h"
-#include "../core/DebugLog.h"
 
 namespace quorvel {
 
@@ -11,7 +10,6 @@ void RedirectWheel(Context& ctx, HookMessage& msg) {
     Point p;
     if (!ctx.os.GetCursorPos(&p)) return;
     const Hwnd under = ctx.os.WindowFromPoint(p);
-    WriteLogF(ctx, "DEBUG wheel hwnd=%x cursor=%d,%d under=%x", msg.hwnd, p.x, p.y, under);
     if (under == msg.hwnd) return;
 
     const uint32_t underThread = ctx.os.GetWindowThreadId(under);

@@ -7,9 +7,6 @@
 namespace quorvel {
 namespace {
 
-// Set once per process at attach, before any hook can start a worker.
-SmartMoveGuard g_guard = nullptr;
-
 struct SmartMoveJob {
     Context* ctx;
     Hwnd dialog;
@@ -18,8 +15,7 @@ struct SmartMoveJob {
 uint32_t SmartMoveThreadEntry(void* argument) {
     SmartMoveJob job = *static_cast<SmartMoveJob*>(argument);
     delete static_cast<SmartMoveJob*>(argument);
-    SmartMoveGuard guard = g_guard;
-    return guard ? guard(SmartMoveThread, *job.ctx, job.dialog) : SmartMoveThread(*job.ctx, job.dialog);
+    return SmartMoveThread(*job.ctx, job.dialog);
 }
 
 }  // namespace
@@ -28,8 +24,6 @@ uint32_t SmartMoveThread(Context& ctx, Hwnd dialog) {
     if (ctx.SettingOn(SETTING_SMART_MOVE)) MoveCursorToDialog(ctx, dialog);
     return 0;
 }
-
-void SetSmartMoveGuard(SmartMoveGuard guard) { g_guard = guard; }
 
 bool StartSmartMoveThread(Context& ctx, Hwnd dialog) {
     auto* job = new (std::nothrow) SmartMoveJob{&ctx, dialog};

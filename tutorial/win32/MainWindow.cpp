@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "MessagePause.h"
 #include "Pictures.h"
 #include "TextWrap.h"
@@ -31,6 +33,18 @@ std::string WindowText(HWND hwnd) {
     GetWindowTextA(hwnd, &text[0], length + 1);
     text.resize(static_cast<size_t>(length));
     return text;
+}
+
+// Draws `line` with every letter where GetTextExtentExPoint measured it, so
+// that the line is exactly as wide as it was when it was broken.
+void DrawMeasuredLine(HDC dc, int x, int y, const RECT& clip, const std::string& line) {
+    const int count = static_cast<int>(line.size());
+    if (count == 0) return;
+    std::vector<int> ends(line.size()), advances(line.size());
+    SIZE size;
+    GetTextExtentExPointA(dc, line.c_str(), count, 0, nullptr, ends.data(), &size);
+    for (int i = 0; i < count; ++i) advances[i] = ends[i] - (i ? ends[i - 1] : 0);
+    ExtTextOutA(dc, x, y, ETO_CLIPPED, &clip, line.c_str(), static_cast<UINT>(count), advances.data());
 }
 
 bool IsOperationId(int id) { return id >= OperationLabelId(0) && id < OperationLabelId(kOperationCount); }
@@ -378,7 +392,7 @@ void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, HFONT font, COLORREF colo
         const int width = r.right - r.left - MulDiv(4, dpiX_, 96);  // room for overhanging letters
         for (const std::string& line : WrapText(text, width, measure)) {
             if (y >= r.bottom) break;
-            ExtTextOutA(dc, r.left, y, ETO_CLIPPED, &r, line.c_str(), static_cast<UINT>(line.size()), nullptr);
+            DrawMeasuredLine(dc, r.left, y, r, line);
             y += tm.tmHeight + tm.tmExternalLeading;
         }
     } else {

@@ -16,7 +16,7 @@ constexpr int ClassNameLength = 64;
 
 DWORD FormStyle(FormFrame frame) {
   switch (frame) {
-    case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU;
     case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION;
   }
@@ -83,39 +83,50 @@ Form::~Form() {
 
 HWND Form::Load(HWND owner) {
   if (window_) return window_;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterFormClass(instance);
   dpiX_ = ScreenPixelsPerInch(LOGPIXELSX);
   dpiY_ = ScreenPixelsPerInch(LOGPIXELSY);
+  CreateBrushAndFont();
+  if (!CreateFormWindow(owner)) return nullptr;
+  CreateControls();
+  for (FormTimer* timer : timers_) timer->Apply();
+  OnLoad();
+  return window_;
+}
+
+void Form::CreateBrushAndFont() {
   if (!background_) {
-    ownsBackground_ = !spec_.background.isSystemColour;
-    backgroundColour_ = spec_.background.isSystemColour ? GetSysColor(static_cast<int>(spec_.background.value))
-                                                        : spec_.background.value;
-    background_ = spec_.background.isSystemColour ? GetSysColorBrush(static_cast<int>(spec_.background.value))
-                                                  : CreateSolidBrush(spec_.background.value);
+    const FormColour& colour = spec_.background;
+    ownsBackground_ = !colour.isSystemColour;
+    backgroundColour_ = colour.isSystemColour ? GetSysColor(static_cast<int>(colour.value)) : colour.value;
+    background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value))
+                                        : CreateSolidBrush(colour.value);
   }
   if (!font_) {
     font_ = CreateFontA(-MulDiv(spec_.font.points, dpiY_, PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                         FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, spec_.font.face);
   }
+}
+
+// The window gets the table's client size, or its outer height when the
+// table gives one; the outer height is remembered in twips.
+bool Form::CreateFormWindow(HWND owner) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterFormClass(instance);
   const DWORD style = FormStyle(spec_.frame);
   const DWORD exStyle = FormExStyle(spec_.frame);
-  RECT outer{0, 0, TwipsToPixels(spec_.clientWidth, dpiX_), TwipsToPixels(spec_.clientHeight, dpiY_)};
+  const int clientHeight = TwipsToPixels(spec_.clientHeight, dpiY_);
+  RECT outer{0, 0, TwipsToPixels(spec_.clientWidth, dpiX_), clientHeight};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  const int nonClient = (outer.bottom - outer.top) - TwipsToPixels(spec_.clientHeight, dpiY_);
-  heightTwips_ = spec_.outerHeight ? spec_.outerHeight
-                                   : spec_.clientHeight + PixelsToTwips(nonClient, dpiY_);
+  const int frameHeight = (outer.bottom - outer.top) - clientHeight;
+  heightTwips_ = spec_.outerHeight ? spec_.outerHeight : spec_.clientHeight + PixelsToTwips(frameHeight, dpiY_);
   window_ = CreateWindowExA(exStyle, MainWindowClass, spec_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
                             outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
                             instance, nullptr);
-  if (!window_) return nullptr;
+  if (!window_) return false;
   SetWindowLongPtrA(window_, 0, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::FormProcedure));
-  CreateControls();
-  for (FormTimer* timer : timers_) timer->Apply();
-  OnLoad();
-  return window_;
+  return true;
 }
 
 void Form::CreateControls() {
@@ -177,6 +188,10 @@ HWND Form::Control(int index) const {
 
 void Form::Show() {
   if (window_) ShowWindow(window_, SW_SHOW);
+}
+
+void Form::ShowWithoutActivating() {
+  if (window_) ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
 void Form::Hide() {
@@ -283,6 +298,41 @@ void Form::RestoreFocus() {
   if (first) SetFocus(first);
 }
 
+void Form::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+  } else {
+    RestoreFocus();
+  }
+}
+
+// A form whose system menu has no Close item cannot be closed by the close
+// box or Alt+F4.
+LRESULT Form::OnSysCommand(WPARAM wParam, LPARAM lParam) {
+  if ((wParam & 0xFFF0) == SC_CLOSE &&
+      GetMenuState(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+    return 0;
+  }
+  return DefWindowProcA(window_, WM_SYSCOMMAND, wParam, lParam);
+}
+
+void Form::OnPaintMessage() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client{};
+  GetClientRect(window_, &client);
+  OnPaint(dc, client);
+  EndPaint(window_, &paint);
+}
+
+// Labels, check boxes and frames take the form's background colour.
+LRESULT Form::OnControlColour(HDC dc) {
+  SetBkColor(dc, backgroundColour_);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  return reinterpret_cast<LRESULT>(background_);
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: return OnCommand(wParam);
@@ -292,44 +342,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return control < 0 ? 0 : MAKELONG(FirstControlId + control, DC_HASDEFID);
     }
     case WM_CLOSE: Unload(); return 0;
-    case WM_SYSCOMMAND:
-      // A form whose system menu has no Close item cannot be closed by the
-      // close box or Alt+F4.
-      if ((wParam & 0xFFF0) == SC_CLOSE &&
-          GetMenuState(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
-        return 0;
-      }
-      return DefWindowProcA(window_, message, wParam, lParam);
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(window_, focus)) lastFocus_ = focus;
-      } else {
-        RestoreFocus();
-      }
-      return 0;
+    case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+    case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_ERASEBKGND: {
       RECT client{};
       GetClientRect(window_, &client);
       FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
       return 1;
     }
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = BeginPaint(window_, &paint);
-      RECT client{};
-      GetClientRect(window_, &client);
-      OnPaint(dc, client);
-      EndPaint(window_, &paint);
-      return 0;
-    }
+    case WM_PAINT: OnPaintMessage(); return 0;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, backgroundColour_);
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      return reinterpret_cast<LRESULT>(background_);
-    }
+    case WM_CTLCOLORBTN: return OnControlColour(reinterpret_cast<HDC>(wParam));
     default: return DefWindowProcA(window_, message, wParam, lParam);
   }
 }

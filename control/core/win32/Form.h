@@ -33,6 +33,8 @@ class Form {
   HWND Control(int index) const;
 
   void Show();
+  // Shows the form without taking the keyboard from the window in use.
+  void ShowWithoutActivating();
   void Hide();
   bool Visible() const;
   void SetCaption(const std::string& caption);
@@ -65,11 +67,17 @@ class Form {
  private:
   friend class FormTimer;
   static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateBrushAndFont();
+  bool CreateFormWindow(HWND owner);
   void CreateControls();
   void PlaceControl(int index, HWND control);
   void StackControls();
   void OnTimerMessage(UINT_PTR id);
   LRESULT OnCommand(WPARAM wParam);
+  void OnActivate(WPARAM wParam);
+  LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+  void OnPaintMessage();
+  LRESULT OnControlColour(HDC dc);
   int ControlWithRole(ControlRole role) const;
   void RestoreFocus();
   int NonClientHeight() const;

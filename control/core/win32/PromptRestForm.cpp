@@ -27,9 +27,10 @@ void PromptRestForm::OnLoad() {
 
 void PromptRestForm::PromptUserToRest() {
   if (!Loaded()) return;
-  Show();
+  // The user may still be typing: the keys must not go to the notice.
+  ShowWithoutActivating();
   notice_.OnShow();
-  SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SlideWindow(true);
   TimerDelay.SetEnabled(true);
 }

@@ -21,7 +21,7 @@ RunningInstance Win32ProgramShell::FindRunningInstance() {
   if (!runningInstance_) return {false, 0, 0, 0};
   RECT rect{};
   GetWindowRect(runningInstance_, &rect);
-  return {true, static_cast<uint32_t>(GetWindowLongA(runningInstance_, GWL_USERDATA)),
+  return {true, static_cast<uint32_t>(GetWindowLongPtrA(runningInstance_, GWLP_USERDATA)),
           static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
 }
 

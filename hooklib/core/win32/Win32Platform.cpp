@@ -32,6 +32,7 @@ BOOL CALLBACK EnumThunkProc(HWND w, LPARAM l) {
 struct ThreadThunk {
     ThreadFn fn;
     void* argument;
+    HMODULE pinned;  // the library, kept loaded until the thread has ended
 };
 
 struct ThreadRun {
@@ -44,12 +45,21 @@ void RunThreadBody(void* p) {
     run->result = run->thunk.fn(run->thunk.argument);
 }
 
-// Every thread the library starts runs its body inside the exception guard;
-// after a fault the thread returns 0.
+// Every thread the library starts runs its body inside the exception guard
+// (after a fault the thread returns 0), and holds a reference on the library
+// so that an unhook cannot unload the code under a running worker.
 DWORD WINAPI ThreadThunkProc(LPVOID p) {
     ThreadRun run{*static_cast<ThreadThunk*>(p), 0};
     delete static_cast<ThreadThunk*>(p);
-    return RunGuarded(RunThreadBody, &run) ? run.result : 0;
+    DWORD result = RunGuarded(RunThreadBody, &run) ? run.result : 0;
+    if (run.thunk.pinned) ::FreeLibraryAndExitThread(run.thunk.pinned, result);
+    return result;
+}
+
+HMODULE PinThisModule() {
+    HMODULE module = nullptr;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&ThreadThunkProc), &module);
+    return module;
 }
 
 }  // namespace
@@ -197,10 +207,12 @@ void Win32Platform::GetMemoryStatus(MemoryStatus* m) {
 uint32_t Win32Platform::GetLastError() { return ::GetLastError(); }
 
 bool Win32Platform::StartThread(ThreadFn fn, void* argument) {
-    auto* thunk = new (std::nothrow) ThreadThunk{fn, argument};
+    auto* thunk = new (std::nothrow) ThreadThunk{fn, argument, nullptr};
     if (!thunk) return false;
+    thunk->pinned = PinThisModule();
     HANDLE h = ::CreateThread(nullptr, 0, ThreadThunkProc, thunk, 0, nullptr);
     if (!h) {
+        if (thunk->pinned) ::FreeLibrary(thunk->pinned);
         delete thunk;
         return false;
     }

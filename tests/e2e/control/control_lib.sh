@@ -62,6 +62,16 @@ ctl_check_layout() {
   return $bad
 }
 
+# ctl_check_tab_order CAPTION TABLE_FILE COUNT: the form has COUNT controls
+# that take focus, and Tab visits them in the order of the table.
+ctl_check_tab_order() {
+  local got want
+  got=$(ctl_probe form "$1" | awk -F'|' '$1 ~ /^ctl / && $1 ~ / tabstop=1 / { print $2 }')
+  want=$(cut -d'|' -f1 "$2" | grep -xF -f <(echo "$got"))
+  [ "$(echo "$got" | grep -c .)" = "$3" ] || { e2e_log "tab order: $(echo "$got" | grep -c .) tab stops on \"$1\", expected $3"; return 1; }
+  [ "$got" = "$want" ] || { e2e_log "tab order on \"$1\": $(echo "$got" | tr '\n' ',')"; return 1; }
+}
+
 # ctl_wait_gone PID SECONDS: the process has ended.
 ctl_wait_gone() { e2e_wait_until "$2" bash -c "! kill -0 $1 2>/dev/null"; }
 
@@ -70,6 +80,23 @@ CTL_SAVED_SETTING=""
 ctl_save_setting() { CTL_SAVED_SETTING=$(e2e_reg_query Setting || true); }
 ctl_restore_setting() {
   if [ -n "$CTL_SAVED_SETTING" ]; then e2e_reg_set_dword Setting "$CTL_SAVED_SETTING"; else e2e_reg_delete Setting; fi
+}
+
+# ctl_set_dpi N: the display's pixels per inch for the programs started
+# from now on; ctl_restore_dpi puts back what was there.
+CTL_DPI_KEY='HKCU\Control Panel\Desktop'
+CTL_SAVED_DPI=""
+ctl_set_dpi() {
+  CTL_SAVED_DPI=$(e2e_reg_query LogPixels "$CTL_DPI_KEY" || echo none)
+  e2e_reg_set_dword LogPixels "$1" "$CTL_DPI_KEY"
+  wineserver -k; wineserver -w
+}
+ctl_restore_dpi() {
+  case "$CTL_SAVED_DPI" in
+    "") ;;
+    none) e2e_reg_delete LogPixels "$CTL_DPI_KEY" ;;
+    *) e2e_reg_set_dword LogPixels "$CTL_SAVED_DPI" "$CTL_DPI_KEY" ;;
+  esac
 }
 
 # ctl_wait_animation_done: the start animation has been shown and hidden again.

@@ -60,6 +60,7 @@ ex=$(( (fw - w) / 2 )); ey=$(( (fh - h) / 2 ))
 [ $(( x - ex )) -le 1 ] && [ $(( ex - x )) -le 1 ] && [ $(( y - ey )) -le 1 ] && [ $(( ey - y )) -le 1 ] ||
   e2e_fail "main window at $x,$y, not centred on the $fw x $fh work area"
 ctl_check_layout Quorvel "$HERE/main_form.table" || e2e_fail "main form layout"
+ctl_check_tab_order Quorvel "$HERE/main_form.table" 4 || e2e_fail "tab order"
 e2e_screenshot "$CTL_SHOTS/main-form.png"
 [ "$(snapshot)" = "$before" ] || e2e_fail "the second start touched files"
 [ "$(e2e_count_in_file "$APP/QuorvelLog.txt" "Quorvel version")" = 1 ] || e2e_fail "the second start loaded the library"
@@ -111,4 +112,15 @@ e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "the main window was not shown
 ctl_click Quorvel "&Stop"
 ctl_wait_gone "$QUORVEL" 15 || e2e_fail "Stop did not end the program"
 cmp -s "$APP/system2.dat" "$E2E_TMP/pristine.dat" || e2e_fail "an existing system2.dat was replaced at exit"
+
+# Without a hook library the hooks cannot start: the user is told, the program ends.
+BARE=$E2E_TMP/bare; mkdir -p "$BARE"; cp "$APP/Quorvel.exe" "$BARE/"
+QUORVEL=$(e2e_start "$BARE/Quorvel.exe")
+failure_shown() {
+  ctl_probe form Quorvel | grep -qF '|Error when starting Quorvel. Please stop any other mouse enhancement software and try again. If this problem still exists, report a bug to '
+}
+e2e_wait_until 20 failure_shown || e2e_fail "no start failure message"
+e2e_screenshot "$CTL_SHOTS/start-failure.png"
+ctl_click Quorvel OK || e2e_fail "no OK on the start failure message"
+ctl_wait_gone "$QUORVEL" 15 || e2e_fail "the program did not end after a failed start"
 e2e_pass

@@ -19,6 +19,7 @@ APPWIN=$(e2e_winpath "$APP")
 xdotool mousemove 0 767
 QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 ctl_wait_animation_done || e2e_fail "the start animation did not run"
+e2e_log "started"
 
 # run_clock_ahead: 59 minutes of the library's clock, so that the program's
 # own next minute tick is the 60th of the work period.
@@ -27,20 +28,22 @@ run_clock_ahead() {
   case "$out" in "rest 0"*) ;; *) e2e_fail "the driver could not run the clock: $out" ;; esac
 }
 
-# track_notice FILE SAMPLE_MS: follows the notice in the background from
-# the moment it shows.
+# track_notice FILE WAIT_MS SAMPLE_MS: follows the notice in the background
+# from the moment it shows (lines end in CR LF).
 track_notice() {
-  "$(e2e_wine_for)" "$CTL_PROBE" track "$NOTICE" 80000 "$2" 2>/dev/null | tr -d '\r' >"$1" &
-  E2E_PIDS+=("$!")
+  "$(e2e_wine_for)" "$CTL_PROBE" track "$NOTICE" "$2" "$3" >"$1" 2>/dev/null &
   TRACKER=$!
+  E2E_PIDS+=("$TRACKER")
 }
 
 notice_height() { ctl_twips_px "$1" "$(ctl_probe form "$NOTICE" | awk '$1=="dpi" { print $3 }')"; }
 
 # First showing, left alone.
 run_clock_ahead
-track_notice "$CTL_SHOTS/first-showing.txt" 16000
+e2e_log "clock run ahead; waiting for the minute tick"
+track_notice "$CTL_SHOTS/first-showing.txt" 80000 13000
 e2e_wait_window "$NOTICE" 80 >/dev/null || e2e_fail "no reminder at the minute tick"
+e2e_log "first reminder shown"
 at_top() { [ "$(ctl_form_field "$NOTICE" y)" = 0 ]; }
 e2e_wait_until 5 at_top || e2e_fail "the notice did not come down to the top edge"
 probe=$(ctl_probe form "$NOTICE")
@@ -59,12 +62,14 @@ wait "$TRACKER"
 # The track: down from -h to 0 one pixel at a time, three blinks about 3 s
 # later, then up to -h and hidden.
 awk -v h="$h" '
+  BEGIN { lastLabel = -1 }
   { split($1, t, "="); split($2, y, "="); split($3, v, "="); split($4, l, "=")
     if (v[2] == 1 && !hidden) {
       if (y[2] == 0 && !downAt) downAt = t[2]
       if (!downAt) { if (seen && y[2] < last) bad = "moved up while sliding in"; steps++ }
       if (downAt && y[2] < 0) { upSteps++; if (y[2] > last) bad = "moved down while sliding out" }
-      if (l[2] == 0 && lastLabel == 1) { blinks++; if (!blinkAt) blinkAt = t[2] }
+      if (l[2] == 0 && lastLabel == 1 && !blinkAt) blinkAt = t[2]
+      if (l[2] == 1 && lastLabel == 0) blinks++   # the text is back: one blink
     }
     if (v[2] == 0 && seen) hidden = 1
     last = y[2]; lastLabel = l[2]; seen = 1 }
@@ -75,19 +80,21 @@ awk -v h="$h" '
     if (blinks != 3) { print blinks " blinks"; exit 1 }
     if (blinkAt - downAt < 2500 || blinkAt - downAt > 4500) { print "blinked " blinkAt - downAt " ms after arriving"; exit 1 }
     if (!hidden) { print "not hidden"; exit 1 }
-  }' "$CTL_SHOTS/first-showing.txt" >"$E2E_TMP/track-check.txt" ||
+  }' <(tr -d '\r' <"$CTL_SHOTS/first-showing.txt") >"$E2E_TMP/track-check.txt" ||
   e2e_fail "first showing: $(cat "$E2E_TMP/track-check.txt")"
 
 # Second showing: "OK" dismisses it at once, with no later blink or slide.
 run_clock_ahead
+e2e_log "clock run ahead again; waiting for the next minute tick"
 e2e_wait_window "$NOTICE" 80 >/dev/null || e2e_fail "no second reminder"
+e2e_log "second reminder shown"
 e2e_wait_until 5 at_top || e2e_fail "the second notice did not come down"
 ctl_check_layout "$NOTICE" "$HERE/prompt_rest_form.table" || e2e_fail "notice layout"
+ctl_check_tab_order "$NOTICE" "$HERE/prompt_rest_form.table" 1 || e2e_fail "tab order"
 ctl_click "$NOTICE" OK || e2e_fail "no OK button on the notice"
-e2e_wait_until 3 ctl_hidden "$NOTICE" || e2e_fail "OK did not dismiss the notice"
-track_notice "$CTL_SHOTS/after-ok.txt" 1
-sleep 7
-kill "$TRACKER" 2>/dev/null; wait "$TRACKER" 2>/dev/null
+e2e_wait_until 6 ctl_hidden "$NOTICE" || e2e_fail "OK did not dismiss the notice"
+track_notice "$CTL_SHOTS/after-ok.txt" 7000 1
+wait "$TRACKER"
 ! grep -q 't=' "$CTL_SHOTS/after-ok.txt" || e2e_fail "the notice came back after OK"
 kill -0 "$QUORVEL" 2>/dev/null || e2e_fail "the program ended"
 e2e_pass

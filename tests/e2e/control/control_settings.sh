@@ -8,7 +8,9 @@ FORM="Check to enable the features you want"
 
 APP=$E2E_TMP/app; e2e_install "$APP"
 [ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
-ctl_save_setting; trap 'ctl_restore_setting; e2e_cleanup' EXIT
+ctl_save_setting; trap 'ctl_restore_setting; ctl_restore_dpi; e2e_cleanup' EXIT
+# Forms are laid out at the display's real pixels per inch: this test runs at 120.
+ctl_set_dpi 120
 # "C&lose" off and the meaningless bit 0x0010 on.
 e2e_reg_set_dword Setting 0x7BFF
 e2e_reg_delete FirstStart
@@ -70,6 +72,7 @@ e2e_wait_until 5 ctl_iconic "Control Target" || e2e_fail "the minimize gesture d
 open_settings
 expect_boxes 0x7BFF
 ctl_check_layout "$FORM" "$HERE/setting_form.table" || e2e_fail "settings form layout"
+ctl_check_tab_order "$FORM" "$HERE/setting_form.table" 16 || e2e_fail "tab order"
 ctl_probe form "$FORM" >"$CTL_SHOTS/settings-form.txt"
 e2e_screenshot "$CTL_SHOTS/settings-form.png"
 [ "$(ctl_form_field Quorvel enabled)" = 0 ] || e2e_fail "the main form takes input while the settings are open"

@@ -62,3 +62,9 @@ e2e_fail() {
 # the previous one (a press soon after a release at the same spot arrives as a
 # double-click message, which starts no drag).
 g_drag() { sleep 0.6; e2e_drag "$@"; }
+
+# g_notepad: starts Wine's own notepad of the tested architecture and waits for it.
+g_notepad() {
+  e2e_start 'C:\windows\system32\notepad.exe' >/dev/null
+  e2e_wait_window "Untitled - Notepad" 30 >/dev/null || e2e_fail "notepad did not start"
+}

@@ -19,7 +19,7 @@ g_testwin big --title "Sizable target" --rect 150,150,300,200
 g_drag 2 300 250 330 250
 g_expect_state zoomed 1 10 --title "Sizable target" || e2e_fail "30 px right did not maximize: $(g_probe --title "Sizable target")"
 e2e_file_has "$G_LOG" "Detect Middle button drag right action" || e2e_fail "no right-drag log line"
-g_drag 2 300 250 330 250
+g_drag 2 310 260 340 260  # not where the last drag ended: that would be a middle double-click
 g_expect_state zoomed 0 10 --title "Sizable target" || e2e_fail "30 px right again did not restore"
 [ "$(g_state iconic --title "Sizable target")" = 0 ] || e2e_fail "restore left the window iconic"
 
@@ -28,7 +28,7 @@ g_testwin nobox --title "Boxless target" --style 00C80000 --rect 500,300,300,200
 before=$(g_probe --title "Boxless target")
 n=$(g_log_count "Has post messge to window")
 g_drag 2 650 400 620 400
-g_drag 2 650 400 680 400
+g_drag 2 650 420 680 420
 e2e_wait_until 10 bash -c "[ \$(tr -d '\r' <'$G_LOG' | grep -c 'Has post messge to window') -ge $((n + 2)) ]" ||
   e2e_fail "the boxless drags were not both logged"
 sleep 0.5
@@ -37,13 +37,12 @@ after=$(g_probe --title "Boxless target")
 
 # --- a drag of 20 px is no drag
 n=$(g_log_count "Has post messge to window")
-g_drag 2 650 400 670 400
+g_drag 2 650 440 670 440
 e2e_wait_until 5 bash -c "tr -d '\r' <'$G_LOG' | grep -q 'x diff : 20$'" || e2e_fail "20 px drag not logged"
 [ "$(g_log_count "Has post messge to window")" -eq "$n" ] || e2e_fail "a 20 px drag acted"
 
 # --- Wine's notepad: the middle press is swallowed there, the gesture still works
-e2e_start notepad >/dev/null
-e2e_wait_window "Untitled - Notepad" 30 >/dev/null || e2e_wait_window ".*Notepad" 5 >/dev/null || e2e_fail "notepad did not start"
+g_notepad
 title=$(xdotool search --onlyvisible --name "Notepad" getwindowname 2>/dev/null | head -1)
 geom=$(xdotool search --onlyvisible --name "Notepad" getwindowgeometry --shell 2>/dev/null | head -5)
 eval "$geom"

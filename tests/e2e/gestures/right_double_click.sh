@@ -52,8 +52,7 @@ sleep 0.5
 e2e_stop "$G_PID"
 
 # --- Wine's notepad (its edit control opens a context menu at the first click)
-e2e_start notepad >/dev/null
-e2e_wait_window "Untitled - Notepad" 30 >/dev/null || e2e_fail "notepad did not start"
+g_notepad
 eval "$(xdotool search --onlyvisible --name "Untitled - Notepad" getwindowgeometry --shell | head -5)"
 g_double_right $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 ))
 g_expect_state found 0 10 --title "Untitled - Notepad" || e2e_fail "notepad was not closed: $(g_probe --title "Untitled - Notepad")"

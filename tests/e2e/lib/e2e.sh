@@ -97,6 +97,9 @@ e2e_begin() {
   e2e_start_xvfb
   E2E_TMP=$(mktemp -d "${QUORVEL_E2E_WORK}/${E2E_NAME}.XXXXXX")
   wineserver -k >/dev/null 2>&1; wineserver -w 2>/dev/null
+  # Every test starts with no stored setting (all features on) and no
+  # first-start mark, whatever the test before it stored.
+  wine reg delete "$E2E_KEY" /va /f >/dev/null 2>&1
   e2e_log "display $DISPLAY prefix $WINEPREFIX tmp $E2E_TMP"
 }
 

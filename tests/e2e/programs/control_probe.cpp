@@ -9,6 +9,7 @@
 // Lines: "screen W H", "dpi X Y", "full W H", "form ...", "ctl ...", "sysmenu ...".
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -114,7 +115,7 @@ int ProbeForm(const char* caption) {
               ClassOf(form).c_str(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, origin.x,
               origin.y, client.right, client.bottom, IsWindowVisible(form) ? 1 : 0,
               GetForegroundWindow() == form ? 1 : 0, (exStyle & WS_EX_TOPMOST) ? 1 : 0,
-              static_cast<unsigned long>(GetWindowLongA(form, GWL_USERDATA)), IsWindowEnabled(form) ? 1 : 0);
+              static_cast<unsigned long>(static_cast<uint32_t>(GetWindowLongPtrA(form, GWLP_USERDATA))), IsWindowEnabled(form) ? 1 : 0);
   PrintControls(form);
   PrintSystemMenu(form);
   return 0;

@@ -151,7 +151,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     g_top = CreateWindowExA(0, className.c_str(), title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
                             rect.bottom - rect.top, nullptr, nullptr, instance, nullptr);
     if (!g_top) return 1;
-    if (userData) SetWindowLongA(g_top, GWL_USERDATA, static_cast<LONG>(userData));
+    if (userData) SetWindowLongPtrA(g_top, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(userData)));
     if (!childClass.empty()) {
         if (!Register(childClass.c_str(), ChildProc, instance)) return 1;
         if (!childRectGiven) GetClientRect(g_top, &childRect);

@@ -1,21 +1,26 @@
 // wh_windows.exe TITLE X Y W H [TITLE X Y W H ...]: plain top-level windows,
-// all on the program's one thread. Each prints, flushed, one line per
-// wheel turn, left press and activation it receives:
+// all on the program's one thread, each created on top of the ones before.
+// Each prints, flushed, one line per wheel turn, left press and activation
+// it receives:
 //   <title> wheel delta=<signed>
 //   <title> lbuttondown
 //   <title> activated
 // and at start "ready <title>=<hex handle> ..." once all windows exist.
-// The first window takes the keyboard focus. The key B makes the program
-// busy for 3 s ("<title> busy"): input arriving meanwhile waits in its queue.
-// wh_windows.exe --set-cursor X Y only moves the pointer there and ends.
+// The last window takes the keyboard focus. The key M makes the window with
+// the focus go below every other window as soon as a wheel turn waits in the
+// queue, before the turn is taken out of it ("<title> went below"): the
+// program then takes a turn that was made over that window while another
+// window lies under the pointer, as when Windows hands a turn to the
+// focused window.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
+
+HWND g_lowerOnWheel = nullptr;
 
 void Say(HWND w, const char* what) {
     char title[128];
@@ -35,14 +40,14 @@ LRESULT CALLBACK WindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
         Say(w, "lbuttondown");
         break;
-    case WM_KEYDOWN:
-        if (wp == 'B') {
-            Say(w, "busy");
-            Sleep(3000);
-        }
-        break;
     case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE) Say(w, "activated");
+        break;
+    case WM_KEYDOWN:
+        if (wp == 'M') {
+            g_lowerOnWheel = w;
+            Say(w, "waits for a wheel turn");
+        }
         break;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -51,12 +56,30 @@ LRESULT CALLBACK WindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, m, wp, lp);
 }
 
+// One message taken and handled; false at WM_QUIT.
+bool Pump() {
+    MSG msg;
+    if (!g_lowerOnWheel) {
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) return false;
+    } else if (PeekMessageA(&msg, nullptr, WM_MOUSEWHEEL, WM_MOUSEWHEEL, PM_NOREMOVE)) {
+        SetWindowPos(g_lowerOnWheel, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        Say(g_lowerOnWheel, "went below");
+        g_lowerOnWheel = nullptr;
+        return true;
+    } else if (!PeekMessageA(&msg, nullptr, 0, WM_MOUSEWHEEL - 1, PM_REMOVE) &&
+               !PeekMessageA(&msg, nullptr, WM_MOUSEWHEEL + 1, 0xFFFFFFFF, PM_REMOVE)) {
+        Sleep(10);
+        return true;
+    }
+    if (msg.message == WM_QUIT) return false;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "--set-cursor") == 0) {
-        return SetCursorPos(std::atoi(argv[2]), std::atoi(argv[3])) ? 0 : 1;
-    }
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -65,26 +88,22 @@ int main(int argc, char** argv) {
     wc.lpszClassName = "WhWindow";
     RegisterClassA(&wc);
     std::string ready = "ready";
-    HWND first = nullptr;
+    HWND last = nullptr;
     for (int i = 1; i + 4 < argc; i += 5) {
-        HWND w = CreateWindowExA(0, wc.lpszClassName, argv[i], WS_POPUP | WS_CAPTION | WS_VISIBLE, std::atoi(argv[i + 1]),
-                                 std::atoi(argv[i + 2]), std::atoi(argv[i + 3]), std::atoi(argv[i + 4]), nullptr,
-                                 nullptr, wc.hInstance, nullptr);
+        last = CreateWindowExA(0, wc.lpszClassName, argv[i], WS_POPUP | WS_CAPTION | WS_VISIBLE, std::atoi(argv[i + 1]),
+                               std::atoi(argv[i + 2]), std::atoi(argv[i + 3]), std::atoi(argv[i + 4]), nullptr,
+                               nullptr, wc.hInstance, nullptr);
         char text[160];
-        std::snprintf(text, sizeof text, " %s=%lx", argv[i], static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)));
+        std::snprintf(text, sizeof text, " %s=%lx", argv[i], static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(last)));
         ready += text;
-        if (!first) first = w;
     }
-    if (first) {
-        SetForegroundWindow(first);
-        SetFocus(first);
+    if (last) {
+        SetForegroundWindow(last);
+        SetFocus(last);
     }
     std::printf("%s\n", ready.c_str());
     std::fflush(stdout);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    while (Pump()) {
     }
     return 0;
 }
