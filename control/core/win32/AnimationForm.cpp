@@ -4,7 +4,7 @@
 
 #include "ControlProgram.h"
 #include "FirstStartMark.h"
-#include "FormSpecs.h"
+#include "FormTables.h"
 #include "ModulePath.h"
 #include "ProgramPaths.h"
 
@@ -16,7 +16,7 @@ constexpr const char* BannerText = "Quorvel";
 }  // namespace
 
 AnimationForm::AnimationForm()
-    : Form(AnimationFormSpec()),
+    : Form(AnimationFormTable()),
       TimerAnimation(*this, 0, false, [this] { OnTimerAnimation(); }),
       TimerControlWindow(*this, ShrinkTickMs, false, [this] { OnTimerControlWindow(); }) {}
 

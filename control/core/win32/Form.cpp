@@ -33,7 +33,7 @@ DWORD FormExStyle(FormFrame frame) {
 
 const char* ControlClass(ControlKind kind) { return kind == ControlKind::Label ? "STATIC" : "BUTTON"; }
 
-DWORD ControlStyle(const ControlSpec& control) {
+DWORD ControlStyle(const ControlRow& control) {
   const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   switch (control.kind) {
     case ControlKind::Button:
@@ -73,7 +73,7 @@ bool IsFormWindow(HWND window) {
   return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, MainWindowClass) == 0;
 }
 
-Form::Form(const FormSpec& spec) : spec_(spec) {}
+Form::Form(const FormTable& table) : table_(table) {}
 
 Form::~Form() {
   if (window_) DestroyWindow(window_);
@@ -95,16 +95,16 @@ HWND Form::Load(HWND owner) {
 
 void Form::CreateBrushAndFont() {
   if (!background_) {
-    const FormColour& colour = spec_.background;
+    const FormColour& colour = table_.background;
     ownsBackground_ = !colour.isSystemColour;
     backgroundColour_ = colour.isSystemColour ? GetSysColor(static_cast<int>(colour.value)) : colour.value;
     background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value))
                                         : CreateSolidBrush(colour.value);
   }
   if (!font_) {
-    font_ = CreateFontA(-MulDiv(spec_.font.points, dpiY_, PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+    font_ = CreateFontA(-MulDiv(table_.font.points, dpiY_, PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                         FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, spec_.font.face);
+                        DEFAULT_PITCH | FF_DONTCARE, table_.font.face);
   }
 }
 
@@ -113,14 +113,14 @@ void Form::CreateBrushAndFont() {
 bool Form::CreateFormWindow(HWND owner) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterFormClass(instance);
-  const DWORD style = FormStyle(spec_.frame);
-  const DWORD exStyle = FormExStyle(spec_.frame);
-  const int clientHeight = TwipsToPixels(spec_.clientHeight, dpiY_);
-  RECT outer{0, 0, TwipsToPixels(spec_.clientWidth, dpiX_), clientHeight};
+  const DWORD style = FormStyle(table_.frame);
+  const DWORD exStyle = FormExStyle(table_.frame);
+  const int clientHeight = TwipsToPixels(table_.clientHeight, dpiY_);
+  RECT outer{0, 0, TwipsToPixels(table_.clientWidth, dpiX_), clientHeight};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   const int frameHeight = (outer.bottom - outer.top) - clientHeight;
-  heightTwips_ = spec_.outerHeight ? spec_.outerHeight : spec_.clientHeight + PixelsToTwips(frameHeight, dpiY_);
-  window_ = CreateWindowExA(exStyle, MainWindowClass, spec_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+  heightTwips_ = table_.outerHeight ? table_.outerHeight : table_.clientHeight + PixelsToTwips(frameHeight, dpiY_);
+  window_ = CreateWindowExA(exStyle, MainWindowClass, table_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
                             outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
                             instance, nullptr);
   if (!window_) return false;
@@ -132,9 +132,9 @@ bool Form::CreateFormWindow(HWND owner) {
 void Form::CreateControls() {
   controls_.clear();
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  for (size_t i = 0; i < spec_.controls.size(); ++i) {
-    const ControlSpec& spec = spec_.controls[i];
-    HWND control = CreateWindowExA(0, ControlClass(spec.kind), spec.caption, ControlStyle(spec), 0, 0, 0, 0,
+  for (size_t i = 0; i < table_.controls.size(); ++i) {
+    const ControlRow& table = table_.controls[i];
+    HWND control = CreateWindowExA(0, ControlClass(table.kind), table.caption, ControlStyle(table), 0, 0, 0, 0,
                                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + i)),
                                    instance, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -145,15 +145,15 @@ void Form::CreateControls() {
 }
 
 void Form::PlaceControl(int index, HWND control) {
-  const ControlSpec& spec = spec_.controls[index];
-  int left = TwipsToPixels(spec.left, dpiX_);
-  int top = TwipsToPixels(spec.top, dpiY_);
-  if (spec.container != NoContainer) {
-    const ControlSpec& frame = spec_.controls[spec.container];
+  const ControlRow& table = table_.controls[index];
+  int left = TwipsToPixels(table.left, dpiX_);
+  int top = TwipsToPixels(table.top, dpiY_);
+  if (table.container != NoContainer) {
+    const ControlRow& frame = table_.controls[table.container];
     left += TwipsToPixels(frame.left, dpiX_);
     top += TwipsToPixels(frame.top, dpiY_);
   }
-  MoveWindow(control, left, top, TwipsToPixels(spec.width, dpiX_), TwipsToPixels(spec.height, dpiY_), FALSE);
+  MoveWindow(control, left, top, TwipsToPixels(table.width, dpiX_), TwipsToPixels(table.height, dpiY_), FALSE);
 }
 
 // Labels are drawn beneath the other controls and frames beneath their
@@ -161,7 +161,7 @@ void Form::PlaceControl(int index, HWND control) {
 void Form::StackControls() {
   for (ControlKind kind : {ControlKind::Label, ControlKind::Frame}) {
     for (size_t i = 0; i < controls_.size(); ++i) {
-      if (spec_.controls[i].kind == kind) {
+      if (table_.controls[i].kind == kind) {
         SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       }
     }
@@ -258,8 +258,8 @@ void Form::SetControlVisible(int control, bool visible) {
 void Form::SetControlEnabled(int control, bool enabled) { EnableWindow(Control(control), enabled); }
 
 int Form::ControlWithRole(ControlRole role) const {
-  for (size_t i = 0; i < spec_.controls.size(); ++i) {
-    if (spec_.controls[i].role == role) return static_cast<int>(i);
+  for (size_t i = 0; i < table_.controls.size(); ++i) {
+    if (table_.controls[i].role == role) return static_cast<int>(i);
   }
   return -1;
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ControlSpec.h"
+#include "ControlTable.h"
 
 namespace quorvel {
 
@@ -17,7 +17,7 @@ class FormTimer;
 
 class Form {
  public:
-  explicit Form(const FormSpec& spec);
+  explicit Form(const FormTable& table);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -82,7 +82,7 @@ class Form {
   void RestoreFocus();
   int NonClientHeight() const;
 
-  const FormSpec& spec_;
+  const FormTable& table_;
   HWND window_ = nullptr;
   std::vector<HWND> controls_;
   std::vector<FormTimer*> timers_;

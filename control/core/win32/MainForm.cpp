@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "FormSpecs.h"
+#include "FormTables.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
 #include "ProgramPaths.h"
@@ -24,7 +24,7 @@ uint32_t Handle32(LPARAM value) { return static_cast<uint32_t>(value); }
 }  // namespace
 
 MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt)
-    : Form(MainFormSpec()),
+    : Form(MainFormTable()),
       program_(program),
       library_(library),
       prompt_(prompt),

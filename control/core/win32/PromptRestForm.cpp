@@ -1,6 +1,6 @@
 #include "PromptRestForm.h"
 
-#include "FormSpecs.h"
+#include "FormTables.h"
 #include "MessageLoop.h"
 
 namespace quorvel {
@@ -13,7 +13,7 @@ void PauseMs(unsigned ms) {
 }  // namespace
 
 PromptRestForm::PromptRestForm()
-    : Form(PromptRestFormSpec()), TimerDelay(*this, NoticeDelayMs, false, [this] { OnTimerDelay(); }) {}
+    : Form(PromptRestFormTable()), TimerDelay(*this, NoticeDelayMs, false, [this] { OnTimerDelay(); }) {}
 
 NoticePlacement PromptRestForm::Placement() const {
   return PlaceNotice(WidthTwips(), HeightTwips(), GetSystemMetrics(SM_CXSCREEN), DpiX(), DpiY());

@@ -1,11 +1,11 @@
 #include "SettingForm.h"
 
-#include "FormSpecs.h"
+#include "FormTables.h"
 #include "SettingWord.h"
 
 namespace quorvel {
 
-SettingForm::SettingForm(HookLibrary& library) : Form(SettingFormSpec()), library_(library) {}
+SettingForm::SettingForm(HookLibrary& library) : Form(SettingFormTable()), library_(library) {}
 
 void SettingForm::OnLoad() {
   const SettingChecks checks = ChecksFromSettingWord(library_.GetSetting());

@@ -1,5 +1,3 @@
-# TEAM NOTE (temporary; the lead removes it before committing): read /work/briefs/common.md now,
-# before writing any code: it holds the rules every developer must follow.
 # Shared helpers for the end-to-end tests. Source it from a test script:
 #   source "$QUORVEL_E2E_LIB"; e2e_begin
 # Environment (set by CTest, or by hand):

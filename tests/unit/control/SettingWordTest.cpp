@@ -8,7 +8,7 @@ namespace quorvel {
 namespace {
 
 TEST(SettingWord, CheckBoxesStandForTheirBitsInTabOrder) {
-  const auto& controls = SettingFormSpec().controls;
+  const auto& controls = SettingFormTable().controls;
   EXPECT_EQ(std::string(controls[0].name), "CheckSmartMove");
   EXPECT_EQ(SettingBitOfCheckBox(0), SETTING_SMART_MOVE);
   EXPECT_EQ(std::string(controls[3].name), "CheckJustWheelIt");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FormSpecs.h"
+#include "FormTables.h"
 #include "InstanceHandOver.h"
 #include "ProgramPaths.h"
 
@@ -52,18 +52,18 @@ TEST(ProgramPaths, FolderOfTheExecutableWhateverItsName) {
   EXPECT_EQ(HelpFilePathOf("Quorvel.exe"), "\\Quorvel.chm");
 }
 
-TEST(FormSpecs, SettingFormFrameHoldsTheTenShortcutBoxesAndTwoLabels) {
-  const FormSpec& spec = SettingFormSpec();
-  ASSERT_EQ(spec.controls.size(), 19u);
+TEST(FormTables, SettingFormFrameHoldsTheTenShortcutBoxesAndTwoLabels) {
+  const FormTable& table = SettingFormTable();
+  ASSERT_EQ(table.controls.size(), 19u);
   int inFrame = 0;
-  for (const ControlSpec& control : spec.controls) {
+  for (const ControlRow& control : table.controls) {
     if (control.container == SettingFrame1) ++inFrame;
   }
   EXPECT_EQ(inFrame, 12);
-  EXPECT_EQ(spec.controls[SettingCommandOK].role, ControlRole::Default);
-  EXPECT_EQ(spec.controls[SettingCommandCancel].role, ControlRole::Cancel);
-  EXPECT_EQ(MainFormSpec().controls[Command1].role, ControlRole::Default);
-  EXPECT_EQ(MainFormSpec().controls[CancelCommand].role, ControlRole::Cancel);
+  EXPECT_EQ(table.controls[SettingCommandOK].role, ControlRole::Default);
+  EXPECT_EQ(table.controls[SettingCommandCancel].role, ControlRole::Cancel);
+  EXPECT_EQ(MainFormTable().controls[Command1].role, ControlRole::Default);
+  EXPECT_EQ(MainFormTable().controls[CancelCommand].role, ControlRole::Cancel);
 }
 
 }  // namespace

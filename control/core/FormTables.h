@@ -1,17 +1,17 @@
 // The control tables of the control program's forms.
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlTable.h"
 
 namespace quorvel {
 
 // Main form "Tessary": the control panel, hidden while the program runs.
-const FormSpec& MainFormSpec();
+const FormTable& MainFormTable();
 enum MainFormControl { ExitCommand, CancelCommand, Command1, CommandHelp };
 constexpr int MainFormShownHeightTwips = 1248;  // one row of buttons
 
 // "SettingForm": one check box per feature bit, in tab order.
-const FormSpec& SettingFormSpec();
+const FormTable& SettingFormTable();
 constexpr int SettingCheckBoxCount = 14;
 enum SettingFormControl {
   SettingCommandOK = SettingCheckBoxCount,
@@ -22,10 +22,10 @@ enum SettingFormControl {
 };
 
 // "FormPromptRest": the rest reminder notice.
-const FormSpec& PromptRestFormSpec();
+const FormTable& PromptRestFormTable();
 enum PromptRestControl { LabelPrompt, PromptCommandOK };
 
 // "AnimationForm": the start animation (no controls; it paints its banner).
-const FormSpec& AnimationFormSpec();
+const FormTable& AnimationFormTable();
 
 }  // namespace quorvel

@@ -14,7 +14,7 @@ enum class ControlRole { None, Default, Cancel };
 
 constexpr int NoContainer = -1;
 
-struct ControlSpec {
+struct ControlRow {
   ControlKind kind;
   const char* name;
   const char* caption;
@@ -43,7 +43,7 @@ enum class FormFrame {
   ToolWindow,   // small caption, stays out of the task bar
 };
 
-struct FormSpec {
+struct FormTable {
   const char* caption;
   int clientWidth;   // twips
   int clientHeight;  // twips
@@ -51,7 +51,7 @@ struct FormSpec {
   FormFrame frame;
   FormColour background;
   FormFont font;
-  std::vector<ControlSpec> controls;  // in tab order
+  std::vector<ControlRow> controls;  // in tab order
 };
 
 }  // namespace quorvel

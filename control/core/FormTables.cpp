@@ -1,4 +1,4 @@
-#include "FormSpecs.h"
+#include "FormTables.h"
 
 namespace quorvel {
 
@@ -13,15 +13,15 @@ constexpr FormFont AnimationFont{"Arial", 9};
 
 constexpr int Frame1 = SettingFrame1;
 
-ControlSpec Check(const char* name, const char* caption, int left, int top, int width,
+ControlRow Check(const char* name, const char* caption, int left, int top, int width,
                   int container = NoContainer) {
   return {ControlKind::CheckBox, name, caption, left, top, width, 324, container, ControlRole::None};
 }
 
 }  // namespace
 
-const FormSpec& MainFormSpec() {
-  static const FormSpec spec{
+const FormTable& MainFormTable() {
+  static const FormTable table{
       "Quorvel", 5664, 0, MainFormShownHeightTwips, FormFrame::FixedSingle, ButtonFace, DialogFont,
       {
           {ControlKind::Button, "ExitCommand", "&Stop", 360, 240, 972, 372, NoContainer, ControlRole::None},
@@ -31,11 +31,11 @@ const FormSpec& MainFormSpec() {
            ControlRole::Default},
           {ControlKind::Button, "CommandHelp", "&Help", 4392, 240, 900, 372, NoContainer, ControlRole::None},
       }};
-  return spec;
+  return table;
 }
 
-const FormSpec& SettingFormSpec() {
-  static const FormSpec spec{
+const FormTable& SettingFormTable() {
+  static const FormTable table{
       "Check to enable the features you want", 4848, 4320, 0, FormFrame::FixedDialog, ButtonFace, DialogFont,
       {
           Check("CheckSmartMove", "&Smart Move", 288, 96, 1956),
@@ -59,11 +59,11 @@ const FormSpec& SettingFormSpec() {
           {ControlKind::Label, "Label2", "IE Operations", 2496, 384, 1500, 252, Frame1, ControlRole::None},
           {ControlKind::Label, "Label1", "Windows Operations", 96, 384, 1860, 324, Frame1, ControlRole::None},
       }};
-  return spec;
+  return table;
 }
 
-const FormSpec& PromptRestFormSpec() {
-  static const FormSpec spec{
+const FormTable& PromptRestFormTable() {
+  static const FormTable table{
       "Advice from Quorvel", 2940, 828, 0, FormFrame::ToolWindow, ReminderGreen, ReminderFont,
       {
           {ControlKind::Label, "LabelPrompt",
@@ -71,13 +71,13 @@ const FormSpec& PromptRestFormSpec() {
            NoContainer, ControlRole::None},
           {ControlKind::Button, "CommandOK", "OK", 1080, 504, 636, 276, NoContainer, ControlRole::None},
       }};
-  return spec;
+  return table;
 }
 
-const FormSpec& AnimationFormSpec() {
-  static const FormSpec spec{
+const FormTable& AnimationFormTable() {
+  static const FormTable table{
       "Quorvel is starting", 6096, 1224, 0, FormFrame::FixedDialog, ActiveCaption, AnimationFont, {}};
-  return spec;
+  return table;
 }
 
 }  // namespace quorvel
