@@ -5,6 +5,6 @@ status=0
 for b in "$BUILD"/bench/*_bench; do
   [ -x "$b" ] || continue
   echo "-- $(basename "$b")"
-  "$b" --benchmark_min_time=0.05 2>&1 || status=1
+  "$b" --benchmark_min_time=0.05 --benchmark_color=false 2>&1 || status=1
 done
 exit $status
