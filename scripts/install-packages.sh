@@ -19,7 +19,7 @@ SUDO=""
 echo "install-packages: installing ${missing[*]}"
 $SUDO dpkg --add-architecture i386
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 # wine32 brings the 32-bit loader; make sure `wine` finds it.
 command -v wine >/dev/null || { echo "install-packages: wine missing after install" >&2; exit 1; }
 echo "install-packages: done"
