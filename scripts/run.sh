@@ -8,8 +8,16 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$ROOT/scripts/install-packages.sh"
-bash "$ROOT/scripts/build.sh" win32
-BIN="$ROOT/build/win32/bin"
+source "$ROOT/scripts/wine-loader.sh"
+quorvel_select_wine "$ROOT"
+ARCH=win32
+if [ "$QUORVEL_WINE32" != 1 ]; then
+  # Some machines run only 64-bit user code: run the 64-bit build there.
+  ARCH=win64
+  echo "run: this machine cannot run 32-bit programs: running the 64-bit build"
+fi
+bash "$ROOT/scripts/build.sh" "$ARCH"
+BIN="$ROOT/build/$ARCH/bin"
 INSTALL="$ROOT/build/install"
 export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wine-prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -50,5 +58,5 @@ elif [ -f Quorvel.exe ]; then
   wine Quorvel.exe
 else
   echo "run: the control program is not built yet: loading the library with the test driver"
-  wine "$ROOT/build/win32/bin/hookdriver.exe" "$(winepath -w "$INSTALL")"
+  wine "$BIN/hookdriver.exe" "$(winepath -w "$INSTALL")"
 fi

@@ -2,11 +2,15 @@
 # Builds and runs every test: the native unit tests, the benchmarks (they
 # print figures), and the end-to-end tests under Wine on a private Xvfb
 # display with a private Wine prefix, for the 32-bit build and (the
-# exception guard and the imports) for the 64-bit build.
+# exception guard and the imports) for the 64-bit build. On a machine that
+# runs only 64-bit user code (32-bit Wine cannot start there) the whole
+# end-to-end suite runs on the 64-bit build instead.
 set -uo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$ROOT/scripts/install-packages.sh" || exit 1
 bash "$ROOT/scripts/build.sh" || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
+source "$ROOT/scripts/wine-loader.sh"
+quorvel_select_wine "$ROOT"
 
 passed=0; failed=0
 run_ctest() {  # name, build dir, ctest args...
@@ -27,8 +31,14 @@ run_ctest() {  # name, build dir, ctest args...
 run_ctest unit "$ROOT/build/native" -L unit -j "$(nproc)"
 echo "== benchmarks"
 bash "$ROOT/bench/run_benchmarks.sh" "$ROOT/build/native" || true
-run_ctest e2e-win32 "$ROOT/build/win32" -L e2e
-run_ctest e2e-win64 "$ROOT/build/win64" -L e2e -R 'e2e\.(prefix_setup|core_exception_guard|core_library_imports)'
+if [ "$QUORVEL_WINE32" = 1 ]; then
+  run_ctest e2e-win32 "$ROOT/build/win32" -L e2e
+  run_ctest e2e-win64 "$ROOT/build/win64" -L e2e -R 'e2e\.(prefix_setup|core_exception_guard|core_library_imports)'
+else
+  echo "== this machine cannot run 32-bit programs (the 32-bit Wine loader fails):"
+  echo "== the end-to-end suite runs on the 64-bit build; the 32-bit build is only compiled"
+  run_ctest e2e-win64 "$ROOT/build/win64" -L e2e
+fi
 
 echo
 echo "$passed passed, $failed failed"
