@@ -18,10 +18,9 @@ quorvel_select_wine() {
     QUORVEL_WINE32=0
   fi
   export QUORVEL_WINE32
+  # Where the 32-bit loader runs, Debian's `wine` hands 64-bit programs on
+  # to the 64-bit loader by itself.
   if [ "$QUORVEL_WINE32" = 1 ] || [ ! -x /usr/lib/wine/wine64 ]; then
-    if ! command -v wine64 >/dev/null && [ -x /usr/lib/wine/wine64 ]; then
-      quorvel_wine_wrappers "$root" wine64
-    fi
     return 0
   fi
   quorvel_wine_wrappers "$root" wine wine-stable wine64
