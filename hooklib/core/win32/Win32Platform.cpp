@@ -1,13 +1,10 @@
 #include "Win32Platform.h"
 
-#include "ExceptionGuard.h"
-
-
-
 #include <cstdio>
 #include <cstring>
 #include <new>
 
+#include "ExceptionGuard.h"
 
 namespace quorvel {
 namespace {

@@ -75,11 +75,15 @@ ctl_check_tab_order() {
 # ctl_wait_gone PID SECONDS: the process has ended.
 ctl_wait_gone() { e2e_wait_until "$2" bash -c "! kill -0 $1 2>/dev/null"; }
 
-# ctl_restore_setting: puts back the "Setting" value found when the test began.
-CTL_SAVED_SETTING=""
-ctl_save_setting() { CTL_SAVED_SETTING=$(e2e_reg_query Setting || true); }
-ctl_restore_setting() {
-  if [ -n "$CTL_SAVED_SETTING" ]; then e2e_reg_set_dword Setting "$CTL_SAVED_SETTING"; else e2e_reg_delete Setting; fi
+# ctl_install_app: the shipped files in a new install folder $APP (its
+# Windows path in $APPWIN). The stored setting needs no restoring (every test
+# starts with none); the display's pixels per inch, if the test changes
+# them, are put back when it ends.
+ctl_install_app() {
+  APP=$E2E_TMP/app; e2e_install "$APP"
+  [ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
+  APPWIN=$(e2e_winpath "$APP")
+  trap 'ctl_restore_dpi; e2e_cleanup' EXIT
 }
 
 # ctl_set_dpi N: the display's pixels per inch for the programs started

@@ -5,12 +5,9 @@ source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 HERE=$(dirname "${BASH_SOURCE[0]}")
 
-APP=$E2E_TMP/app; e2e_install "$APP"
-[ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
+ctl_install_app
 rm -f "$APP/system2.dat" "$APP/Nouse.dat"
-ctl_save_setting; trap 'ctl_restore_setting; e2e_cleanup' EXIT
 e2e_reg_set_dword Setting 0xFFFF
-e2e_reg_delete FirstStart
 
 e2e_start "$CTL_TARGET" "Control Target" 100 100 >/dev/null
 e2e_start "$CTL_TARGET" "Control Target 2" 500 100 >/dev/null

@@ -9,12 +9,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 HERE=$(dirname "${BASH_SOURCE[0]}")
 NOTICE="Advice from Quorvel"
 
-APP=$E2E_TMP/app; e2e_install "$APP"
-[ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
-ctl_save_setting; trap 'ctl_restore_setting; e2e_cleanup' EXIT
+ctl_install_app
 e2e_reg_set_dword Setting 0xFFFF
-e2e_reg_delete FirstStart
-APPWIN=$(e2e_winpath "$APP")
 
 xdotool mousemove 0 767
 QUORVEL=$(e2e_start "$APP/Quorvel.exe")

@@ -6,15 +6,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 HERE=$(dirname "${BASH_SOURCE[0]}")
 FORM="Check to enable the features you want"
 
-APP=$E2E_TMP/app; e2e_install "$APP"
-[ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
-ctl_save_setting; trap 'ctl_restore_setting; ctl_restore_dpi; e2e_cleanup' EXIT
+ctl_install_app
 # Forms are laid out at the display's real pixels per inch: this test runs at 120.
 ctl_set_dpi 120
 # "C&lose" off and the meaningless bit 0x0010 on.
 e2e_reg_set_dword Setting 0x7BFF
-e2e_reg_delete FirstStart
-APPWIN=$(e2e_winpath "$APP")
 
 e2e_start "$CTL_TARGET" "Control Target" 100 100 >/dev/null
 e2e_start "$CTL_TARGET" "Control Target 2" 500 100 >/dev/null

@@ -9,10 +9,7 @@ g_install() { e2e_install "$G_DIR"; [ -f "$G_DIR/system.dat" ] || e2e_fail "syst
 
 # g_start_hooks: loads system.dat from G_DIR in the hook driver and starts the hooks.
 g_start_hooks() {
-  e2e_start "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$G_DIR")" version marker start wait >/dev/null
-  local out="$E2E_TMP/hookdriver.exe.out"
-  e2e_wait_file_has "$out" "waiting" 30 || e2e_fail "hook driver did not start: $(cat "$out" 2>/dev/null)"
-  grep -q "startHook=1" "$out" || e2e_fail "startHook failed: $(cat "$out")"
+  e2e_start_hooks "$G_DIR"
 }
 
 # g_testwin NAME ARGS...: starts a test window logging to $E2E_TMP/NAME.log and

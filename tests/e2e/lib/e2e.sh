@@ -111,11 +111,21 @@ e2e_install() {
   return 0
 }
 
+# e2e_start_hooks DIR: the hook driver loads system.dat from DIR, starts the
+# hooks and keeps them until the test ends; its output is
+# $E2E_TMP/hookdriver.exe.out.
+e2e_start_hooks() {
+  e2e_start "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$1")" version marker start wait >/dev/null
+  local out="$E2E_TMP/hookdriver.exe.out"
+  e2e_wait_file_has "$out" "waiting" 30 || e2e_fail "hook driver did not start: $(cat "$out" 2>/dev/null)"
+  grep -q "startHook=1" "$out" || e2e_fail "startHook failed: $(cat "$out")"
+}
+
 # Unix path -> Windows path (Z:\...)
 e2e_winpath() { echo "Z:$(readlink -f "$1" | sed 's#/#\\#g')"; }
 
 # e2e_start EXE [ARGS...]: starts a Windows program in the background;
-# its id is recorded and printed. Its output goes to $E2E_TMP/<exe>.<pid>.out
+# its id is recorded and printed. Its output is appended to $E2E_TMP/<exe file name>.out
 e2e_start() {
   local exe=$1; shift
   local out="$E2E_TMP/$(basename "$exe").out"

@@ -8,10 +8,7 @@ wh_start_hooks() {
   e2e_install "$WH_DIR"
   [ -f "$WH_DIR/system.dat" ] || e2e_fail "system.dat not built"
   e2e_reg_set_dword Setting 65535 || e2e_fail "cannot write the setting word"
-  e2e_start "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$WH_DIR")" version marker start wait >/dev/null
-  local out="$E2E_TMP/hookdriver.exe.out"
-  e2e_wait_file_has "$out" "waiting" 30 || e2e_fail "hook driver did not start: $(cat "$out" 2>/dev/null)"
-  grep -q "startHook=1" "$out" || e2e_fail "startHook failed: $(cat "$out")"
+  e2e_start_hooks "$WH_DIR"
 }
 
 # wh_program NAME ARGS...: starts a test program (copied into E2E_TMP so that
