@@ -6,6 +6,13 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 JOBS="${JOBS:-$(nproc)}"
+# A compiler cache, where the machine has one, shared by checkouts that sit
+# side by side.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd "$ROOT/.." && pwd)}"
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(native win32 win64)
 for t in "${targets[@]}"; do
@@ -17,6 +24,6 @@ for t in "${targets[@]}"; do
     *) echo "unknown build $t" >&2; exit 2 ;;
   esac
   echo "== build $t"
-  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${args[@]}" >/dev/null
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "${args[@]}" >/dev/null
   cmake --build "$dir" -j "$JOBS"
 done

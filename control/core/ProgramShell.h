@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-enum class FormId { AutoClick, Animation, PromptRest, Main };
+enum class FormId { AutoClick, Animation, PromptRest, Main, TaskList };
 
 class ProgramShell {
  public:

@@ -108,6 +108,30 @@ struct SharedState {
     uint8_t pad5[3];
     TracePoint MouseTrace[MAX_MOUSE_TRACE_NUM];
     uint32_t IEWindowTable[IE_WINDOW_TABLE_SIZE];
+
+    // ---- Fields added after the original record. Each block belongs to one
+    // ---- concern; a block's spare words are taken for new fields of that
+    // ---- concern so the offsets of the other blocks never move.
+
+    // Start-up and fault containment.
+    uint32_t SpareSafety[16];
+
+    // The 64-bit library and its helper program.
+    uint32_t SpareArch[16];
+
+    // Task switcher trigger.
+    uint32_t SpareSwitcher[4];
+
+    // Browser drag-to-scroll sender.
+    uint32_t SpareDragScroll[16];
+
+    // Gesture repairs.
+    uint32_t SpareGestures[4];
+
+    // Everyday control: pause, exclusions, full-screen pause.
+    uint32_t ExclusionChange;    // bumped at every change of ExcludedPrograms
+    char ExcludedPrograms[1024];  // file names, each zero-terminated; an empty name ends the list
+    uint32_t SpareControl[16];
 };
 
 // Fills a record with the initial values of a new life of the shared state.

@@ -74,7 +74,28 @@ static_assert(offsetof(SharedState, MButtonDownY) == 9764);
 static_assert(offsetof(SharedState, MButtonDownPending) == 9768);
 static_assert(offsetof(SharedState, MouseTrace) == 9772);
 static_assert(offsetof(SharedState, IEWindowTable) == 10972);
-static_assert(sizeof(SharedState) == 11372);
+
+// Start-up and fault containment.
+static_assert(offsetof(SharedState, SpareSafety) == 11372);
+
+// The 64-bit library and its helper program.
+static_assert(offsetof(SharedState, SpareArch) == 11436);
+
+// Task switcher trigger.
+static_assert(offsetof(SharedState, SpareSwitcher) == 11500);
+
+// Browser drag-to-scroll sender.
+static_assert(offsetof(SharedState, SpareDragScroll) == 11516);
+
+// Gesture repairs.
+static_assert(offsetof(SharedState, SpareGestures) == 11580);
+
+// Everyday control: pause, exclusions, full-screen pause.
+static_assert(offsetof(SharedState, ExclusionChange) == 11596);
+static_assert(offsetof(SharedState, ExcludedPrograms) == 11600);
+static_assert(offsetof(SharedState, SpareControl) == 12624);
+
+static_assert(sizeof(SharedState) == 12688);
 static_assert(sizeof(TracePoint) == 12);
 static_assert(sizeof(ActivityMinute) == 6);
 

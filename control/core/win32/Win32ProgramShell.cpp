@@ -44,6 +44,8 @@ Form* Win32ProgramShell::FormOf(FormId form) {
     case FormId::PromptRest: return &prompt_;
     case FormId::Main: return main_.get();
     case FormId::AutoClick: return nullptr;  // comes with auto click
+
+    case FormId::TaskList: return nullptr;  // comes with the task switcher
   }
   return nullptr;
 }

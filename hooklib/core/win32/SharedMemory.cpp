@@ -8,9 +8,9 @@ namespace {
 
 // The names carry the layout's size so that an incompatible build never
 // shares a record with this one.
-constexpr char kMappingName[] = "Local\\QuorvelSharedState-11372";
-constexpr char kMutexName[] = "Local\\QuorvelSharedStateInit-11372";
-static_assert(sizeof(SharedState) == 11372, "rename the mapping when the layout changes");
+constexpr char kMappingName[] = "Local\\QuorvelSharedState-12688";
+constexpr char kMutexName[] = "Local\\QuorvelSharedStateInit-12688";
+static_assert(sizeof(SharedState) == 12688, "rename the mapping when the layout changes");
 
 // A security descriptor whose DACL grants all access to the current user
 // only. Freed with LocalFree by the caller; null if it cannot be made (the

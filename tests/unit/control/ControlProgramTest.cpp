@@ -112,6 +112,7 @@ class RecordingShell : public ProgramShell {
       case FormId::Animation: return "Animation";
       case FormId::PromptRest: return "PromptRest";
       case FormId::Main: return "Main";
+      case FormId::TaskList: return "TaskList";
     }
     return "?";
   }
