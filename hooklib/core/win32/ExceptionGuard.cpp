@@ -5,148 +5,197 @@
 namespace quorvel {
 namespace {
 
+// One guarded call in progress. Lives in RunGuarded's frame.
 struct GuardFrame {
-    void* jump[5];  // __builtin_setjmp buffer
-    GuardFrame* outer;
+    bool quiet;     // a guard around the report itself: contain, report nothing
+    bool faulted;
 #if defined(__i386__)
-    void* sehChain;  // fs:[0] at guard entry
+    void* jump[5];  // __builtin_setjmp buffer
 #endif
 };
 
-// Per-process guard state (set up once at process attach).
-struct GuardProcess {
-    DWORD tlsIndex = TLS_OUT_OF_INDEXES;
-    PVOID handler = nullptr;
-    FaultFilter filter = nullptr;
-    uintptr_t moduleStart = 0;
-    uintptr_t moduleEnd = 0;
-};
-GuardProcess g_guard;
+FaultFilter g_filter = nullptr;
+FaultRecovery g_recovery;
 
-#if defined(__i386__)
-void* ReadSehChain() {
-    void* head;
+void ReportInQuiet(void* pointers);
+bool RunFrame(void (*body)(void*), void* argument, bool quiet);
+
+// What the guard does once it has decided to take an exception, before the
+// stack is unwound back to it.
+void TakeFault(GuardFrame* frame, EXCEPTION_RECORD* record, CONTEXT* context) {
+    frame->faulted = true;
+    // A stack overflow leaves too little stack to write a report on.
+    if (frame->quiet || !g_filter || record->ExceptionCode == EXCEPTION_STACK_OVERFLOW) return;
+    EXCEPTION_POINTERS pointers{record, context};
+    RunFrame(ReportInQuiet, &pointers, true);
+}
+
+void ReportInQuiet(void* pointers) { g_filter(static_cast<EXCEPTION_POINTERS*>(pointers)); }
+
+}  // namespace
+
+bool GuardTakes(DWORD code) {
+    // Errors only: access violations, divisions by zero, stack overflow,
+    // foreign C++ exceptions. Not breakpoints, single steps, debug strings,
+    // thread names, nor GCC's own throw (caught by the body's frame).
+    return (code >> 30) == 3;
+}
+
+}  // namespace quorvel
+
+// ---------------------------------------------------------------------------
+#if defined(__x86_64__)
+
+// QuorvelGuardedCall(body, argument, frame): calls body(argument) and returns
+// 1; its unwind data names QuorvelGuardHandler, which, when it takes an
+// exception, unwinds the stack to this frame and resumes at
+// QuorvelGuardResume with 0 in rax. The frame pointer is kept at
+// establisher frame + 32 (just above the callee's home space).
+extern "C" int QuorvelGuardedCall(void (*body)(void*), void* argument, quorvel::GuardFrame* frame);
+extern "C" char QuorvelGuardResume[];
+extern "C" EXCEPTION_DISPOSITION QuorvelGuardHandler(EXCEPTION_RECORD* record, void* establisher, CONTEXT* context,
+                                                     DISPATCHER_CONTEXT* dispatch);
+
+__asm__(
+    ".text\n"
+    ".globl QuorvelGuardedCall\n"
+    ".globl QuorvelGuardResume\n"
+    ".def QuorvelGuardedCall; .scl 2; .type 32; .endef\n"
+    ".seh_proc QuorvelGuardedCall\n"
+    "QuorvelGuardedCall:\n"
+    "  subq $40, %rsp\n"
+    "  .seh_stackalloc 40\n"
+    "  .seh_endprologue\n"
+    "  .seh_handler QuorvelGuardHandler, @except\n"
+    "  movq %r8, 32(%rsp)\n"
+    "  movq %rcx, %rax\n"
+    "  movq %rdx, %rcx\n"
+    "  call *%rax\n"
+    "  movl $1, %eax\n"
+    "QuorvelGuardResume:\n"
+    "  nop\n"
+    "  addq $40, %rsp\n"
+    "  ret\n"
+    ".seh_endproc\n");
+
+extern "C" EXCEPTION_DISPOSITION QuorvelGuardHandler(EXCEPTION_RECORD* record, void* establisher, CONTEXT* context,
+                                                     DISPATCHER_CONTEXT* dispatch) {
+    if (record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) return ExceptionContinueSearch;
+    if (!quorvel::GuardTakes(record->ExceptionCode)) return ExceptionContinueSearch;
+    auto* frame = *reinterpret_cast<quorvel::GuardFrame**>(static_cast<char*>(establisher) + 32);
+    quorvel::TakeFault(frame, record, context);
+    RtlUnwindEx(establisher, QuorvelGuardResume, record, nullptr, dispatch->ContextRecord, dispatch->HistoryTable);
+    return ExceptionContinueSearch;  // not reached
+}
+
+namespace quorvel {
+namespace {
+__attribute__((noinline)) bool CallInFrame(void (*body)(void*), void* argument, GuardFrame* frame) {
+    return QuorvelGuardedCall(body, argument, frame) != 0;
+}
+}  // namespace
+}  // namespace quorvel
+
+// ---------------------------------------------------------------------------
+#elif defined(__i386__)
+
+namespace quorvel {
+namespace {
+
+// The record Windows walks from fs:[0]; ours carries the guard frame.
+struct Registration {
+    Registration* next;
+    void* handler;
+    GuardFrame* frame;
+};
+
+Registration* ReadChain() {
+    Registration* head;
     __asm__ volatile("movl %%fs:0, %0" : "=r"(head));
     return head;
 }
-void WriteSehChain(void* head) { __asm__ volatile("movl %0, %%fs:0" : : "r"(head) : "memory"); }
-#endif
+void WriteChain(Registration* head) { __asm__ volatile("movl %0, %%fs:0" : : "r"(head) : "memory"); }
 
-bool IsHardwareFault(DWORD code) {
-    switch (code) {
-        case EXCEPTION_ACCESS_VIOLATION:
-        case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
-        case EXCEPTION_DATATYPE_MISALIGNMENT:
-        case EXCEPTION_FLT_DENORMAL_OPERAND:
-        case EXCEPTION_FLT_DIVIDE_BY_ZERO:
-        case EXCEPTION_FLT_INEXACT_RESULT:
-        case EXCEPTION_FLT_INVALID_OPERATION:
-        case EXCEPTION_FLT_OVERFLOW:
-        case EXCEPTION_FLT_STACK_CHECK:
-        case EXCEPTION_FLT_UNDERFLOW:
-        case EXCEPTION_ILLEGAL_INSTRUCTION:
-        case EXCEPTION_IN_PAGE_ERROR:
-        case EXCEPTION_INT_DIVIDE_BY_ZERO:
-        case EXCEPTION_INT_OVERFLOW:
-        case EXCEPTION_PRIV_INSTRUCTION:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool InThisModule(const void* address) {
-    auto a = reinterpret_cast<uintptr_t>(address);
-    return a >= g_guard.moduleStart && a < g_guard.moduleEnd;
-}
-
-[[noreturn]] __attribute__((noinline)) void JumpBack(GuardFrame* frame) {
-#if defined(__i386__)
-    // Frames that Windows or called code registered since the guard was
-    // entered are gone with the jump: unlink them.
-    WriteSehChain(frame->sehChain);
-#endif
+extern "C" EXCEPTION_DISPOSITION __cdecl QuorvelGuardHandler(EXCEPTION_RECORD* record, void* establisher,
+                                                             CONTEXT* context, void*) {
+    if (record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) return ExceptionContinueSearch;
+    if (!GuardTakes(record->ExceptionCode)) return ExceptionContinueSearch;
+    auto* registration = static_cast<Registration*>(establisher);
+    GuardFrame* frame = registration->frame;
+    TakeFault(frame, record, context);
+    // Runs the unwind handlers of the frames registered below ours (and
+    // drops them from the chain), then returns here.
+    RtlUnwind(establisher, nullptr, record, nullptr);
     __builtin_longjmp(frame->jump, 1);
 }
 
-LONG CALLBACK VectoredHandler(EXCEPTION_POINTERS* pointers) {
-    if (g_guard.tlsIndex == TLS_OUT_OF_INDEXES) return EXCEPTION_CONTINUE_SEARCH;
-    auto* frame = static_cast<GuardFrame*>(TlsGetValue(g_guard.tlsIndex));
-    if (!frame) return EXCEPTION_CONTINUE_SEARCH;
-    const EXCEPTION_RECORD* record = pointers->ExceptionRecord;
-    if (!IsHardwareFault(record->ExceptionCode) || !InThisModule(record->ExceptionAddress)) {
-        return EXCEPTION_CONTINUE_SEARCH;
-    }
-    // Disarm first: a fault while writing the report must not loop here.
-    TlsSetValue(g_guard.tlsIndex, frame->outer);
-    if (g_guard.filter) g_guard.filter(pointers);
-    JumpBack(frame);
-}
-
-bool FindModuleRange() {
-    HMODULE module = nullptr;
-    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCSTR>(&VectoredHandler), &module)) {
+__attribute__((noinline)) bool CallInFrame(void (*body)(void*), void* argument, GuardFrame* frame) {
+    Registration registration;
+    registration.next = ReadChain();
+    registration.handler = reinterpret_cast<void*>(&QuorvelGuardHandler);
+    registration.frame = frame;
+    if (__builtin_setjmp(frame->jump) != 0) {
+        // Back from a fault: the unwind left our record at the head.
+        WriteChain(registration.next);
         return false;
     }
-    auto base = reinterpret_cast<const BYTE*>(module);
-    auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    g_guard.moduleStart = reinterpret_cast<uintptr_t>(base);
-    g_guard.moduleEnd = g_guard.moduleStart + nt->OptionalHeader.SizeOfImage;
+    WriteChain(&registration);
+    body(argument);
+    WriteChain(registration.next);
     return true;
 }
 
-// The body runs in its own frame so that the setjmp receiver in RunGuarded
-// holds nothing but the frame.
-__attribute__((noinline)) void CallBody(void (*body)(void*), void* argument, bool* threw) {
+}  // namespace
+}  // namespace quorvel
+
+#else
+#error "the exception guard knows i686 and x86_64 only"
+#endif
+
+// ---------------------------------------------------------------------------
+namespace quorvel {
+namespace {
+
+struct BodyCall {
+    void (*body)(void*);
+    void* argument;
+    bool threw;
+};
+
+// The body runs behind a C++ catch of its own: our own throws never reach
+// the frame handler.
+void CatchingBody(void* p) {
+    auto* call = static_cast<BodyCall*>(p);
     try {
-        body(argument);
+        call->body(call->argument);
     } catch (...) {
-        *threw = true;
+        call->threw = true;
     }
+}
+
+__attribute__((noinline)) bool RunFrame(void (*body)(void*), void* argument, bool quiet) {
+    GuardFrame frame{};
+    frame.quiet = quiet;
+    int saved = (!quiet && g_recovery.save) ? g_recovery.save() : 0;
+    BodyCall call{body, argument, false};
+    bool completed = CallInFrame(CatchingBody, &call, &frame) && !frame.faulted;
+    if (!completed && !quiet && g_recovery.restore) g_recovery.restore(saved);
+    return completed && !call.threw;
 }
 
 }  // namespace
 
-bool InstallExceptionGuard(FaultFilter filter) {
-    g_guard.filter = filter;
-    if (!FindModuleRange()) return false;
-    g_guard.tlsIndex = TlsAlloc();
-    if (g_guard.tlsIndex == TLS_OUT_OF_INDEXES) return false;
-    g_guard.handler = AddVectoredExceptionHandler(1, VectoredHandler);
-    return g_guard.handler != nullptr;
+bool InstallExceptionGuard(FaultFilter filter, FaultRecovery recovery) {
+    g_filter = filter;
+    g_recovery = recovery;
+    return true;
 }
 
 void RemoveExceptionGuard() {
-    if (g_guard.handler) RemoveVectoredExceptionHandler(g_guard.handler);
-    g_guard.handler = nullptr;
-    if (g_guard.tlsIndex != TLS_OUT_OF_INDEXES) TlsFree(g_guard.tlsIndex);
-    g_guard.tlsIndex = TLS_OUT_OF_INDEXES;
+    g_filter = nullptr;
+    g_recovery = FaultRecovery{};
 }
 
-__attribute__((noinline)) bool RunGuarded(void (*body)(void*), void* argument) {
-    if (g_guard.tlsIndex == TLS_OUT_OF_INDEXES) {
-        // No guard could be set up in this process: still never let a C++
-        // exception out.
-        bool threw = false;
-        CallBody(body, argument, &threw);
-        return !threw;
-    }
-    GuardFrame frame;
-    frame.outer = static_cast<GuardFrame*>(TlsGetValue(g_guard.tlsIndex));
-#if defined(__i386__)
-    frame.sehChain = ReadSehChain();
-#endif
-    if (__builtin_setjmp(frame.jump) != 0) {
-        // Back from a fault: the handler has disarmed this frame already.
-        return false;
-    }
-    TlsSetValue(g_guard.tlsIndex, &frame);
-    bool threw = false;
-    CallBody(body, argument, &threw);
-    TlsSetValue(g_guard.tlsIndex, frame.outer);
-    return !threw;
-}
+bool RunGuarded(void (*body)(void*), void* argument) { return RunFrame(body, argument, false); }
 
 }  // namespace quorvel

@@ -3,8 +3,14 @@
 // read, one with an integer division by zero; a third body throws a C++
 // exception. Each fault must write one block to QuorvelExceptionLog.txt in
 // this program's folder (with Util.dat's sections when Util.dat is beside
-// it) and return to the guard. Prints one line per body, then "survived".
+// it) and return to the guard. Then, on the main thread: a fault inside a C
+// runtime function called from a guarded body, a fault in a window procedure
+// the body sent a message to, and a window procedure with a frame-based
+// handler of its own (as a host program has) that must get its own fault
+// before the guard around the sending body sees anything. Prints one line
+// per body, then "survived".
 #include "WindowsApi.h"
+#include <excpt.h>
 
 #include <cstdio>
 #include <cstring>
@@ -39,6 +45,59 @@ void NullRead(void*) { g_sink = *g_null; }
 void DivideByZero(void*) { g_sink = 100 / g_zero; }
 void Throw(void*) { throw std::runtime_error("thrown inside the guard"); }
 void Nothing(void*) {}
+const char* volatile g_badText = reinterpret_cast<const char*>(16);
+void CrtFault(void*) { g_sink = static_cast<int>(std::strlen(g_badText)); }
+
+// The host's own handler: its window procedure writes to a page it keeps
+// read-only and, at the fault, makes the page writable and carries on.
+constexpr UINT WM_HOST_OWN_FAULT = WM_APP + 1;
+constexpr UINT WM_HOST_PLAIN_FAULT = WM_APP + 2;
+char* g_lazyPage = nullptr;
+volatile int g_hostHandled = 0;
+
+LONG HostFilter(EXCEPTION_POINTERS* pointers) {
+    const EXCEPTION_RECORD* r = pointers->ExceptionRecord;
+    if (r->ExceptionCode != EXCEPTION_ACCESS_VIOLATION || r->ExceptionInformation[1] != reinterpret_cast<ULONG_PTR>(g_lazyPage)) {
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    DWORD old;
+    VirtualProtect(g_lazyPage, 4096, PAGE_READWRITE, &old);
+    ++g_hostHandled;
+    return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+#if defined(__i386__)
+extern "C" EXCEPTION_DISPOSITION __cdecl HostHandler(EXCEPTION_RECORD* record, void*, CONTEXT* context, void*) {
+    if (record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) return ExceptionContinueSearch;
+    EXCEPTION_POINTERS pointers{record, context};
+    return HostFilter(&pointers) == EXCEPTION_CONTINUE_EXECUTION ? ExceptionContinueExecution : ExceptionContinueSearch;
+}
+#else
+extern "C" LONG HostHandler(EXCEPTION_POINTERS* pointers, void*) { return HostFilter(pointers); }
+#endif
+
+__attribute__((noinline)) void WriteLazyPage() {
+    __try1(HostHandler)
+    *reinterpret_cast<volatile int*>(g_lazyPage) = 42;
+    __except1
+}
+
+LRESULT CALLBACK HostWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_HOST_OWN_FAULT) {
+        WriteLazyPage();
+        return 7;
+    }
+    if (m == WM_HOST_PLAIN_FAULT) {
+        *const_cast<int*>(g_null) = 1;
+        return 7;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+HWND g_hostWindow = nullptr;
+LRESULT g_sendResult = 0;
+void SendOwnFault(void*) { g_sendResult = SendMessageA(g_hostWindow, WM_HOST_OWN_FAULT, 0, 0); }
+void SendPlainFault(void*) { g_sendResult = SendMessageA(g_hostWindow, WM_HOST_PLAIN_FAULT, 0, 0); }
 
 struct Job {
     const char* name;
@@ -76,8 +135,22 @@ int main() {
     for (const Job& job : jobs) std::printf("%s: %s\n", job.name, job.completed ? "completed" : "caught");
     std::printf("exception: %s\n", quorvel::RunGuarded(Throw, nullptr) ? "completed" : "caught");
     std::printf("plain: %s\n", quorvel::RunGuarded(Nothing, nullptr) ? "completed" : "caught");
-    // A fault after the guards are gone is the host's own business: not
-    // tested here. The process is still alive:
+    std::printf("crt fault: %s\n", quorvel::RunGuarded(CrtFault, nullptr) ? "completed" : "caught");
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = HostWindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "GuardTestHost";
+    RegisterClassA(&wc);
+    g_hostWindow = CreateWindowA("GuardTestHost", "host", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    g_lazyPage = static_cast<char*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT, PAGE_READONLY));
+    bool done = quorvel::RunGuarded(SendOwnFault, nullptr);
+    std::printf("host handler: %s, send %s result %d\n", g_hostHandled == 1 ? "own fault" : "missed",
+                done ? "completed" : "caught", static_cast<int>(g_sendResult));
+    g_sendResult = 0;
+    done = quorvel::RunGuarded(SendPlainFault, nullptr);
+    std::printf("faulting window procedure: %s\n", done ? "completed" : "caught");
+    // The process is still alive:
     std::printf("survived\n");
     std::fflush(stdout);
     return 0;
