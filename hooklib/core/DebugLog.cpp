@@ -17,12 +17,11 @@ bool BuildPath(char (&path)[LOG_PATH_BUFFER_SIZE], const char* folder, const cha
 
 FileId OpenLibraryFile(Context& ctx, const char* name, bool truncate) {
     char path[LOG_PATH_BUFFER_SIZE];
-    // The install path field is always terminated, but read it defensively:
-    // another process may be rewriting it.
-    char folder[INSTALL_PATH_SIZE];
-    std::memcpy(folder, ctx.shared.InstallPath, sizeof folder);
-    folder[sizeof folder - 1] = '\0';
-    if (BuildPath(path, folder, name)) {
+    // The folder of this process's own library, never the shared record's
+    // copy; an unknown (empty) folder goes straight to the fallback rather
+    // than to the host's current directory.
+    const char* folder = ctx.process.InstallFolder;
+    if (folder[0] != '\0' && BuildPath(path, folder, name)) {
         if (FileId f = ctx.os.OpenTextFile(path, truncate)) return f;
     }
     if (BuildPath(path, FALLBACK_LOG_FOLDER, name)) {

@@ -114,7 +114,8 @@ struct SharedState {
     // ---- concern so the offsets of the other blocks never move.
 
     // Start-up and fault containment.
-    uint32_t SpareSafety[16];
+    uint32_t SharedInitState;  // SHARED_STATE_FRESH / _INITIALISING / _READY, changed interlocked only
+    uint32_t SpareSafety[15];
 
     // The 64-bit library and its helper program.
     uint32_t SpareArch[16];
@@ -133,6 +134,13 @@ struct SharedState {
     char ExcludedPrograms[1024];  // file names, each zero-terminated; an empty name ends the list
     uint32_t SpareControl[16];
 };
+
+// SharedInitState: a new mapping is zero-filled (fresh); the process that
+// moves it to "initialising" with a compare-exchange writes the initial
+// values and then marks it ready. Nobody waits on another process for it.
+constexpr uint32_t SHARED_STATE_FRESH = 0;
+constexpr uint32_t SHARED_STATE_INITIALISING = 1;
+constexpr uint32_t SHARED_STATE_READY = 2;
 
 // Fills a record with the initial values of a new life of the shared state.
 void InitialiseSharedState(SharedState& s);

@@ -76,7 +76,8 @@ static_assert(offsetof(SharedState, MouseTrace) == 9772);
 static_assert(offsetof(SharedState, IEWindowTable) == 10972);
 
 // Start-up and fault containment.
-static_assert(offsetof(SharedState, SpareSafety) == 11372);
+static_assert(offsetof(SharedState, SharedInitState) == 11372);
+static_assert(offsetof(SharedState, SpareSafety) == 11376);
 
 // The 64-bit library and its helper program.
 static_assert(offsetof(SharedState, SpareArch) == 11436);

@@ -127,7 +127,8 @@ bool GetIEVersionText(Context& ctx, char* text, size_t size) {
     return true;
 }
 
-void SetInstallPaths(SharedState& s, const char* moduleFileName) {
+void BuildInstallPaths(const char* moduleFileName, char (&folderOut)[INSTALL_PATH_SIZE],
+                       char (&setForegroundOut)[SET_FOREGROUND_PATH_SIZE]) {
     // The folder is the module file name up to and including its last
     // backslash (for "C:\Tools\system.dat" that is "C:\Tools\"). A name
     // longer than the field holds gives an empty folder rather than a cut one.
@@ -137,18 +138,22 @@ void SetInstallPaths(SharedState& s, const char* moduleFileName) {
         if (moduleFileName[i] == '\\' || moduleFileName[i] == '/') folder = i + 1;
     }
     if (length > INSTALL_PATH_MAX_CHARS) folder = 0;
-    std::memcpy(s.InstallPath, moduleFileName, folder);
-    s.InstallPath[folder] = '\0';
+    std::memcpy(folderOut, moduleFileName, folder);
+    folderOut[folder] = '\0';
 
     char full[SET_FOREGROUND_PATH_SIZE + 64];
-    int n = std::snprintf(full, sizeof full, "%s%s", s.InstallPath, SET_FOREGROUND_WINDOW_EXE);
+    int n = std::snprintf(full, sizeof full, "%s%s", folderOut, SET_FOREGROUND_WINDOW_EXE);
     if (folder == 0 || n <= 0 || n >= SET_FOREGROUND_PATH_SIZE) {
         // No folder, or too long for its field: leave it empty rather than
         // start a program from a cut path.
-        s.SetForegroundWindowPath[0] = '\0';
+        setForegroundOut[0] = '\0';
     } else {
-        CopyText(s.SetForegroundWindowPath, sizeof s.SetForegroundWindowPath, full);
+        CopyText(setForegroundOut, sizeof setForegroundOut, full);
     }
+}
+
+void SetInstallPaths(SharedState& s, const char* moduleFileName) {
+    BuildInstallPaths(moduleFileName, s.InstallPath, s.SetForegroundWindowPath);
 }
 
 void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events) {
@@ -186,9 +191,17 @@ void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvent
 void OnProcessAttach(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events) {
     ctx.process.OuterWaitEvent = events.outer;
     ctx.process.InnerWaitEvent = events.inner;
-    if (ctx.shared.FirstInitPending == 1) FirstInitialisation(ctx, moduleInstance, events);
-    LoadDialogClicks(ctx);
     ctx.process.ModuleHandle = moduleInstance;
+    char moduleName[INSTALL_PATH_MAX_CHARS + 2] = {};
+    ctx.os.GetModuleFileName(moduleInstance, moduleName, sizeof moduleName);
+    moduleName[sizeof moduleName - 1] = '\0';
+    BuildInstallPaths(moduleName, ctx.process.InstallFolder, ctx.process.SetForegroundWindowPath);
+    // Exactly one process (and thread) takes the pending first initialisation,
+    // however many attach at once.
+    if (__atomic_exchange_n(&ctx.shared.FirstInitPending, static_cast<Flag>(0), __ATOMIC_ACQ_REL) == 1) {
+        FirstInitialisation(ctx, moduleInstance, events);
+    }
+    LoadDialogClicks(ctx);
 }
 
 }  // namespace quorvel

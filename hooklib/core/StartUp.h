@@ -34,5 +34,7 @@ bool GetIEVersionText(Context& ctx, char* text, size_t size);
 // file name. An install folder too long for either field leaves the field
 // empty (and the log goes to "c:\"); it never overflows.
 void SetInstallPaths(SharedState& s, const char* moduleFileName);
+void BuildInstallPaths(const char* moduleFileName, char (&folder)[INSTALL_PATH_SIZE],
+                       char (&setForegroundWindowPath)[SET_FOREGROUND_PATH_SIZE]);
 
 }  // namespace quorvel

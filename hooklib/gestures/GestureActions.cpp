@@ -98,18 +98,20 @@ void ShowDesktop(Context& ctx) {
     if (now - s.LastShowDesktopTime <= static_cast<uint32_t>(s.MBUTTON_DBCLICK_TIME_LIMIT)) return;
     s.LastShowDesktopTime = now;
 
+    // Both files are taken from this process's own library folder (never from
+    // the shared record); an unknown folder opens and starts nothing.
+    const char* folder = ctx.process.InstallFolder;
     char path[LOG_PATH_BUFFER_SIZE];
-    int n = std::snprintf(path, sizeof path, "%.*s%s", INSTALL_PATH_MAX_CHARS, s.InstallPath, SHOW_DESKTOP_FILE_NAME);
+    int n = std::snprintf(path, sizeof path, "%.*s%s", INSTALL_PATH_MAX_CHARS, folder, SHOW_DESKTOP_FILE_NAME);
     // A path that does not fit is not opened at all rather than opened cut.
-    if (n > 0 && n < static_cast<int>(sizeof path)) {
+    if (folder[0] != '\0' && n > 0 && n < static_cast<int>(sizeof path)) {
         ctx.os.ShellExecute("open", path, nullptr, nullptr, win::SW_SHOWDEFAULT);
     }
 
     char parameters[16];
     std::snprintf(parameters, sizeof parameters, " %d", static_cast<int>(ctx.os.FindWindow(TASKBAR_CLASS, nullptr)));
-    char program[SET_FOREGROUND_PATH_SIZE];
-    CopyText(program, sizeof program, s.SetForegroundWindowPath);
-    ctx.os.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);
+    const char* program = ctx.process.SetForegroundWindowPath;
+    if (program[0] != '\0') ctx.os.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);
 }
 
 void LaunchBrowser(Context& ctx) { ctx.os.ShellExecute("open", "Iexplore.exe", nullptr, nullptr, win::SW_SHOWNORMAL); }

@@ -74,7 +74,7 @@ void GetMessageBody(void* p) {
 }  // namespace
 
 LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = LibraryContext();
+    Context* ctx = HookContext();
     if (ctx && code == HC_ACTION && IsMouseButtonMessage(static_cast<uint32_t>(wParam))) {
         MouseCall call{ctx, code, wParam, lParam, false};
         if (RunGuarded(MouseBody, &call) && call.swallow) return 1;
@@ -83,7 +83,7 @@ LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = LibraryContext();
+    Context* ctx = HookContext();
     if (ctx && code == HC_ACTION && IsWindowHookMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message)) {
         RetCall call{ctx, code, lParam};
         RunGuarded(CallWndRetBody, &call);
@@ -92,7 +92,7 @@ LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK GetMessageHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = LibraryContext();
+    Context* ctx = HookContext();
     if (ctx && code == HC_ACTION &&
         IsGetMessageHookMessage(static_cast<uint32_t>(wParam), reinterpret_cast<const MSG*>(lParam)->message)) {
         GetMessageCall call{ctx, code, wParam, lParam};

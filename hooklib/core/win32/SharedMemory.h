@@ -1,17 +1,39 @@
 // The one cross-process copy of SharedState: a named shared-memory mapping in
-// the session's namespace, readable and writable by the current user only.
-// The mapping lives exactly as long as some process has it mapped; a new life
-// starts from the initial values, written by the process that creates it
-// while it holds a named mutex, so no process can see a half-made record.
+// the session's namespace. Its security descriptor grants access to the
+// current user only and carries a mandatory label at the creator's integrity
+// level (no-write-up), so a process of lower integrity cannot change what a
+// higher one reads. A mapping that exists already but is owned by someone
+// else is not used. The mapping lives exactly as long as some process has it
+// mapped; a new life starts zero-filled, and the process that wins the
+// compare-exchange on SharedInitState writes the initial values. Nobody waits
+// on another process for that beyond a few yields.
 #pragma once
+
+#include "WindowsApi.h"
 
 #include "../SharedState.h"
 
 namespace quorvel {
 
-// Maps the record (creating and initialising it if this is the first
-// mapping of its life). Returns null when it cannot be mapped.
-SharedState* MapSharedState();
-void UnmapSharedState(SharedState* state);
+enum class MapOutcome {
+    Mapped,     // view is usable
+    NotReady,   // another process is writing the initial values: try later
+    Untrusted,  // the existing object belongs to someone else
+    Failed,     // no mapping could be made
+};
+
+struct SharedMapping {
+    HANDLE mapping = nullptr;
+    SharedState* view = nullptr;
+};
+
+// Maps the record (writing the initial values if this is the first mapping
+// of its life).
+MapOutcome MapSharedState(SharedMapping* out);
+void UnmapSharedState(SharedMapping* mapping);
+
+// Creates or opens a named auto-reset event with the same protection; null
+// when it cannot, or when the existing one belongs to someone else.
+HANDLE CreateProtectedEvent(const char* name, DWORD* error);
 
 }  // namespace quorvel

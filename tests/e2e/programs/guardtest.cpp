@@ -33,7 +33,7 @@ void Report(EXCEPTION_POINTERS* pointers) {
     quorvel::ExceptionFacts facts;
     facts.code = pointers->ExceptionRecord->ExceptionCode;
     facts.address = reinterpret_cast<uintptr_t>(pointers->ExceptionRecord->ExceptionAddress);
-    quorvel::UtilTexts texts(g_shared.InstallPath, pointers);
+    quorvel::UtilTexts texts(g_process.InstallFolder, pointers);
     quorvel::WriteExceptionReport(g_ctx, facts, texts.Available() ? &texts : nullptr);
 }
 
@@ -120,6 +120,7 @@ int main() {
     GetModuleFileNameA(nullptr, exe, sizeof exe);
     if (char* slash = std::strrchr(exe, '\\')) slash[1] = '\0';
     quorvel::CopyText(g_shared.InstallPath, sizeof g_shared.InstallPath, exe);
+    quorvel::CopyText(g_process.InstallFolder, sizeof g_process.InstallFolder, exe);
     g_shared.VersionMajor = 2;
     g_shared.VersionMinor = 1;
     g_shared.VersionBuild = 20;

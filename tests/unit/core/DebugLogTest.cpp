@@ -41,7 +41,7 @@ TEST(DebugLog, ALineIsLostWhenNeitherPlaceCanBeOpened) {
 TEST(DebugLog, AnInstallPathTooLongForThePathBufferFallsBackToDriveC) {
     FakeLibrary lib;
     std::string folder = "C:\\" + std::string(190, 'd') + "\\";
-    CopyText(lib.shared.InstallPath, sizeof lib.shared.InstallPath, folder.c_str());
+    CopyText(lib.process.InstallFolder, sizeof lib.process.InstallFolder, folder.c_str());
     WriteLog(lib.ctx, "line");
     ASSERT_EQ(lib.os.files.size(), 1u);
     EXPECT_EQ(lib.os.files.begin()->first, "c:\\QuorvelLog.txt");

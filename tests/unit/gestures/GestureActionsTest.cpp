@@ -130,7 +130,7 @@ TEST_F(GestureActions, ShowDesktopOpensBothFilesAtMostOncePer1500Ms) {
 TEST_F(GestureActions, ShowDesktopWithoutTaskbarOrWithAnOverlongFolder) {
     os.tick = 50000;
     std::string folder = "C:\\" + std::string(190, 'x') + "\\";
-    std::strcpy(shared.InstallPath, folder.c_str());
+    std::strcpy(lib.process.InstallFolder, folder.c_str());
     ShowDesktop(lib.ctx);
     ASSERT_EQ(os.shellCalls.size(), 1u) << "a command-file path beyond 200 bytes is not opened cut";
     EXPECT_EQ(os.shellCalls[0].parameters, " 0");

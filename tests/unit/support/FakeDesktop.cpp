@@ -484,6 +484,8 @@ FakeLibrary::FakeLibrary() {
     InitialiseSharedState(shared);
     std::strcpy(shared.InstallPath, "C:\\Quorvel\\");
     std::strcpy(shared.SetForegroundWindowPath, "C:\\Quorvel\\SetForegroundWindow.exe");
+    std::strcpy(process.InstallFolder, shared.InstallPath);
+    std::strcpy(process.SetForegroundWindowPath, shared.SetForegroundWindowPath);
     shared.FirstInitPending = 0;
     shared.IsNTPlatform = 1;
     shared.ScreenWidth = 1024;
