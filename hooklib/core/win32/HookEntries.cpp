@@ -5,6 +5,7 @@
 
 #include "../HookProcedures.h"
 #include "ExceptionGuard.h"
+#include "FaultPoints.h"
 #include "LibraryProcess.h"
 #include "Win32Platform.h"
 
@@ -30,6 +31,9 @@ void MouseBody(void* p) {
     in.message = static_cast<uint32_t>(c->wParam);
     in.pt = Point{record->pt.x, record->pt.y};
     in.hwnd = FromHwnd(record->hwnd);
+    QUORVEL_FAULT_SEND(record->hwnd);
+    QUORVEL_FAULT_POINT(Mouse, c->ctx);
+    QUORVEL_FAULT_POINT(Crt, c->ctx);
     c->swallow = MouseHookProc(*c->ctx, c->code, in);
 }
 
@@ -47,6 +51,8 @@ void CallWndRetBody(void* p) {
     in.wParam = static_cast<uint32_t>(record->wParam);
     in.lParam = static_cast<uint32_t>(record->lParam);
     in.hwnd = FromHwnd(record->hwnd);
+    QUORVEL_FAULT_POINT(CallWndRet, c->ctx);
+    QUORVEL_FAULT_POINT(Lock, c->ctx);
     CallWndRetHookProc(*c->ctx, c->code, in);
 }
 
@@ -67,6 +73,7 @@ void GetMessageBody(void* p) {
     m.lParam = static_cast<uint32_t>(msg->lParam);
     m.time = msg->time;
     m.pt = Point{msg->pt.x, msg->pt.y};
+    QUORVEL_FAULT_POINT(GetMessage, c->ctx);
     GetMessageHookProc(*c->ctx, c->code, static_cast<uint32_t>(c->wParam), m);
     if (m.message != msg->message) msg->message = m.message;
 }

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "ExceptionGuard.h"
+#include "FaultPoints.h"
 
 namespace quorvel {
 namespace {
@@ -39,6 +40,7 @@ struct ThreadRun {
 
 void RunThreadBody(void* p) {
     auto* run = static_cast<ThreadRun*>(p);
+    QUORVEL_FAULT_POINT(Worker, nullptr);
     run->result = run->thunk.fn(run->thunk.argument);
 }
 

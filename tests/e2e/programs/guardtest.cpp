@@ -10,7 +10,6 @@
 // before the guard around the sending body sees anything. Prints one line
 // per body, then "survived".
 #include "WindowsApi.h"
-#include <excpt.h>
 
 #include <cstdio>
 #include <cstring>
@@ -21,6 +20,7 @@
 #include "ExceptionGuard.h"
 #include "UtilTexts.h"
 #include "Win32Platform.h"
+#include "HostHandler.h"
 
 namespace {
 
@@ -66,25 +66,14 @@ LONG HostFilter(EXCEPTION_POINTERS* pointers) {
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
-#if defined(__i386__)
-extern "C" EXCEPTION_DISPOSITION __cdecl HostHandler(EXCEPTION_RECORD* record, void*, CONTEXT* context, void*) {
-    if (record->ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) return ExceptionContinueSearch;
-    EXCEPTION_POINTERS pointers{record, context};
-    return HostFilter(&pointers) == EXCEPTION_CONTINUE_EXECUTION ? ExceptionContinueExecution : ExceptionContinueSearch;
-}
-#else
-extern "C" LONG HostHandler(EXCEPTION_POINTERS* pointers, void*) { return HostFilter(pointers); }
-#endif
-
-__attribute__((noinline)) void WriteLazyPage() {
-    __try1(HostHandler)
+LRESULT WriteLazyPage(void*) {
     *reinterpret_cast<volatile int*>(g_lazyPage) = 42;
-    __except1
+    return 0;
 }
 
 LRESULT CALLBACK HostWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_HOST_OWN_FAULT) {
-        WriteLazyPage();
+        HostTry(HostFilter, WriteLazyPage, nullptr);
         return 7;
     }
     if (m == WM_HOST_PLAIN_FAULT) {
