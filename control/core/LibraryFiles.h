@@ -15,11 +15,19 @@ constexpr const char* PristineLibraryFileName = "system2.dat";
 constexpr const char* RetiredLibraryFileName = "Nouse.dat";
 
 // Before the library is loaded: puts a fresh copy of "system2.dat" in place
-// of "system.dat". Nothing happens when there is no "system2.dat". A failing
-// step does not stop the start: the library present is used.
+// of "system.dat", keeping the previous one as "Nouse.dat". Nothing happens
+// when there is no "system2.dat" or it is not a complete hook library (a
+// torn or foreign file never replaces a good one). The copy goes to a
+// temporary name and is renamed into place. A failing step does not stop
+// the start: the library present is used.
 void RefreshHookLibraryFile(FileSystem& files, const std::string& programDirectory);
 
-// At exit: makes "system2.dat" from "system.dat" unless it exists already.
+// After "system.dat" failed to load: puts "Nouse.dat" back in its place.
+// True when there was one to put back.
+bool FallBackToPreviousLibrary(FileSystem& files, const std::string& programDirectory);
+
+// At exit: makes "system2.dat" from "system.dat" unless a good copy exists
+// already (a torn one is replaced).
 void KeepPristineLibraryCopy(FileSystem& files, const std::string& programDirectory);
 
 }  // namespace quorvel

@@ -1,5 +1,8 @@
 #include "BoundHookLibrary.h"
 
+#include "LibraryFiles.h"
+#include "Win32FileSystem.h"
+
 namespace quorvel {
 
 namespace {
@@ -20,11 +23,28 @@ using CallRest = uint32_t(__stdcall*)(uint32_t*, uint32_t*, uint32_t*, uint32_t*
 
 }  // namespace
 
+// Only a full path is loaded (never "system.dat" from the search path). A
+// library that does not load is replaced by the previous one, which is
+// deleted only once a load has succeeded.
+HMODULE BoundHookLibrary::LoadLibraryChecked() {
+  const size_t slash = libraryPath_.find_last_of('\\');
+  if (slash == std::string::npos || libraryPath_.find(':') == std::string::npos) return nullptr;
+  const std::string folder = libraryPath_.substr(0, slash + 1);
+  Win32FileSystem files;
+  HMODULE module = LoadLibraryExA(libraryPath_.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  if (!module && FallBackToPreviousLibrary(files, folder)) {
+    module = LoadLibraryExA(libraryPath_.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  } else if (module) {
+    files.Delete(folder + RetiredLibraryFileName);
+  }
+  return module;
+}
+
 FARPROC BoundHookLibrary::Bind(Export which) {
   if (bindTried_[which]) return procs_[which];
   if (!loadTried_) {
     loadTried_ = true;
-    module_ = LoadLibraryA(libraryPath_.c_str());
+    module_ = LoadLibraryChecked();
   }
   if (!module_) return nullptr;  // without the library every call fails
   bindTried_[which] = true;

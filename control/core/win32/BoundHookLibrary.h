@@ -47,6 +47,7 @@ class BoundHookLibrary : public HookLibrary {
     ExSaveSetting, ExUserShouldRest, ExGetUserLastClickOrKeyTime, ExSimulateClick, ExportCount
   };
   FARPROC Bind(Export which);
+  HMODULE LoadLibraryChecked();
   template <typename Function>
   Function Bound(Export which) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(Bind(which)));

@@ -2,15 +2,20 @@
 
 #include <windows.h>
 
+#include "../../../hooklib/core/win32/AnsiPath.h"
+
 namespace quorvel {
 
 namespace {
 constexpr DWORD ModulePathLength = 1000;
 }
 
+// A folder outside the ANSI code page is named by its short (8.3) form; a
+// path that cannot be named in ANSI gives "" (and no library is loaded from
+// the current directory in its place).
 std::string OwnModulePath() {
   char path[ModulePathLength] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, ModulePathLength);
+  const DWORD length = AnsiModulePath(nullptr, path, ModulePathLength);
   return std::string(path, length < ModulePathLength ? length : 0);
 }
 

@@ -21,4 +21,27 @@ bool Win32FileSystem::Copy(const std::string& from, const std::string& to, bool 
   return CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != 0;
 }
 
+bool Win32FileSystem::Read(const std::string& path, std::string* contents) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  contents->clear();
+  char buffer[65536];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+    contents->append(buffer, got);
+    if (contents->size() > (64u << 20)) {  // no hook library is this big
+      ok = false;
+      break;
+    }
+  }
+  CloseHandle(file);
+  return ok;
+}
+
+bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 }  // namespace quorvel

@@ -11,6 +11,8 @@ class Win32FileSystem : public FileSystem {
   bool Delete(const std::string& path) override;
   bool Move(const std::string& from, const std::string& to) override;
   bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+  bool Read(const std::string& path, std::string* contents) override;
+  bool Replace(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "AnsiPath.h"
 #include "ExceptionGuard.h"
 #include "FaultPoints.h"
 
@@ -168,8 +169,10 @@ const char* Win32Platform::GetCommandLine() { return ::GetCommandLineA(); }
 
 uint32_t Win32Platform::GetModuleFileName(uintptr_t module, char* buffer, uint32_t size) {
     if (size == 0) return 0;
-    DWORD n = ::GetModuleFileNameA(reinterpret_cast<HMODULE>(module), buffer, size);
-    buffer[size - 1] = '\0';  // older systems leave a full buffer unterminated
+    // A folder outside the ANSI code page comes back in its short form, one
+    // too long for the buffer as an empty name (never cut).
+    DWORD n = AnsiModulePath(reinterpret_cast<HMODULE>(module), buffer, size);
+    buffer[size - 1] = '\0';
     return n;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FakeFileSystem.h"
+#include "LibraryImageMaker.h"
 
 namespace quorvel {
 namespace {
@@ -131,10 +132,10 @@ class ControlProgramTest : public ::testing::Test {
 };
 
 TEST_F(ControlProgramTest, StartsInOrderAndLoadsTheRefreshedLibrary) {
-  fs.files = {{"C:\\Q\\system.dat", "used"}, {"C:\\Q\\system2.dat", "pristine"}};
+  fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("used")}, {"C:\\Q\\system2.dat", MakeLibraryImage("pristine")}};
   ASSERT_TRUE(program.Start());
   EXPECT_EQ(program.ProgramDirectory(), "C:\\Q\\");
-  EXPECT_EQ(library.loadedLibrary, "pristine");
+  EXPECT_EQ(library.loadedLibrary, MakeLibraryImage("pristine"));
   EXPECT_EQ(log, (Log{
                      "FindRunningInstance",
                      "SetQuorvelVersion 2.1.20",
@@ -163,7 +164,7 @@ TEST_F(ControlProgramTest, RegistersTheAutoClickWindowOnceThereIsOne) {
 
 TEST_F(ControlProgramTest, SecondStartHandsOverWithoutTouchingFilesOrLibrary) {
   shell.running = {true, OwnWindowMarker, 384, 83};
-  fs.files = {{"C:\\Q\\system.dat", "used"}, {"C:\\Q\\system2.dat", "pristine"}};
+  fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("used")}, {"C:\\Q\\system2.dat", MakeLibraryImage("pristine")}};
   const auto before = fs.files;
   EXPECT_FALSE(program.Start());
   EXPECT_EQ(log, (Log{"FindRunningInstance", "HandOverTo 320,328"}));  // 328.5 rounds to even
@@ -178,7 +179,7 @@ TEST_F(ControlProgramTest, AWindowWithoutTheMarkerIsNoRunningInstance) {
 
 TEST_F(ControlProgramTest, FailedHookStartReportsUnloadsAndStops) {
   library.startResult = 0;
-  fs.files = {{"C:\\Q\\system.dat", "lib"}};
+  fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("lib")}};
   ASSERT_TRUE(program.Start());
   const Log tail(log.begin() + 9, log.end());
   EXPECT_EQ(tail, (Log{
@@ -194,7 +195,7 @@ TEST_F(ControlProgramTest, FailedHookStartReportsUnloadsAndStops) {
                   }));
   EXPECT_TRUE(program.ExitRequested());
   EXPECT_FALSE(shell.mainLoaded);
-  EXPECT_EQ(fs.files["C:\\Q\\system2.dat"], "lib");
+  EXPECT_EQ(fs.files["C:\\Q\\system2.dat"], MakeLibraryImage("lib"));
 }
 
 TEST_F(ControlProgramTest, StartFailureNamesTheSupportAddress) {
@@ -212,9 +213,9 @@ TEST_F(ControlProgramTest, UnloadWithoutStopOnlyHides) {
 }
 
 TEST_F(ControlProgramTest, StopUnloadsEveryFormAndRemovesTheHooksWithTheFlagFirst) {
-  fs.files = {{"C:\\Q\\system.dat", "lib"}, {"C:\\Q\\system2.dat", "pristine"}};
+  fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("lib")}, {"C:\\Q\\system2.dat", MakeLibraryImage("pristine")}};
   program.Start();
-  fs.files["C:\\Q\\system.dat"] = "lib";
+  fs.files["C:\\Q\\system.dat"] = MakeLibraryImage("lib");
   log.clear();
   program.Stop();
   EXPECT_EQ(log, (Log{
@@ -227,7 +228,7 @@ TEST_F(ControlProgramTest, StopUnloadsEveryFormAndRemovesTheHooksWithTheFlagFirs
                      "UnloadForm PromptRest",
                  }));
   EXPECT_FALSE(shell.mainLoaded);
-  EXPECT_EQ(fs.files["C:\\Q\\system2.dat"], "pristine");  // kept as it was
+  EXPECT_EQ(fs.files["C:\\Q\\system2.dat"], MakeLibraryImage("pristine"));  // kept as it was
 }
 
 }  // namespace

@@ -29,9 +29,21 @@ class FakeFileSystem : public FileSystem {
   }
   bool Copy(const std::string& from, const std::string& to, bool failIfExists) override {
     if (failCopies || !Exists(from) || (failIfExists && Exists(to)) || locked.count(to)) return false;
-    files[to] = files[from];
+    files[to] = tornCopies ? files[from].substr(0, files[from].size() / 2) : files[from];
     return true;
   }
+  bool Read(const std::string& path, std::string* contents) override {
+    if (!Exists(path)) return false;
+    *contents = files[path];
+    return true;
+  }
+  bool Replace(const std::string& from, const std::string& to) override {
+    if (!Exists(from) || locked.count(from) || locked.count(to)) return false;
+    files[to] = files[from];
+    files.erase(from);
+    return true;
+  }
+  bool tornCopies = false;  // copies stop half way (a full disk, a crash)
 };
 
 }  // namespace quorvel
