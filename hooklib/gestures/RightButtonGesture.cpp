@@ -82,11 +82,13 @@ bool OnRightButtonDown(Context& ctx, const MouseHookInput& in) {
     }
     if (in.message == win::WM_RBUTTONDOWN && inBrowser) {
         WriteLog(ctx, "Set IERButtonDown to true");
-        s.IERButtonDown = 1;
+        // The start is stored before the drag is armed: a fault in between
+        // leaves nothing armed with a stale start.
         s.RDragStartTime = ctx.os.GetTickCount();
         Point start = CursorPositionOr(ctx, in.pt);
         s.RDragStartX = start.x;
         s.RDragStartY = start.y;
+        s.IERButtonDown = 1;
     }
     return inBrowser;
 }

@@ -87,9 +87,17 @@ int Win32Platform::GetClassName(Hwnd w, char* buffer, int size) {
 int Win32Platform::GetWindowText(Hwnd w, char* buffer, int size) {
     if (size <= 0) return 0;
     buffer[0] = '\0';
-    int n = ::GetWindowTextA(ToHwnd(w), buffer, size);
+    // InternalGetWindowText reads the text the window manager keeps and
+    // sends nothing: a hung window (even one of this process) cannot block
+    // the hook the way WM_GETTEXT from GetWindowTextA would.
+    wchar_t wide[MAX_WINDOW_TEXT_LEN + 1];
+    int count = size < static_cast<int>(MAX_WINDOW_TEXT_LEN + 1) ? size : static_cast<int>(MAX_WINDOW_TEXT_LEN + 1);
+    int got = ::InternalGetWindowText(ToHwnd(w), wide, count);
+    if (got <= 0) return 0;
+    wide[got < count ? got : count - 1] = L'\0';
+    int n = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, buffer, size, nullptr, nullptr);
     buffer[size - 1] = '\0';
-    return n < 0 ? 0 : n;
+    return n > 0 ? static_cast<int>(std::strlen(buffer)) : 0;
 }
 
 bool Win32Platform::GetWindowRect(Hwnd w, Rect* rect) {
@@ -249,7 +257,9 @@ bool Win32Platform::PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t 
 
 bool Win32Platform::PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) {
     MSG m;
-    if (!::PeekMessageA(&m, ToHwnd(w), msg, msg, PM_NOREMOVE)) return false;
+    // Looks at queued input only: removes nothing, yields nothing and
+    // dispatches no message sent by another thread.
+    if (!::PeekMessageA(&m, ToHwnd(w), msg, msg, PM_NOREMOVE | PM_NOYIELD | PM_QS_INPUT)) return false;
     out->time = m.time;
     out->pt = Point{m.pt.x, m.pt.y};
     return true;
