@@ -39,7 +39,8 @@ __attribute__((noinline)) static LRESULT HostTry(HostFilterFn filter, LRESULT (*
 #else
 extern "C" LONG HostFrameHandler(EXCEPTION_POINTERS* pointers, void*) { return g_hostFilter(pointers); }
 
-__attribute__((noinline)) static LRESULT HostTry(HostFilterFn filter, LRESULT (*fn)(void*), void* argument) {
+// Kept in .text: __try1 switches back to that section.
+__attribute__((noinline, section(".text"))) static LRESULT HostTry(HostFilterFn filter, LRESULT (*fn)(void*), void* argument) {
     g_hostFilter = filter;
     volatile LRESULT r = 0;
     __try1(HostFrameHandler)
