@@ -158,5 +158,79 @@ TEST_F(WheelTest, SwitchedOffWheelPassesUntouched) {
     EXPECT_TRUE(lib.os.posted.empty());
 }
 
+// Over the taskbar, with the control program's switcher registered, a wheel
+// turn opens the switcher; in every other case the wheel works as above.
+class WheelOverTaskbarTest : public WheelTest {
+protected:
+    WheelOverTaskbarTest() {
+        FakeWindow bar;
+        bar.className = "Shell_TrayWnd";
+        bar.rect = Rect{0, 738, 1024, 768};
+        bar.threadId = 9;
+        taskbar = lib.os.AddWindow(bar);
+        AddChild(lib.os, taskbar, "ToolbarWindow32", Rect{100, 740, 600, 766});
+        FakeWindow form;
+        form.className = "ThunderRT6FormDC";
+        form.title = "Easy task switcher";
+        form.userData = 0xAAAAAAAA;
+        form.visible = false;
+        form.threadId = 5;
+        switcher = lib.os.AddWindow(form);
+        lib.shared.OwnWindowMarker = 0xAAAAAAAA;
+    }
+    Hwnd taskbar, switcher;
+};
+
+TEST_F(WheelOverTaskbarTest, OpensTheRegisteredSwitcherAndDropsTheTurn) {
+    struct Case {
+        const char* what;
+        int x, y;
+        uint32_t window;  // 1 = the switcher
+        uint32_t message;
+        bool marked;
+        bool vanished;
+        bool opens;
+    } cases[] = {
+        {"over a taskbar button", 300, 750, 1, 0xC002, true, false, true},
+        {"over the bar itself", 800, 745, 1, 0xC002, true, false, true},
+        {"over another window", 500, 100, 1, 0xC002, true, false, false},
+        {"nothing registered", 300, 750, 0, 0, true, false, false},
+        {"no message registered", 300, 750, 1, 0, true, false, false},
+        {"a message below the private range", 300, 750, 1, 0x0010, true, false, false},
+        {"registered window not ours", 300, 750, 1, 0xC002, false, false, false},
+        {"registered window gone", 300, 750, 1, 0xC002, true, true, false},  // last: it stays gone
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        lib.os.posted.clear();
+        lib.os.inputs.clear();
+        lib.os.cursor = Point{c.x, c.y};
+        lib.shared.TaskListWindow = c.window ? switcher : 0;
+        lib.shared.TaskListMessage = c.message;
+        if (c.vanished) lib.os.DestroyWindow(switcher);
+        if (!c.vanished) lib.os.Window(switcher).userData = c.marked ? 0xAAAAAAAA : 0;
+        EXPECT_EQ(Wheel().message, win::WM_NULL);
+        if (c.opens) {
+            ASSERT_EQ(lib.os.posted.size(), 1u);
+            EXPECT_EQ(lib.os.posted[0], (PostedMessage{switcher, 0xC002, 0, 0}));
+            EXPECT_TRUE(lib.os.inputs.empty());
+        } else {
+            // As without a switcher: another thread's window under the
+            // pointer gets a click, one of the same thread the turn.
+            EXPECT_EQ(lib.os.inputs.size() + lib.os.posted.size(), 1u);
+            for (const PostedMessage& m : lib.os.posted) EXPECT_EQ(m.msg, win::WM_MOUSEWHEEL);
+        }
+    }
+}
+
+TEST_F(WheelOverTaskbarTest, SwitchedOffTheWheelOverTheTaskbarPassesUntouched) {
+    lib.shared.TaskListWindow = switcher;
+    lib.shared.TaskListMessage = 0xC002;
+    lib.shared.Setting &= ~SETTING_JUST_WHEEL_IT;
+    lib.os.cursor = Point{300, 750};
+    EXPECT_EQ(Wheel().message, win::WM_MOUSEWHEEL);
+    EXPECT_TRUE(lib.os.posted.empty());
+}
+
 }  // namespace
 }  // namespace quorvel::testing
