@@ -29,6 +29,13 @@ TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent&
   p.listWidth = listW + ListBorders;
   p.listHeight = listH + ListBorders;
   p.width = p.listWidth + FormBorders;
+  // The system widens a narrower captioned window by itself; the list
+  // takes the room, and the form is centred and kept on the screen by the
+  // width it really gets.
+  if (p.width < m.minTrackW) {
+    p.width = m.minTrackW;
+    p.listWidth = p.width - FormBorders;
+  }
   p.height = p.listHeight + m.captionH + FormBorders;
   // The caption bar is centred vertically on the pointer, the form
   // horizontally.

@@ -15,6 +15,7 @@ struct TaskListMetrics {
   int captionH = 0;   // SM_CYCAPTION
   int cyHScroll = 0;  // SM_CYHSCROLL
   int cxVScroll = 0;  // SM_CXVSCROLL
+  int minTrackW = 0;  // SM_CXMINTRACK: no captioned window is narrower
 };
 
 struct TaskListContent {

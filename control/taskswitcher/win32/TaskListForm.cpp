@@ -216,6 +216,9 @@ void TaskListForm::FillIcons() {
 
 void TaskListForm::FillRows() {
   ListView_SetImageList(ListView1, IconImageList.Get(), LVSIL_SMALL);
+  // Filled at a size the rows fit in: scroll bars the list had at the
+  // last showing would otherwise keep each other once it is sized to them.
+  MoveWindow(ListView1, 0, 0, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN), FALSE);
   RECT outer{};
   GetWindowRect(ListView1, &outer);
   char header[] = "Active tasks";
@@ -268,6 +271,7 @@ void TaskListForm::PlaceTaskList() {
   metrics.captionH = GetSystemMetrics(SM_CYCAPTION);
   metrics.cyHScroll = GetSystemMetrics(SM_CYHSCROLL);
   metrics.cxVScroll = GetSystemMetrics(SM_CXVSCROLL);
+  metrics.minTrackW = GetSystemMetrics(SM_CXMINTRACK);
   POINT cursor{};
   GetCursorPos(&cursor);
   MONITORINFO monitor{};
@@ -320,13 +324,16 @@ void TaskListForm::MouseMoveTimer_Timer() {
   }
 }
 
-// A window that has gone since the list was made fails silently; the
-// switcher hides all the same.
+// Restored to its normal size (also from maximized) and brought to the
+// front. The show and the raise are handed to the window's own thread, so
+// that a hung program cannot hang the switcher; a window that has gone
+// since the list was made fails silently. The switcher hides all the same.
 void TaskListForm::ListView1_ItemClick(int item) {
   if (item < 0 || item >= static_cast<int>(rowKeys_.size())) return;
   HWND window = WindowOfHandle(HandleOfTaskKey(rowKeys_[item]));
-  ShowWindow(window, SW_SHOWNORMAL);
+  ShowWindowAsync(window, SW_SHOWNORMAL);
   SetForegroundWindow(window);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
   Hide();
 }
 

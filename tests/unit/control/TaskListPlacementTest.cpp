@@ -14,6 +14,8 @@ TEST(TaskListPlacementTest, SizesAndPlaces) {
   screen.captionH = 18;
   screen.cyHScroll = 16;
   screen.cxVScroll = 17;
+  TaskListMetrics narrowest = screen;  // captioned windows are at least 250 wide
+  narrowest.minTrackW = 250;
   TaskListMetrics odd = screen;  // halves round to even
   odd.cxFull = 1023;
   odd.cyFull = 737;
@@ -41,6 +43,8 @@ TEST(TaskListPlacementTest, SizesAndPlaces) {
        {221, 373, 386, 291, 227, 397}},
       {"over-tall and over-wide: both bars", screen, {17, 30, 600}, 500, 300, {533, 389, 230, 291, 539, 413}},
       {"half of an odd full-screen height", odd, {17, 30, 200}, 10, 10, {221, 372, 0, 0, 227, 397}},
+      {"a narrow list is widened to the narrowest window", narrowest, three, 1023, 300,
+       {244, 55, 774, 291, 250, 79}},
       {"on another monitor: kept in its work area", second, three, 2303, 899, {204, 55, 2094, 821, 210, 79}},
       {"on another monitor: centred", second, three, 1500, 300, {204, 55, 1395, 291, 210, 79}},
   };
