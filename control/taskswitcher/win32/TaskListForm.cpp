@@ -75,8 +75,21 @@ void TaskListForm::OnLoad() {
   SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   module_.SetTaskListWindow(HandleValue(Window()));
+  AllowTaskListMessageFromBelow();
   CreateList();
   RegisterHotKey();
+}
+
+// The wheel over the taskbar posts TaskListMessage from the taskbar's
+// process; when Quorvel runs elevated, Windows drops such messages from
+// normal programs unless the window lets them in (Vista and later; looked up
+// at run time so that older systems still start).
+void TaskListForm::AllowTaskListMessageFromBelow() {
+  using FilterFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  constexpr DWORD Allow = 1;  // MSGFLT_ALLOW
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  FARPROC found = user32 ? GetProcAddress(user32, "ChangeWindowMessageFilterEx") : nullptr;
+  if (found) reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(found))(Window(), TaskListMessage, Allow, nullptr);
 }
 
 void TaskListForm::CreateList() {

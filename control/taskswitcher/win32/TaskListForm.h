@@ -59,6 +59,7 @@ class TaskListForm : public Form {
   static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR form);
   LRESULT OnNotify(const NMHDR& header);
+  void AllowTaskListMessageFromBelow();
   void CreateList();
   void RegisterHotKey();
   void FillIcons();
