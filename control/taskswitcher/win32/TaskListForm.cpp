@@ -204,7 +204,7 @@ void TaskListForm::ShowTasks() {
   PlaceTaskList();
   Show();
   SetForegroundWindow(Window());
-  HoverIndex = -1;
+  hover_.Reset();
 }
 
 // A bound image list may not be changed: it is detached first.
@@ -302,39 +302,32 @@ void TaskListForm::PlaceTaskList() {
   SetWindowPos(Window(), nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Hover selection: the row under the pointer, measured from the top of
-// the list's window, becomes the selected row when it changes.
+// Hover selection, measured from the top of the list's window.
 void TaskListForm::ListView1_MouseMove() {
   RECT list{};
   GetWindowRect(ListView1, &list);
   POINT cursor{};
   GetCursorPos(&cursor);
-  const int dy = cursor.y - list.top;
-  const int rows = RowCount();
-  for (int i = 0; i < rows; ++i) {
+  std::vector<RowSpan> rows;
+  for (int i = 0; i < RowCount(); ++i) {
     const RECT bounds = RowBounds(i);
-    if (bounds.top < dy && dy < bounds.bottom && i != HoverIndex) {
-      MouseMoveTimer.SetEnabled(false);
-      MouseMoveTimer.SetEnabled(true);
-      HoverIndex = i;
-      const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
-      ListView_SetItemState(ListView1, i, state, state);
-      return;
-    }
+    rows.push_back({bounds.top, bounds.bottom});
   }
+  const int row = hover_.OnMouseMove(cursor.y - list.top, rows);
+  if (row < 0) return;
+  MouseMoveTimer.SetEnabled(false);
+  MouseMoveTimer.SetEnabled(true);
+  const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+  ListView_SetItemState(ListView1, row, state, state);
 }
 
-// Once the pointer has left the list, coming back onto the same row
-// selects it again.
 void TaskListForm::MouseMoveTimer_Timer() {
   MouseMoveTimer.SetEnabled(false);
   RECT list{};
   GetWindowRect(ListView1, &list);
   POINT cursor{};
   GetCursorPos(&cursor);
-  if (cursor.x < list.left || cursor.x > list.right || cursor.y < list.top || cursor.y > list.bottom) {
-    HoverIndex = -1;
-  }
+  hover_.OnTimer(cursor.x >= list.left && cursor.x <= list.right && cursor.y >= list.top && cursor.y <= list.bottom);
 }
 
 // Restored to its normal size (also from maximized) and brought to the

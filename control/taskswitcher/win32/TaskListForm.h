@@ -15,6 +15,7 @@
 #include "Form.h"
 #include "FormTimer.h"
 #include "HookLibrary.h"
+#include "TaskListHover.h"
 #include "TaskListModule.h"
 #include "Win32TaskWindows.h"
 
@@ -78,7 +79,7 @@ class TaskListForm : public Form {
   ScopedImageList IconImageList;
   std::vector<std::string> rowKeys_;  // TaskKey of each row
   std::vector<int> rowImages_;        // image of each row, -1 for none
-  int HoverIndex = -1;
+  TaskListHover hover_;
   bool hotKey_ = false;
   FormTimer MouseMoveTimer;
 };

@@ -52,6 +52,9 @@ sleep 0.5
 p=$(probe); echo "$p" >"$CTL_SHOTS/hotkey.txt"
 want="TS Plain|TS Owner|TS Maximized|TS Minimized"
 [ "$(rows "$p")" = "$want" ] || e2e_fail "rows by the hotkey: $(rows "$p"), expected $want"
+# Shown again, the list still fits its rows: no scroll bars left over.
+echo "$p" | awk '$1=="list" { split($3, h, "="); split($5, r, "[=,]"); exit !(h[2] == 4 * (r[5] - r[3])) }' ||
+  e2e_fail "the list does not show its four rows: $(echo "$p" | grep '^list')"
 e2e_screenshot "$CTL_SHOTS/switcher-hotkey.png"
 
 # A click on the maximized window's row: restored, in front, switcher hidden.
