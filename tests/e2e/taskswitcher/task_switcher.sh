@@ -6,7 +6,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/../control/control_lib.sh"
 DESKTOP="$QUORVEL_BIN/switcher_desktop.exe"
 
 ctl_install_app
-e2e_reg_set_dword Setting 0xFFFF
+# Smart Move off: it would glide the pointer into the owned tool window
+# (a dialog box to the hooks) while the test points elsewhere.
+e2e_reg_set_dword Setting 0xFFFE
 
 e2e_start "$DESKTOP" windows >/dev/null
 e2e_wait_file_has "$E2E_TMP/switcher_desktop.exe.out" ready 20 || e2e_fail "the test windows did not open"
