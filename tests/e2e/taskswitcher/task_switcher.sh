@@ -16,6 +16,7 @@ cp "$E2E_TMP/switcher_desktop.exe.out" "$CTL_SHOTS/desktop.out"
 xdotool mousemove 700 500
 e2e_start "$APP/Quorvel.exe" >/dev/null
 ctl_wait_animation_done || e2e_fail "Quorvel did not start"
+e2e_file_has "$APP/QuorvelLog.txt" "Task list window handler : " || e2e_fail "the switcher was not registered"
 
 probe() { e2e_run "$DESKTOP" probe; }
 field() { echo "$1" | awk -v k="$2" -v n="$3" '$1==k { for (i = 2; i <= NF; i++) { split($i, kv, "="); if (kv[1] == n) print kv[2] } }'; }
