@@ -79,7 +79,9 @@ const FormTable& PromptRestFormTable() {
 
 const FormTable& AutoClickFormTable() {
   static const FormTable table{
-      "Form1", AutoClickWidthTwips, AutoClickHeightTwips, 0, FormFrame::Borderless, InfoBackground, DialogFont,
+      // Shown, the outer size is 768 x 552 twips (the box sizes itself then).
+      "Form1", AutoClickWidthTwips, AutoClickHeightTwips, AutoClickHeightTwips, FormFrame::ThinLine,
+      InfoBackground, DialogFont,
       {
           {ControlKind::Label, "Label1", "Click", 0, 24, 444, 252, NoContainer, ControlRole::None},
       }};
