@@ -23,16 +23,9 @@ void Append(HWND w, LPARAM lp, const char* what) {
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (g_log) {
-        switch (m) {
-        case WM_LBUTTONDOWN:
-            Append(w, lp, GetModuleHandleA("system.dat") != nullptr ? "click mapped=1" : "click mapped=0");
-            break;
-        case WM_LBUTTONUP: Append(w, lp, "release"); break;
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONUP: Append(w, lp, "other"); break;
-        }
+        if (m == WM_LBUTTONDOWN) Append(w, lp, GetModuleHandleA("system.dat") ? "click mapped=1" : "click mapped=0");
+        if (m == WM_LBUTTONUP) Append(w, lp, "release");
+        if (m == WM_RBUTTONDOWN || m == WM_MBUTTONDOWN) Append(w, lp, "other");
     }
     if (m == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcA(w, m, wp, lp);

@@ -2,82 +2,58 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace quorvel {
 namespace {
 
-// A stretch of time during which the pointer stays at one place, in one
-// condition.
+// A stretch of time with the pointer at one place; flags: b a button is
+// held, o over Quorvel's own windows, s the box is shown, p paused.
 struct Stretch {
   unsigned ms;
-  ScreenPoint cursor;
-  bool buttonHeld = false;
-  bool overOwnWindow = false;
-  bool boxShown = false;
-  bool paused = false;
+  int x, y;
+  std::string flags;
 };
 
-// Samples every DwellSampleMs from `start`; returns the times (from start)
-// at which the box was to open.
+// Samples every DwellSampleMs from `start`; the times (from start) at which
+// the box was to open.
 std::vector<unsigned> Fires(const std::vector<Stretch>& stretches, uint32_t start = 0) {
   DwellDetector dwell;
   std::vector<unsigned> fires;
   unsigned t = 0;
   for (const Stretch& s : stretches) {
-    for (unsigned end = t + s.ms; t < end; t += DwellSampleMs) {
-      if (dwell.OnSample({start + t, s.cursor, s.buttonHeld, s.overOwnWindow, s.boxShown, s.paused})) {
-        fires.push_back(t);
-      }
+    auto has = [&](char flag) { return s.flags.find(flag) != std::string::npos; };
+    for (const unsigned end = t + s.ms; t < end; t += DwellSampleMs) {
+      if (dwell.OnSample({start + t, {s.x, s.y}, has('b'), has('o'), has('s'), has('p')})) fires.push_back(t);
     }
   }
   return fires;
 }
 
-Stretch At(int x, int y, unsigned ms) { return {ms, {x, y}}; }
-
 TEST(DwellDetector, OpensTheBoxOnceAfterMovingAndResting) {
-  struct Case {
+  const struct {
     const char* name;
     std::vector<Stretch> stretches;
     std::vector<unsigned> fires;
-  };
-  Stretch held = At(300, 300, 1500);
-  held.buttonHeld = true;
-  Stretch own = At(300, 300, 1500);
-  own.overOwnWindow = true;
-  Stretch shown = At(300, 300, 1500);
-  shown.boxShown = true;
-  Stretch paused = At(300, 300, 1500);
-  paused.paused = true;
-  const std::vector<Case> cases = {
-      {"a pointer that never moved opens nothing", {At(10, 10, 5000)}, {}},
-      {"a second after the last movement, once", {At(10, 10, 300), At(300, 300, 5000)}, {1300}},
-      {"a wobble of 4 pixels still rests",
-       {At(10, 10, 300), At(300, 300, 400), At(304, 296, 300), At(297, 303, 1000)},
-       {1300}},
-      {"5 pixels is a movement: the second starts over",
-       {At(10, 10, 300), At(300, 300, 900), At(305, 300, 1500)},
-       {2200}},
-      {"slow creeping never rests",
-       {At(10, 10, 100), At(15, 10, 600), At(20, 10, 600), At(25, 10, 600), At(30, 10, 600)},
+  } cases[] = {
+      {"a pointer that never moved opens nothing", {{5000, 10, 10}}, {}},
+      {"a second after the last movement, once", {{300, 10, 10}, {5000, 300, 300}}, {1300}},
+      {"a wobble of 4 pixels still rests", {{300, 10, 10}, {400, 300, 300}, {300, 304, 296}, {900, 297, 303}}, {1300}},
+      {"5 pixels is a movement", {{300, 10, 10}, {900, 300, 300}, {1500, 305, 300}}, {2200}},
+      {"creeping never rests", {{100, 10, 10}, {600, 15, 10}, {600, 20, 10}, {600, 25, 10}, {600, 30, 10}}, {}},
+      {"not while a button is held, nor after it without movement",
+       {{300, 10, 10}, {500, 300, 300}, {1500, 300, 300, "b"}, {3000, 300, 300}},
        {}},
-      {"never while a button is held, nor after it without new movement",
-       {At(10, 10, 300), At(300, 300, 500), held, At(300, 300, 3000)},
-       {}},
-      {"a held button, then movement and rest", {At(10, 10, 300), held, At(350, 300, 1500)}, {2800}},
-      {"never over Quorvel's own windows", {At(10, 10, 300), own, At(300, 300, 3000)}, {}},
-      {"never while the box is shown; the box's own click is not followed by a box",
-       {At(10, 10, 300), shown, At(300, 300, 3000), At(100, 100, 1200)},
+      {"a held button, then movement and rest", {{300, 10, 10}, {1500, 300, 300, "b"}, {1500, 350, 300}}, {2800}},
+      {"not over Quorvel's own windows", {{300, 10, 10}, {1500, 300, 300, "o"}, {3000, 300, 300}}, {}},
+      {"not while shown, nor at the spot the box clicked",
+       {{300, 10, 10}, {1500, 300, 300, "s"}, {3000, 300, 300}, {1200, 100, 100}},
        {5800}},
-      {"never while paused", {At(10, 10, 300), paused, At(300, 300, 2000), At(200, 200, 1100)}, {4800}},
-      {"resting on after the box went away opens it again only after a movement",
-       {At(10, 10, 300), At(300, 300, 3000), At(320, 300, 1100)},
-       {1300, 4300}},
+      {"not while paused", {{300, 10, 10}, {3500, 300, 300, "p"}, {1100, 200, 200}}, {4800}},
   };
-  for (const Case& c : cases) EXPECT_EQ(Fires(c.stretches), c.fires) << c.name;
-  // Across the wrap of the tick count.
-  EXPECT_EQ(Fires({At(10, 10, 300), At(300, 300, 3000)}, 0xFFFFFE00u), (std::vector<unsigned>{1300}));
+  for (const auto& c : cases) EXPECT_EQ(Fires(c.stretches), c.fires) << c.name;
+  EXPECT_EQ(Fires({{300, 10, 10}, {3000, 300, 300}}, 0xFFFFFE00u), (std::vector<unsigned>{1300})) << "tick wrap";
 }
 
 }  // namespace
