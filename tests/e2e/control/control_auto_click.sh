@@ -46,6 +46,7 @@ xdotool mousemove 250 250
 ctl_probe post "$BOX" 0xC004 || e2e_fail "could not post to the box"
 e2e_wait_until 3 ctl_visible "$BOX" || e2e_fail "AutoClickMessage did not show the box"
 expect_box_at 260 260
+ctl_check_layout "$BOX" "$(dirname "${BASH_SOURCE[0]}")/auto_click_form.table" || e2e_fail "box layout"
 e2e_screenshot "$CTL_SHOTS/auto-click-box.png"; e2e_log "screenshot of the box: $CTL_SHOTS/auto-click-box.png"
 xdotool mousemove 275 293; sleep 0.1; xdotool mousemove 300 290; sleep 0.1; xdotool mousemove 302 291
 moved=$(now_ms)
