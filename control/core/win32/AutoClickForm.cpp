@@ -16,6 +16,8 @@ namespace {
 WNDPROC PreviousAutoClickWindowProcedure = nullptr;
 AutoClickForm* TheAutoClickForm = nullptr;
 
+constexpr DWORD AutoClickSettleMs = 60;
+
 bool AnyButtonHeld() {
   for (int button : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2}) {
     if (GetAsyncKeyState(button) & 0x8000) return true;
@@ -164,7 +166,16 @@ void AutoClickForm::StartTimer(AutoClickTimer which, unsigned ms) {
   timer.SetInterval(ms);
 }
 
+// The box has just been hidden. Where windows are drawn by another server
+// (Wine on X), the program beneath the pointer hears of it a moment later and
+// then reports the pointer where the box was; such a report arriving while
+// the library holds the pointer at the click point would move the click. The
+// hiding is sent on at once (a look at the queue does that) and the report
+// given time to come first.
 void AutoClickForm::SimulateClick(int x, int y) {
+  MSG pending;
+  PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
+  Sleep(AutoClickSettleMs);
   library_.SimulateClick(static_cast<uint32_t>(x), static_cast<uint32_t>(y));
 }
 
