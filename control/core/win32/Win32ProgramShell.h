@@ -6,6 +6,7 @@
 
 #include "AnimationForm.h"
 #include "ApplicationWindow.h"
+#include "AutoClickForm.h"
 #include "ControlProgram.h"
 #include "MainForm.h"
 #include "PromptRestForm.h"
@@ -34,6 +35,7 @@ class Win32ProgramShell : public ProgramShell {
   void ShowStartFailure(const std::string& text) override;
   void RemoveCloseMenuItem() override;
 
+  AutoClickForm* AutoClick() { return &autoClick_; }
   TaskListForm* TaskList() { return &taskList_; }
 
  private:
@@ -44,6 +46,7 @@ class Win32ProgramShell : public ProgramShell {
   ApplicationWindow application_;  // owns the task switcher's window
   AnimationForm animation_;
   PromptRestForm prompt_;
+  AutoClickForm autoClick_;
   std::unique_ptr<MainForm> main_;
   TaskListForm taskList_;
 };
