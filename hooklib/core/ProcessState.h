@@ -1,6 +1,7 @@
 // State of the library that every process keeps for itself.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "../windowhooks/DialogTables.h"
@@ -19,6 +20,13 @@ struct ProcessState {
     // dialog maps and the one lock of this process that guards them
     DialogTables dialogs;
     ProcessLock* lock = nullptr;
+    // what the hook gate decided for this process (ProcessGate.cpp); its
+    // threads share it, each field a single relaxed load or store
+    std::atomic<uint32_t> exclusionDecidedFor{0};  // ExclusionChange + 1 of the decision, 0 = none yet
+    std::atomic<bool> excluded{false};
+    std::atomic<uint32_t> fullScreenCheckedAt{0};
+    std::atomic<bool> fullScreenKnown{false};
+    std::atomic<bool> fullScreen{false};
 };
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include "HookEntries.h"
 
 #include "../HookProcedures.h"
+#include "../ProcessGate.h"
 #include "ExceptionGuard.h"
 #include "LibraryProcess.h"
 #include "Win32Platform.h"
@@ -25,6 +26,7 @@ struct MouseCall {
 
 void MouseBody(void* p) {
     auto* c = static_cast<MouseCall*>(p);
+    if (!HookMayAct(*c->ctx, HookKind::Mouse, static_cast<uint32_t>(c->wParam))) return;
     const auto* record = reinterpret_cast<const MOUSEHOOKSTRUCT*>(c->lParam);
     MouseHookInput in;
     in.message = static_cast<uint32_t>(c->wParam);
@@ -42,6 +44,7 @@ struct RetCall {
 void CallWndRetBody(void* p) {
     auto* c = static_cast<RetCall*>(p);
     const auto* record = reinterpret_cast<const CWPRETSTRUCT*>(c->lParam);
+    if (!HookMayAct(*c->ctx, HookKind::CallWndRet, record->message)) return;
     CallWndRetInput in;
     in.message = record->message;
     in.wParam = static_cast<uint32_t>(record->wParam);
@@ -60,6 +63,7 @@ struct GetMessageCall {
 void GetMessageBody(void* p) {
     auto* c = static_cast<GetMessageCall*>(p);
     auto* msg = reinterpret_cast<MSG*>(c->lParam);
+    if (!HookMayAct(*c->ctx, HookKind::GetMessage, msg->message)) return;
     HookMessage m;
     m.hwnd = FromHwnd(msg->hwnd);
     m.message = msg->message;

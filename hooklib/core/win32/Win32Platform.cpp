@@ -130,6 +130,17 @@ bool Win32Platform::MoveWindow(Hwnd w, int x, int y, int width, int height, bool
     return ::MoveWindow(ToHwnd(w), x, y, width, height, repaint ? TRUE : FALSE) != FALSE;
 }
 
+// ---- monitors (full-screen pause)
+
+bool Win32Platform::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
+    HMONITOR monitor = ::MonitorFromWindow(ToHwnd(w), MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!monitor || !::GetMonitorInfoA(monitor, &info)) return false;
+    *rect = Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+    return true;
+}
+
 bool Win32Platform::GetCursorPos(Point* p) {
     POINT q;
     if (!::GetCursorPos(&q)) return false;

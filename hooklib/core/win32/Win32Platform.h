@@ -52,6 +52,8 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    // monitors (full-screen pause)
+    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;

@@ -209,6 +209,22 @@ uint32_t FakeDesktop::GetWindowThreadId(Hwnd w) {
 
 Hwnd FakeDesktop::GetForegroundWindow() { return foreground; }
 
+bool FakeDesktop::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
+    ++monitorQueries;
+    const FakeWindow* f = Find(w);
+    if (!f || monitors.empty()) return false;
+    auto overlap = [&](const Rect& m) -> long long {
+        const long long width = std::min(f->rect.right, m.right) - std::max(f->rect.left, m.left);
+        const long long height = std::min(f->rect.bottom, m.bottom) - std::max(f->rect.top, m.top);
+        return width > 0 && height > 0 ? width * height : 0;
+    };
+    *rect = monitors.front();
+    for (const Rect& m : monitors) {
+        if (overlap(m) > overlap(*rect)) *rect = m;
+    }
+    return true;
+}
+
 bool FakeDesktop::MoveWindow(Hwnd w, int x, int y, int width, int height, bool) {
     auto it = windows_.find(w);
     if (it == windows_.end()) return false;

@@ -99,6 +99,8 @@ public:
     MemoryStatus memory{512ull << 20, 256ull << 20, 2048ull << 20, 1024ull << 20};
     uint32_t lastError = 0;
     Hwnd foreground = 0;
+    std::vector<Rect> monitors{Rect{0, 0, 1024, 768}};
+    int monitorQueries = 0;  // GetMonitorRectOfWindow calls
     bool threadsCanStart = true;
     std::set<int> failingHookTypes;
     bool unhookFails = false;
@@ -159,6 +161,9 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    // monitors (full-screen pause): the one sharing most area with the
+    // window, else the first
+    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
