@@ -34,7 +34,7 @@ EverydayPreferences LoadPreferences(PreferenceStore& store) {
   return p;
 }
 
-std::string ProgramFileName(const std::string& typedOrPath) {
+std::string ExclusionName(const std::string& typedOrPath) {
   const char* blanks = " \t\r\n\"";
   const size_t first = typedOrPath.find_first_not_of(blanks);
   if (first == std::string::npos) return "";
@@ -51,7 +51,7 @@ std::string ProgramFileName(const std::string& typedOrPath) {
 }
 
 AddResult AddProgram(std::vector<std::string>& list, const std::string& typedOrPath) {
-  const std::string name = ProgramFileName(typedOrPath);
+  const std::string name = ExclusionName(typedOrPath);
   if (name.empty()) return AddResult::NotAName;
   for (const std::string& there : list) {
     if (SameIgnoringCase(there, name)) return AddResult::AlreadyThere;

@@ -45,11 +45,11 @@ EverydayPreferences LoadPreferences(PreferenceStore& store);
 // around it and any folders go; a name without an extension gets ".exe".
 // Empty when nothing usable is left (or the name holds characters no file
 // name may hold).
-std::string ProgramFileName(const std::string& typedOrPath);
+std::string ExclusionName(const std::string& typedOrPath);
 
 enum class AddResult { Added, AlreadyThere, NotAName, ListFull };
 
-// Adds a name (made with ProgramFileName) unless it is there already,
+// Adds a name (made with ExclusionName) unless it is there already,
 // compared without case, or the packed list would not fit the room.
 AddResult AddProgram(std::vector<std::string>& list, const std::string& typedOrPath);
 

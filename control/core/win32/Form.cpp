@@ -31,7 +31,14 @@ DWORD FormExStyle(FormFrame frame) {
   }
 }
 
-const char* ControlClass(ControlKind kind) { return kind == ControlKind::Label ? "STATIC" : "BUTTON"; }
+const char* ControlClass(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Label: return "STATIC";
+    case ControlKind::ListBox: return "LISTBOX";
+    case ControlKind::TextBox: return "EDIT";
+    default: return "BUTTON";
+  }
+}
 
 DWORD ControlStyle(const ControlRow& control) {
   const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -41,6 +48,9 @@ DWORD ControlStyle(const ControlRow& control) {
     case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
     case ControlKind::Frame: return common | BS_GROUPBOX;
     case ControlKind::Label: return common | SS_LEFT;
+    case ControlKind::ListBox:
+      return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    case ControlKind::TextBox: return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
   }
   return common;
 }

@@ -165,7 +165,7 @@ TEST(ExclusionList, NamesTypedOrPicked) {
       {"bad|name.exe", ""},
       {"   ", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(ProgramFileName(c.typed), c.name) << c.typed;
+  for (const Case& c : cases) EXPECT_EQ(ExclusionName(c.typed), c.name) << c.typed;
 }
 
 TEST(ExclusionList, AddingKeepsTheListUniqueAndWithinTheRoom) {
