@@ -52,6 +52,13 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   if (!window_) return;
   SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OwnWindowMarker)));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  // Explorer runs at a lower integrity level than an elevated Quorvel:
+  // let its broadcast through (Windows 7 and later).
+  using AllowMessage = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  constexpr DWORD MessageFilterAllow = 1;  // MSGFLT_ALLOW
+  const auto allow = reinterpret_cast<AllowMessage>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+  if (allow && taskbarCreated_) allow(window_, taskbarCreated_, MessageFilterAllow, nullptr);
 }
 
 LRESULT CALLBACK Win32EverydayShell::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
