@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 PROBE="$QUORVEL_BIN/everyday_probe.exe"
 USER_KEY='HKCU\Software\Harnwick\Quorvel'
 CMD_PAUSE=0x7102; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
-TRAY_CALLBACK=0x8001; WM_COMMAND=0x0111; WM_LBUTTONDBLCLK=0x0203
+TRAY_CALLBACK=0x8001; WM_COMMAND=0x0111; WM_LBUTTONDBLCLK=0x0203; WM_RBUTTONUP=0x0205
 FORM="Quorvel - exclusions"
 
 ev_probe() { e2e_run "$PROBE" "$@"; }
@@ -57,8 +57,15 @@ e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "a double-click on the icon di
 ctl_click Quorvel "&Continue"
 e2e_wait_until 5 ctl_hidden Quorvel || e2e_fail "the main form did not hide again"
 
-# --- Pause: a middle drag no longer minimizes; Resume brings it back
-ev_command $CMD_PAUSE
+# --- Pause (from the icon's menu, by its key): a middle drag no longer
+# minimizes; Resume brings it back
+xdotool mousemove 500 600
+ev_probe post $TRAY_CALLBACK 1 $WM_RBUTTONUP
+ev_menu_shown() { ev_probe menu | grep -q menu=1; }
+e2e_wait_until 10 ev_menu_shown || e2e_fail "a right click on the icon did not open its menu"
+xdotool mousemove 510 606; sleep 0.3
+e2e_screenshot "$CTL_SHOTS/menu.png"
+xdotool key p
 e2e_wait_until 10 ev_tip_is "Quorvel - paused" || e2e_fail "the icon does not show the pause: $(ev_probe tray)"
 ev_drag_minimizes "Drag Target" 250 200 2 && e2e_fail "a middle drag minimized a window while paused"
 ev_command $CMD_PAUSE

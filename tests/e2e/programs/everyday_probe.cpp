@@ -6,6 +6,7 @@
 //   everyday_probe post MSG WPARAM LPARAM   posts to the icon's window (numbers
 //                                       in C notation; MSG "TaskbarCreated" is
 //                                       the registered message, sent to all)
+//   everyday_probe menu                 "menu=1" while a popup menu is shown
 //   everyday_probe forget               removes the icon from the notification area
 //   everyday_probe fullscreen TITLE     a borderless window over the whole
 //                                       primary screen, brought to the front
@@ -56,6 +57,12 @@ int Post(const char* message, const char* wParam, const char* lParam) {
   return PostMessageA(window, static_cast<UINT>(std::strtoul(message, nullptr, 0)), w, l) ? 0 : 1;
 }
 
+int Menu() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  std::printf("menu=%d\n", menu && IsWindowVisible(menu) ? 1 : 0);
+  return 0;
+}
+
 int Forget() {
   NOTIFYICONDATAA data = IconOf(TrayWindow());
   return Shell_NotifyIconA(NIM_DELETE, &data) ? 0 : 1;
@@ -95,7 +102,8 @@ int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "tray") == 0) return Tray();
   if (argc >= 5 && std::strcmp(argv[1], "post") == 0) return Post(argv[2], argv[3], argv[4]);
   if (argc >= 2 && std::strcmp(argv[1], "forget") == 0) return Forget();
+  if (argc >= 2 && std::strcmp(argv[1], "menu") == 0) return Menu();
   if (argc >= 3 && std::strcmp(argv[1], "fullscreen") == 0) return FullScreen(argv[2]);
-  std::fprintf(stderr, "usage: everyday_probe tray | post MSG W L | forget | fullscreen TITLE\n");
+  std::fprintf(stderr, "usage: everyday_probe tray | post MSG W L | menu | forget | fullscreen TITLE\n");
   return 2;
 }

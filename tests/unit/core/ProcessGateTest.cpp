@@ -207,10 +207,5 @@ TEST_F(FullScreen, WhatEachHookMayDo) {
     }
 }
 
-TEST(ProcessGate, FullScreenPauseIsOnInANewRecord) {
-    FakeLibrary lib;
-    EXPECT_EQ(lib.shared.FullScreenPause, 1u);
-}
-
 }  // namespace
 }  // namespace quorvel
