@@ -65,11 +65,11 @@ void RightClicks(benchmark::State& state, Context& ctx, FakeDesktop& os, Hwnd wi
         t += 1000;  // never a double-click
         os.tick = t;
         in.message = win::WM_RBUTTONDOWN;
-        if (!gated || HookMayAct(ctx, HookKind::Mouse, in.message)) {
+        if (!gated || HookMayAct(ctx, HookKind::Mouse, in.message, in.hwnd)) {
             benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
         }
         in.message = win::WM_RBUTTONUP;
-        if (!gated || HookMayAct(ctx, HookKind::Mouse, in.message)) {
+        if (!gated || HookMayAct(ctx, HookKind::Mouse, in.message, in.hwnd)) {
             benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
         }
         if (clearLog) os.files.clear();  // keep the fake log file from growing
@@ -127,7 +127,7 @@ void BM_GateNothingApplies(benchmark::State& state) {
     PrepareGate(d.lib, d.lib.os, d.editor);
     for (auto _ : state) {
         ++d.lib.os.tick;
-        benchmark::DoNotOptimize(HookMayAct(d.lib.ctx, HookKind::Mouse, win::WM_RBUTTONDOWN));
+        benchmark::DoNotOptimize(HookMayAct(d.lib.ctx, HookKind::Mouse, win::WM_RBUTTONDOWN, d.editor));
     }
 }
 
@@ -137,7 +137,7 @@ void BM_GateForegroundLookedAtEveryCall(benchmark::State& state) {
     PrepareGate(d.lib, d.lib.os, d.editor);
     for (auto _ : state) {
         d.lib.os.tick += FULL_SCREEN_RECHECK_MS;
-        benchmark::DoNotOptimize(HookMayAct(d.lib.ctx, HookKind::Mouse, win::WM_RBUTTONDOWN));
+        benchmark::DoNotOptimize(HookMayAct(d.lib.ctx, HookKind::Mouse, win::WM_RBUTTONDOWN, d.editor));
     }
 }
 

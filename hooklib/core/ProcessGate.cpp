@@ -83,6 +83,33 @@ bool ProcessExcluded(Context& ctx) {
     return excluded;
 }
 
+bool WindowExcluded(Context& ctx, Hwnd window) {
+    ProcessState& p = ctx.process;
+    if (!p.hooksInstalledHere || !p.lock) return ProcessExcluded(ctx);
+    const uint32_t processId = window ? ctx.os.GetWindowProcessId(window) : 0;
+    if (!processId || processId == ctx.os.GetCurrentProcessId()) return ProcessExcluded(ctx);
+
+    const uint32_t change = ctx.shared.ExclusionChange;
+    const uint32_t now = ctx.os.GetTickCount();
+    LockHolder hold(*p.lock);
+    for (const ProcessState::OtherProgram& known : p.otherPrograms) {
+        if (known.processId == processId && known.decidedFor == change + 1 &&
+            now - known.decidedAt < OTHER_PROGRAM_DECISION_MS) {
+            return known.excluded;
+        }
+    }
+    std::atomic_thread_fence(std::memory_order_acquire);
+    char path[EXECUTABLE_PATH_BUFFER] = {};
+    const uint32_t length = ctx.os.GetProcessImageName(processId, path, sizeof path);
+    path[length < sizeof path ? length : sizeof path - 1] = '\0';
+    ProcessState::OtherProgram& slot = p.otherPrograms[p.nextOtherProgram++ % (sizeof p.otherPrograms / sizeof p.otherPrograms[0])];
+    slot.processId = processId;
+    slot.decidedFor = change + 1;
+    slot.decidedAt = now;
+    slot.excluded = IsExcludedProgram(ctx.shared.ExcludedPrograms, sizeof ctx.shared.ExcludedPrograms, path);
+    return slot.excluded;
+}
+
 bool IsFullScreenWindow(Context& ctx, Hwnd window) {
     if (!window || !ctx.os.IsWindowVisible(window)) return false;
     if ((ctx.os.GetStyle(window) & WS_CAPTION) == WS_CAPTION && ctx.os.IsZoomed(window)) return false;
@@ -105,8 +132,8 @@ bool FullScreenForeground(Context& ctx) {
     return fullScreen;
 }
 
-bool HookMayAct(Context& ctx, HookKind hook, uint32_t message) {
-    if (ProcessExcluded(ctx)) return false;
+bool HookMayAct(Context& ctx, HookKind hook, uint32_t message, Hwnd window) {
+    if (WindowExcluded(ctx, window)) return false;
     // Key and button releases go on being counted for the rest reminder.
     if (hook == HookKind::GetMessage && !IsTypedCharacterOrWheel(message)) return true;
     if (ctx.shared.Paused == 1) return false;

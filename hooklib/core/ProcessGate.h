@@ -8,7 +8,8 @@
 //   covers its whole monitor and FullScreenPause is on, the gestures, Smart
 //   Move, Cursor Go Away and the wheel rest; only the activity counting of
 //   the rest reminder goes on.
-// The hook entries ask HookMayAct once per message they would look at.
+// The hook entries ask HookMayAct once per message they would look at, with
+// the window the message is for.
 #pragma once
 
 #include <cstddef>
@@ -23,7 +24,11 @@ enum class HookKind { Mouse, CallWndRet, GetMessage };
 // How long a full-screen decision is reused before it is made again.
 constexpr uint32_t FULL_SCREEN_RECHECK_MS = 250;
 
-bool HookMayAct(Context& ctx, HookKind hook, uint32_t message);
+// How long a decision for another program is kept (its process id may be
+// reused by a new program).
+constexpr uint32_t OTHER_PROGRAM_DECISION_MS = 2000;
+
+bool HookMayAct(Context& ctx, HookKind hook, uint32_t message, Hwnd window);
 
 // ---- the parts, for the exports and the tests
 
@@ -35,6 +40,11 @@ bool IsExcludedProgram(const char* list, size_t listSize, const char* executable
 
 // This process's decision, made again when ExclusionChange has moved.
 bool ProcessExcluded(Context& ctx);
+
+// The decision for the program that owns the window: this process's own,
+// except in the process that installed the hooks, where Windows also calls
+// them for programs of the other bitness.
+bool WindowExcluded(Context& ctx, Hwnd window);
 
 // The full-screen rule: a visible window whose rectangle covers the whole
 // monitor it lies on, not the desktop itself, and not a maximized window

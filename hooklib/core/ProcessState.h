@@ -27,6 +27,19 @@ struct ProcessState {
     std::atomic<uint32_t> fullScreenCheckedAt{0};
     std::atomic<bool> fullScreenKnown{false};
     std::atomic<bool> fullScreen{false};
+    // Set in the process that installed the hooks: Windows calls a hook
+    // there on behalf of programs of the other bitness, so the exclusion is
+    // decided for the program that owns the message's window (a few recent
+    // answers kept, under `lock`).
+    bool hooksInstalledHere = false;
+    struct OtherProgram {
+        uint32_t processId = 0;
+        uint32_t decidedFor = 0;  // ExclusionChange + 1
+        uint32_t decidedAt = 0;   // tick
+        bool excluded = false;
+    };
+    OtherProgram otherPrograms[8];
+    uint32_t nextOtherProgram = 0;
 };
 
 }  // namespace quorvel

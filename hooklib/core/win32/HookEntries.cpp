@@ -26,8 +26,8 @@ struct MouseCall {
 
 void MouseBody(void* p) {
     auto* c = static_cast<MouseCall*>(p);
-    if (!HookMayAct(*c->ctx, HookKind::Mouse, static_cast<uint32_t>(c->wParam))) return;
     const auto* record = reinterpret_cast<const MOUSEHOOKSTRUCT*>(c->lParam);
+    if (!HookMayAct(*c->ctx, HookKind::Mouse, static_cast<uint32_t>(c->wParam), FromHwnd(record->hwnd))) return;
     MouseHookInput in;
     in.message = static_cast<uint32_t>(c->wParam);
     in.pt = Point{record->pt.x, record->pt.y};
@@ -44,7 +44,7 @@ struct RetCall {
 void CallWndRetBody(void* p) {
     auto* c = static_cast<RetCall*>(p);
     const auto* record = reinterpret_cast<const CWPRETSTRUCT*>(c->lParam);
-    if (!HookMayAct(*c->ctx, HookKind::CallWndRet, record->message)) return;
+    if (!HookMayAct(*c->ctx, HookKind::CallWndRet, record->message, FromHwnd(record->hwnd))) return;
     CallWndRetInput in;
     in.message = record->message;
     in.wParam = static_cast<uint32_t>(record->wParam);
@@ -63,7 +63,7 @@ struct GetMessageCall {
 void GetMessageBody(void* p) {
     auto* c = static_cast<GetMessageCall*>(p);
     auto* msg = reinterpret_cast<MSG*>(c->lParam);
-    if (!HookMayAct(*c->ctx, HookKind::GetMessage, msg->message)) return;
+    if (!HookMayAct(*c->ctx, HookKind::GetMessage, msg->message, FromHwnd(msg->hwnd))) return;
     HookMessage m;
     m.hwnd = FromHwnd(msg->hwnd);
     m.message = msg->message;

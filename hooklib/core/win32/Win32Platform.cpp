@@ -141,6 +141,31 @@ bool Win32Platform::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
     return true;
 }
 
+// ---- other processes (exclusions)
+
+uint32_t Win32Platform::GetWindowProcessId(Hwnd w) {
+    DWORD processId = 0;
+    return ::GetWindowThreadProcessId(ToHwnd(w), &processId) ? processId : 0;
+}
+
+// Limited query access is granted across integrity levels; the name query
+// exists from Windows Vista on (before that: unknown).
+uint32_t Win32Platform::GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) {
+    using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+    constexpr DWORD QueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
+    static const auto query = reinterpret_cast<QueryImageName>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
+    if (!query || !buffer || size == 0) return 0;
+    HANDLE process = ::OpenProcess(QueryLimitedInformation, FALSE, processId);
+    if (!process) return 0;
+    DWORD length = size;
+    const BOOL ok = query(process, 0, buffer, &length);
+    ::CloseHandle(process);
+    if (!ok || length >= size) return 0;
+    buffer[length] = '\0';
+    return length;
+}
+
 bool Win32Platform::GetCursorPos(Point* p) {
     POINT q;
     if (!::GetCursorPos(&q)) return false;

@@ -54,6 +54,9 @@ public:
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
     // monitors (full-screen pause)
     bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
+    // other processes (exclusions)
+    uint32_t GetWindowProcessId(Hwnd w) override;
+    uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;

@@ -105,6 +105,41 @@ TEST(ProcessGate, HandedOverListsAreCopiedWithinBounds) {
     EXPECT_EQ(lib.shared.ExclusionChange, 1u);
 }
 
+TEST(ProcessGate, TheInstallingProcessDecidesForTheProgramOwningTheWindow) {
+    FakeLibrary lib;
+    SetExecutable(lib, "C:\\Quorvel\\Quorvel.exe");
+    lib.os.processId = 10;
+    lib.os.processImages = {{20, "C:\\Program Files\\CAD\\cad64.exe"}, {30, "C:\\Windows\\notepad.exe"}};
+    auto window = [&](uint32_t processId) {
+        FakeWindow w;
+        w.processId = processId;
+        return lib.os.AddWindow(w);
+    };
+    const Hwnd own = window(10), cad = window(20), notepad = window(30), unreadable = window(40);
+    const std::string list = Names({"CAD64.EXE", "quorvel.exe"});
+    SetExcludedPrograms(lib.ctx, list.data(), static_cast<uint32_t>(list.size()));
+
+    // Any other process decides by its own name, whatever the window.
+    EXPECT_TRUE(WindowExcluded(lib.ctx, notepad));
+    lib.process.hooksInstalledHere = true;
+    struct Case {
+        Hwnd window;
+        bool excluded;
+    } cases[] = {{own, true}, {cad, true}, {notepad, false}, {unreadable, false}, {0, true}, {0x7777, true}};
+    for (const Case& c : cases) EXPECT_EQ(WindowExcluded(lib.ctx, c.window), c.excluded) << c.window;
+
+    // Answers for other programs are kept for a while, then asked again,
+    // and at once after a change of the list.
+    const int queries = lib.os.imageQueries;
+    EXPECT_TRUE(WindowExcluded(lib.ctx, cad));
+    EXPECT_EQ(lib.os.imageQueries, queries);
+    lib.os.tick += OTHER_PROGRAM_DECISION_MS;
+    EXPECT_TRUE(WindowExcluded(lib.ctx, cad));
+    EXPECT_EQ(lib.os.imageQueries, queries + 1);
+    SetExcludedPrograms(lib.ctx, nullptr, 0);
+    EXPECT_FALSE(WindowExcluded(lib.ctx, cad));
+}
+
 // ---------------------------------------------------------------- full-screen rule
 
 class FullScreen : public ::testing::Test {
@@ -203,7 +238,7 @@ TEST_F(FullScreen, WhatEachHookMayDo) {
         lib.shared.Paused = c.paused ? 1 : 0;
         SetFullScreenPause(ctx, c.preference);
         lib.os.foreground = c.foreground;
-        EXPECT_EQ(HookMayAct(ctx, c.hook, c.message), c.mayAct) << c.what << " " << c.message;
+        EXPECT_EQ(HookMayAct(ctx, c.hook, c.message, editor), c.mayAct) << c.what << " " << c.message;
     }
 }
 

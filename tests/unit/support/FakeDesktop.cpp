@@ -209,6 +209,18 @@ uint32_t FakeDesktop::GetWindowThreadId(Hwnd w) {
 
 Hwnd FakeDesktop::GetForegroundWindow() { return foreground; }
 
+uint32_t FakeDesktop::GetWindowProcessId(Hwnd w) {
+    const FakeWindow* f = Find(w);
+    return f ? f->processId : 0;
+}
+
+uint32_t FakeDesktop::GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) {
+    ++imageQueries;
+    auto it = processImages.find(processId);
+    if (it == processImages.end() || size == 0) return 0;
+    return static_cast<uint32_t>(CopyOut(it->second, buffer, static_cast<int>(size)));
+}
+
 bool FakeDesktop::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
     ++monitorQueries;
     const FakeWindow* f = Find(w);

@@ -101,6 +101,8 @@ public:
     Hwnd foreground = 0;
     std::vector<Rect> monitors{Rect{0, 0, 1024, 768}};
     int monitorQueries = 0;  // GetMonitorRectOfWindow calls
+    std::map<uint32_t, std::string> processImages;  // executables of other processes
+    int imageQueries = 0;  // GetProcessImageName calls
     bool threadsCanStart = true;
     std::set<int> failingHookTypes;
     bool unhookFails = false;
@@ -164,6 +166,8 @@ public:
     // monitors (full-screen pause): the one sharing most area with the
     // window, else the first
     bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
+    uint32_t GetWindowProcessId(Hwnd w) override;  // the window's processId
+    uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;  // processImages
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
