@@ -77,6 +77,7 @@ void EverydayControl::TogglePause() {
   } else {
     library_.ResumeQuorvel();
   }
+  if (features_.pausedChanged) features_.pausedChanged(paused_);
   if (iconShown_) shell_.ShowIcon(Look());
 }
 

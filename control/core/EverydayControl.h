@@ -67,6 +67,7 @@ struct TrayFeatures {
   std::function<void()> openAutoClick;
   std::function<bool()> dwellEnabled;
   std::function<void(bool)> setDwellEnabled;
+  std::function<void(bool)> pausedChanged;  // told after each Pause and Resume
 };
 
 class EverydayControl {

@@ -26,6 +26,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32EverydayShell everydayShell(program, shell, library);
   EverydayControl everyday(library, preferences, everydayShell);
   if (!program.ExitRequested()) {
+    AutoClickForm* autoClick = shell.AutoClick();
+    TrayFeatures& features = everyday.Features();
+    features.openAutoClick = [autoClick] { PostMessageA(autoClick->Window(), AutoClickMessage, 0, 0); };
+    features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
+    features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
+    features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
     everydayShell.Attach(everyday);
     everyday.Start();
   }

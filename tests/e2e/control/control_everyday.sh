@@ -1,6 +1,7 @@
 # The everyday controls of the running program: the notification-area icon
 # (found by a test program, its tooltip naming the state, back after
-# "TaskbarCreated", gone at the end), Pause and Resume from its menu, the
+# "TaskbarCreated", gone at the end), Pause and Resume from its menu, Auto
+# click and its dwell switch from the menu, the
 # exclusions form (a program picked with the cross passes everything on,
 # another still reacts) and the full-screen pause (on by default, off
 # from the same form).
@@ -9,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 
 PROBE="$QUORVEL_BIN/everyday_probe.exe"
 USER_KEY='HKCU\Software\Harnwick\Quorvel'
-CMD_PAUSE=0x7102; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
+CMD_PAUSE=0x7102; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
 TRAY_CALLBACK=0x8001; WM_COMMAND=0x0111; WM_LBUTTONDBLCLK=0x0203; WM_RBUTTONUP=0x0205
 FORM="Quorvel - exclusions"
 
@@ -107,6 +108,14 @@ e2e_wait_until 10 bash -c "wine reg query '$USER_KEY' /v FullScreenPause 2>/dev/
 e2e_wait_until 10 ev_form_gone || e2e_fail "OK did not close the exclusions form"
 ev_drag_minimizes "Full Screen Target" 500 300 || e2e_fail "with the full-screen pause off the drag did not minimize"
 e2e_stop "$FULL"
+
+# --- Auto click from the menu: the "Click" box opens; the dwell switch is stored
+ev_command $CMD_AUTOCLICK
+e2e_wait_until 5 ctl_visible Form1 || e2e_fail "Auto click from the menu did not open the box"
+ev_command $CMD_DWELL
+e2e_wait_until 10 bash -c "wine reg query '$USER_KEY' /v AutoClickDwell 2>/dev/null | grep -q 0x1" ||
+  e2e_fail "the dwell switch of the menu was not stored"
+ev_command $CMD_DWELL
 
 # --- Stop from the menu: the program ends, the icon goes
 ev_command $CMD_STOP

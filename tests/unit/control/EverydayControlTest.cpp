@@ -102,10 +102,11 @@ TEST(EverydayControl, StartHandsThePreferencesToTheLibraryAndShowsTheIcon) {
 
 TEST(EverydayControl, PauseResumeAndStopFromTheMenu) {
   Everyday e;
+  e.control.Features().pausedChanged = [&](bool paused) { e.log.push_back(paused ? "told paused" : "told running"); };
   e.control.Start();
-  EXPECT_EQ(e.Run({TrayPauseResume}), (Log{"PauseQuorvel", "ShowIcon 2 Quorvel - paused"}));
+  EXPECT_EQ(e.Run({TrayPauseResume}), (Log{"PauseQuorvel", "told paused", "ShowIcon 2 Quorvel - paused"}));
   EXPECT_EQ(e.control.MenuItems()[1].text, "&Resume");
-  EXPECT_EQ(e.Run({TrayPauseResume}), (Log{"ResumeQuorvel", "ShowIcon 1 Quorvel - running"}));
+  EXPECT_EQ(e.Run({TrayPauseResume}), (Log{"ResumeQuorvel", "told running", "ShowIcon 1 Quorvel - running"}));
   EXPECT_EQ(e.control.MenuItems()[1].text, "&Pause");
   e.control.OnTaskbarCreated();
   EXPECT_EQ(e.log.back(), "ShowIcon 1 Quorvel - running");
