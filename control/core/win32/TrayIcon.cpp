@@ -47,8 +47,9 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   windowClass.lpszClassName = TrayWindowClass;
   RegisterClassA(&windowClass);
   // Top-level (not message-only): "TaskbarCreated" is broadcast to top-level windows.
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, "Quorvel", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            instance, this);
+  // Its caption is the tooltip: never the main window's "Quorvel".
+  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, control.Look().tooltip.c_str(), WS_POPUP, 0, 0, 0, 0,
+                            nullptr, nullptr, instance, this);
   if (!window_) return;
   SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OwnWindowMarker)));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
