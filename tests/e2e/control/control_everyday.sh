@@ -1,6 +1,6 @@
 # The everyday controls of the running program: the notification-area icon
 # (found by a test program, its tooltip naming the state, back after
-# "TaskbarCreated", gone at the end), Pause and Resume from its menu, Auto
+# "TaskbarCreated", gone at the end), Pause and Resume from its menu, Settings, Auto
 # click and its dwell switch from the menu, the
 # exclusions form (a program picked with the cross passes everything on,
 # another still reacts) and the full-screen pause (on by default, off
@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 
 PROBE="$QUORVEL_BIN/everyday_probe.exe"
 USER_KEY='HKCU\Software\Harnwick\Quorvel'
-CMD_PAUSE=0x7102; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
+CMD_PAUSE=0x7102; CMD_SETTINGS=0x7103; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
 TRAY_CALLBACK=0x8001; WM_COMMAND=0x0111; WM_LBUTTONDBLCLK=0x0203; WM_RBUTTONUP=0x0205
 FORM="Quorvel - exclusions"
 
@@ -108,6 +108,14 @@ e2e_wait_until 10 bash -c "wine reg query '$USER_KEY' /v FullScreenPause 2>/dev/
 e2e_wait_until 10 ev_form_gone || e2e_fail "OK did not close the exclusions form"
 ev_drag_minimizes "Full Screen Target" 500 300 || e2e_fail "with the full-screen pause off the drag did not minimize"
 e2e_stop "$FULL"
+
+# --- Settings from the menu: the settings form, closed with Cancel
+SETTINGS="Check to enable the features you want"
+ev_command $CMD_SETTINGS
+e2e_wait_until 10 ctl_visible "$SETTINGS" || e2e_fail "Settings from the menu did not open the settings form"
+ctl_click "$SETTINGS" "&Cancel"
+ev_settings_gone() { ! ctl_visible "$SETTINGS"; }
+e2e_wait_until 10 ev_settings_gone || e2e_fail "the settings form did not close"
 
 # --- Auto click from the menu: the "Click" box opens; the dwell switch is stored
 ev_command $CMD_AUTOCLICK
