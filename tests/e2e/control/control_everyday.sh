@@ -1,10 +1,10 @@
 # The everyday controls of the running program: the notification-area icon
 # (found by a test program, its tooltip naming the state, back after
-# "TaskbarCreated", gone at the end), Pause and Resume from its menu, Settings, Auto
-# click and its dwell switch from the menu, the
-# exclusions form (a program picked with the cross passes everything on,
-# another still reacts) and the full-screen pause (on by default, off
-# from the same form).
+# "TaskbarCreated", a double-click showing the main form, gone at the end);
+# its menu: Pause and Resume (by the menu's key), Settings, Auto click and
+# its dwell switch, Stop; the exclusions form (a program picked with the
+# cross passes everything on, another still reacts) and the full-screen
+# pause (on by default, off from the same form).
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 
