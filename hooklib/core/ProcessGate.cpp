@@ -102,7 +102,8 @@ bool WindowExcluded(Context& ctx, Hwnd window) {
     char path[EXECUTABLE_PATH_BUFFER] = {};
     const uint32_t length = ctx.os.GetProcessImageName(processId, path, sizeof path);
     path[length < sizeof path ? length : sizeof path - 1] = '\0';
-    ProcessState::OtherProgram& slot = p.otherPrograms[p.nextOtherProgram++ % (sizeof p.otherPrograms / sizeof p.otherPrograms[0])];
+    constexpr uint32_t slots = sizeof p.otherPrograms / sizeof p.otherPrograms[0];
+    ProcessState::OtherProgram& slot = p.otherPrograms[p.nextOtherProgram++ % slots];
     slot.processId = processId;
     slot.decidedFor = change + 1;
     slot.decidedAt = now;
