@@ -28,7 +28,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (!program.ExitRequested()) {
     AutoClickForm* autoClick = shell.AutoClick();
     TrayFeatures& features = everyday.Features();
-    features.openAutoClick = [autoClick] { PostMessageA(autoClick->Window(), AutoClickMessage, 0, 0); };
+    TaskListForm* taskList = shell.TaskList();
+    features.openTaskSwitcher = [taskList] {
+      if (taskList->Window()) PostMessageA(taskList->Window(), TaskListMessage, 0, 0);
+    };
+    features.openAutoClick = [autoClick] {
+      if (autoClick->Window()) PostMessageA(autoClick->Window(), AutoClickMessage, 0, 0);
+    };
     features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
     features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
     features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };

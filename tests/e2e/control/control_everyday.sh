@@ -1,8 +1,8 @@
 # The everyday controls of the running program: the notification-area icon
 # (found by a test program, its tooltip naming the state, back after
 # "TaskbarCreated", a double-click showing the main form, gone at the end);
-# its menu: Pause and Resume (by the menu's key), Settings, Auto click and
-# its dwell switch, Stop; the exclusions form (a program picked with the
+# its menu: Pause and Resume (by the menu's key), Settings, Task switcher,
+# Auto click and its dwell switch, Stop; the exclusions form (a program picked with the
 # cross passes everything on, another still reacts) and the full-screen
 # pause (on by default, off from the same form).
 source "$QUORVEL_E2E_LIB"; e2e_begin
@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 
 PROBE="$QUORVEL_BIN/everyday_probe.exe"
 USER_KEY='HKCU\Software\Harnwick\Quorvel'
-CMD_PAUSE=0x7102; CMD_SETTINGS=0x7103; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
+CMD_PAUSE=0x7102; CMD_SETTINGS=0x7103; CMD_SWITCHER=0x7104; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
 TRAY_CALLBACK=0x8001; WM_COMMAND=0x0111; WM_LBUTTONDBLCLK=0x0203; WM_RBUTTONUP=0x0205
 FORM="Quorvel - exclusions"
 
@@ -116,6 +116,11 @@ e2e_wait_until 10 ctl_visible "$SETTINGS" || e2e_fail "Settings from the menu di
 ctl_click "$SETTINGS" "&Cancel"
 ev_settings_gone() { ! ctl_visible "$SETTINGS"; }
 e2e_wait_until 10 ev_settings_gone || e2e_fail "the settings form did not close"
+
+# --- Task switcher from the menu: the switcher opens
+ev_command $CMD_SWITCHER
+e2e_wait_until 10 ctl_visible "Easy task switcher" || e2e_fail "Task switcher from the menu did not open it"
+xdotool key Escape; sleep 0.3
 
 # --- Auto click from the menu: the "Click" box opens; the dwell switch is stored
 ev_command $CMD_AUTOCLICK

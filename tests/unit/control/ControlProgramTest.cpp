@@ -89,6 +89,8 @@ TEST_F(ControlProgramTest, StartsInOrderAndLoadsTheRefreshedLibrary) {
                      "CreateForm PromptRest",
                      "SetPromptRestWindow 102",
                      "CreateForm AutoClick",
+                     "CreateForm TaskList",
+                     "SetTaskListWindowAndMessage 104 C002",
                      "CreateForm Main",
                      "MarkMainWindow",
                      "startHook",
@@ -126,11 +128,12 @@ TEST_F(ControlProgramTest, FailedHookStartReportsUnloadsAndStops) {
   library.startResult = 0;
   fs.files = {{"C:\\Q\\system.dat", "lib"}};
   ASSERT_TRUE(program.Start());
-  const Log tail(log.begin() + 9, log.end());
+  const Log tail(log.begin() + 11, log.end());
   EXPECT_EQ(tail, (Log{
                       "startHook",
                       "ShowStartFailure " + StartFailureText(),
                       "UnloadForm AutoClick",
+                      "UnloadForm TaskList",
                       "UnloadForm Animation",
                       "UnloadForm PromptRest",
                       "RemoveCloseMenuItem",
@@ -166,6 +169,7 @@ TEST_F(ControlProgramTest, StopUnloadsEveryFormAndRemovesTheHooksWithTheFlagFirs
   EXPECT_EQ(log, (Log{
                      "HideForm Main",
                      "UnloadForm AutoClick",
+                     "UnloadForm TaskList",
                      "UnloadForm Main",
                      "SetStopHookFlag",
                      "stopHook",

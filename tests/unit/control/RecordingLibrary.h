@@ -28,7 +28,9 @@ class RecordingLibrary : public HookLibrary {
   uint32_t SetMainWindowAndMessage(uint32_t w, uint32_t m) override {
     return Note("SetMainWindowAndMessage " + Hex(w) + " " + Hex(m), w);
   }
-  uint32_t SetTaskListWindowAndMessage(uint32_t, uint32_t) override { return Note("SetTaskListWindowAndMessage"); }
+  uint32_t SetTaskListWindowAndMessage(uint32_t w, uint32_t m) override {
+    return Note("SetTaskListWindowAndMessage " + Hex(w) + " " + Hex(m));
+  }
   uint32_t SetAutoClickWindowAndMessage(uint32_t w, uint32_t m) override {
     return Note("SetAutoClickWindowAndMessage " + Hex(w) + " " + Hex(m));
   }
