@@ -4,6 +4,7 @@
 //   control_probe fg             caption of the foreground window
 //   control_probe iconic CAPTION 1 if that window is minimized
 //   control_probe close CAPTION  posts it the system menu's Close command
+//   control_probe wmclose CAPTION posts it WM_CLOSE, as a task manager would
 //   control_probe track CAPTION WAIT_MS SAMPLE_MS
 //                                follows the top edge and visibility of a window
 // Lines: "screen W H", "dpi X Y", "full W H", "form ...", "ctl ...", "sysmenu ...".
@@ -172,6 +173,11 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "close") == 0) {  // as the system menu's Close would
     HWND window = FindTopLevel(argv[2]);
     if (window) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return window ? 0 : 1;
+  }
+  if (argc >= 3 && std::strcmp(argv[1], "wmclose") == 0) {
+    HWND window = FindTopLevel(argv[2]);
+    if (window) PostMessageA(window, WM_CLOSE, 0, 0);
     return window ? 0 : 1;
   }
   if (argc >= 3 && std::strcmp(argv[1], "iconic") == 0) {
