@@ -92,7 +92,7 @@ track_notice "$CTL_SHOTS/after-ok.txt" 7000 1
 wait "$TRACKER"
 ! grep -q 't=' "$CTL_SHOTS/after-ok.txt" || e2e_fail "the notice came back after OK"
 # Closed from outside while hidden: it stays loaded for the next showing.
-ctl_probe wmclose "$NOTICE" || e2e_fail "the hidden notice was not found"
+ctl_probe post "$NOTICE" 0x10 || e2e_fail "the hidden notice was not found"  # WM_CLOSE
 sleep 1
 ctl_probe form "$NOTICE" >/dev/null || e2e_fail "WM_CLOSE unloaded the notice"
 
