@@ -48,7 +48,9 @@ bool HandleButtonChord(Context& ctx, uint32_t message, Hwnd window, Point pt) {
     SharedState& s = ctx.shared;
     if ((IsLeftPress(message) && s.RButtonHeld == 1) || (IsRightSinglePress(message) && s.LButtonHeld == 1)) {
         // A press again inside a running chord owes nothing more.
-        if (s.ChordPending == 0 && s.ChordSecondUpPending == 0) s.ChordReleaseMessage = ReleaseOwedForFirstPress(s, message);
+        if (s.ChordPending == 0 && s.ChordSecondUpPending == 0) {
+            s.ChordReleaseMessage = ReleaseOwedForFirstPress(s, message);
+        }
         s.ChordPending = 1;
         // A right press over a page armed a drag; the chord's releases never
         // reach the drag logic, so it would stay armed.

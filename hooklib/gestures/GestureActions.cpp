@@ -107,7 +107,8 @@ void ShowDesktop(Context& ctx) {
 
     char parameters[16];
     // Unsigned, as SetForegroundWindow.exe reads it: a handle may have bit 31 set.
-    std::snprintf(parameters, sizeof parameters, " %u", static_cast<unsigned>(ctx.os.FindWindow(TASKBAR_CLASS, nullptr)));
+    const unsigned taskbar = ctx.os.FindWindow(TASKBAR_CLASS, nullptr);
+    std::snprintf(parameters, sizeof parameters, " %u", taskbar);
     char program[SET_FOREGROUND_PATH_SIZE];
     CopyText(program, sizeof program, s.SetForegroundWindowPath);
     ctx.os.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);

@@ -547,7 +547,8 @@ long long MainWindow::NowMs() {
     if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart == 0 || !QueryPerformanceCounter(&count)) {
         return static_cast<long long>(GetTickCount());
     }
-    return count.QuadPart / frequency.QuadPart * 1000 + count.QuadPart % frequency.QuadPart * 1000 / frequency.QuadPart;
+    const long long perSecond = frequency.QuadPart;
+    return count.QuadPart / perSecond * 1000 + count.QuadPart % perSecond * 1000 / perSecond;
 }
 
 }  // namespace quorvel::tutorial

@@ -118,7 +118,9 @@ TEST(SharedState, HandlesFromTheRecordWidenWithTheirSignAsWindowsDoes) {
         uint32_t stored;
         int64_t widened;
     } cases[] = {{0x00010010u, 0x10010}, {0x7FFFFFFEu, 0x7FFFFFFE}, {0x80001234u, -0x7FFFEDCCll}, {0xFFFFFFFEu, -2}};
-    for (const auto& c : cases) EXPECT_EQ(static_cast<int64_t>(WidenHandle(c.stored)), c.widened) << std::hex << c.stored;
+    for (const auto& c : cases) {
+        EXPECT_EQ(static_cast<int64_t>(WidenHandle(c.stored)), c.widened) << std::hex << c.stored;
+    }
 }
 
 }  // namespace
