@@ -127,7 +127,8 @@ struct SharedState {
     uint32_t SpareDragScroll[16];
 
     // Gesture repairs.
-    uint32_t SpareGestures[4];
+    uint32_t ChordReleaseMessage;  // release to post at a chord's end for the press the program saw; 0: none
+    uint32_t SpareGestures[3];
 
     // Everyday control: pause, exclusions, full-screen pause.
     uint32_t ExclusionChange;    // bumped at every change of ExcludedPrograms

@@ -88,7 +88,8 @@ static_assert(offsetof(SharedState, SpareSwitcher) == 11500);
 static_assert(offsetof(SharedState, SpareDragScroll) == 11516);
 
 // Gesture repairs.
-static_assert(offsetof(SharedState, SpareGestures) == 11580);
+static_assert(offsetof(SharedState, ChordReleaseMessage) == 11580);
+static_assert(offsetof(SharedState, SpareGestures) == 11584);
 
 // Everyday control: pause, exclusions, full-screen pause.
 static_assert(offsetof(SharedState, ExclusionChange) == 11596);

@@ -188,6 +188,10 @@ bool Form::Unload() {
   window_ = nullptr;
   controls_.clear();
   lastFocus_ = nullptr;
+  // Windows activates the owner of a destroyed window only if it is enabled;
+  // otherwise another program comes to the front.
+  if (modalOwner_) EnableWindow(modalOwner_, TRUE);
+  modalOwner_ = nullptr;
   SetWindowLongPtrA(window, 0, 0);
   DestroyWindow(window);
   OnUnloaded();
@@ -353,7 +357,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const int control = ControlWithRole(ControlRole::Default);
       return control < 0 ? 0 : MAKELONG(FirstControlId + control, DC_HASDEFID);
     }
-    case WM_CLOSE: Unload(); return 0;
+    case WM_CLOSE:
+      if (programExiting_ && !programExiting_()) {
+        Hide();
+      } else {
+        Unload();
+      }
+      return 0;
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_ERASEBKGND: {

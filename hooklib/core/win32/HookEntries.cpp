@@ -13,7 +13,7 @@ namespace quorvel {
 namespace {
 
 HHOOK HookHandle(Context* ctx, uint32_t SharedState::*field) {
-    return ctx ? reinterpret_cast<HHOOK>(static_cast<uintptr_t>(ctx->shared.*field)) : nullptr;
+    return ctx ? reinterpret_cast<HHOOK>(WidenHandle(ctx->shared.*field)) : nullptr;
 }
 
 struct MouseCall {

@@ -314,7 +314,7 @@ uint32_t Win32Platform::SetWindowsHook(int hookType, uintptr_t module) {
 }
 
 bool Win32Platform::UnhookWindowsHook(uint32_t hook) {
-    return ::UnhookWindowsHookEx(reinterpret_cast<HHOOK>(static_cast<uintptr_t>(hook))) != FALSE;
+    return ::UnhookWindowsHookEx(reinterpret_cast<HHOOK>(WidenHandle(hook))) != FALSE;
 }
 
 long Win32Platform::RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) {

@@ -3,6 +3,7 @@
 
 #include "WindowsApi.h"
 
+#include "../HandleWidth.h"
 #include "../Platform.h"
 
 namespace quorvel {
@@ -18,7 +19,7 @@ private:
     CRITICAL_SECTION section_;
 };
 
-inline HWND ToHwnd(Hwnd w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w)); }
+inline HWND ToHwnd(Hwnd w) { return reinterpret_cast<HWND>(WidenHandle(w)); }
 inline Hwnd FromHwnd(HWND w) { return static_cast<Hwnd>(reinterpret_cast<uintptr_t>(w)); }
 
 // The hook procedures SetWindowsHook installs for each hook type.

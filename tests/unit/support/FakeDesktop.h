@@ -70,7 +70,8 @@ public:
 
     // ---- building the desktop
     // Adds a window; top-level windows (no parent) go in front of the others.
-    Hwnd AddWindow(const FakeWindow& w);
+    // `handle` 0 picks the next free one.
+    Hwnd AddWindow(const FakeWindow& w, Hwnd handle = 0);
     FakeWindow& Window(Hwnd h) { return windows_.at(h); }
     void DestroyWindow(Hwnd h);
     void BringToFront(Hwnd h);
@@ -131,6 +132,8 @@ public:
     };
     std::map<std::string, std::map<std::string, RegData>> registry;  // key paths and value names compared ignoring case
     std::set<std::string> deniedKeys;  // opening these fails with ERROR_ACCESS_DENIED
+    // A limited account: every key may be read, none written or created.
+    bool registryReadOnly = false;
     void SetDword(const std::string& key, const std::string& name, uint32_t value);
     bool GetDword(const std::string& key, const std::string& name, uint32_t* value) const;
     void CreateKey(const std::string& key);
