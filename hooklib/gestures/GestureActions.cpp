@@ -109,7 +109,9 @@ void ShowDesktop(Context& ctx) {
     }
 
     char parameters[16];
-    std::snprintf(parameters, sizeof parameters, " %d", static_cast<int>(ctx.os.FindWindow(TASKBAR_CLASS, nullptr)));
+    // Unsigned, as SetForegroundWindow.exe reads it: a handle may have bit 31 set.
+    const unsigned taskbar = ctx.os.FindWindow(TASKBAR_CLASS, nullptr);
+    std::snprintf(parameters, sizeof parameters, " %u", taskbar);
     const char* program = ctx.process.SetForegroundWindowPath;
     if (program[0] != '\0') ctx.os.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);
 }
