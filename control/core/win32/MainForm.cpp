@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "ExitRequest.h"
 #include "FormTables.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
@@ -54,6 +55,9 @@ LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM
         return 1;
       case DragScrollStepMessage: return form->OnDragScrollStep(wParam, lParam);
       case ForgetActiveFrameMessage: return form->OnForgetActiveFrame(lParam);
+      case ExitRequestMessage:  // Quorvel.exe /exit
+        form->program_.Stop();
+        return 1;
       default: break;
     }
   }

@@ -4,6 +4,8 @@
 
 #include "BoundHookLibrary.h"
 #include "ControlProgram.h"
+#include "ExitRequest.h"
+#include "ExitSwitch.h"
 #include "LibraryFiles.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
@@ -11,8 +13,9 @@
 #include "Win32FileSystem.h"
 #include "Win32ProgramShell.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   using namespace quorvel;
+  if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch();
   BoundHookLibrary library(ProgramDirectoryOf(OwnModulePath()) + HookLibraryFileName);
   Win32FileSystem files;
   Win32ProgramShell shell(library);
