@@ -54,8 +54,6 @@ if e2e_wait_until 20 offered; then
   ctl_click Quorvel OK
   if e2e_wait_window "Quorvel Shortcuts Tutorial" 20 >/dev/null; then
     sleep 1
-    tid=$(e2e_wait_window "Quorvel Shortcuts Tutorial" 2)
-    xdotool windowmove "$tid" 20 20 2>/dev/null
     demo_tutorial_operation 6
     sleep 4; demo_shot tutorial-after
     demo_row "Shortcuts tutorial" "Offered on the first start; after OK the tutorial window opened and animated a shortcut." tutorial-before tutorial-after
