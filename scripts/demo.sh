@@ -103,7 +103,7 @@ demo_gesture "Browser: new browser (circle)" "a large circle drawn with the poin
 wine taskkill /f /im iexplore.exe >/dev/null 2>&1   # the browser the circle started
 demo_cursor_go_away
 demo_just_wheel_it
-demo_hotkey "Auto click" "ctrl+alt+k" "Click" "the auto-click box"
+demo_hotkey "Auto click" "ctrl+alt+k" "Form1" "the auto-click box (\"Click\")"
 demo_hotkey "Task switcher" "ctrl+alt+w" "Easy task switcher" "the task switcher"
 demo_row "Rest reminder" "Runs in the background: it counts keys, clicks and minutes and slides a notice into the corner after an hour of work; not waited for in this short demo." "" ""
 demo_row "Drag to scroll" "Needs an Internet Explorer page (its HTML engine); Wine here has none, so it is not shown." "" ""

@@ -10,7 +10,7 @@ void RemoveCloseMenuItem(HWND window) {
   DrawMenuBar(window);
 }
 
-Win32ProgramShell::Win32ProgramShell(HookLibrary& library) : library_(library) {}
+Win32ProgramShell::Win32ProgramShell(HookLibrary& library) : library_(library), autoClick_(library) {}
 
 void Win32ProgramShell::Attach(ControlProgram& program) {
   main_ = std::make_unique<MainForm>(program, library_, prompt_);
@@ -43,7 +43,7 @@ Form* Win32ProgramShell::FormOf(FormId form) {
     case FormId::Animation: return &animation_;
     case FormId::PromptRest: return &prompt_;
     case FormId::Main: return main_.get();
-    case FormId::AutoClick: return nullptr;  // comes with auto click
+    case FormId::AutoClick: return &autoClick_;
 
     case FormId::TaskList: return nullptr;  // comes with the task switcher
   }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "AnimationForm.h"
+#include "AutoClickForm.h"
 #include "ControlProgram.h"
 #include "MainForm.h"
 #include "PromptRestForm.h"
@@ -32,6 +33,8 @@ class Win32ProgramShell : public ProgramShell {
   void ShowStartFailure(const std::string& text) override;
   void RemoveCloseMenuItem() override;
 
+  AutoClickForm* AutoClick() { return &autoClick_; }
+
  private:
   Form* FormOf(FormId form);
 
@@ -39,6 +42,7 @@ class Win32ProgramShell : public ProgramShell {
   HWND runningInstance_ = nullptr;
   AnimationForm animation_;
   PromptRestForm prompt_;
+  AutoClickForm autoClick_;
   std::unique_ptr<MainForm> main_;
 };
 
