@@ -64,8 +64,13 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
     ${OrIf} $R1 >= ${STOP_WAIT_TENTHS}
       ${Break}
     ${EndIf}
+    ; A Quorvel too old for /exit, or one from another folder: asked
+    ; directly, when the window carries the program's marker.
     ${If} $R1 == 0
-      SendMessage $R0 0xC005 0 0 /TIMEOUT=2000
+      System::Call 'user32::GetWindowLongA(p R0, i -21) i .R2'
+      ${If} $R2 = 0xAAAAAAAA
+        SendMessage $R0 0xC005 0 0 /TIMEOUT=2000
+      ${EndIf}
     ${EndIf}
     Sleep 100
     IntOp $R1 $R1 + 1
