@@ -3,7 +3,7 @@
 # Windows), the first start from the program folder offers the tutorial once,
 # a second silent install over the running program stops and upgrades it
 # (the setting kept), a silent uninstall stops Quorvel and leaves no files,
-# entries or process, keeping the settings.
+# entries or process, keeping the settings; /D= installs elsewhere.
 export WINEPREFIX="$QUORVEL_E2E_WORK/product-prefix"
 rm -rf "$WINEPREFIX"
 source "$QUORVEL_E2E_LIB"; e2e_begin
@@ -76,4 +76,9 @@ ctl_wait_gone "$QUORVEL" 5 || e2e_fail "the uninstall did not stop Quorvel"
 [ "$(e2e_reg_query Setting)" = 0x1234 ] || e2e_fail "the setting was not kept"
 [ "$(e2e_reg_query 01000200 "$E2E_KEY\\notepad.exe")" = 0x5 ] || e2e_fail "Smart Move's memory was not kept"
 [ "$(e2e_reg_query TrayIcon "$USER_KEY")" = 0x1 ] || e2e_fail "the user's settings were not kept"
+
+# Another folder with /D=.
+prd_setup /S '/D=C:\Tools\QuorvelD' || e2e_fail "the install with /D= failed"
+[ "$(prd_reg_string InstallLocation "$UNINSTALL_KEY")" = 'C:\Tools\QuorvelD' ] || e2e_fail "/D= was not followed"
+[ -f "$WINEPREFIX/drive_c/Tools/QuorvelD/Quorvel.exe" ] || e2e_fail "nothing installed in the /D= folder"
 e2e_pass

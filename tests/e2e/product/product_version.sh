@@ -1,6 +1,7 @@
 # Every shipped binary carries version 2.1.20 with product name, publisher
 # and its own description; Quorvel.exe has the application icon (1) and the
-# paused variant (2), the tutorial its icon (1).
+# paused variant (2), the tutorial its icon (1); the setup program and the
+# portable zip.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 cd "$QUORVEL_BIN"
 # file|description|icons (optional files are checked when this build has them)
@@ -21,4 +22,17 @@ while IFS='|' read -r file description icons; do
   [ -z "$description" ] || echo "$line" | grep -qF "|FileDescription=$description|" || e2e_fail "description of $file: $line"
   [ -z "$icons" ] || echo "$line" | grep -q "|icons=$icons\$" || e2e_fail "icons of $file: $line"
 done <<<"$table"
+
+# The setup program says what it installs; the portable zip holds the shipped
+# files, as built (in the shipped build, which makes both).
+DIST=$(dirname "$QUORVEL_BIN")/dist
+if [ -d "$DIST" ]; then
+  setup=$(e2e_run "$QUORVEL_BIN/product_probe.exe" "$(e2e_winpath "$DIST/Quorvel-2.1.20-setup.exe")")
+  echo "$setup" | grep -q 'FileVersion=2.1.20|.*ProductName=Quorvel|FileDescription=Quorvel setup|CompanyName=Harnwick' ||
+    e2e_fail "setup program: $setup"
+  mkdir -p "$E2E_TMP/zip" && (cd "$E2E_TMP/zip" && unzip -q "$DIST/Quorvel-2.1.20-portable.zip") || e2e_fail "no portable zip"
+  for f in Quorvel.exe QuorvelTutorial.exe system.dat Util.dat SetForegroundWindow.exe ShowDesktop.scf Quorvel.chm; do
+    cmp -s "$E2E_TMP/zip/Quorvel/$f" "$QUORVEL_BIN/$f" || e2e_fail "the zip's $f is not the built one"
+  done
+fi
 e2e_pass
