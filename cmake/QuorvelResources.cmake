@@ -1,10 +1,11 @@
 # Version information and icons of the shipped Windows binaries.
 #
-# quorvel_version_resource(target FILENAME name DESCRIPTION text
+# quorvel_version_resource(target DESCRIPTION text [FILENAME name]
 #                          [ICONS id svg [id svg ...]])
 # gives the target a VERSIONINFO resource (QUORVEL_VERSION, product name,
 # publisher, the description) and, for each id/svg pair, an ICON resource of
-# that id made at build time from the drawing (ImageMagick). Does nothing
+# that id made at build time from the drawing (ImageMagick). FILENAME, the
+# file's own name, defaults to the target's output name. Does nothing
 # outside the Windows build; a second call for the same target is ignored.
 set(QUORVEL_VERSION 2.1.20)
 set(QUORVEL_VERSION_COMMAS 2,1,20,0)
@@ -29,6 +30,23 @@ function(quorvel_version_resource target)
   endif()
   cmake_parse_arguments(ARG "" "FILENAME;DESCRIPTION" "ICONS" ${ARGN})
   get_target_property(type ${target} TYPE)
+  if(NOT ARG_FILENAME)
+    get_target_property(name ${target} OUTPUT_NAME)
+    get_target_property(prefix ${target} PREFIX)
+    get_target_property(suffix ${target} SUFFIX)
+    if(NOT name)
+      set(name ${target})
+    endif()
+    if(NOT prefix)
+      set(prefix "")
+    endif()
+    if(NOT suffix AND type STREQUAL "EXECUTABLE")
+      set(suffix ".exe")
+    elseif(NOT suffix)
+      set(suffix ".dll")
+    endif()
+    set(ARG_FILENAME ${prefix}${name}${suffix})
+  endif()
   if(type STREQUAL "EXECUTABLE")
     set(QUORVEL_FILE_TYPE VFT_APP)
   else()
