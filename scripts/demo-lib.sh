@@ -195,7 +195,7 @@ demo_forms() {
   fi
 }
 
-demo_help_viewer() { ps -eo args | grep -v grep | grep -qi 'hh\.exe.*Quorvel\.chm'; }
+demo_help_viewer() { ps -eo args | grep -i 'hh\.exe' | grep -v grep | grep -qiF "$(e2e_winpath "$APP")\Quorvel.chm"; }
 
 # demo_tutorial_operation N: clicks the tutorial's operation N (its label).
 demo_tutorial_operation() {

@@ -29,5 +29,6 @@ for img in $(echo "$page" | sed -n 's/.*<img src="\([^"]*\)".*/\1/gp' | tr ' ' '
   [ -s "$report/$img" ] || e2e_fail "the report shows $img, which is missing"
 done
 [ "$(echo "$page" | grep -o '<img ' | wc -l)" -ge 30 ] || e2e_fail "too few pictures in the report"
-! pgrep -f "$WORK/app/Quorvel.exe" >/dev/null || e2e_fail "the demo left Quorvel running"
+! ps -eo args | grep -v grep | grep -qiF -e "$(e2e_winpath "$WORK/app")\Quorvel.exe" -e "$WORK/app/Quorvel.exe" ||
+  e2e_fail "the demo left Quorvel running"
 e2e_pass

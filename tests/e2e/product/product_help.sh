@@ -31,7 +31,8 @@ QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 ctl_wait_animation_done || e2e_fail "Quorvel did not start"
 e2e_run "$APP/Quorvel.exe" >/dev/null
 e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "the main window was not shown"
-viewer() { ps -eo args | grep -i 'hh\.exe' | grep -v grep | grep -qi 'Quorvel\.chm'; }
+# a viewer of this folder's help file (other programs' viewers do not count)
+viewer() { ps -eo args | grep -i 'hh\.exe' | grep -v grep | grep -qiF "$APPWIN\Quorvel.chm"; }
 ! viewer || e2e_fail "a help viewer runs already"
 ctl_click Quorvel "&Help" || e2e_fail "no Help button"
 e2e_wait_until 15 viewer || e2e_fail "no help viewer was started: $(ps -eo args | grep -i '\.exe' | grep -v grep)"
