@@ -60,13 +60,15 @@ LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM
   return CallWindowProcA(PreviousMainWindowProcedure, window, message, wParam, lParam);
 }
 
-// wParam: cursor position in screen pixels (x low word, y high word);
+// wParam: cursor position in screen pixels (x low word, y high word, each
+// signed: monitors left of or above the primary one are negative);
 // lParam: the browser window under the cursor.
 LRESULT MainForm::OnDragScrollStep(WPARAM wParam, LPARAM lParam) {
   if (!dragScroll_) return 1;
-  const int x = static_cast<int>(library_.LowWord(static_cast<uint32_t>(wParam)));
-  const int y = static_cast<int>(library_.HiWord(static_cast<uint32_t>(wParam)));
+  const int x = static_cast<int16_t>(library_.LowWord(static_cast<uint32_t>(wParam)));
+  const int y = static_cast<int16_t>(library_.HiWord(static_cast<uint32_t>(wParam)));
   const uint32_t root = library_.GetRootWindow(Handle32(lParam), AcceptDialogs);
+  dragScroll_->WatchBrowserWindow(root, Handle32(lParam));
   RECT rect{};
   GetWindowRect(reinterpret_cast<HWND>(lParam), &rect);
   dragScroll_->DragScrollStep(root, x, y, rect.top, rect.left, rect.right - rect.left + 1);

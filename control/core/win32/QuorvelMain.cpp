@@ -4,11 +4,13 @@
 
 #include "BoundHookLibrary.h"
 #include "ControlProgram.h"
+#include "DebugLine.h"
 #include "LibraryFiles.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
 #include "ProgramPaths.h"
 #include "Win32FileSystem.h"
+#include "Win32DragScroll.h"
 #include "Win32ProgramShell.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -18,6 +20,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32ProgramShell shell(library);
   ControlProgram program(library, files, shell);
   shell.Attach(program);
+  Win32DragScroll dragScroll(library, &WriteDebugLine);
+  shell.SetDragScrollHandler(&dragScroll.Handler());
   if (!program.Start()) return 0;
   return RunMessageLoop();
 }
