@@ -128,7 +128,9 @@ struct SharedState {
     uint32_t DragScrollWindow;   // the page's content window
     uint32_t DragScrollTarget;   // the main window, checked when armed
     uint32_t DragScrollMessage;  // its step message, checked when armed
-    uint32_t SpareDragScroll[12];
+    int32_t DragScrollLastX;     // where the last step was sent from
+    int32_t DragScrollLastY;
+    uint32_t SpareDragScroll[10];
 
     // Gesture repairs.
     uint32_t SpareGestures[4];

@@ -62,6 +62,8 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
             return;
         }
         s.DragScrollState = DRAG_SCROLL_SCROLLING;
+        s.DragScrollLastX = s.MButtonDownX;  // the press point is no step of its own
+        s.DragScrollLastY = s.MButtonDownY;
         WriteLogF(ctx, "Middle button held over page %x: drag scrolls", s.DragScrollWindow);
     }
     if (s.DragScrollState != DRAG_SCROLL_SCROLLING) return;
@@ -71,6 +73,10 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
         PostEnd(ctx, in.pt);
         return;
     }
+    // Programs get moves that are none (after a click, a repaint): no step for those.
+    if (s.DragScrollLastX == in.pt.x && s.DragScrollLastY == in.pt.y) return;
+    s.DragScrollLastX = in.pt.x;
+    s.DragScrollLastY = in.pt.y;
     ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(in.pt.x, in.pt.y), s.DragScrollWindow);
 }
 

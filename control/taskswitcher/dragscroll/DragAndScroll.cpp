@@ -36,14 +36,57 @@ DragAndScroll::Records::iterator DragAndScroll::Drop(Records::iterator it) {
 }
 
 void DragAndScroll::WatchBrowserWindow(uint32_t root, uint32_t contentWindow) {
+  contentWindows_[root] = contentWindow;
+}
+
+void DragAndScroll::DragScrollStep(uint32_t root, int x, int y, int top, int left, int width) {
+  const Waiting call{false, root, x, y, top, left, width};
+  if (busy_ && !waiting_.empty() && !waiting_.back().end && waiting_.back().root == root) {
+    waiting_.back() = call;
+  } else {
+    Run(call);
+  }
+}
+
+void DragAndScroll::ForgetActiveFrame(uint32_t root) { Run(Waiting{true, root, 0, 0, 0, 0, 0}); }
+
+void DragAndScroll::Run(const Waiting& call) {
+  if (busy_) {
+    waiting_.push_back(call);
+    return;
+  }
+  busy_ = true;
+  waiting_.push_back(call);
+  while (!waiting_.empty()) {
+    const Waiting next = waiting_.front();
+    waiting_.erase(waiting_.begin());
+    if (next.end) {
+      Forget(next.root);
+    } else {
+      Step(next.root, next.x, next.y, next.top, next.left, next.width);
+    }
+  }
+  busy_ = false;
+}
+
+void DragAndScroll::Step(uint32_t root, int x, int y, int top, int left, int width) {
+  // Browsers closed since go first.
   for (auto it = BrowserWindows.begin(); it != BrowserWindows.end();) {
     it = host_.IsWindow(it->second.root) ? std::next(it) : Drop(it);
   }
-  if (!root) return;
+  for (auto it = contentWindows_.begin(); it != contentWindows_.end();) {
+    it = host_.IsWindow(it->first) ? std::next(it) : contentWindows_.erase(it);
+  }
   auto it = BrowserWindows.find(TaskKey(root));
-  if (it != BrowserWindows.end() && it->second.record.activeFrame) return;  // a drag keeps its page
+  if (it != BrowserWindows.end() && it->second.record.activeFrame) {
+    if (!ScrollActiveFrame(it->second.record, x, y)) Drop(it);
+    return;
+  }
 
-  std::unique_ptr<PageDocument> document = host_.DocumentOf(contentWindow);
+  // The first step of a drag: take hold of the page now under the cursor.
+  auto content = contentWindows_.find(root);
+  std::unique_ptr<PageDocument> document =
+      content == contentWindows_.end() ? nullptr : host_.DocumentOf(content->second);
   if (!document) {
     if (it != BrowserWindows.end()) Drop(it);
     return;
@@ -52,25 +95,14 @@ void DragAndScroll::WatchBrowserWindow(uint32_t root, uint32_t contentWindow) {
     it = BrowserWindows.emplace(TaskKey(root), Tracked{root, IEWindowClass{}}).first;
     host_.AddIEWindow(root);
   }
-  it->second.record.document = std::move(document);
-}
-
-void DragAndScroll::DragScrollStep(uint32_t root, int x, int y, int top, int left, int width) {
-  auto it = BrowserWindows.find(TaskKey(root));
-  if (it == BrowserWindows.end()) return;
   IEWindowClass& r = it->second.record;
-  bool readable;
-  if (!r.activeFrame) {
-    r.mouseX = x;
-    r.mouseY = y;
-    readable = ChooseActiveFrame(r, x, y, top, left, width);  // no scrolling on a first step
-  } else {
-    readable = ScrollActiveFrame(r, x, y);
-  }
-  if (!readable) Drop(it);
+  r.document = std::move(document);
+  r.mouseX = x;
+  r.mouseY = y;
+  if (!ChooseActiveFrame(r, x, y, top, left, width)) Drop(it);  // no scrolling on a first step
 }
 
-void DragAndScroll::ForgetActiveFrame(uint32_t root) {
+void DragAndScroll::Forget(uint32_t root) {
   auto it = BrowserWindows.find(TaskKey(root));
   if (it != BrowserWindows.end()) it->second.record.activeFrame.reset();
 }

@@ -10,12 +10,19 @@
 // cursor, so pages navigated to and tabs switched to scroll too. A browser
 // that has closed, or whose document cannot be had or read, loses its record
 // (RemoveIEWindow). Nothing here throws or stops the program.
+//
+// Calls into another process's page let the user-interface thread handle
+// messages while they wait, so a step or end can arrive in the middle of
+// another. Those wait and run, in order, once the call under way is done;
+// waiting steps of one browser merge into the latest (a step measures from
+// the last one handled, so no movement is lost).
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DragScrollSeam.h"
 #include "PageModel.h"
@@ -48,6 +55,7 @@ class DragAndScroll : public DragScrollHandler {
  public:
   explicit DragAndScroll(DragScrollHost& host) : host_(host) {}
 
+  // Notes the content window the next step of that browser comes from.
   void WatchBrowserWindow(uint32_t root, uint32_t contentWindow) override;
   void DragScrollStep(uint32_t root, int x, int y, int top, int left, int width) override;
   void ForgetActiveFrame(uint32_t root) override;
@@ -61,13 +69,24 @@ class DragAndScroll : public DragScrollHandler {
     IEWindowClass record;
   };
   using Records = std::map<std::string, Tracked>;
+  struct Waiting {  // a step or an end that arrived during another call
+    bool end;
+    uint32_t root;
+    int x, y, top, left, width;
+  };
 
+  void Run(const Waiting& call);
+  void Step(uint32_t root, int x, int y, int top, int left, int width);
+  void Forget(uint32_t root);
   Records::iterator Drop(Records::iterator it);
   bool ChooseActiveFrame(IEWindowClass& r, int x, int y, int top, int left, int width);
   bool ScrollActiveFrame(IEWindowClass& r, int x, int y);
 
   DragScrollHost& host_;
   Records BrowserWindows;
+  std::map<uint32_t, uint32_t> contentWindows_;  // root -> content window of its latest step
+  bool busy_ = false;
+  std::vector<Waiting> waiting_;
 };
 
 }  // namespace quorvel

@@ -60,4 +60,26 @@ n=$(lines step)
 g_drag 2 350 250 310 250
 g_expect_state iconic 1 10 --title "IE page" || e2e_fail "a quick drag left did not minimize the browser"
 [ "$(lines step)" = "$n" ] && [ "$(lines end)" = 2 ] || e2e_fail "a quick drag sent steps or an end"
+
+# --- the whole way, with Quorvel.exe as the main window and a page in
+# another process that hands out its document object through COM: a held
+# drag down scrolls the page down by the distance moved after the first step
+# (60 px in six moves: the first is where the page is taken hold of).
+touch "$G_DIR/hookdriver.stop"
+e2e_wait_until 10 bash -c "[ ! -e '$G_DIR/hookdriver.stop' ]" || e2e_fail "the hook driver did not stop"
+e2e_start "$G_DIR/Quorvel.exe" >/dev/null
+e2e_wait_until 30 bash -c "xdotool search --onlyvisible --name '^Quorvel (is starting|has been started\.)' >/dev/null" ||
+  e2e_fail "Quorvel.exe did not start"
+e2e_wait_until 30 bash -c "! xdotool search --onlyvisible --name '^Quorvel (is starting|has been started\.)' >/dev/null"
+pagelog="$E2E_TMP/fakepage.log"
+e2e_start "$QUORVEL_BIN/fakepage.exe" --log "$(e2e_winpath "$E2E_TMP")\\fakepage.log" --rect 100,100,500,400 >/dev/null
+e2e_wait_file_has "$pagelog" "ready top=" 30 || e2e_fail "the fake page did not start"
+hold_drag 350 200 350 260
+e2e_wait_until 10 bash -c "tr -d '\r' <'$pagelog' | grep -q 'top=150$'" ||
+  e2e_fail "the page was not scrolled down by 50: $(tr -d '\r' <"$pagelog" | tr '\n' ';')"
+e2e_log "page: $(tr -d '\r' <"$pagelog" | tr '\n' ';')"
+e2e_file_has "$pagelog" "getobject" || e2e_fail "the document was never asked for"
+# one scroll per step handled, each down; a step that came while the page was
+# being asked is left out and the next one makes up for it
+tr -d '\r' <"$pagelog" | grep '^scrollBy' | grep -qv '^scrollBy 0 [1-9][0-9]* ' && e2e_fail "a scroll that was not down"
 e2e_pass

@@ -2,8 +2,10 @@
 // frame of a frameset is chosen, and how browsers are tracked.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "DragAndScroll.h"
 
@@ -15,6 +17,7 @@ struct FrameData {
   long docTop = 0, bodyTop = 0, height = 600, width = 800, scrollHeight = 2000;
   bool readable = true;
   std::vector<long> scrolls;  // y offsets given to scrollBy
+  std::function<void()> duringScroll;  // what arrives while a scroll waits for the page
 };
 
 class FakeFrame : public PageFrame {
@@ -28,6 +31,7 @@ class FakeFrame : public PageFrame {
   bool ScrollBy(long, long dy) override {
     d_->scrolls.push_back(dy);
     (d_->docTop ? d_->docTop : d_->bodyTop) += dy;
+    if (auto nested = std::exchange(d_->duringScroll, nullptr)) nested();
     return true;
   }
 
@@ -193,9 +197,25 @@ TEST_F(DragScroll, BrowsersAreTrackedWhileTheyCanBeRead) {
   Step(100, 100);
   windows.erase(kRoot);
   events.clear();
-  scroll.WatchBrowserWindow(0, kContent);
+  scroll.DragScrollStep(0x999, 1, 1, 0, 0, 100);
   EXPECT_EQ(scroll.Record(kRoot), nullptr);
   EXPECT_EQ(events, (std::vector<std::string>{"remove 65568"}));
+}
+
+TEST_F(DragScroll, MessagesArrivingDuringACallToThePageWait) {
+  Page().window->docTop = 100;
+  Step(100, 100);
+  Page().window->duringScroll = [this] {
+    Step(100, 140);  // these wait for the scroll under way,
+    Step(100, 150);  // merge into one step,
+    scroll.ForgetActiveFrame(kRoot);  // then the drag ends
+    EXPECT_TRUE(scroll.Record(kRoot)->activeFrame);
+  };
+  Step(100, 110);
+  EXPECT_FALSE(scroll.Record(kRoot)->activeFrame);
+  Step(100, 160);  // the first step of a new drag
+  Step(100, 170);
+  EXPECT_EQ(Page().window->scrolls, (std::vector<long>{10, 40, 10}));
 }
 
 TEST_F(DragScroll, EachDragReadsThePageShownAtItsStart) {

@@ -121,6 +121,12 @@ TEST_F(DragScrollSender, AScrollingReleaseIsNoHalfOfADoubleClick) {
     EXPECT_EQ(os.shellCalls.size(), 2u) << "two plain clicks still show it";
 }
 
+TEST_F(DragScrollSender, MovesThatAreNoneSendNothing) {
+    Drag(page, Point{400, 550}, {{350, 0, 0}, {360, 0, 10}, {370, 0, 10}, {380, 0, 20}});
+    EXPECT_EQ(PostedWith(kStep), (std::vector<PostedMessage>{{mainWindow, kStep, PackPointLParam(400, 560), page},
+                                                             {mainWindow, kStep, PackPointLParam(400, 570), page}}));
+}
+
 TEST_F(DragScrollSender, AReleaseThatWentByUnseenEndsTheDrag) {
     os.asyncKeys[VK_MBUTTON] = static_cast<int16_t>(0x8000);
     At(WM_MBUTTONDOWN, page, Point{400, 550}, 10000);
