@@ -21,6 +21,21 @@ MainForm* TheMainForm = nullptr;
 constexpr uint32_t AcceptDialogs = 0;
 
 uint32_t Handle32(LPARAM value) { return static_cast<uint32_t>(value); }
+
+// Browsers may run at a lower integrity level (Internet Explorer's protected
+// mode): let the drag-to-scroll messages their hooks post reach the main
+// window. Bound by name; systems before Vista have no such filter.
+void AcceptFromLowerIntegrity(HWND window, UINT message) {
+  using FilterEx = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  using Filter = BOOL(WINAPI*)(UINT, DWORD);
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  if (!user32) return;
+  if (auto ex = reinterpret_cast<FilterEx>(reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")))) {
+    ex(window, message, 1 /* MSGFLT_ALLOW */, nullptr);
+  } else if (auto all = reinterpret_cast<Filter>(reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")))) {
+    all(message, 1 /* MSGFLT_ADD */);
+  }
+}
 }  // namespace
 
 MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt)
@@ -42,6 +57,8 @@ void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MonitorRSIInter
 void MainForm::SubclassWindow() {
   PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainForm::MainWindowProcedure)));
+  AcceptFromLowerIntegrity(Window(), DragScrollStepMessage);
+  AcceptFromLowerIntegrity(Window(), ForgetActiveFrameMessage);
 }
 
 LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
