@@ -32,6 +32,8 @@ void PostEnd(Context& ctx, Point at) {
 
 int32_t Distance(int32_t a, int32_t b) { return a > b ? a - b : b - a; }
 
+
+
 }  // namespace
 
 void ArmDragScroll(Context& ctx, const MouseHookInput& in) {
@@ -48,6 +50,7 @@ void ArmDragScroll(Context& ctx, const MouseHookInput& in) {
 
 void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
     SharedState& s = ctx.shared;
+    Point at = in.pt;
     if (s.DragScrollState == DRAG_SCROLL_HOLDING) {
         if (s.MButtonDownPending != 1) {  // released where we did not see it
             s.DragScrollState = DRAG_SCROLL_IDLE;
@@ -62,22 +65,25 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
             return;
         }
         s.DragScrollState = DRAG_SCROLL_SCROLLING;
-        s.DragScrollLastX = s.MButtonDownX;  // the press point is no step of its own
-        s.DragScrollLastY = s.MButtonDownY;
         WriteLogF(ctx, "Middle button held over page %x: drag scrolls", s.DragScrollWindow);
+        // The first step takes hold of the page where it was pressed, so the
+        // way moved since (moves may reach us merged) counts in the next one.
+        at = Point{s.MButtonDownX, s.MButtonDownY};
+        s.DragScrollLastX = at.x + 1;
     }
     if (s.DragScrollState != DRAG_SCROLL_SCROLLING) return;
-    if (!(ctx.os.GetAsyncKeyState(win::VK_MBUTTON) & 0x8000)) {
-        // The release went by unseen (paused, or taken by another hook).
+    if (!(ctx.os.GetKeyState(win::VK_MBUTTON) & 0x8000)) {
+        // Up as of this move: the release went by unseen (paused, taken by
+        // another hook, over a window we do not hook).
         s.DragScrollState = DRAG_SCROLL_IDLE;
         PostEnd(ctx, in.pt);
         return;
     }
     // Programs get moves that are none (after a click, a repaint): no step for those.
-    if (s.DragScrollLastX == in.pt.x && s.DragScrollLastY == in.pt.y) return;
-    s.DragScrollLastX = in.pt.x;
-    s.DragScrollLastY = in.pt.y;
-    ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(in.pt.x, in.pt.y), s.DragScrollWindow);
+    if (s.DragScrollLastX == at.x && s.DragScrollLastY == at.y) return;
+    s.DragScrollLastX = at.x;
+    s.DragScrollLastY = at.y;
+    ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(at.x, at.y), s.DragScrollWindow);
 }
 
 bool EndDragScroll(Context& ctx, const MouseHookInput& in) {
@@ -85,6 +91,12 @@ bool EndDragScroll(Context& ctx, const MouseHookInput& in) {
     const uint32_t state = s.DragScrollState;
     s.DragScrollState = DRAG_SCROLL_IDLE;
     if (state != DRAG_SCROLL_SCROLLING) return false;
+    // A busy program gets the last moves merged into the release: the
+    // release's position is then the drag's last step.
+    if (s.DragScrollLastX != in.pt.x || s.DragScrollLastY != in.pt.y) {
+        ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(in.pt.x, in.pt.y),
+                           s.DragScrollWindow);
+    }
     PostEnd(ctx, in.pt);
     WriteLog(ctx, "Middle button drag scroll ended");
     return true;

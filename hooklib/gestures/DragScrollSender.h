@@ -10,8 +10,10 @@
 //
 // Each movement of a scrolling drag posts one DragScrollStepMessage (wParam:
 // cursor x in the low 16 bits, y in the high 16 bits, both signed; lParam:
-// the page's content window) to the registered main window; the release
-// posts DRAG_SCROLL_END_MESSAGE with the same lParam.
+// the page's content window) to the registered main window; the first one
+// carries the press point, where the page is taken hold of. The release
+// posts DRAG_SCROLL_END_MESSAGE with the same lParam, after a last step when
+// it comes from a point no step was sent from.
 #pragma once
 
 #include "../core/Context.h"

@@ -8,7 +8,7 @@
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
-e2e_start "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$G_DIR")" version marker start mainwin wait >/dev/null
+DRIVER=$(e2e_start "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$G_DIR")" version marker start mainwin wait)
 OUT="$E2E_TMP/hookdriver.exe.out"
 e2e_wait_file_has "$OUT" "waiting" 30 || e2e_fail "hook driver did not start: $(cat "$OUT" 2>/dev/null)"
 grep -q "startHook=1" "$OUT" || e2e_fail "startHook failed: $(cat "$OUT")"
@@ -35,6 +35,7 @@ steps=$(tr -d '\r' <"$OUT" | grep '^step ')
 e2e_log "steps: $(echo "$steps" | tr '\n' ';')"
 [ "$(echo "$steps" | wc -l)" -ge 4 ] || e2e_fail "too few steps: $steps"
 echo "$steps" | grep -qv "^step x=350 y=[0-9]* window=$page$" && e2e_fail "a step with wrong parameters"
+echo "$steps" | head -1 | grep -qx "step x=350 y=200 window=$page" || e2e_fail "the first step is not the press point"
 echo "$steps" | tail -1 | grep -qx "step x=350 y=260 window=$page" || e2e_fail "the last step is not at the release point"
 echo "$steps" | sed 's/.* y=\([0-9]*\) .*/\1/' | sort -c -n || e2e_fail "steps not in order of the movement"
 [ "$(lines end)" = 1 ] || e2e_fail "not exactly one end"
@@ -63,10 +64,9 @@ g_expect_state iconic 1 10 --title "IE page" || e2e_fail "a quick drag left did 
 
 # --- the whole way, with Quorvel.exe as the main window and a page in
 # another process that hands out its document object through COM: a held
-# drag down scrolls the page down by the distance moved after the first step
-# (60 px in six moves: the first is where the page is taken hold of).
+# drag down of 60 px scrolls the page down by 60 px.
 touch "$G_DIR/hookdriver.stop"
-e2e_wait_until 10 bash -c "[ ! -e '$G_DIR/hookdriver.stop' ]" || e2e_fail "the hook driver did not stop"
+e2e_wait_until 10 bash -c "[ ! -e '$G_DIR/hookdriver.stop' ]" || e2e_fail "the hook driver did not stop: $(tail -3 "$OUT")"
 e2e_start "$G_DIR/Quorvel.exe" >/dev/null
 e2e_wait_until 30 bash -c "xdotool search --onlyvisible --name '^Quorvel (is starting|has been started\.)' >/dev/null" ||
   e2e_fail "Quorvel.exe did not start"
@@ -75,8 +75,8 @@ pagelog="$E2E_TMP/fakepage.log"
 e2e_start "$QUORVEL_BIN/fakepage.exe" --log "$(e2e_winpath "$E2E_TMP")\\fakepage.log" --rect 100,100,500,400 >/dev/null
 e2e_wait_file_has "$pagelog" "ready top=" 30 || e2e_fail "the fake page did not start"
 hold_drag 350 200 350 260
-e2e_wait_until 10 bash -c "tr -d '\r' <'$pagelog' | grep -q 'top=150$'" ||
-  e2e_fail "the page was not scrolled down by 50: $(tr -d '\r' <"$pagelog" | tr '\n' ';')"
+e2e_wait_until 10 bash -c "tr -d '\r' <'$pagelog' | grep -q 'top=160$'" ||
+  e2e_fail "the page was not scrolled down by 60: $(tr -d '\r' <"$pagelog" | tr '\n' ';')"
 e2e_log "page: $(tr -d '\r' <"$pagelog" | tr '\n' ';')"
 e2e_file_has "$pagelog" "getobject" || e2e_fail "the document was never asked for"
 # one scroll per step handled, each down; a step that came while the page was

@@ -37,7 +37,7 @@ protected:
     // Press over `w` at `from` (time t0), the moves, release 50 ms after the
     // last move where it ended. Every press and release must be passed on.
     void Drag(Hwnd w, Point from, const std::vector<Move>& moves, uint32_t t0 = 10000) {
-        os.asyncKeys[VK_MBUTTON] = static_cast<int16_t>(0x8000);
+        os.keyStates[VK_MBUTTON] = static_cast<int16_t>(0x8000);
         EXPECT_FALSE(At(WM_MBUTTONDOWN, w, from, t0));
         Point p = from;
         uint32_t t = t0;
@@ -46,7 +46,7 @@ protected:
             t = t0 + m.at;
             EXPECT_FALSE(At(WM_MOUSEMOVE, w, p, t));
         }
-        os.asyncKeys[VK_MBUTTON] = 0;
+        os.keyStates[VK_MBUTTON] = 0;
         EXPECT_FALSE(At(WM_MBUTTONUP, w, p, t + 50));
     }
     std::vector<PostedMessage> PostedWith(uint32_t msg) const {
@@ -90,10 +90,11 @@ TEST_F(DragScrollSender, HoldThenMoveScrollsAndOtherwiseTheOldGesturesHold) {
         os.ClearRecords();
         c.prepare();
         Drag(c.window, start, c.moves, t0 += 10000);
+        // The first step is the press point, then one per move after the hold.
         std::vector<PostedMessage> steps = PostedWith(kStep);
         ASSERT_EQ(steps.size(), c.steps);
         for (size_t i = 0; i < steps.size(); ++i) {
-            const Move& m = c.moves[c.moves.size() - steps.size() + i];
+            const Move& m = i ? c.moves[c.moves.size() - steps.size() + i] : Move{0, 0, 0};
             EXPECT_EQ(steps[i], (PostedMessage{mainWindow, kStep, PackPointLParam(400 + m.dx, 550 + m.dy), page}));
         }
         EXPECT_EQ(PostedWith(kEnd).size(), c.steps ? 1u : 0u);
@@ -122,19 +123,34 @@ TEST_F(DragScrollSender, AScrollingReleaseIsNoHalfOfADoubleClick) {
 }
 
 TEST_F(DragScrollSender, MovesThatAreNoneSendNothing) {
-    Drag(page, Point{400, 550}, {{350, 0, 0}, {360, 0, 10}, {370, 0, 10}, {380, 0, 20}});
-    EXPECT_EQ(PostedWith(kStep), (std::vector<PostedMessage>{{mainWindow, kStep, PackPointLParam(400, 560), page},
+    Drag(page, Point{400, 550}, {{350, 0, 0}, {360, 0, 10}, {370, 0, 10}, {380, 0, 20}, {390, 0, 20}});
+    EXPECT_EQ(PostedWith(kStep), (std::vector<PostedMessage>{{mainWindow, kStep, PackPointLParam(400, 550), page},
+                                                             {mainWindow, kStep, PackPointLParam(400, 560), page},
                                                              {mainWindow, kStep, PackPointLParam(400, 570), page}}));
 }
 
-TEST_F(DragScrollSender, AReleaseThatWentByUnseenEndsTheDrag) {
-    os.asyncKeys[VK_MBUTTON] = static_cast<int16_t>(0x8000);
+TEST_F(DragScrollSender, MovesMergedIntoTheReleaseMakeALastStep) {
+    os.keyStates[VK_MBUTTON] = static_cast<int16_t>(0x8000);
     At(WM_MBUTTONDOWN, page, Point{400, 550}, 10000);
     At(WM_MOUSEMOVE, page, Point{400, 560}, 10400);
-    os.asyncKeys[VK_MBUTTON] = 0;  // released while paused, say
+    At(WM_MOUSEMOVE, page, Point{400, 570}, 10450);
+    os.keyStates[VK_MBUTTON] = 0;
+    At(WM_MBUTTONUP, page, Point{400, 575}, 10460);
+    EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{mainWindow, kStep, PackPointLParam(400, 550), page},
+                                                     {mainWindow, kStep, PackPointLParam(400, 570), page},
+                                                     {mainWindow, kStep, PackPointLParam(400, 575), page},
+                                                     {mainWindow, kEnd, PackPointLParam(400, 575), page}}));
+    EXPECT_TRUE(Logged("Middle button drag scroll ended"));
+}
+
+TEST_F(DragScrollSender, AReleaseThatWentByUnseenEndsTheDrag) {
+    os.keyStates[VK_MBUTTON] = static_cast<int16_t>(0x8000);
+    At(WM_MBUTTONDOWN, page, Point{400, 550}, 10000);
+    At(WM_MOUSEMOVE, page, Point{400, 560}, 10400);
+    os.keyStates[VK_MBUTTON] = 0;  // released while paused, say
     At(WM_MOUSEMOVE, page, Point{400, 570}, 10500);
     At(WM_MOUSEMOVE, page, Point{400, 580}, 10600);
-    EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{mainWindow, kStep, PackPointLParam(400, 560), page},
+    EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{mainWindow, kStep, PackPointLParam(400, 550), page},
                                                      {mainWindow, kEnd, PackPointLParam(400, 570), page}}));
     EXPECT_EQ(shared.DragScrollState, DRAG_SCROLL_IDLE);
 }
