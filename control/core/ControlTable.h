@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-enum class ControlKind { Button, CheckBox, Frame, Label };
+enum class ControlKind { Button, CheckBox, Frame, Label, ListBox, TextBox };
 
 // Enter presses the default button, Esc the cancel button.
 enum class ControlRole { None, Default, Cancel };
@@ -41,6 +41,7 @@ enum class FormFrame {
   FixedSingle,  // caption, system menu, fixed size
   FixedDialog,  // caption, system menu, dialog frame
   ToolWindow,   // small caption, stays out of the task bar
+  ThinLine,     // a one-pixel line, no caption, stays out of the task bar
 };
 
 struct FormTable {

@@ -41,6 +41,7 @@ int StartHook(Context& ctx) {
     s.GetMessageHook = Install(ctx, win::WH_GETMESSAGE, 3,
                                "Error when starting Quorvel. Internal error code is : %d. System error code is : %0x");
     WriteLog(ctx, "Leave function start");
+    ctx.process.hooksInstalledHere = true;
     return (s.MouseHook && s.CallWndRetHook) ? 1 : 0;
 }
 

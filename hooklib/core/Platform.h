@@ -126,6 +126,17 @@ public:
     virtual Hwnd GetForegroundWindow() = 0;
     virtual bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) = 0;
 
+    // ---- monitors (full-screen pause)
+    // The whole rectangle of the monitor the window lies on (the nearest
+    // one when it lies on none); false for a vanished window.
+    virtual bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) = 0;
+
+    // ---- other processes (exclusions decided on their behalf)
+    virtual uint32_t GetWindowProcessId(Hwnd w) = 0;  // 0 for a vanished window
+    // Full path of a process's executable, like GetModuleFileName; 0 when
+    // it cannot be read.
+    virtual uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) = 0;
+
     // ---- cursor, caret, keyboard state
     virtual bool GetCursorPos(Point* p) = 0;
     virtual bool SetCursorPos(int x, int y) = 0;
@@ -158,6 +169,8 @@ public:
     // ---- input synthesis, messages, programs
     virtual uint32_t SendInput(const InputEvent* inputs, uint32_t count) = 0;
     virtual bool PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) = 0;
+    // AllowSetForegroundWindow for the process of the window.
+    virtual void AllowSetForegroundFor(Hwnd) {}
     // PeekMessageA(window, filter..filter, PM_NOREMOVE)
     virtual bool PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) = 0;
     virtual bool ShellExecute(const char* verb, const char* file, const char* parameters,

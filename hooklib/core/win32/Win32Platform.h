@@ -3,6 +3,7 @@
 
 #include "WindowsApi.h"
 
+#include "../HandleWidth.h"
 #include "../Platform.h"
 
 namespace quorvel {
@@ -18,7 +19,7 @@ private:
     CRITICAL_SECTION section_;
 };
 
-inline HWND ToHwnd(Hwnd w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w)); }
+inline HWND ToHwnd(Hwnd w) { return reinterpret_cast<HWND>(WidenHandle(w)); }
 inline Hwnd FromHwnd(HWND w) { return static_cast<Hwnd>(reinterpret_cast<uintptr_t>(w)); }
 
 // The hook procedures SetWindowsHook installs for each hook type.
@@ -52,6 +53,11 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    // monitors (full-screen pause)
+    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
+    // other processes (exclusions)
+    uint32_t GetWindowProcessId(Hwnd w) override;
+    uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
@@ -75,6 +81,7 @@ public:
     bool StartThread(ThreadFn fn, void* argument) override;
     uint32_t SendInput(const InputEvent* inputs, uint32_t count) override;
     bool PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) override;
+    void AllowSetForegroundFor(Hwnd w) override;
     bool PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) override;
     bool ShellExecute(const char* verb, const char* file, const char* parameters, const char* directory,
                       int showCommand) override;

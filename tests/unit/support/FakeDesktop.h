@@ -70,7 +70,8 @@ public:
 
     // ---- building the desktop
     // Adds a window; top-level windows (no parent) go in front of the others.
-    Hwnd AddWindow(const FakeWindow& w);
+    // `handle` 0 picks the next free one.
+    Hwnd AddWindow(const FakeWindow& w, Hwnd handle = 0);
     FakeWindow& Window(Hwnd h) { return windows_.at(h); }
     void DestroyWindow(Hwnd h);
     void BringToFront(Hwnd h);
@@ -100,6 +101,10 @@ public:
     MemoryStatus memory{512ull << 20, 256ull << 20, 2048ull << 20, 1024ull << 20};
     uint32_t lastError = 0;
     Hwnd foreground = 0;
+    std::vector<Rect> monitors{Rect{0, 0, 1024, 768}};
+    int monitorQueries = 0;  // GetMonitorRectOfWindow calls
+    std::map<uint32_t, std::string> processImages;  // executables of other processes
+    int imageQueries = 0;  // GetProcessImageName calls
     bool threadsCanStart = true;
     std::set<int> failingHookTypes;
     bool unhookFails = false;
@@ -128,6 +133,8 @@ public:
     };
     std::map<std::string, std::map<std::string, RegData>> registry;  // key paths and value names compared ignoring case
     std::set<std::string> deniedKeys;  // opening these fails with ERROR_ACCESS_DENIED
+    // A limited account: every key may be read, none written or created.
+    bool registryReadOnly = false;
     void SetDword(const std::string& key, const std::string& name, uint32_t value);
     bool GetDword(const std::string& key, const std::string& name, uint32_t* value) const;
     void CreateKey(const std::string& key);
@@ -160,6 +167,11 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    // monitors (full-screen pause): the one sharing most area with the
+    // window, else the first
+    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
+    uint32_t GetWindowProcessId(Hwnd w) override;  // the window's processId
+    uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;  // processImages
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
