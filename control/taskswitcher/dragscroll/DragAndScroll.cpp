@@ -77,6 +77,7 @@ void DragAndScroll::Step(uint32_t root, int x, int y, int top, int left, int wid
   for (auto it = contentWindows_.begin(); it != contentWindows_.end();) {
     it = host_.IsWindow(it->first) ? std::next(it) : contentWindows_.erase(it);
   }
+  if (!root) return;  // the browser's window went while the step travelled
   auto it = BrowserWindows.find(TaskKey(root));
   if (it != BrowserWindows.end() && it->second.record.activeFrame) {
     if (!ScrollActiveFrame(it->second.record, x, y)) Drop(it);
