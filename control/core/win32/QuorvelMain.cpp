@@ -4,6 +4,7 @@
 
 #include "BoundHookLibrary.h"
 #include "ControlProgram.h"
+#include "DebugLine.h"
 #include "ExitRequest.h"
 #include "ExitSwitch.h"
 #include "LibraryFiles.h"
@@ -13,6 +14,7 @@
 #include "RegistryPreferences.h"
 #include "TrayIcon.h"
 #include "Win32FileSystem.h"
+#include "Win32DragScroll.h"
 #include "Win32ProgramShell.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -23,6 +25,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   Win32ProgramShell shell(library);
   ControlProgram program(library, files, shell);
   shell.Attach(program);
+  Win32DragScroll dragScroll(library, &WriteDebugLine);
+  shell.SetDragScrollHandler(&dragScroll.Handler());
   if (!program.Start()) return 0;
   // The icon, pause, exclusions and full-screen pause, once the hooks run.
   RegistryPreferences preferences;
