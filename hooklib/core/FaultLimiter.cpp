@@ -25,6 +25,7 @@ void DisarmGestures(SharedState& s) {
     s.ChordPending = 0;
     s.ChordSecondUpPending = 0;
     s.CenterNextDialogOnCursor = 0;
+    s.DragScrollState = 0;  // idle: no drag-to-scroll left holding the pointer
 }
 
 }  // namespace quorvel

@@ -45,10 +45,11 @@ TEST(FaultLimiter, DisarmingClearsEveryArmedGesture) {
     InitialiseSharedState(s);
     s.IERButtonDown = s.RButtonDownInIE = s.MButtonDownPending = s.ChordPending = s.ChordSecondUpPending = 1;
     s.CenterNextDialogOnCursor = 1;
+    s.DragScrollState = 2;
     s.Setting = 0x1234;
     DisarmGestures(s);
     EXPECT_EQ(s.IERButtonDown + s.RButtonDownInIE + s.MButtonDownPending + s.ChordPending + s.ChordSecondUpPending +
-                  s.CenterNextDialogOnCursor,
+                  s.CenterNextDialogOnCursor + static_cast<int>(s.DragScrollState),
               0);
     EXPECT_EQ(s.Setting, 0x1234u);
 }
