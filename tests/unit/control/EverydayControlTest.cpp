@@ -71,7 +71,11 @@ struct Everyday {
   }
 };
 
-std::string Bytes(const char* text, size_t size) { return std::string(text, size); }
+// The bytes of a literal with embedded zeros, without its own terminator.
+template <size_t N>
+std::string Bytes(const char (&text)[N]) {
+  return std::string(text, N - 1);
+}
 
 TEST(EverydayControl, StartHandsThePreferencesToTheLibraryAndShowsTheIcon) {
   struct Case {
@@ -86,9 +90,9 @@ TEST(EverydayControl, StartHandsThePreferencesToTheLibraryAndShowsTheIcon) {
        {"SetFullScreenPause 0", "SetExcludedPrograms |"}},
       {"a list as regedit leaves it",
        {},
-       {{"ExcludedPrograms", Bytes("Paint.exe\0\"C:\\Games\\game\"\0PAINT.EXE\0\0", 40)}},
+       {{"ExcludedPrograms", Bytes("Paint.exe\0\"C:\\Games\\game\"\0PAINT.EXE\0\0")}},
        {"SetFullScreenPause 1", "SetExcludedPrograms Paint.exe|game.exe||", "ShowIcon 1 Quorvel - running"}},
-      {"a last name without its zero", {}, {{"ExcludedPrograms", Bytes("a.exe\0b.exe", 11)}},
+      {"a last name without its zero", {}, {{"ExcludedPrograms", Bytes("a.exe\0b.exe")}},
        {"SetFullScreenPause 1", "SetExcludedPrograms a.exe|b.exe||", "ShowIcon 1 Quorvel - running"}},
   };
   for (const Case& c : cases) {
@@ -149,7 +153,7 @@ TEST(EverydayControl, ExclusionChangesAreStoredAndHandedOver) {
   e.log.clear();
   e.control.ChangeExclusions({"mspaint.exe", "C:\\Games\\Game.exe", "MSPAINT.EXE", "  "}, false);
   EXPECT_EQ(e.log, (Log{"SetFullScreenPause 0", "SetExcludedPrograms mspaint.exe|Game.exe||"}));
-  EXPECT_EQ(e.store.strings["ExcludedPrograms"], Bytes("mspaint.exe\0Game.exe\0\0", 22));
+  EXPECT_EQ(e.store.strings["ExcludedPrograms"], Bytes("mspaint.exe\0Game.exe\0\0"));
   EXPECT_EQ(e.store.dwords["FullScreenPause"], 0u);
 }
 
