@@ -10,6 +10,9 @@ namespace quorvel {
 
 struct ProcessState {
     uintptr_t ModuleHandle = 0;
+    // Which library this is: the x86_64 build (system64.dat) sets it at
+    // attach; it picks the hook handles of that architecture in SharedState.
+    bool Is64Bit = false;
     uintptr_t OuterWaitEvent = 0;
     uintptr_t InnerWaitEvent = 0;
     // the last middle-button release seen in this process
