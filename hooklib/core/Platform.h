@@ -137,6 +137,9 @@ public:
     virtual uint32_t GetTickCount() = 0;
     virtual void Sleep(uint32_t ms) = 0;
     virtual int GetSystemMetrics(int index) = 0;
+    // The monitors of the desktop now (EnumDisplayMonitors): up to max whole
+    // monitor rectangles, primary first; returns how many were written.
+    virtual int GetMonitors(Rect* out, int max) = 0;
     virtual uint32_t GetDoubleClickTime() = 0;
     virtual uint32_t GetCurrentThreadId() = 0;
     virtual uint32_t GetCurrentProcessId() = 0;

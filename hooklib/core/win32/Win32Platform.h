@@ -60,6 +60,7 @@ public:
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     int GetSystemMetrics(int index) override;
+    int GetMonitors(Rect* out, int max) override;
     uint32_t GetDoubleClickTime() override;
     uint32_t GetCurrentThreadId() override;
     uint32_t GetCurrentProcessId() override;

@@ -86,6 +86,8 @@ public:
     std::map<int, int16_t> asyncKeys;
     uint32_t tick = 1000;
     std::map<int, int> metrics;
+    // Monitors, primary first; none = one primary screen of the metrics' size.
+    std::vector<Rect> monitors;
     uint32_t doubleClickTime = 500;
     uint32_t threadId = 1;
     uint32_t processId = 1;
@@ -167,6 +169,7 @@ public:
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     int GetSystemMetrics(int index) override;
+    int GetMonitors(Rect* out, int max) override;
     uint32_t GetDoubleClickTime() override;
     uint32_t GetCurrentThreadId() override;
     uint32_t GetCurrentProcessId() override;
