@@ -64,8 +64,9 @@ LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM
 // lParam: the browser window under the cursor.
 LRESULT MainForm::OnDragScrollStep(WPARAM wParam, LPARAM lParam) {
   if (!dragScroll_) return 1;
-  const int x = static_cast<int>(library_.LowWord(static_cast<uint32_t>(wParam)));
-  const int y = static_cast<int>(library_.HiWord(static_cast<uint32_t>(wParam)));
+  // Signed halves: left of or above the primary monitor is negative.
+  const int x = static_cast<int16_t>(library_.LowWord(static_cast<uint32_t>(wParam)));
+  const int y = static_cast<int16_t>(library_.HiWord(static_cast<uint32_t>(wParam)));
   const uint32_t root = library_.GetRootWindow(Handle32(lParam), AcceptDialogs);
   RECT rect{};
   GetWindowRect(reinterpret_cast<HWND>(lParam), &rect);
