@@ -33,6 +33,8 @@ class HookLibrary {
                                   uint32_t* minutes) = 0;
   virtual uint32_t GetUserLastClickOrKeyTime() = 0;
   virtual uint32_t SimulateClick(uint32_t x, uint32_t y) = 0;
+  // Gestures that met a window of a program Quorvel cannot hook (elevated).
+  virtual uint32_t GetUnreachableCount() { return 0; }
 };
 
 }  // namespace quorvel

@@ -125,6 +125,9 @@ public:
     virtual uint32_t GetWindowThreadId(Hwnd w) = 0;  // 0 for a vanished window
     virtual Hwnd GetForegroundWindow() = 0;
     virtual bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) = 0;
+    // False when the window's program is closed to this library's hooks
+    // (higher integrity, another user); true for a vanished window.
+    virtual bool CanHookWindow(Hwnd w) = 0;
 
     // ---- cursor, caret, keyboard state
     virtual bool GetCursorPos(Point* p) = 0;

@@ -9,7 +9,7 @@ const char* const ExportNames[] = {
     "SetMainWindowAndMessage", "SetTaskListWindowAndMessage", "SetAutoClickWindowAndMessage",
     "SetPromptRestWindow", "SetQuorvelWindowUserData", "SetQuorvelVersion", "AddIEWindow",
     "RemoveIEWindow", "GetRootWindow", "IfDialogBoxWindow", "LowWord", "HiWord", "GetSetting",
-    "SaveSetting", "UserShouldRest", "GetUserLastClickOrKeyTime", "SimulateClick",
+    "SaveSetting", "UserShouldRest", "GetUserLastClickOrKeyTime", "SimulateClick", "GetUnreachableCount",
 };
 
 using Call0 = uint32_t(__stdcall*)();
@@ -81,5 +81,6 @@ uint32_t BoundHookLibrary::UserShouldRest(uint32_t* keys, uint32_t* clicks, uint
 }
 uint32_t BoundHookLibrary::GetUserLastClickOrKeyTime() { QUORVEL_CALL(Call0, ExGetUserLastClickOrKeyTime); }
 uint32_t BoundHookLibrary::SimulateClick(uint32_t x, uint32_t y) { QUORVEL_CALL(Call2, ExSimulateClick, x, y); }
+uint32_t BoundHookLibrary::GetUnreachableCount() { QUORVEL_CALL(Call0, ExGetUnreachableCount); }
 
 }  // namespace quorvel

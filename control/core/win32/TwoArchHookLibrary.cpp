@@ -11,6 +11,9 @@ namespace {
 constexpr UINT HookThreadStopMessage = WM_APP + 0x32;
 constexpr DWORD HookThreadWaitMs = 10000;
 
+// The one library object the timer procedure reports to.
+TwoArchHookLibrary* TheLibrary = nullptr;
+
 bool IsWindows64() {
   using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
   auto isWow64 = reinterpret_cast<IsWow64Fn>(
@@ -25,11 +28,41 @@ TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string prog
     : BoundHookLibrary(std::move(libraryPath)), programDirectory_(std::move(programDirectory)) {}
 
 TwoArchHookLibrary::~TwoArchHookLibrary() {
+  if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
   if (HelperRunning()) StopHelper(Hook64StopWaitMs);
+  if (TheLibrary == this) TheLibrary = nullptr;
 }
 
-uint32_t TwoArchHookLibrary::startHook() { return StartHookSets(*this); }
-uint32_t TwoArchHookLibrary::stopHook() { return StopHookSets(*this, Hook64StopWaitMs); }
+uint32_t TwoArchHookLibrary::startHook() {
+  const uint32_t result = StartHookSets(*this);
+  if (result == 1 && !unreachableTimer_) {
+    TheLibrary = this;
+    unreachable_.Start(GetUnreachableCount());
+    unreachableTimer_ = SetTimer(nullptr, 0, UnreachableCheckIntervalMs, &OnUnreachableCheck);
+  }
+  return result;
+}
+
+uint32_t TwoArchHookLibrary::stopHook() {
+  if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
+  unreachableTimer_ = 0;
+  return StopHookSets(*this, Hook64StopWaitMs);
+}
+
+void CALLBACK TwoArchHookLibrary::OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD) {
+  if (TheLibrary) TheLibrary->CheckUnreachable();
+}
+
+// Runs on the user-interface thread; the hooks live on their own thread, so
+// the message box stalls no program's input.
+void TwoArchHookLibrary::CheckUnreachable() {
+  if (!unreachable_.OnCheck(GetUnreachableCount())) return;
+  KillTimer(nullptr, unreachableTimer_);
+  unreachableTimer_ = 0;
+  WriteDebugLine("A gesture met a program Quorvel cannot reach: the user is told");
+  MessageBoxA(nullptr, UnreachableNoticeText().c_str(), "Quorvel",
+              MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+}
 
 DWORD WINAPI TwoArchHookLibrary::HookThreadProc(LPVOID self) {
   static_cast<TwoArchHookLibrary*>(self)->HookThreadBody();

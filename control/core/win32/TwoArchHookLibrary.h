@@ -1,7 +1,9 @@
 // The hook library as Quorvel.exe uses it on 32-bit and 64-bit Windows:
 // system.dat bound by name (BoundHookLibrary), its hooks installed and
 // removed on a thread that only pumps messages, and on 64-bit Windows the
-// helper QuorvelHook64.exe started after them and ended before them.
+// helper QuorvelHook64.exe started after them and ended before them. While
+// the hooks run, a user-interface timer tells the user once when a gesture
+// met a program Quorvel cannot work in.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +12,7 @@
 
 #include "BoundHookLibrary.h"
 #include "HookSets.h"
+#include "UnreachableNotice.h"
 
 namespace quorvel {
 
@@ -48,6 +51,8 @@ class TwoArchHookLibrary : public BoundHookLibrary, private HookHost {
   bool HelperRunning() override;
 
   static DWORD WINAPI HookThreadProc(LPVOID self);
+  static void CALLBACK OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD);
+  void CheckUnreachable();
   void HookThreadBody();
 
   std::string programDirectory_;
@@ -58,6 +63,8 @@ class TwoArchHookLibrary : public BoundHookLibrary, private HookHost {
   uint32_t stopResult_ = 0;
   OwnedHandle helperProcess_;
   DWORD helperThreadId_ = 0;
+  UnreachableNotice unreachable_;
+  UINT_PTR unreachableTimer_ = 0;
 };
 
 }  // namespace quorvel

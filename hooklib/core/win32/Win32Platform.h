@@ -52,6 +52,7 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    bool CanHookWindow(Hwnd w) override;  // Reachability.cpp
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;

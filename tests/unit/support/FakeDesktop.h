@@ -88,6 +88,8 @@ public:
     std::map<int, int> metrics;
     // Monitors, primary first; none = one primary screen of the metrics' size.
     std::vector<Rect> monitors;
+    // Windows of programs the hooks cannot enter (elevated ones).
+    std::set<Hwnd> closedWindows;
     uint32_t doubleClickTime = 500;
     uint32_t threadId = 1;
     uint32_t processId = 1;
@@ -161,6 +163,7 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    bool CanHookWindow(Hwnd w) override { return closedWindows.count(w) == 0; }
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
