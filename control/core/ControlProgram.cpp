@@ -30,6 +30,9 @@ bool ControlProgram::Start() {
   if (const uint32_t autoClick = shell_.CreateForm(FormId::AutoClick)) {
     library_.SetAutoClickWindowAndMessage(autoClick, AutoClickMessage);
   }
+  if (const uint32_t taskList = shell_.CreateForm(FormId::TaskList)) {
+    library_.SetTaskListWindowAndMessage(taskList, TaskListMessage);
+  }
   OnMainFormLoad(shell_.CreateForm(FormId::Main));
   if (ExitRequested_) shell_.UnloadForm(FormId::Main);
   return true;
@@ -47,6 +50,7 @@ void ControlProgram::OnMainFormLoad(uint32_t mainWindow) {
     shell_.ShowStartFailure(StartFailureText());
     ExitRequested_ = true;
     shell_.UnloadForm(FormId::AutoClick);
+    shell_.UnloadForm(FormId::TaskList);
     shell_.UnloadForm(FormId::Animation);
     shell_.UnloadForm(FormId::PromptRest);
   }
@@ -69,6 +73,7 @@ void ControlProgram::Stop() {
   ExitRequested_ = true;
   shell_.HideForm(FormId::Main);
   shell_.UnloadForm(FormId::AutoClick);
+  shell_.UnloadForm(FormId::TaskList);
   shell_.UnloadForm(FormId::Main);
   shell_.UnloadForm(FormId::Animation);
   shell_.UnloadForm(FormId::PromptRest);

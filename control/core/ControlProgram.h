@@ -18,6 +18,7 @@ constexpr uint32_t VersionRevision = 20;
 constexpr uint32_t DragScrollStepMessage = 0xC003;
 constexpr uint32_t ForgetActiveFrameMessage = 0xC004;
 constexpr uint32_t AutoClickMessage = 0xC004;
+constexpr uint32_t TaskListMessage = 0xC002;  // shows the task switcher
 
 constexpr const char* SupportAddress = "support@harnwick.com";
 constexpr const char* ProgramTitle = "Quorvel";

@@ -41,6 +41,7 @@ enum class FormFrame {
   FixedSingle,  // caption, system menu, fixed size
   FixedDialog,  // caption, system menu, dialog frame
   ToolWindow,   // small caption, stays out of the task bar
+  ThinLine,     // a one-pixel line, no caption, stays out of the task bar
 };
 
 struct FormTable {

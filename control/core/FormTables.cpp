@@ -1,11 +1,14 @@
 #include "FormTables.h"
 
+#include "AutoClick.h"
+
 namespace quorvel {
 
 namespace {
 
 constexpr FormColour ButtonFace{true, 15};       // COLOR_BTNFACE
 constexpr FormColour ActiveCaption{true, 2};     // COLOR_ACTIVECAPTION
+constexpr FormColour InfoBackground{true, 24};   // COLOR_INFOBK
 constexpr FormColour ReminderGreen{false, 0x00C000};  // RGB(0, 192, 0)
 constexpr FormFont DialogFont{"MS Sans Serif", 8};
 constexpr FormFont ReminderFont{"Arial", 9};
@@ -70,6 +73,17 @@ const FormTable& PromptRestFormTable() {
            "You have been using computer for a long time. It is time to take a rest. ", 24, 48, 2892, 780,
            NoContainer, ControlRole::None},
           {ControlKind::Button, "CommandOK", "OK", 1080, 504, 636, 276, NoContainer, ControlRole::None},
+      }};
+  return table;
+}
+
+const FormTable& AutoClickFormTable() {
+  static const FormTable table{
+      // Shown, the outer size is 768 x 552 twips (the box sizes itself then).
+      "Form1", AutoClickWidthTwips, AutoClickHeightTwips, AutoClickHeightTwips, FormFrame::ThinLine,
+      InfoBackground, DialogFont,
+      {
+          {ControlKind::Label, "Label1", "Click", 0, 24, 444, 252, NoContainer, ControlRole::None},
       }};
   return table;
 }

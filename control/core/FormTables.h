@@ -25,6 +25,10 @@ enum SettingFormControl {
 const FormTable& PromptRestFormTable();
 enum PromptRestControl { LabelPrompt, PromptCommandOK };
 
+// "AutoClickForm": the "Click" box (window text "Form1"), 768 x 552 twips.
+const FormTable& AutoClickFormTable();
+enum AutoClickControl { Label1 };
+
 // "AnimationForm": the start animation (no controls; it paints its banner).
 const FormTable& AnimationFormTable();
 

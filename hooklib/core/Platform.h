@@ -162,6 +162,8 @@ public:
     // ---- input synthesis, messages, programs
     virtual uint32_t SendInput(const InputEvent* inputs, uint32_t count) = 0;
     virtual bool PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) = 0;
+    // AllowSetForegroundWindow for the process of the window.
+    virtual void AllowSetForegroundFor(Hwnd) {}
     // PeekMessageA(window, filter..filter, PM_NOREMOVE)
     virtual bool PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) = 0;
     virtual bool ShellExecute(const char* verb, const char* file, const char* parameters,

@@ -1,5 +1,7 @@
 #include "JustWheelIt.h"
 
+#include <cstring>
+
 #include "../core/Reachability.h"
 #include "../core/WinConstants.h"
 #include "../gestures/WindowClassification.h"
@@ -7,10 +9,45 @@
 
 namespace quorvel {
 
+namespace {
+
+constexpr uint32_t FIRST_PRIVATE_MESSAGE = 0xC000;
+constexpr uint32_t LAST_PRIVATE_MESSAGE = 0xFFFF;
+
+bool IsTaskbar(Context& ctx, Hwnd window) {
+    const Hwnd root = GetRootWindow(ctx, window, 0);
+    char className[16] = {};
+    return root && ctx.os.GetClassName(root, className, sizeof className) > 0 &&
+           std::strcmp(className, TASKBAR_CLASS) == 0;
+}
+
+// The registered task switcher, when the registration names the control
+// program's own switcher window and a private message; else 0.
+Hwnd TaskSwitcher(Context& ctx) {
+    const Hwnd window = ctx.shared.TaskListWindow;
+    const uint32_t message = ctx.shared.TaskListMessage;
+    if (!window || message < FIRST_PRIVATE_MESSAGE || message > LAST_PRIVATE_MESSAGE) return 0;
+    return ctx.os.IsWindow(window) && IsOwnTaskSwitcherWindow(ctx, window) ? window : 0;
+}
+
+}  // namespace
+
+bool OpenTaskSwitcherOverTaskbar(Context& ctx, Hwnd under, HookMessage& msg) {
+    if (!IsTaskbar(ctx, under)) return false;
+    const Hwnd switcher = TaskSwitcher(ctx);
+    if (!switcher) return false;
+    // This thread has the user's input: the switcher may take the foreground.
+    ctx.os.AllowSetForegroundFor(switcher);
+    ctx.os.PostMessage(switcher, ctx.shared.TaskListMessage, 0, 0);
+    msg.message &= 0xFFFF0000u;
+    return true;
+}
+
 void RedirectWheel(Context& ctx, HookMessage& msg) {
     Point p;
     if (!ctx.os.GetCursorPos(&p)) return;
     const Hwnd under = ctx.os.WindowFromPoint(p);
+    if (OpenTaskSwitcherOverTaskbar(ctx, under, msg)) return;
     if (under == msg.hwnd) return;
 
     const uint32_t underThread = ctx.os.GetWindowThreadId(under);

@@ -1,12 +1,17 @@
 // "Just Wheel It": a wheel turn scrolls the window under the pointer rather
 // than the window with the focus; over another thread's window it first
-// activates that window with a click.
+// activates that window with a click. Over the taskbar it opens the
+// control program's task switcher instead.
 #pragma once
 
 #include "../core/Context.h"
 #include "../core/HookProcedures.h"
 
 namespace quorvel {
+
+// Over the taskbar (root class "Shell_TrayWnd"), with a task switcher
+// registered: posts it TaskListMessage and drops the wheel turn.
+bool OpenTaskSwitcherOverTaskbar(Context& ctx, Hwnd under, HookMessage& msg);
 
 // Run for a WM_MOUSEWHEEL taken from the queue; may turn it into WM_NULL.
 void RedirectWheel(Context& ctx, HookMessage& msg);

@@ -1,19 +1,60 @@
 #include "DebugLine.h"
 
-#include <cstdio>
+#include <windows.h>
 
 namespace quorvel {
 
 namespace {
+
 constexpr const char* DebugTraceFile = "d:\\vbdebug.txt";
+constexpr const char* DebugTraceDrive = "d:\\";
+
+// No "There is no disk in the drive" box while the trace is written: a
+// drive without a medium makes the open fail quietly instead.
+class QuietCriticalErrors {
+ public:
+  QuietCriticalErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
+  ~QuietCriticalErrors() { SetErrorMode(previous_); }
+  QuietCriticalErrors(const QuietCriticalErrors&) = delete;
+  QuietCriticalErrors& operator=(const QuietCriticalErrors&) = delete;
+
+ private:
+  UINT previous_;
+};
+
+class ScopedFile {
+ public:
+  explicit ScopedFile(HANDLE handle) : handle_(handle) {}
+  ~ScopedFile() {
+    if (Valid()) CloseHandle(handle_);
+  }
+  ScopedFile(const ScopedFile&) = delete;
+  ScopedFile& operator=(const ScopedFile&) = delete;
+  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// A missing drive or a CD drive is not asked at all; an empty removable
+// drive fails the open quietly.
+bool TraceDriveUsable() {
+  const UINT type = GetDriveTypeA(DebugTraceDrive);
+  return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR && type != DRIVE_CDROM;
 }
 
+}  // namespace
+
 void WriteDebugLine(const std::string& text) {
-  std::FILE* file = std::fopen(DebugTraceFile, "a");  // text mode: the line ends in CR LF
-  if (!file) return;
-  std::fputs(text.c_str(), file);
-  std::fputs("\n", file);
-  std::fclose(file);
+  QuietCriticalErrors quiet;
+  if (!TraceDriveUsable()) return;
+  ScopedFile file(CreateFileA(DebugTraceFile, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return;
+  const std::string line = text + "\r\n";
+  DWORD written = 0;
+  WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 }  // namespace quorvel

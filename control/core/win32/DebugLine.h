@@ -1,5 +1,7 @@
-// The control program's debug trace "d:\vbdebug.txt". A trace that cannot
-// be written (no drive D:, a read-only one) is silently left out.
+// The control program's debug trace "d:\vbdebug.txt": one line per call,
+// each an open-append-close of the file. A trace that cannot be written (no
+// drive D:, an empty or read-only one) is silently left out: it never
+// stops the caller and never brings up a system error box.
 #pragma once
 
 #include <string>

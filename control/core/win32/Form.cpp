@@ -19,6 +19,7 @@ DWORD FormStyle(FormFrame frame) {
     case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU;
     case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION;
+    case FormFrame::ThinLine: return WS_POPUP | WS_BORDER;
   }
   return WS_OVERLAPPEDWINDOW;
 }
@@ -26,7 +27,8 @@ DWORD FormStyle(FormFrame frame) {
 DWORD FormExStyle(FormFrame frame) {
   switch (frame) {
     case FormFrame::FixedDialog: return WS_EX_DLGMODALFRAME;
-    case FormFrame::ToolWindow: return WS_EX_TOOLWINDOW;
+    case FormFrame::ToolWindow:
+    case FormFrame::ThinLine: return WS_EX_TOOLWINDOW;
     default: return 0;
   }
 }

@@ -10,7 +10,8 @@ void RemoveCloseMenuItem(HWND window) {
   DrawMenuBar(window);
 }
 
-Win32ProgramShell::Win32ProgramShell(HookLibrary& library) : library_(library) {}
+Win32ProgramShell::Win32ProgramShell(HookLibrary& library)
+    : library_(library), autoClick_(library), taskList_(library) {}
 
 void Win32ProgramShell::Attach(ControlProgram& program) {
   main_ = std::make_unique<MainForm>(program, library_, prompt_);
@@ -43,16 +44,17 @@ Form* Win32ProgramShell::FormOf(FormId form) {
     case FormId::Animation: return &animation_;
     case FormId::PromptRest: return &prompt_;
     case FormId::Main: return main_.get();
-    case FormId::AutoClick: return nullptr;  // comes with auto click
-
-    case FormId::TaskList: return nullptr;  // comes with the task switcher
+    case FormId::AutoClick: return &autoClick_;
+    case FormId::TaskList: return &taskList_;
   }
   return nullptr;
 }
 
 uint32_t Win32ProgramShell::CreateForm(FormId form) {
   Form* created = FormOf(form);
-  return created ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(created->Load())) : 0;
+  if (!created) return 0;
+  HWND owner = form == FormId::TaskList ? application_.Window() : nullptr;
+  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(created->Load(owner)));
 }
 
 void Win32ProgramShell::UnloadForm(FormId form) {

@@ -5,10 +5,13 @@
 #include <memory>
 
 #include "AnimationForm.h"
+#include "ApplicationWindow.h"
+#include "AutoClickForm.h"
 #include "ControlProgram.h"
 #include "MainForm.h"
 #include "PromptRestForm.h"
 #include "ProgramShell.h"
+#include "TaskListForm.h"
 
 namespace quorvel {
 
@@ -32,14 +35,20 @@ class Win32ProgramShell : public ProgramShell {
   void ShowStartFailure(const std::string& text) override;
   void RemoveCloseMenuItem() override;
 
+  AutoClickForm* AutoClick() { return &autoClick_; }
+  TaskListForm* TaskList() { return &taskList_; }
+
  private:
   Form* FormOf(FormId form);
 
   HookLibrary& library_;
   HWND runningInstance_ = nullptr;
+  ApplicationWindow application_;  // owns the task switcher's window
   AnimationForm animation_;
   PromptRestForm prompt_;
+  AutoClickForm autoClick_;
   std::unique_ptr<MainForm> main_;
+  TaskListForm taskList_;
 };
 
 // Removes the Close item of the window's system menu, so the window has no

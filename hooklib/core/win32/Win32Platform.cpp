@@ -271,6 +271,11 @@ uint32_t Win32Platform::SendInput(const InputEvent* inputs, uint32_t count) {
     return ::SendInput(count, in, sizeof(INPUT));
 }
 
+void Win32Platform::AllowSetForegroundFor(Hwnd w) {
+    DWORD process = 0;
+    if (::GetWindowThreadProcessId(ToHwnd(w), &process) && process) ::AllowSetForegroundWindow(process);
+}
+
 bool Win32Platform::PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) {
     return ::PostMessageA(ToHwnd(w), msg, static_cast<WPARAM>(wParam), ToLparam(lParam)) != FALSE;
 }

@@ -76,6 +76,7 @@ public:
     bool StartThread(ThreadFn fn, void* argument) override;
     uint32_t SendInput(const InputEvent* inputs, uint32_t count) override;
     bool PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) override;
+    void AllowSetForegroundFor(Hwnd w) override;
     bool PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) override;
     bool ShellExecute(const char* verb, const char* file, const char* parameters, const char* directory,
                       int showCommand) override;

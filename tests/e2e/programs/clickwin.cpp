@@ -1,6 +1,8 @@
 // clickwin.exe TITLE LOGFILE: a plain top-level window (at 100,100, 400x300)
-// that appends "click mapped=<0|1>" to LOGFILE at every left-button press,
-// where mapped tells whether system.dat is loaded in this process.
+// that appends "click mapped=<0|1> at=<x>,<y>" to LOGFILE at every left-button
+// press and "release at=<x>,<y>" at every release (screen pixels; "other"
+// lines for the other buttons), where mapped tells whether system.dat is
+// loaded in this process.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,12 +12,20 @@ namespace {
 
 const char* g_log = nullptr;
 
+void Append(HWND w, LPARAM lp, const char* what) {
+    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    ClientToScreen(w, &at);
+    if (FILE* f = std::fopen(g_log, "a")) {
+        std::fprintf(f, "%s at=%ld,%ld\n", what, at.x, at.y);
+        std::fclose(f);
+    }
+}
+
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == WM_LBUTTONDOWN && g_log) {
-        if (FILE* f = std::fopen(g_log, "a")) {
-            std::fprintf(f, "click mapped=%d\n", GetModuleHandleA("system.dat") != nullptr ? 1 : 0);
-            std::fclose(f);
-        }
+    if (g_log) {
+        if (m == WM_LBUTTONDOWN) Append(w, lp, GetModuleHandleA("system.dat") ? "click mapped=1" : "click mapped=0");
+        if (m == WM_LBUTTONUP) Append(w, lp, "release");
+        if (m == WM_RBUTTONDOWN || m == WM_MBUTTONDOWN) Append(w, lp, "other");
     }
     if (m == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcA(w, m, wp, lp);

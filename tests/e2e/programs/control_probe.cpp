@@ -4,6 +4,8 @@
 //   control_probe fg             caption of the foreground window
 //   control_probe iconic CAPTION 1 if that window is minimized
 //   control_probe close CAPTION  posts it the system menu's Close command
+//   control_probe post CAPTION MESSAGE  posts the message (hex or decimal),
+//                                wParam 0 and lParam 0, to that window
 //   control_probe track CAPTION WAIT_MS SAMPLE_MS
 //                                follows the top edge and visibility of a window
 // Lines: "screen W H", "dpi X Y", "full W H", "form ...", "ctl ...", "sysmenu ...".
@@ -173,6 +175,11 @@ int main(int argc, char** argv) {
     HWND window = FindTopLevel(argv[2]);
     if (window) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return window ? 0 : 1;
+  }
+  if (argc >= 4 && std::strcmp(argv[1], "post") == 0) {
+    HWND window = FindTopLevel(argv[2]);
+    const UINT message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 0));
+    return window && PostMessageA(window, message, 0, 0) ? 0 : 1;
   }
   if (argc >= 3 && std::strcmp(argv[1], "iconic") == 0) {
     HWND window = FindTopLevel(argv[2]);

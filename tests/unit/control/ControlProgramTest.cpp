@@ -29,7 +29,9 @@ class RecordingLibrary : public HookLibrary {
   uint32_t SetMainWindowAndMessage(uint32_t w, uint32_t m) override {
     return Note("SetMainWindowAndMessage " + Hex(w) + " " + Hex(m), w);
   }
-  uint32_t SetTaskListWindowAndMessage(uint32_t, uint32_t) override { return Note("SetTaskListWindowAndMessage"); }
+  uint32_t SetTaskListWindowAndMessage(uint32_t w, uint32_t m) override {
+    return Note("SetTaskListWindowAndMessage " + Hex(w) + " " + Hex(m));
+  }
   uint32_t SetAutoClickWindowAndMessage(uint32_t w, uint32_t m) override {
     return Note("SetAutoClickWindowAndMessage " + Hex(w) + " " + Hex(m));
   }
@@ -143,6 +145,8 @@ TEST_F(ControlProgramTest, StartsInOrderAndLoadsTheRefreshedLibrary) {
                      "CreateForm PromptRest",
                      "SetPromptRestWindow 102",
                      "CreateForm AutoClick",
+                     "CreateForm TaskList",
+                     "SetTaskListWindowAndMessage 104 C002",
                      "CreateForm Main",
                      "MarkMainWindow",
                      "startHook",
@@ -180,11 +184,12 @@ TEST_F(ControlProgramTest, FailedHookStartReportsUnloadsAndStops) {
   library.startResult = 0;
   fs.files = {{"C:\\Q\\system.dat", "lib"}};
   ASSERT_TRUE(program.Start());
-  const Log tail(log.begin() + 9, log.end());
+  const Log tail(log.begin() + 11, log.end());
   EXPECT_EQ(tail, (Log{
                       "startHook",
                       "ShowStartFailure " + StartFailureText(),
                       "UnloadForm AutoClick",
+                      "UnloadForm TaskList",
                       "UnloadForm Animation",
                       "UnloadForm PromptRest",
                       "RemoveCloseMenuItem",
@@ -220,6 +225,7 @@ TEST_F(ControlProgramTest, StopUnloadsEveryFormAndRemovesTheHooksWithTheFlagFirs
   EXPECT_EQ(log, (Log{
                      "HideForm Main",
                      "UnloadForm AutoClick",
+                     "UnloadForm TaskList",
                      "UnloadForm Main",
                      "SetStopHookFlag",
                      "stopHook",

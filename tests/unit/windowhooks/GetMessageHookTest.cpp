@@ -158,5 +158,57 @@ TEST_F(WheelTest, SwitchedOffWheelPassesUntouched) {
     EXPECT_TRUE(lib.os.posted.empty());
 }
 
+// Over the taskbar, with the control program's switcher registered, a wheel
+// turn opens the switcher; in every other case the wheel works as above.
+TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
+    FakeWindow bar;
+    bar.className = "Shell_TrayWnd";
+    bar.rect = Rect{0, 738, 1024, 768};
+    bar.threadId = 9;
+    AddChild(lib.os, lib.os.AddWindow(bar), "ToolbarWindow32", Rect{100, 740, 600, 766});
+    FakeWindow form;
+    form.title = "Easy task switcher";
+    form.visible = false;
+    const Hwnd switcher = lib.os.AddWindow(form);
+    lib.shared.OwnWindowMarker = 0xAAAAAAAA;
+    const uint32_t setting = lib.shared.Setting;
+    struct Case {
+        const char* what;
+        int x, y;
+        bool registered;
+        uint32_t message, userData;
+        bool opens;
+    } cases[] = {
+        {"over a taskbar button", 300, 750, true, 0xC002, 0xAAAAAAAA, true},
+        {"over the bar itself", 800, 745, true, 0xC002, 0xAAAAAAAA, true},
+        {"over another window", 500, 100, true, 0xC002, 0xAAAAAAAA, false},
+        {"nothing registered", 300, 750, false, 0xC002, 0xAAAAAAAA, false},
+        {"no message registered", 300, 750, true, 0, 0xAAAAAAAA, false},
+        {"a message below the private range", 300, 750, true, 0x0010, 0xAAAAAAAA, false},
+        {"registered window not ours", 300, 750, true, 0xC002, 0, false},
+        {"Just Wheel It switched off", 300, 750, true, 0xC002, 0xAAAAAAAA, false},
+        {"registered window gone", 300, 750, true, 0xC002, 0, false},  // last: it stays gone
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        lib.os.posted.clear();
+        lib.os.inputs.clear();
+        lib.os.cursor = Point{c.x, c.y};
+        lib.shared.TaskListWindow = c.registered ? switcher : 0;
+        lib.shared.TaskListMessage = c.message;
+        const std::string what = c.what;
+        if (what == "registered window gone") lib.os.DestroyWindow(switcher);
+        else lib.os.Window(switcher).userData = c.userData;
+        const bool on = what != "Just Wheel It switched off";
+        lib.shared.Setting = on ? setting : setting & ~SETTING_JUST_WHEEL_IT;
+        EXPECT_EQ(Wheel().message, on ? win::WM_NULL : win::WM_MOUSEWHEEL);
+        // Otherwise as without a switcher: a click for another thread's
+        // window under the pointer, the turn for one of the same thread.
+        const PostedMessage open{switcher, 0xC002, 0, 0};
+        EXPECT_EQ(lib.os.posted.size() + lib.os.inputs.size(), on ? 1u : 0u);
+        EXPECT_EQ(!lib.os.posted.empty() && lib.os.posted[0] == open, c.opens);
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::testing

@@ -1,0 +1,56 @@
+#include "DwellPreference.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace quorvel {
+
+namespace {
+
+class ScopedKey {
+ public:
+  ScopedKey() = default;
+  ~ScopedKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  ScopedKey(const ScopedKey&) = delete;
+  ScopedKey& operator=(const ScopedKey&) = delete;
+  HKEY* Out() { return &key_; }
+  HKEY Get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+}  // namespace
+
+bool ReadDwellPreference() {
+  ScopedKey key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS) {
+    return false;
+  }
+  DWORD value = 0, type = 0, size = sizeof value;
+  return RegQueryValueExA(key.Get(), DwellValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
+             ERROR_SUCCESS &&
+         type == REG_DWORD && size == sizeof value && value == 1;
+}
+
+void StoreDwellPreference(bool enabled) {
+  ScopedKey key;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                      nullptr, key.Out(), nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  const DWORD value = enabled ? 1 : 0;
+  RegSetValueExA(key.Get(), DwellValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
+
+bool StartedWithDwellSwitch() {
+  for (int i = 1; i < __argc; ++i) {
+    if (__argv[i] && lstrcmpiA(__argv[i], DwellSwitch) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,17 @@
+// The user's "AutoClickDwell" preference (REG_DWORD, 0 when absent) under
+// HKEY_CURRENT_USER "Software\Harnwick\Quorvel", and the command-line
+// switch "/dwell" that turns it on.
+#pragma once
+
+namespace quorvel {
+
+constexpr const char* UserRegistryKey = "Software\\Harnwick\\Quorvel";
+constexpr const char* DwellValue = "AutoClickDwell";
+constexpr const char* DwellSwitch = "/dwell";
+
+bool ReadDwellPreference();
+void StoreDwellPreference(bool enabled);
+// Whether this program was started with "/dwell" (any case).
+bool StartedWithDwellSwitch();
+
+}  // namespace quorvel

@@ -1,0 +1,28 @@
+#include "ApplicationWindow.h"
+
+namespace quorvel {
+
+namespace {
+constexpr const char* ApplicationClass = "QuorvelApplication";
+}
+
+ApplicationWindow::~ApplicationWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+HWND ApplicationWindow::Window() {
+  if (window_) return window_;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA windowClass{};
+  if (!GetClassInfoA(instance, ApplicationClass, &windowClass)) {
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = ApplicationClass;
+    RegisterClassA(&windowClass);
+  }
+  // No title: nothing looks for it by name.
+  window_ = CreateWindowExA(0, ApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  return window_;
+}
+
+}  // namespace quorvel

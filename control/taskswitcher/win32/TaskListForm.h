@@ -1,0 +1,87 @@
+// "Easy task switcher": pops up under the pointer with one row per running
+// task (small icon and title); hovering selects a row, clicking one brings
+// that window to the front and hides the switcher, and so does switching to
+// any other program. Opened by TaskListMessage and by Ctrl+Alt+W.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ControlProgram.h"
+#include "Form.h"
+#include "FormTimer.h"
+#include "HookLibrary.h"
+#include "TaskListHover.h"
+#include "TaskListModule.h"
+#include "Win32TaskWindows.h"
+
+namespace quorvel {
+
+constexpr int TaskListHotKeyId = 0xA002;
+constexpr const char* TaskListCaption = "Easy task switcher";
+
+// An image list the form owns (the list control only borrows it).
+class ScopedImageList {
+ public:
+  ScopedImageList() = default;
+  ~ScopedImageList() { Reset(nullptr); }
+  ScopedImageList(const ScopedImageList&) = delete;
+  ScopedImageList& operator=(const ScopedImageList&) = delete;
+  void Reset(HIMAGELIST list) {
+    if (list_) ImageList_Destroy(list_);
+    list_ = list;
+  }
+  HIMAGELIST Get() const { return list_; }
+
+ private:
+  HIMAGELIST list_ = nullptr;
+};
+
+class TaskListForm : public Form {
+ public:
+  explicit TaskListForm(HookLibrary& library);
+  ~TaskListForm() override;
+
+  // Rebuilds the list and shows the form at the pointer (not when there
+  // is no task).
+  void ShowTasks();
+
+ protected:
+  void OnLoad() override;
+  bool OnQueryUnload() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  LRESULT TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR form);
+  LRESULT OnNotify(const NMHDR& header);
+  void AllowTaskListMessageFromBelow();
+  void CreateList();
+  void RegisterHotKey();
+  void FillIcons();
+  void FillRows();
+  void AutoSizeColumns();
+  void PlaceTaskList();
+  void ListView1_MouseMove();
+  void MouseMoveTimer_Timer();
+  void ListView1_ItemClick(int item);
+  int RowCount() const;
+  RECT RowBounds(int row) const;
+
+  Win32TaskWindows windows_;
+  TaskListModule module_;
+  HWND ListView1 = nullptr;
+  ScopedImageList IconImageList;
+  std::vector<std::string> rowKeys_;  // TaskKey of each row
+  std::vector<int> rowImages_;        // image of each row, -1 for none
+  TaskListHover hover_;
+  bool hotKey_ = false;
+  FormTimer MouseMoveTimer;
+};
+
+}  // namespace quorvel
