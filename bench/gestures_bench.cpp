@@ -6,6 +6,7 @@
 #include "FakeDesktop.h"
 #include "core/DebugLog.h"
 #include "core/HookProcedures.h"
+#include "core/ProcessGate.h"
 #include "core/WinConstants.h"
 
 namespace quorvel::testing {
@@ -54,7 +55,8 @@ public:
 };
 
 // One right press and release over a window that is not browser content.
-void RightClicks(benchmark::State& state, Context& ctx, FakeDesktop& os, Hwnd window, bool clearLog) {
+void RightClicks(benchmark::State& state, Context& ctx, FakeDesktop& os, Hwnd window, bool clearLog,
+                 bool gated = false) {
     MouseHookInput in;
     in.pt = Point{200, 200};
     in.hwnd = window;
@@ -63,9 +65,13 @@ void RightClicks(benchmark::State& state, Context& ctx, FakeDesktop& os, Hwnd wi
         t += 1000;  // never a double-click
         os.tick = t;
         in.message = win::WM_RBUTTONDOWN;
-        benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
+        if (!gated || HookMayAct(ctx, HookKind::Mouse, in.message, in.hwnd)) {
+            benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
+        }
         in.message = win::WM_RBUTTONUP;
-        benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
+        if (!gated || HookMayAct(ctx, HookKind::Mouse, in.message, in.hwnd)) {
+            benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
+        }
         if (clearLog) os.files.clear();  // keep the fake log file from growing
     }
 }
@@ -93,8 +99,53 @@ void BM_OneLogLine(benchmark::State& state) {
     }
 }
 
+// ---- the hook gate (exclusions, full-screen pause) when nothing applies:
+// an exclusion list that does not name this program, the full-screen pause
+// on, an ordinary window in front.
+void PrepareGate(FakeLibrary& lib, FakeDesktop& os, Hwnd foreground) {
+    const char list[] = "mspaint.exe\0game.exe\0remote.exe\0";
+    os.moduleNames[0] = "C:\\Program Files\\Editor\\editor.exe";
+    os.foreground = foreground;
+    Context ctx{os, lib.shared, lib.process};
+    SetExcludedPrograms(ctx, list, sizeof list);
+    SetFullScreenPause(ctx, true);
+}
+
+void BM_RightClickOutsideBrowser_LogFilesUnavailable_BehindTheGate(benchmark::State& state) {
+    FakeLibrary lib;
+    SilentDesktop silent;
+    Hwnd editor = AddEditor(silent);
+    PrepareGate(lib, silent, editor);
+    Context ctx{silent, lib.shared, lib.process};
+    RightClicks(state, ctx, silent, editor, false, true);
+}
+
+// The gate alone; the clock moves 1 ms per call, so the foreground window is
+// looked at again every 250 calls.
+void BM_GateNothingApplies(benchmark::State& state) {
+    Desktop d;
+    PrepareGate(d.lib, d.lib.os, d.editor);
+    for (auto _ : state) {
+        ++d.lib.os.tick;
+        benchmark::DoNotOptimize(HookMayAct(d.lib.ctx, HookKind::Mouse, win::WM_RBUTTONDOWN, d.editor));
+    }
+}
+
+// The worst case: the foreground window looked at on every call.
+void BM_GateForegroundLookedAtEveryCall(benchmark::State& state) {
+    Desktop d;
+    PrepareGate(d.lib, d.lib.os, d.editor);
+    for (auto _ : state) {
+        d.lib.os.tick += FULL_SCREEN_RECHECK_MS;
+        benchmark::DoNotOptimize(HookMayAct(d.lib.ctx, HookKind::Mouse, win::WM_RBUTTONDOWN, d.editor));
+    }
+}
+
 BENCHMARK(BM_RightClickOutsideBrowser_WithLog);
 BENCHMARK(BM_RightClickOutsideBrowser_LogFilesUnavailable);
+BENCHMARK(BM_RightClickOutsideBrowser_LogFilesUnavailable_BehindTheGate);
+BENCHMARK(BM_GateNothingApplies);
+BENCHMARK(BM_GateForegroundLookedAtEveryCall);
 BENCHMARK(BM_OneLogLine);
 
 }  // namespace

@@ -159,10 +159,10 @@ void BM_DetectCircle_FullRing(benchmark::State& state) {
     FillWorstRing(lib);
     const TracePoint newest = lib.shared.MouseTrace[MAX_MOUSE_TRACE_NUM - 1];
     for (auto _ : state) {
-        benchmark::DoNotOptimize(DetectCircle(lib.ctx, newest.x, newest.y, lib.os.tick));
+        benchmark::DoNotOptimize(DetectCircle(lib.ctx, MAX_MOUSE_TRACE_NUM - 1, newest.x, newest.y, lib.os.tick));
     }
     CircleLoop loop;
-    FindCircleLoop(lib.shared, newest.x, newest.y, lib.os.tick, &loop);
+    FindCircleLoop(lib.shared, MAX_MOUSE_TRACE_NUM - 1, newest.x, newest.y, lib.os.tick, &loop);
     state.counters["loop_points"] = loop.count;
 }
 BENCHMARK(BM_DetectCircle_FullRing);

@@ -55,6 +55,11 @@ TwipsRect DesignRect(Control control) { return DesignOf(control).rect; }
 
 const char* DesignCaption(Control control) { return DesignOf(control).caption; }
 
+bool VisibleAtStart(Control control) {
+    return control == Control::LabelHead || control == Control::PictureArrowLeft ||
+           (IsInsideFrame1(control) && control != Control::ShapeCircle);
+}
+
 bool IsInsideFrame1(Control control) {
     switch (control) {
         case Control::LabelDescriptionText:

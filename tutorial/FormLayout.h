@@ -60,6 +60,9 @@ TwipsRect OperationLabelRect(int index);
 // PictureMouse, Frame1 for the description box's contents, else the form).
 TwipsRect DesignRect(Control control);
 bool IsInsideFrame1(Control control);
+// Shown when the window opens: the prompt, its arrow and the description
+// box's contents except the circle (the box itself is hidden).
+bool VisibleAtStart(Control control);
 
 // Design-time text of a control ("" for pictures and shapes).
 const char* DesignCaption(Control control);

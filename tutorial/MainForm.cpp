@@ -33,8 +33,16 @@ private:
 
 MainForm::MainForm(TutorialView& view) : view_(view) {}
 
+void MainForm::StartPacing() { paceDeadline_ = view_.NowMs(); }
+
+// Every pause ends at a deadline counted from the animation's start, so the
+// overshoot of one wait is taken off the next instead of adding up.
 void MainForm::Wait(int ms) {
-    if (!view_.Pause(ms)) throw Cancelled{};
+    paceDeadline_ += ms;
+    const long long now = view_.NowMs();
+    if (now - paceDeadline_ > kMaxPaceLagMs) paceDeadline_ = now;
+    const long long remaining = paceDeadline_ - now;
+    if (!view_.Pause(remaining > 0 ? static_cast<int>(remaining) : 0)) throw Cancelled{};
 }
 
 void MainForm::Form_Load() {
@@ -60,6 +68,7 @@ void MainForm::TimerAnimateLabel_Timer() {
     if (animationReady_ || animating_) return;  // the opening runs once
     try {
         BusyScope busy(animating_);
+        StartPacing();
         for (int i = 0; i < kOperationCount; ++i) GrowOperationLabel(i);
         view_.SetVisible(Control::LabelHead, true);
         animationReady_ = true;
@@ -94,6 +103,7 @@ void MainForm::LabelOperation_Click(int index) {
     if (index < 0 || index >= kOperationCount) return;
     try {
         BusyScope busy(animating_);
+        StartPacing();
         SelectOperation(index);
     } catch (const Cancelled&) {
     }
@@ -148,6 +158,7 @@ void MainForm::CommandShowAgain_Click() {
     if (animating_ || selectedOperation_ == -1) return;
     try {
         BusyScope busy(animating_);
+        StartPacing();
         view_.SetEnabled(Control::CommandShowAgain, false);
         // The other operations wait for the replay to end, so that no
         // second animation starts inside this one.

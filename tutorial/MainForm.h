@@ -26,6 +26,9 @@ constexpr int kSeeAnimationArrowMs = 100;
 constexpr int kSelectPauseMs = 500;
 constexpr int kDragMovePauseMs = 10;
 constexpr int kCircleTurnMs = 1000;
+// An animation that fell this far behind its schedule (the window was
+// dragged, the machine was busy) goes on from where it is instead of rushing.
+constexpr int kMaxPaceLagMs = 100;
 
 class MainForm {
 public:
@@ -51,6 +54,7 @@ public:
 private:
     struct Cancelled {};  // thrown out of an animation when the program ends
 
+    void StartPacing();
     void Wait(int ms);
     void GrowOperationLabel(int index);
     void SelectOperation(int index);
@@ -78,6 +82,7 @@ private:
     int operationLabelHeight_ = 0;
     bool animationReady_ = false;
     bool animating_ = false;
+    long long paceDeadline_ = 0;  // when the pauses asked for so far should have ended
     DescriptionTable descriptions_;
 };
 

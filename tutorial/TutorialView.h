@@ -35,7 +35,11 @@ public:
 
     // Waits `ms` milliseconds while processing the window's pending messages.
     // Returns false when the program is ending and the animation must stop.
+    // A wait may last longer than asked (Windows' timer tick is 15.6 ms).
     virtual bool Pause(int ms) = 0;
+    // A steady clock in milliseconds, finer than the timer tick; the
+    // animations are paced against it.
+    virtual long long NowMs() = 0;
 };
 
 }  // namespace quorvel::tutorial

@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-enum class ControlKind { Button, CheckBox, Frame, Label };
+enum class ControlKind { Button, CheckBox, Frame, Label, ListBox, TextBox };
 
 // Enter presses the default button, Esc the cancel button.
 enum class ControlRole { None, Default, Cancel };

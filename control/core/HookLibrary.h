@@ -33,6 +33,11 @@ class HookLibrary {
                                   uint32_t* minutes) = 0;
   virtual uint32_t GetUserLastClickOrKeyTime() = 0;
   virtual uint32_t SimulateClick(uint32_t x, uint32_t y) = 0;
+
+  // Everyday control: the exclusion list (names each ending in a zero, an
+  // empty name last) and the full-screen pause.
+  virtual void SetExcludedPrograms(const char* list, uint32_t size) = 0;
+  virtual void SetFullScreenPause(uint32_t on) = 0;
   // Gestures that met a window of a program Quorvel cannot hook (elevated).
   virtual uint32_t GetUnreachableCount() { return 0; }
 };

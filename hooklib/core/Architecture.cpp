@@ -17,11 +17,11 @@ bool AnyHook(const SharedState& s, const HookField* fields) {
 
 }  // namespace
 
-HookField OwnHookField(const ProcessState& process, HookKind kind) {
+HookField OwnHookField(const ProcessState& process, HookSlotKind kind) {
     return process.Is64Bit ? kHooks64[kind] : kHooks32[kind];
 }
 
-uint32_t OwnHookHandle(const Context& ctx, HookKind kind) { return ctx.shared.*OwnHookField(ctx.process, kind); }
+uint32_t OwnHookHandle(const Context& ctx, HookSlotKind kind) { return ctx.shared.*OwnHookField(ctx.process, kind); }
 
 void MarkHooksInstalled(Context& ctx, bool essentialHooksInstalled) {
     SharedState& s = ctx.shared;

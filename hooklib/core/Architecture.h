@@ -11,10 +11,10 @@
 namespace quorvel {
 
 // The hook handle fields of one library, in the order the hooks are removed.
-enum HookKind { CallWndRetHookKind = 0, MouseHookKind = 1, GetMessageHookKind = 2, HookKindCount = 3 };
+enum HookSlotKind { CallWndRetHookKind = 0, MouseHookKind = 1, GetMessageHookKind = 2, HookKindCount = 3 };
 using HookField = uint32_t SharedState::*;
-HookField OwnHookField(const ProcessState& process, HookKind kind);
-uint32_t OwnHookHandle(const Context& ctx, HookKind kind);
+HookField OwnHookField(const ProcessState& process, HookSlotKind kind);
+uint32_t OwnHookHandle(const Context& ctx, HookSlotKind kind);
 
 // Notes in the record that this library's hooks are in place (thread that
 // installed them; for the 64-bit library, that it now serves 64-bit programs)

@@ -30,7 +30,8 @@ private:
     FileId file_;
 };
 
-int Kbytes(uint64_t bytes) { return static_cast<int>(bytes >> 10); }
+// A 64-bit process has terabytes of address space: no cut to 32 bits.
+unsigned long long Kbytes(uint64_t bytes) { return static_cast<unsigned long long>(bytes >> 10); }
 
 void WriteEnvironment(Context& ctx, ReportWriter& out) {
     SharedState& s = ctx.shared;
@@ -47,10 +48,10 @@ void WriteEnvironment(Context& ctx, ReportWriter& out) {
     out.Line("IE Version :        %.*s\n", IE_VERSION_TEXT_SIZE, s.IEVersionText);
     out.Line("Command line :      %s\n", commandLine ? commandLine : "");
     out.Line("Install Path  : %.*s\n", INSTALL_PATH_SIZE, s.InstallPath);
-    out.Line("Total physical memory   =   %d Kbytes\n", Kbytes(m.totalPhys));
-    out.Line("Physical memory available = %d Kbytes\n", Kbytes(m.availPhys));
-    out.Line("Total virtual memory    =   %d Kbytes\n", Kbytes(m.totalVirtual));
-    out.Line("Virtual memory available =  %d Kbytes\n", Kbytes(m.availVirtual));
+    out.Line("Total physical memory   =   %llu Kbytes\n", Kbytes(m.totalPhys));
+    out.Line("Physical memory available = %llu Kbytes\n", Kbytes(m.availPhys));
+    out.Line("Total virtual memory    =   %llu Kbytes\n", Kbytes(m.totalVirtual));
+    out.Line("Virtual memory available =  %llu Kbytes\n", Kbytes(m.availVirtual));
     out.Line("Double click time limit : %d ms\n", s.DoubleClickTime);
     out.Line("Double click x limit  :   %d\n", s.DoubleClickWidth);
     out.Line("Double click y limit  :   %d\n", s.DoubleClickHeight);

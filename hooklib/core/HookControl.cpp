@@ -8,7 +8,7 @@ namespace quorvel {
 namespace {
 
 struct HookSlot {
-    HookKind kind;
+    HookSlotKind kind;
     const char* refusal;
     const char* removed;
     int stopErrorCode;
@@ -47,6 +47,7 @@ int StartHook(Context& ctx) {
     const bool essential = mouse && callWndRet;
     MarkHooksInstalled(ctx, essential);
     WriteLog(ctx, "Leave function start");
+    ctx.process.hooksInstalledHere = true;
     return essential ? 1 : 0;
 }
 

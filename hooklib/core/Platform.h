@@ -129,6 +129,17 @@ public:
     // (higher integrity, another user); true for a vanished window.
     virtual bool CanHookWindow(Hwnd w) = 0;
 
+    // ---- monitors (full-screen pause)
+    // The whole rectangle of the monitor the window lies on (the nearest
+    // one when it lies on none); false for a vanished window.
+    virtual bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) = 0;
+
+    // ---- other processes (exclusions decided on their behalf)
+    virtual uint32_t GetWindowProcessId(Hwnd w) = 0;  // 0 for a vanished window
+    // Full path of a process's executable, like GetModuleFileName; 0 when
+    // it cannot be read.
+    virtual uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) = 0;
+
     // ---- cursor, caret, keyboard state
     virtual bool GetCursorPos(Point* p) = 0;
     virtual bool SetCursorPos(int x, int y) = 0;

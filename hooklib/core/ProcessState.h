@@ -1,6 +1,7 @@
 // State of the library that every process keeps for itself.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "../windowhooks/DialogTables.h"
@@ -22,6 +23,26 @@ struct ProcessState {
     // dialog maps and the one lock of this process that guards them
     DialogTables dialogs;
     ProcessLock* lock = nullptr;
+    // what the hook gate decided for this process (ProcessGate.cpp); its
+    // threads share it, each field a single relaxed load or store
+    std::atomic<uint32_t> exclusionDecidedFor{0};  // ExclusionChange + 1 of the decision, 0 = none yet
+    std::atomic<bool> excluded{false};
+    std::atomic<uint32_t> fullScreenCheckedAt{0};
+    std::atomic<bool> fullScreenKnown{false};
+    std::atomic<bool> fullScreen{false};
+    // Set in the process that installed the hooks: Windows calls a hook
+    // there on behalf of programs of the other bitness, so the exclusion is
+    // decided for the program that owns the message's window (a few recent
+    // answers kept, under `lock`).
+    bool hooksInstalledHere = false;
+    struct OtherProgram {
+        uint32_t processId = 0;
+        uint32_t decidedFor = 0;  // ExclusionChange + 1
+        uint32_t decidedAt = 0;   // tick
+        bool excluded = false;
+    };
+    OtherProgram otherPrograms[8];
+    uint32_t nextOtherProgram = 0;
 };
 
 }  // namespace quorvel

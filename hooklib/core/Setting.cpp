@@ -4,9 +4,11 @@
 
 namespace quorvel {
 
+// Each direction asks only for the access it needs: an account that may not
+// write the machine-wide key still reads the word.
 bool LoadSettingValue(Context& ctx, uint32_t* word) {
     RegKey key = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_ALL_ACCESS, &key) !=
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_QUERY_VALUE, &key) !=
         win::ERROR_SUCCESS) {
         return false;
     }
@@ -23,7 +25,7 @@ bool LoadSettingValue(Context& ctx, uint32_t* word) {
 
 bool StoreSettingValue(Context& ctx, uint32_t word) {
     RegKey key = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_ALL_ACCESS, &key) !=
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_SET_VALUE, &key) !=
         win::ERROR_SUCCESS) {
         return false;
     }

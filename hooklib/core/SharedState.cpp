@@ -14,6 +14,7 @@ void InitialiseSharedState(SharedState& s) {
     s.DoubleClickTime = 250;
     s.MBUTTON_DBCLICK_TIME_LIMIT = MBUTTON_DBCLICK_TIME_LIMIT_INITIAL;
     s.LastTraceX = s.LastTraceY = -1;
+    s.FullScreenPause = 1;
     for (TracePoint& p : s.MouseTrace) {
         p.x = -1;
         p.y = -1;

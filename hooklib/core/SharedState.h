@@ -33,6 +33,7 @@ constexpr int INSTALL_PATH_MAX_CHARS = 300;
 constexpr int SET_FOREGROUND_PATH_SIZE = 304;
 constexpr int WINDOWS_VERSION_TEXT_SIZE = 204;
 constexpr int IE_VERSION_TEXT_SIZE = 104;
+constexpr int EXCLUDED_PROGRAMS_SIZE = 1024;
 
 struct SharedState {
     uint32_t Setting;
@@ -136,12 +137,14 @@ struct SharedState {
     uint32_t SpareDragScroll[16];
 
     // Gesture repairs.
-    uint32_t SpareGestures[4];
+    uint32_t ChordReleaseMessage;  // release to post at a chord's end for the press the program saw; 0: none
+    uint32_t SpareGestures[3];
 
     // Everyday control: pause, exclusions, full-screen pause.
     uint32_t ExclusionChange;    // bumped at every change of ExcludedPrograms
-    char ExcludedPrograms[1024];  // file names, each zero-terminated; an empty name ends the list
-    uint32_t SpareControl[16];
+    char ExcludedPrograms[EXCLUDED_PROGRAMS_SIZE];  // file names, each zero-terminated; an empty name ends the list
+    uint32_t FullScreenPause;    // 1: the hooks stay quiet over a full-screen foreground window
+    uint32_t SpareControl[15];
 };
 
 // Fills a record with the initial values of a new life of the shared state.

@@ -96,12 +96,14 @@ static_assert(offsetof(SharedState, SpareSwitcher) == 11500);
 static_assert(offsetof(SharedState, SpareDragScroll) == 11516);
 
 // Gesture repairs.
-static_assert(offsetof(SharedState, SpareGestures) == 11580);
+static_assert(offsetof(SharedState, ChordReleaseMessage) == 11580);
+static_assert(offsetof(SharedState, SpareGestures) == 11584);
 
 // Everyday control: pause, exclusions, full-screen pause.
 static_assert(offsetof(SharedState, ExclusionChange) == 11596);
 static_assert(offsetof(SharedState, ExcludedPrograms) == 11600);
-static_assert(offsetof(SharedState, SpareControl) == 12624);
+static_assert(offsetof(SharedState, FullScreenPause) == 12624);
+static_assert(offsetof(SharedState, SpareControl) == 12628);
 
 static_assert(sizeof(SharedState) == 12688);
 static_assert(sizeof(TracePoint) == 12);

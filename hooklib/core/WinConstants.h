@@ -101,6 +101,8 @@ constexpr int SW_SHOWDEFAULT = 10;
 // registry
 constexpr uint32_t HKEY_LOCAL_MACHINE = 0x80000002;
 constexpr uint32_t KEY_QUERY_VALUE = 0x0001;
+constexpr uint32_t KEY_SET_VALUE = 0x0002;
+constexpr uint32_t KEY_CREATE_SUB_KEY = 0x0004;
 constexpr uint32_t KEY_READ = 0x20019;
 constexpr uint32_t KEY_ALL_ACCESS = 0xF003F;
 constexpr uint32_t REG_SZ = 1;

@@ -1,7 +1,8 @@
 // The left+right chord: pressing both buttons together, then releasing
 // both, switches to the last active application (Alt+Tab). Of a chord the
 // second press and both releases are swallowed; the application sees the
-// first press and, at the second release, a posted release of its own.
+// first press and, at the second release, a posted release of that button
+// at the pointer.
 #pragma once
 
 #include "../core/Context.h"
@@ -11,6 +12,7 @@ namespace quorvel {
 // Samples the logical left and right buttons into LButtonHeld/RButtonHeld.
 void ReadButtonStates(Context& ctx);
 // True when the message belongs to a chord and is to be swallowed.
-bool HandleButtonChord(Context& ctx, uint32_t message, Hwnd window);
+// `pt` is the event position, used when the cursor cannot be read.
+bool HandleButtonChord(Context& ctx, uint32_t message, Hwnd window, Point pt);
 
 }  // namespace quorvel

@@ -108,7 +108,9 @@ void ShowDesktop(Context& ctx) {
     }
 
     char parameters[16];
-    std::snprintf(parameters, sizeof parameters, " %d", static_cast<int>(ctx.os.FindWindow(TASKBAR_CLASS, nullptr)));
+    // Unsigned, as SetForegroundWindow.exe reads it: a handle may have bit 31 set.
+    const unsigned taskbar = ctx.os.FindWindow(TASKBAR_CLASS, nullptr);
+    std::snprintf(parameters, sizeof parameters, " %u", taskbar);
     char program[SET_FOREGROUND_PATH_SIZE];
     CopyText(program, sizeof program, s.SetForegroundWindowPath);
     ctx.os.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);

@@ -19,7 +19,7 @@ bool MouseHookProc(Context& ctx, int code, const MouseHookInput& in) {
     const uint32_t msg = in.message;
     if (ctx.SettingOn(SETTING_APP_SWITCH_TO_LAST) && ctx.shared.IsNTPlatform == 1 && IsChordMessage(msg)) {
         ReadButtonStates(ctx);
-        if (HandleButtonChord(ctx, msg, in.hwnd)) return true;
+        if (HandleButtonChord(ctx, msg, in.hwnd, in.pt)) return true;
     }
     if (msg == win::WM_LBUTTONDOWN) RememberDialogClick(ctx);
 

@@ -92,7 +92,9 @@ Hwnd GetRootWindow(Context& ctx, Hwnd window, int refuseDialogs) {
     if (!window || !ctx.os.IsWindow(window)) return 0;
     bool refuse = refuseDialogs == 1;
     if (refuse && IfDialogBoxWindow(ctx, window)) return 0;
-    for (;;) {
+    // Owners can be set to anything, a loop included: a chain longer than
+    // any real one has no top.
+    for (int above = 0; above <= MAX_ROOT_CHAIN; ++above) {
         Hwnd parent = ctx.os.GetParent(window);
         if (!parent) {
             // The chain may have been torn down while we walked it.
@@ -101,6 +103,7 @@ Hwnd GetRootWindow(Context& ctx, Hwnd window, int refuseDialogs) {
         window = parent;
         if (refuse && IfDialogBoxWindow(ctx, window)) return 0;
     }
+    return 0;
 }
 
 bool IsIEContentWindow(Context& ctx, Hwnd window) {

@@ -11,7 +11,8 @@ namespace quorvel {
 // 1 if the window is a dialog box, else 0.
 int IfDialogBoxWindow(Context& ctx, Hwnd window);
 // Top of the parent/owner chain; 0 when refuseDialogs is exactly 1 and a
-// window on the chain is a dialog box, and 0 for a window that no longer exists.
+// window on the chain is a dialog box, 0 for a window that no longer exists
+// and 0 when more than MAX_ROOT_CHAIN windows lie above it (an owner loop).
 Hwnd GetRootWindow(Context& ctx, Hwnd window, int refuseDialogs);
 
 // Page content of Internet Explorer ("Internet Explorer_Server" or
@@ -32,6 +33,9 @@ bool IsOwnMainWindow(Context& ctx, Hwnd window);
 
 // Does the command line name Notepad or Word?
 bool IsNotepadOrWordProcess(const char* commandLine);
+
+// Children nest at most a few dozen deep on Windows; owners add a few more.
+constexpr int MAX_ROOT_CHAIN = 256;
 
 // Window classes and titles the classification knows.
 constexpr const char* IE_SERVER_CLASS = "Internet Explorer_Server";

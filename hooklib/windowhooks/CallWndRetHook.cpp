@@ -32,7 +32,7 @@ void TracePointer(Context& ctx, int32_t x, int32_t y) {
     point.x = x;
     point.y = y;
     point.time = now;
-    const bool circle = DetectCircle(ctx, x, y, now);
+    const bool circle = DetectCircle(ctx, slot, x, y, now);
     s.MouseTraceIndex = (slot + 1) % MAX_MOUSE_TRACE_NUM;
     if (circle) {
         WriteLog(ctx, "OK, User draw a circle.\n");

@@ -92,8 +92,7 @@ void ScanSteadiness(const LoopPoints& pts, float pauseLimit2, CircleShape* shape
 
 }  // namespace
 
-bool FindCircleLoop(const SharedState& s, int32_t x, int32_t y, uint32_t now, CircleLoop* loop) {
-    const int32_t newest = s.MouseTraceIndex;
+bool FindCircleLoop(const SharedState& s, int32_t newest, int32_t x, int32_t y, uint32_t now, CircleLoop* loop) {
     if (newest < 0 || newest >= RING) return false;
     int32_t start = newest;
     int32_t count = 1;
@@ -155,11 +154,11 @@ bool IsCircleShape(const CircleShape& shape) {
            !shape.tooNearScreenEdge;
 }
 
-bool DetectCircle(Context& ctx, int32_t x, int32_t y, uint32_t now) {
+bool DetectCircle(Context& ctx, int32_t slot, int32_t x, int32_t y, uint32_t now) {
     SharedState& s = ctx.shared;
     if (TickAge(now, s.LastCircleTime) < CIRCLE_REPEAT_INTERVAL) return false;
     CircleLoop loop;
-    if (!FindCircleLoop(s, x, y, now, &loop)) return false;
+    if (!FindCircleLoop(s, slot, x, y, now, &loop)) return false;
     CircleShape shape = MeasureCircleLoop(s, loop, ReadMonitors(ctx));
     if (!IsCircleShape(shape)) return false;
     WriteLogF(ctx,

@@ -52,10 +52,10 @@ struct CircleShape {
 // ages of a few seconds correctly across the wrap of the tick counter.
 inline uint32_t TickAge(uint32_t now, uint32_t then) { return now - then; }
 
-// Walks the trace back from the newest slot (MouseTraceIndex) for the loop's
-// start. False when there is none: the window of ages passed, the ring was
-// walked whole, or an unfilled slot was reached.
-bool FindCircleLoop(const SharedState& s, int32_t x, int32_t y, uint32_t now, CircleLoop* loop);
+// Walks the trace back from the newest slot `newest` for the loop's start.
+// False when there is none: the window of ages passed, the ring was walked
+// whole, or an unfilled slot was reached.
+bool FindCircleLoop(const SharedState& s, int32_t newest, int32_t x, int32_t y, uint32_t now, CircleLoop* loop);
 
 // Centre, radii and steadiness of the loop's points.
 CircleShape MeasureCircleLoop(const SharedState& s, const CircleLoop& loop, const MonitorLayout& screen);
@@ -63,9 +63,10 @@ CircleShape MeasureCircleLoop(const SharedState& s, const CircleLoop& loop, cons
 // The decision on the measured shape.
 bool IsCircleShape(const CircleShape& shape);
 
-// True when the point just stored at MouseTraceIndex, (x, y) taken at tick
-// `now`, closes a circle. On true the trace line has been logged and
-// LastCircleTime set to `now`.
-bool DetectCircle(Context& ctx, int32_t x, int32_t y, uint32_t now);
+// True when the point just stored in slot `slot`, (x, y) taken at tick
+// `now`, closes a circle. The slot is the caller's: MouseTraceIndex may
+// already have moved on under another thread. On true the trace line has
+// been logged and LastCircleTime set to `now`.
+bool DetectCircle(Context& ctx, int32_t slot, int32_t x, int32_t y, uint32_t now);
 
 }  // namespace quorvel

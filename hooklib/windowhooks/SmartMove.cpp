@@ -175,16 +175,18 @@ RegKey OpenDialogClickKey(Context& ctx, bool create) {
     // Without a program path the key would be the base key itself.
     if (path[0] == '\0') return 0;
 
+    // Only the access each direction needs: reading the memory must work
+    // for an account that may not write the machine-wide key.
     RegKey base = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_ALL_ACCESS, &base) !=
-        win::ERROR_SUCCESS) {
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY,
+                          create ? win::KEY_CREATE_SUB_KEY : win::KEY_READ, &base) != win::ERROR_SUCCESS) {
         return 0;
     }
     for (char* c = path; *c; ++c) {
         if (*c == '\\') *c = '/';
     }
     RegKey key = 0;
-    long result = create ? ctx.os.RegCreateKey(base, path, win::KEY_ALL_ACCESS, &key)
+    long result = create ? ctx.os.RegCreateKey(base, path, win::KEY_SET_VALUE, &key)
                          : ctx.os.RegOpenKey(base, path, win::KEY_READ, &key);
     ctx.os.RegCloseKey(base);
     return result == win::ERROR_SUCCESS ? key : 0;

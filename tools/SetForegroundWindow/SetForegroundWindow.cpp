@@ -7,12 +7,15 @@
 
 #include <cstdint>
 
+#include "../../hooklib/core/HandleWidth.h"
+
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 
-// Parses decimal digits, with blanks and at most one pair of double quotes
-// around them and nothing else, into a value that fits 32 bits.
+// Parses unsigned decimal digits (no sign: the library writes the handle
+// unsigned), with blanks and at most one pair of double quotes around them
+// and nothing else, into a value that fits 32 bits.
 bool ParseHandle(const char* text, uint32_t* value) {
     if (!text) return false;
     while (IsSpace(*text)) ++text;
@@ -41,7 +44,7 @@ bool ParseHandle(const char* text, uint32_t* value) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     uint32_t value = 0;
     if (!ParseHandle(commandLine, &value) || value == 0) return 1;
-    HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(value));
+    HWND window = reinterpret_cast<HWND>(quorvel::WidenHandle(value));
     if (!IsWindow(window)) return 2;
     SetForegroundWindow(window);
     return 0;

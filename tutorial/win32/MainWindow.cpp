@@ -60,7 +60,7 @@ MainWindow::~MainWindow() {
     if (arrowLeft_) DeleteObject(arrowLeft_);
     if (arrowRight_) DeleteObject(arrowRight_);
     if (pictureBrush_) DeleteObject(pictureBrush_);
-    if (operationCursor_) DestroyCursor(operationCursor_);
+    if (operationCursor_) DestroyCursor(operationCursor_);  // only our own one
 }
 
 bool MainWindow::Create(HINSTANCE instance) {
@@ -188,9 +188,7 @@ void MainWindow::CreateControls() {
                 break;
             default: break;
         }
-        const bool visibleAtStart = c == Control::LabelHead || c == Control::PictureArrowLeft ||
-                                    (IsInsideFrame1(c) && c != Control::ShapeCircle);
-        if (visibleAtStart) style |= WS_VISIBLE;
+        if (VisibleAtStart(c)) style |= WS_VISIBLE;
         HWND hwnd = CreateChild(cls, DesignCaption(c), style, parent, rects_[i], ControlId(c));
         if (exStyle) {
             SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle);
@@ -305,8 +303,9 @@ LRESULT CALLBACK MainWindow::OperationLabelProc(HWND hwnd, UINT msg, WPARAM wPar
     if (self) {
         if (msg == WM_MOUSEMOVE) {
             self->mainForm_.LabelOperation_MouseMove(GetDlgCtrlID(hwnd) - OperationLabelId(0));
-        } else if (msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && self->operationCursor_) {
-            SetCursor(self->operationCursor_);
+        } else if (msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT) {
+            // The system's hand is shared: used when ours could not be made, never destroyed.
+            SetCursor(self->operationCursor_ ? self->operationCursor_ : LoadCursor(nullptr, IDC_HAND));
             return TRUE;
         }
     }
@@ -541,5 +540,15 @@ void MainWindow::EnableOpeningTimer(int intervalMs) {
 void MainWindow::DisableOpeningTimer() { KillTimer(form_, kOpeningTimerId); }
 
 bool MainWindow::Pause(int ms) { return PauseProcessingMessages(static_cast<DWORD>(ms), form_); }
+
+// The performance counter: GetTickCount moves in 15.6 ms steps on Windows.
+long long MainWindow::NowMs() {
+    LARGE_INTEGER frequency, count;
+    if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart == 0 || !QueryPerformanceCounter(&count)) {
+        return static_cast<long long>(GetTickCount());
+    }
+    const long long perSecond = frequency.QuadPart;
+    return count.QuadPart / perSecond * 1000 + count.QuadPart % perSecond * 1000 / perSecond;
+}
 
 }  // namespace quorvel::tutorial

@@ -40,6 +40,7 @@ public:
     void EnableOpeningTimer(int intervalMs) override;
     void DisableOpeningTimer() override;
     bool Pause(int ms) override;
+    long long NowMs() override;
 
 private:
     enum FontKind { kFontOperation, kFontHead, kFontStep, kFontText, kFontBoldText, kFontCount };

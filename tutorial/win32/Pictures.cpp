@@ -39,15 +39,18 @@ public:
         bi.bmiHeader.biCompression = BI_RGB;
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
+        // Out of memory or GDI objects: no surface, and no picture made from it.
+        if (!bitmap_) bits_ = nullptr;
+        if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_);
         sx_ = width * kSupersample / unitsWide;
         sy_ = height * kSupersample / unitsHigh;
     }
     ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+        if (old_) SelectObject(dc_, old_);
+        if (bitmap_) DeleteObject(bitmap_);
+        if (dc_) DeleteDC(dc_);
     }
+    bool Ready() const { return bits_ != nullptr && old_ != nullptr; }
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
@@ -67,6 +70,7 @@ public:
     // Averages each kSupersample x kSupersample block into one pixel (BGRA).
     std::vector<std::uint32_t> Resolve() const {
         std::vector<std::uint32_t> out(static_cast<size_t>(width_) * height_);
+        if (!bits_) return out;
         const int stride = width_ * kSupersample;
         for (int y = 0; y < height_; ++y) {
             for (int x = 0; x < width_; ++x) {
@@ -243,6 +247,7 @@ void DrawPointer(Canvas& c) {
 
 HBITMAP DrawMousePicture(MousePicture picture, int width, int height, COLORREF background) {
     Canvas c(width, height, kMouseUnitsWide, kMouseUnitsHigh);
+    if (!c.Ready()) return nullptr;
     c.Fill(background);
     DrawMouse(c, picture);
     return MakeBitmap(c.Resolve(), width, height);
@@ -250,6 +255,7 @@ HBITMAP DrawMousePicture(MousePicture picture, int width, int height, COLORREF b
 
 HBITMAP DrawArrowPicture(bool pointsLeft, int width, int height, COLORREF background) {
     Canvas c(width, height, 100, 60);
+    if (!c.Ready()) return nullptr;
     c.Fill(background);
     DrawArrow(c, pointsLeft);
     return MakeBitmap(c.Resolve(), width, height);
@@ -259,6 +265,7 @@ HCURSOR CreateOperationCursor(int dotsPerInch) {
     const int size = std::max(GetSystemMetrics(SM_CXCURSOR), MulDiv(32, dotsPerInch, 96));
     // Drawn once on black and once on white: the difference gives the coverage.
     Canvas onBlack(size, size, 32, 32), onWhite(size, size, 32, 32);
+    if (!onBlack.Ready() || !onWhite.Ready()) return nullptr;
     onBlack.Fill(RGB(0, 0, 0));
     onWhite.Fill(RGB(255, 255, 255));
     DrawPointer(onBlack);
@@ -292,7 +299,7 @@ HCURSOR CreateOperationCursor(int dotsPerInch) {
     HCURSOR cursor = CreateIconIndirect(&info);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    return cursor ? cursor : LoadCursor(nullptr, IDC_HAND);
+    return cursor;
 }
 
 }  // namespace quorvel::tutorial

@@ -9,13 +9,16 @@
 
 namespace quorvel::tutorial {
 
+// Each returns an object the caller owns, or null when it could not be made.
+
 // A mouse picture of `width` x `height` pixels on `background`.
 HBITMAP DrawMousePicture(MousePicture picture, int width, int height, COLORREF background);
 
 // A fat arrow pointing left or right, `width` x `height` pixels on `background`.
 HBITMAP DrawArrowPicture(bool pointsLeft, int width, int height, COLORREF background);
 
-// The pointer shown over the operation labels, sized for `dotsPerInch`.
+// The pointer shown over the operation labels, sized for `dotsPerInch`
+// (null: the caller falls back to the system's shared hand, never destroyed).
 HCURSOR CreateOperationCursor(int dotsPerInch);
 
 }  // namespace quorvel::tutorial

@@ -9,13 +9,17 @@ const char* const ExportNames[] = {
     "SetMainWindowAndMessage", "SetTaskListWindowAndMessage", "SetAutoClickWindowAndMessage",
     "SetPromptRestWindow", "SetQuorvelWindowUserData", "SetQuorvelVersion", "AddIEWindow",
     "RemoveIEWindow", "GetRootWindow", "IfDialogBoxWindow", "LowWord", "HiWord", "GetSetting",
-    "SaveSetting", "UserShouldRest", "GetUserLastClickOrKeyTime", "SimulateClick", "GetUnreachableCount",
+    "SaveSetting", "UserShouldRest", "GetUserLastClickOrKeyTime", "SimulateClick",
+    // everyday control
+    "SetExcludedPrograms", "SetFullScreenPause",
+    "GetUnreachableCount",
 };
 
 using Call0 = uint32_t(__stdcall*)();
 using Call1 = uint32_t(__stdcall*)(uint32_t);
 using Call2 = uint32_t(__stdcall*)(uint32_t, uint32_t);
 using Call3 = uint32_t(__stdcall*)(uint32_t, uint32_t, uint32_t);
+using CallList = void(__stdcall*)(const char*, uint32_t);
 using CallRest = uint32_t(__stdcall*)(uint32_t*, uint32_t*, uint32_t*, uint32_t*);
 
 }  // namespace
@@ -82,5 +86,11 @@ uint32_t BoundHookLibrary::UserShouldRest(uint32_t* keys, uint32_t* clicks, uint
 uint32_t BoundHookLibrary::GetUserLastClickOrKeyTime() { QUORVEL_CALL(Call0, ExGetUserLastClickOrKeyTime); }
 uint32_t BoundHookLibrary::SimulateClick(uint32_t x, uint32_t y) { QUORVEL_CALL(Call2, ExSimulateClick, x, y); }
 uint32_t BoundHookLibrary::GetUnreachableCount() { QUORVEL_CALL(Call0, ExGetUnreachableCount); }
+
+// ---- everyday control
+void BoundHookLibrary::SetExcludedPrograms(const char* list, uint32_t size) {
+  QUORVEL_CALL_VOID(CallList, ExSetExcludedPrograms, list, size);
+}
+void BoundHookLibrary::SetFullScreenPause(uint32_t on) { QUORVEL_CALL_VOID(Call1, ExSetFullScreenPause, on); }
 
 }  // namespace quorvel

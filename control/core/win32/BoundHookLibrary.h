@@ -37,6 +37,8 @@ class BoundHookLibrary : public HookLibrary {
   uint32_t UserShouldRest(uint32_t* keys, uint32_t* clicks, uint32_t* distance, uint32_t* minutes) override;
   uint32_t GetUserLastClickOrKeyTime() override;
   uint32_t SimulateClick(uint32_t x, uint32_t y) override;
+  void SetExcludedPrograms(const char* list, uint32_t size) override;
+  void SetFullScreenPause(uint32_t on) override;
   uint32_t GetUnreachableCount() override;
 
  private:
@@ -45,7 +47,9 @@ class BoundHookLibrary : public HookLibrary {
     ExSetMainWindowAndMessage, ExSetTaskListWindowAndMessage, ExSetAutoClickWindowAndMessage,
     ExSetPromptRestWindow, ExSetQuorvelWindowUserData, ExSetQuorvelVersion, ExAddIEWindow,
     ExRemoveIEWindow, ExGetRootWindow, ExIfDialogBoxWindow, ExLowWord, ExHiWord, ExGetSetting,
-    ExSaveSetting, ExUserShouldRest, ExGetUserLastClickOrKeyTime, ExSimulateClick, ExGetUnreachableCount, ExportCount
+    ExSaveSetting, ExUserShouldRest, ExGetUserLastClickOrKeyTime, ExSimulateClick,
+    ExSetExcludedPrograms, ExSetFullScreenPause, ExGetUnreachableCount,
+    ExportCount
   };
   FARPROC Bind(Export which);
   template <typename Function>

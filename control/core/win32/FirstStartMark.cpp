@@ -2,24 +2,59 @@
 
 #include <windows.h>
 
+#include "TutorialOffer.h"
+
 namespace quorvel {
 
+namespace {
+
+std::optional<std::string> ReadText(HKEY key, const char* name) {
+  char text[256] = {};
+  DWORD type = 0, size = sizeof text - 1;
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ)) {
+    return std::nullopt;
+  }
+  return std::string(text);  // zero-terminated by the spare byte whatever was stored
+}
+
+InstallMarks ReadMarks() {
+  InstallMarks marks;
+  HKEY machine = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProgramRegistryKey, 0, KEY_QUERY_VALUE, &machine) == ERROR_SUCCESS) {
+    DWORD value = 0, type = 0, size = sizeof value;
+    marks.firstStart = RegQueryValueExA(machine, FirstStartValue, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                                        &size) == ERROR_SUCCESS &&
+                       type == REG_DWORD && value == 1;
+    marks.installStamp = ReadText(machine, InstallStampValue);
+    RegCloseKey(machine);
+  }
+  HKEY user = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, KEY_QUERY_VALUE, &user) == ERROR_SUCCESS) {
+    marks.offeredFor = ReadText(user, TutorialOfferedForValue);
+    RegCloseKey(user);
+  }
+  return marks;
+}
+
+void RecordOffer(const std::string& stamp) {
+  HKEY user = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                      nullptr, &user, nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExA(user, TutorialOfferedForValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(stamp.c_str()),
+                 static_cast<DWORD>(stamp.size() + 1));
+  RegCloseKey(user);
+}
+
+}  // namespace
+
 bool TakeFirstStartMark() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProgramRegistryKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) !=
-      ERROR_SUCCESS) {
-    return false;
-  }
-  DWORD value = 0, type = 0, size = sizeof value;
-  const bool first = RegQueryValueExA(key, FirstStartValue, nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                                      &size) == ERROR_SUCCESS &&
-                     type == REG_DWORD && value == 1;
-  if (first) {
-    const DWORD cleared = 0;
-    RegSetValueExA(key, FirstStartValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&cleared), sizeof cleared);
-  }
-  RegCloseKey(key);
-  return first;
+  const std::optional<std::string> stamp = TutorialOfferDue(ReadMarks());
+  if (!stamp) return false;
+  RecordOffer(*stamp);
+  return true;
 }
 
 }  // namespace quorvel

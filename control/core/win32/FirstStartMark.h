@@ -1,15 +1,14 @@
-// The mark of the first start after installation: the REG_DWORD value
-// "FirstStart" under HKEY_LOCAL_MACHINE "SOFTWARE\Harnwick\Quorvel". The
-// installer sets it to 1; the program sets it to 0 once it has offered the
-// tutorial. A missing value means the tutorial has been offered already.
+// The tutorial offer's marks in the registry: HKLM "SOFTWARE\Harnwick\Quorvel"
+// "FirstStart" and "InstallStamp", read only, and HKCU
+// "Software\Harnwick\Quorvel" "TutorialOfferedFor", this user's own.
 #pragma once
 
 namespace quorvel {
 
 constexpr const char* ProgramRegistryKey = "SOFTWARE\\Harnwick\\Quorvel";
-constexpr const char* FirstStartValue = "FirstStart";
+constexpr const char* UserRegistryKey = "Software\\Harnwick\\Quorvel";
 
-// True once, on the first start after installation; clears the mark.
+// True once per user after each installation; records the offer for this user.
 bool TakeFirstStartMark();
 
 }  // namespace quorvel

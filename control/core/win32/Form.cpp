@@ -33,7 +33,14 @@ DWORD FormExStyle(FormFrame frame) {
   }
 }
 
-const char* ControlClass(ControlKind kind) { return kind == ControlKind::Label ? "STATIC" : "BUTTON"; }
+const char* ControlClass(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Label: return "STATIC";
+    case ControlKind::ListBox: return "LISTBOX";
+    case ControlKind::TextBox: return "EDIT";
+    default: return "BUTTON";
+  }
+}
 
 DWORD ControlStyle(const ControlRow& control) {
   const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -43,6 +50,9 @@ DWORD ControlStyle(const ControlRow& control) {
     case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
     case ControlKind::Frame: return common | BS_GROUPBOX;
     case ControlKind::Label: return common | SS_LEFT;
+    case ControlKind::ListBox:
+      return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    case ControlKind::TextBox: return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
   }
   return common;
 }
@@ -178,6 +188,10 @@ bool Form::Unload() {
   window_ = nullptr;
   controls_.clear();
   lastFocus_ = nullptr;
+  // Windows activates the owner of a destroyed window only if it is enabled;
+  // otherwise another program comes to the front.
+  if (modalOwner_) EnableWindow(modalOwner_, TRUE);
+  modalOwner_ = nullptr;
   SetWindowLongPtrA(window, 0, 0);
   DestroyWindow(window);
   OnUnloaded();
@@ -343,7 +357,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const int control = ControlWithRole(ControlRole::Default);
       return control < 0 ? 0 : MAKELONG(FirstControlId + control, DC_HASDEFID);
     }
-    case WM_CLOSE: Unload(); return 0;
+    case WM_CLOSE:
+      if (programExiting_ && !programExiting_()) {
+        Hide();
+      } else {
+        Unload();
+      }
+      return 0;
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_ERASEBKGND: {

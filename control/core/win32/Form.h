@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ class Form {
   // whether the form is unloaded.
   bool Unload();
   bool Loaded() const { return window_ != nullptr; }
+  // WM_CLOSE (a close box, Alt+F4, another program) only hides the form
+  // unless `programExiting` says the program is ending.
+  void HideOnClose(std::function<bool()> programExiting) { programExiting_ = std::move(programExiting); }
+  // The window disabled while this form is shown modally: enabled again
+  // before the form's window goes, so activation returns to it.
+  void SetModalOwner(HWND owner) { modalOwner_ = owner; }
 
   HWND Window() const { return window_; }
   HWND Control(int index) const;
@@ -91,6 +98,8 @@ class Form {
   COLORREF backgroundColour_ = 0;
   bool ownsBackground_ = false;
   HWND lastFocus_ = nullptr;
+  HWND modalOwner_ = nullptr;
+  std::function<bool()> programExiting_;
   int dpiX_ = 96;
   int dpiY_ = 96;
   double heightTwips_ = 0;

@@ -35,7 +35,10 @@ void ProcessPendingMessages() {
 void ShowModal(Form& form, HWND owner) {
   if (!form.Loaded()) form.Load(owner);
   form.CentreOnScreen();
-  if (owner) EnableWindow(owner, FALSE);
+  if (owner) {
+    EnableWindow(owner, FALSE);
+    form.SetModalOwner(owner);
+  }
   form.Show();
   SetForegroundWindow(form.Window());
   MSG message{};

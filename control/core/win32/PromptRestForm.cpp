@@ -40,6 +40,9 @@ void PromptRestForm::PromptUserToRest() {
   // The user may still be typing: the keys must not go to the notice.
   ShowWithoutActivating();
   notice_.OnShow();
+  // The delay counts from the end of this slide, whatever an earlier
+  // showing left running: a tick during the slide would blink it half in.
+  TimerDelay.SetEnabled(false);
   SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SlideWindow(true);
   TimerDelay.SetEnabled(true);

@@ -7,6 +7,8 @@
 #include "MessageLoop.h"
 #include "ModulePath.h"
 #include "ProgramPaths.h"
+#include "RegistryPreferences.h"
+#include "TrayIcon.h"
 #include "Win32FileSystem.h"
 #include "TwoArchHookLibrary.h"
 #include "Win32ProgramShell.h"
@@ -20,5 +22,27 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ControlProgram program(library, files, shell);
   shell.Attach(program);
   if (!program.Start()) return 0;
-  return RunMessageLoop();
+  // The icon, pause, exclusions and full-screen pause, once the hooks run.
+  RegistryPreferences preferences;
+  Win32EverydayShell everydayShell(program, shell, library);
+  EverydayControl everyday(library, preferences, everydayShell);
+  if (!program.ExitRequested()) {
+    AutoClickForm* autoClick = shell.AutoClick();
+    TrayFeatures& features = everyday.Features();
+    TaskListForm* taskList = shell.TaskList();
+    features.openTaskSwitcher = [taskList] {
+      if (taskList->Window()) PostMessageA(taskList->Window(), TaskListMessage, 0, 0);
+    };
+    features.openAutoClick = [autoClick] {
+      if (autoClick->Window()) PostMessageA(autoClick->Window(), AutoClickMessage, 0, 0);
+    };
+    features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
+    features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
+    features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
+    everydayShell.Attach(everyday);
+    everyday.Start();
+  }
+  const int exitCode = RunMessageLoop();
+  everyday.End();
+  return exitCode;
 }

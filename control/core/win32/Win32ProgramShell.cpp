@@ -15,6 +15,10 @@ Win32ProgramShell::Win32ProgramShell(HookLibrary& library)
 
 void Win32ProgramShell::Attach(ControlProgram& program) {
   main_ = std::make_unique<MainForm>(program, library_, prompt_);
+  // The notice and the start animation stay loaded for the whole run.
+  const auto exiting = [&program] { return program.ExitRequested(); };
+  animation_.HideOnClose(exiting);
+  prompt_.HideOnClose(exiting);
 }
 
 RunningInstance Win32ProgramShell::FindRunningInstance() {

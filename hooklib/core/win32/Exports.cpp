@@ -8,6 +8,7 @@
 #include "../../gestures/WindowClassification.h"
 #include "../../windowhooks/ActivityMonitor.h"
 #include "../HookControl.h"
+#include "../ProcessGate.h"
 #include "../Setting.h"
 #include "LibraryProcess.h"
 
@@ -131,4 +132,18 @@ QUORVEL_EXPORT int32_t WINAPI GetUnreachableCount() {
 QUORVEL_EXPORT int32_t WINAPI SimulateClick(int32_t x, int32_t y) {
     Context* ctx = LibraryContext();
     return ctx ? quorvel::SimulateClick(*ctx, x, y) : 0;
+}
+
+// ---- everyday control: per-program exclusions and the full-screen pause
+
+// list: program file names, each ending in a zero, an empty name last;
+// size: the bytes that may be read at list.
+QUORVEL_EXPORT void WINAPI SetExcludedPrograms(const char* list, int32_t size) {
+    if (Context* ctx = LibraryContext()) {
+        quorvel::SetExcludedPrograms(*ctx, list, size > 0 ? static_cast<uint32_t>(size) : 0);
+    }
+}
+
+QUORVEL_EXPORT void WINAPI SetFullScreenPause(int32_t on) {
+    if (Context* ctx = LibraryContext()) quorvel::SetFullScreenPause(*ctx, on != 0);
 }

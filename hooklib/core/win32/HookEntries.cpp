@@ -5,6 +5,7 @@
 
 #include "../Architecture.h"
 #include "../HookProcedures.h"
+#include "../ProcessGate.h"
 #include "ExceptionGuard.h"
 #include "LibraryProcess.h"
 #include "Win32Platform.h"
@@ -12,8 +13,8 @@
 namespace quorvel {
 namespace {
 
-HHOOK HookHandle(Context* ctx, HookKind kind) {
-    return ctx ? reinterpret_cast<HHOOK>(static_cast<uintptr_t>(OwnHookHandle(*ctx, kind))) : nullptr;
+HHOOK HookHandle(Context* ctx, HookSlotKind kind) {
+    return ctx ? reinterpret_cast<HHOOK>(WidenHandle(OwnHookHandle(*ctx, kind))) : nullptr;
 }
 
 // The library's context when this call is for it to serve; null when the
@@ -34,6 +35,7 @@ struct MouseCall {
 void MouseBody(void* p) {
     auto* c = static_cast<MouseCall*>(p);
     const auto* record = reinterpret_cast<const MOUSEHOOKSTRUCT*>(c->lParam);
+    if (!HookMayAct(*c->ctx, HookKind::Mouse, static_cast<uint32_t>(c->wParam), FromHwnd(record->hwnd))) return;
     MouseHookInput in;
     in.message = static_cast<uint32_t>(c->wParam);
     in.pt = Point{record->pt.x, record->pt.y};
@@ -50,6 +52,7 @@ struct RetCall {
 void CallWndRetBody(void* p) {
     auto* c = static_cast<RetCall*>(p);
     const auto* record = reinterpret_cast<const CWPRETSTRUCT*>(c->lParam);
+    if (!HookMayAct(*c->ctx, HookKind::CallWndRet, record->message, FromHwnd(record->hwnd))) return;
     CallWndRetInput in;
     in.message = record->message;
     in.wParam = static_cast<uint32_t>(record->wParam);
@@ -68,6 +71,7 @@ struct GetMessageCall {
 void GetMessageBody(void* p) {
     auto* c = static_cast<GetMessageCall*>(p);
     auto* msg = reinterpret_cast<MSG*>(c->lParam);
+    if (!HookMayAct(*c->ctx, HookKind::GetMessage, msg->message, FromHwnd(msg->hwnd))) return;
     HookMessage m;
     m.hwnd = FromHwnd(msg->hwnd);
     m.message = msg->message;

@@ -130,6 +130,42 @@ bool Win32Platform::MoveWindow(Hwnd w, int x, int y, int width, int height, bool
     return ::MoveWindow(ToHwnd(w), x, y, width, height, repaint ? TRUE : FALSE) != FALSE;
 }
 
+// ---- monitors (full-screen pause)
+
+bool Win32Platform::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
+    HMONITOR monitor = ::MonitorFromWindow(ToHwnd(w), MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!monitor || !::GetMonitorInfoA(monitor, &info)) return false;
+    *rect = Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+    return true;
+}
+
+// ---- other processes (exclusions)
+
+uint32_t Win32Platform::GetWindowProcessId(Hwnd w) {
+    DWORD processId = 0;
+    return ::GetWindowThreadProcessId(ToHwnd(w), &processId) ? processId : 0;
+}
+
+// Limited query access is granted across integrity levels; the name query
+// exists from Windows Vista on (before that: unknown).
+uint32_t Win32Platform::GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) {
+    using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+    constexpr DWORD QueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
+    static const auto query = reinterpret_cast<QueryImageName>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
+    if (!query || !buffer || size == 0) return 0;
+    HANDLE process = ::OpenProcess(QueryLimitedInformation, FALSE, processId);
+    if (!process) return 0;
+    DWORD length = size;
+    const BOOL ok = query(process, 0, buffer, &length);
+    ::CloseHandle(process);
+    if (!ok || length >= size) return 0;
+    buffer[length] = '\0';
+    return length;
+}
+
 bool Win32Platform::GetCursorPos(Point* p) {
     POINT q;
     if (!::GetCursorPos(&q)) return false;
@@ -311,7 +347,7 @@ uint32_t Win32Platform::SetWindowsHook(int hookType, uintptr_t module) {
 }
 
 bool Win32Platform::UnhookWindowsHook(uint32_t hook) {
-    return ::UnhookWindowsHookEx(reinterpret_cast<HHOOK>(static_cast<uintptr_t>(hook))) != FALSE;
+    return ::UnhookWindowsHookEx(reinterpret_cast<HHOOK>(WidenHandle(hook))) != FALSE;
 }
 
 long Win32Platform::RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) {

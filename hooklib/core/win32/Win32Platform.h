@@ -3,6 +3,7 @@
 
 #include "WindowsApi.h"
 
+#include "../HandleWidth.h"
 #include "../Platform.h"
 
 namespace quorvel {
@@ -18,7 +19,7 @@ private:
     CRITICAL_SECTION section_;
 };
 
-inline HWND ToHwnd(Hwnd w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w)); }
+inline HWND ToHwnd(Hwnd w) { return reinterpret_cast<HWND>(WidenHandle(w)); }
 inline Hwnd FromHwnd(HWND w) { return static_cast<Hwnd>(reinterpret_cast<uintptr_t>(w)); }
 
 // The hook procedures SetWindowsHook installs for each hook type.
@@ -52,6 +53,11 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    // monitors (full-screen pause)
+    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
+    // other processes (exclusions)
+    uint32_t GetWindowProcessId(Hwnd w) override;
+    uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;
     bool CanHookWindow(Hwnd w) override;  // Reachability.cpp
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;

@@ -1,12 +1,16 @@
 # Start, second start, the main form, Stop, and the library files across
 # two starts (the second one the first after installation, from another
-# working folder: the tutorial is offered and started).
+# working folder: the tutorial is offered and started, even though the start
+# animation was closed by its close box, and only once for this user, with
+# nothing written to the machine-wide key).
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 HERE=$(dirname "${BASH_SOURCE[0]}")
 
 ctl_install_app
 rm -f "$APP/system2.dat" "$APP/Nouse.dat"
+USER_KEY='HKCU\Software\Harnwick\Quorvel'
+e2e_reg_delete TutorialOfferedFor "$USER_KEY"
 e2e_reg_set_dword Setting 0xFFFF
 
 e2e_start "$CTL_TARGET" "Control Target" 100 100 >/dev/null
@@ -90,11 +94,15 @@ cp "$APP/system2.dat" "$E2E_TMP/pristine.dat"
 echo "old" >"$APP/Nouse.dat"; chmod a-w "$APP/Nouse.dat"
 cp "$QUORVEL_BIN/control_fake_tutorial.exe" "$APP/QuorvelTutorial.exe"
 e2e_reg_set_dword FirstStart 1
+wine reg add "$E2E_KEY" /v InstallStamp /t REG_SZ /d "2026-12-08 10:00:00" /f >/dev/null 2>&1
 mkdir -p "$E2E_TMP/elsewhere"
 QUORVEL=$(cd "$E2E_TMP/elsewhere" && e2e_start "$APP/Quorvel.exe")
 e2e_wait_window "Quorvel is starting" 20 >/dev/null || e2e_fail "no start animation on the next start"
 cmp -s "$APP/Nouse.dat" "$E2E_TMP/first.dat" || e2e_fail "system.dat was not moved to Nouse.dat"
 cmp -s "$APP/system.dat" "$E2E_TMP/pristine.dat" || e2e_fail "system2.dat was not copied to system.dat"
+# The close box only hides the animation: it still ends and offers the tutorial.
+e2e_wait_window "Quorvel has been started." 10 >/dev/null || e2e_fail "no final caption on the next start"
+ctl_probe close "Quorvel has been started." || e2e_fail "the animation was not found"
 offered() { ctl_probe form Quorvel | grep -qF '|The following tutorial will teach you how to use mouse shortcuts step by step.'; }
 e2e_wait_until 20 offered ||
   e2e_fail "the tutorial was not offered"
@@ -102,13 +110,26 @@ e2e_screenshot "$CTL_SHOTS/tutorial-offer.png"
 ctl_click Quorvel OK || e2e_fail "no OK on the tutorial offer"
 e2e_wait_file_has "$APP/tutorial-started.txt" "QuorvelTutorial.exe" 10 || e2e_fail "the tutorial was not started"
 grep -q '" 0\|exe 0' "$APP/tutorial-started.txt" || e2e_fail "the tutorial got no argument 0: $(cat "$APP/tutorial-started.txt")"
-[ "$(e2e_reg_query FirstStart)" = 0x0 ] || e2e_fail "the first-start mark was not cleared"
+[ "$(e2e_reg_query FirstStart)" = 0x1 ] || e2e_fail "the machine-wide first-start mark was written"
+[ "$(e2e_reg_query TutorialOfferedFor "$USER_KEY")" = 2026-12-08 ] ||
+  e2e_fail "the offer was not recorded for this user: $(e2e_reg_query TutorialOfferedFor "$USER_KEY")"
+ctl_probe form "Quorvel has been started." | grep -q '^form .* visible=0' || e2e_fail "the closed animation was unloaded"
 
 e2e_run "$APP/Quorvel.exe" >/dev/null
 e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "the main window was not shown"
 ctl_click Quorvel "&Stop"
 ctl_wait_gone "$QUORVEL" 15 || e2e_fail "Stop did not end the program"
 cmp -s "$APP/system2.dat" "$E2E_TMP/pristine.dat" || e2e_fail "an existing system2.dat was replaced at exit"
+
+# The start after that, same installation and user: no offer.
+QUORVEL=$(e2e_start "$APP/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "the start animation did not run again"
+sleep 2
+! offered || e2e_fail "the tutorial was offered twice for one installation"
+e2e_run "$APP/Quorvel.exe" >/dev/null
+e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "the main window was not shown"
+ctl_click Quorvel "&Stop"
+ctl_wait_gone "$QUORVEL" 15 || e2e_fail "Stop did not end the program"
 
 # Without a hook library the hooks cannot start: the user is told, the program ends.
 BARE=$E2E_TMP/bare; mkdir -p "$BARE"; cp "$APP/Quorvel.exe" "$BARE/"

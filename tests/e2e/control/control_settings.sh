@@ -1,6 +1,7 @@
 # The settings form: opens with the boxes of the current setting word,
 # "&Cancel" changes nothing, "&OK" stores the word built from the boxes and
-# every hooked process follows it at once.
+# every hooked process follows it at once. Closing it gives activation back
+# to the main form, never to another program's window behind it.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 HERE=$(dirname "${BASH_SOURCE[0]}")
@@ -65,7 +66,13 @@ library_setting() { e2e_run "$CTL_DRIVER" "$APPWIN" setting | awk '{ print $2 }'
 e2e_drag 2 300 200 200 200
 e2e_wait_until 5 ctl_iconic "Control Target" || e2e_fail "the minimize gesture does not work before the change"
 
+# A window of another program, just behind the main form once that is shown.
+behind="$E2E_TMP/behind.log"
+e2e_start "$QUORVEL_BIN/testwin.exe" --title "Behind" --rect 600,450,300,200 --log-activate \
+  --log "$(e2e_winpath "$E2E_TMP")\\behind.log" >/dev/null
+e2e_wait_file_has "$behind" "ready top=" 20 || e2e_fail "the window behind did not start"
 open_settings
+: >"$behind"
 expect_boxes 0x7BFF
 ctl_check_layout "$FORM" "$HERE/setting_form.table" || e2e_fail "settings form layout"
 ctl_check_tab_order "$FORM" "$HERE/setting_form.table" 16 || e2e_fail "tab order"
@@ -81,6 +88,8 @@ xdotool key Escape
 e2e_wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$FORM\$' >/dev/null" || e2e_fail "Esc did not close the settings"
 [ "$(e2e_reg_query Setting)" = 0x7bff ] || e2e_fail "Cancel changed the stored word: $(e2e_reg_query Setting)"
 [ "$(library_setting)" = 0x7BFF ] || e2e_fail "Cancel changed the word in force: $(library_setting)"
+[ "$(ctl_form_field Quorvel fg)" = 1 ] || e2e_fail "the main form is not in front after the settings"
+! e2e_file_has "$behind" "WM_ACTIVATE wParam=0x1" || e2e_fail "closing the settings activated another program"
 
 # OK after unticking "&Minimize": the new word, without bit 0x0010.
 open_settings

@@ -28,6 +28,7 @@ check 1 " 0"
 check 1 "\"12"
 check 1 "\"\""
 check 2 " $stale"
+check 2 " 4294967292"   # a handle with bit 31 set, as the library writes it: read, not refused
 
 g_testwin first --title "First window" --rect 50,50,300,200
 first=$G_TOP

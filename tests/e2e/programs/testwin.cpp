@@ -19,6 +19,7 @@
 //                      anywhere over this program's windows go to the child
 //   --log FILE         the log file (default: none)
 //   --no-foreground    do not make the window the foreground window at start
+//   --log-activate     also log WM_ACTIVATE of the top-level window
 // The window ends on WM_CLOSE (so a posted SC_CLOSE closes it) and logs "destroyed".
 #include <windows.h>
 
@@ -33,6 +34,7 @@ namespace {
 const char* g_log = nullptr;
 HWND g_top = nullptr;
 HWND g_child = nullptr;
+bool g_logActivate = false;
 
 struct Name {
     UINT id;
@@ -92,6 +94,7 @@ LRESULT CALLBACK ChildProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK TopProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     LogMessage(w, m, wp, lp);
+    if (m == WM_ACTIVATE && g_logActivate) Log("top WM_ACTIVATE wParam=0x%lx", static_cast<unsigned long>(wp));
     switch (m) {
     case WM_SETFOCUS:
         if (g_child) SetFocus(g_child);
@@ -145,6 +148,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         else if (a == "--log") g_log = next, ++i;
         else if (a == "--no-foreground") foreground = false;
         else if (a == "--child-capture") capture = true;
+        else if (a == "--log-activate") g_logActivate = true;
     }
 
     if (!Register(className.c_str(), TopProc, instance)) return 1;

@@ -114,6 +114,20 @@ TEST(ExceptionReport, ARunawayStackWalkIsCut) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "again"), MAX_STACK_LINES);
 }
 
+TEST(ExceptionReport, MemoryTotalsOfA64BitProcessAreNotCut) {
+    FakeLibrary lib;
+    // 24 GB of memory and the 128 TB address space of a 64-bit process.
+    lib.os.memory = MemoryStatus{24ull << 30, 20ull << 30, 128ull << 40, (128ull << 40) - (3ull << 30)};
+    WriteExceptionReport(lib.ctx, ExceptionFacts{0xC0000005, 0x10001234}, nullptr);
+    const std::vector<std::string> lines = ReportLines(lib);
+    for (const char* line : {"Total physical memory   =   25165824 Kbytes",
+                             "Physical memory available = 20971520 Kbytes",
+                             "Total virtual memory    =   137438953472 Kbytes",
+                             "Virtual memory available =  137435807744 Kbytes"}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    }
+}
+
 TEST(ExceptionReport, AReportThatCannotBeWrittenStillRunsTheHandler) {
     FakeLibrary lib;
     lib.os.readOnlyFolders = {"C:\\Quorvel\\", "c:\\"};

@@ -56,5 +56,17 @@ TEST(Setting, DeniedAccessReadsAsNoSetting) {
     EXPECT_FALSE(StoreSettingValue(lib.ctx, 0x2));
 }
 
+TEST(Setting, ALimitedAccountReadsTheWordButCannotStoreIt) {
+    FakeLibrary lib;
+    lib.os.SetDword(kKey, "Setting", 0x2001);
+    lib.os.registryReadOnly = true;
+    uint32_t word = 0;
+    ASSERT_TRUE(LoadSettingValue(lib.ctx, &word));
+    EXPECT_EQ(word, 0x2001u);
+    EXPECT_EQ(SaveSetting(lib.ctx, 0x4000), 0);
+    EXPECT_EQ(GetSetting(lib.ctx), 0x4000u);
+    EXPECT_EQ(lib.os.openRegKeys(), 0);
+}
+
 }  // namespace
 }  // namespace quorvel

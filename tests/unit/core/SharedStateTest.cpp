@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/HandleWidth.h"
 #include "core/SharedState.h"
 
 namespace quorvel {
@@ -110,6 +111,16 @@ TEST(SharedState, CopyTextNeverOverflowsItsField) {
     EXPECT_TRUE(CopyText(field, sizeof field, "0123456"));
     EXPECT_TRUE(CopyText(field, sizeof field, nullptr));
     EXPECT_STREQ(field, "");
+}
+
+TEST(SharedState, HandlesFromTheRecordWidenWithTheirSignAsWindowsDoes) {
+    const struct {
+        uint32_t stored;
+        int64_t widened;
+    } cases[] = {{0x00010010u, 0x10010}, {0x7FFFFFFEu, 0x7FFFFFFE}, {0x80001234u, -0x7FFFEDCCll}, {0xFFFFFFFEu, -2}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(static_cast<int64_t>(WidenHandle(c.stored)), c.widened) << std::hex << c.stored;
+    }
 }
 
 }  // namespace

@@ -147,6 +147,26 @@ TEST_F(GestureActions, ShowDesktopOpensBothFilesAtMostOncePer1500Ms) {
     EXPECT_EQ(shared.LastShowDesktopTime, 101501u);
 }
 
+TEST_F(GestureActions, TaskbarHandleIsPassedUnsigned) {
+    const struct {
+        Hwnd taskbar;
+        const char* parameters;
+    } cases[] = {{0x10094, " 65684"}, {0x80001234u, " 2147488308"}, {0xFFFFFFFCu, " 4294967292"}};
+    for (const auto& c : cases) {
+        FakeWindow bar;
+        bar.className = "Shell_TrayWnd";
+        bar.rect = Rect{0, 738, 1024, 768};
+        os.AddWindow(bar, c.taskbar);
+        os.shellCalls.clear();
+        shared.LastShowDesktopTime = 0;
+        os.tick = 100000;
+        ShowDesktop(lib.ctx);
+        ASSERT_EQ(os.shellCalls.size(), 2u);
+        EXPECT_EQ(os.shellCalls[1].parameters, c.parameters);
+        os.DestroyWindow(c.taskbar);
+    }
+}
+
 TEST_F(GestureActions, ShowDesktopWithoutTaskbarOrWithAnOverlongFolder) {
     os.tick = 50000;
     std::string folder = "C:\\" + std::string(190, 'x') + "\\";

@@ -51,6 +51,23 @@ TEST_F(WindowClassification, RootWindowWalksParentsAndOwnersAndRefusesDialogs) {
     EXPECT_EQ(GetRootWindow(lib.ctx, app, 1), app);
 }
 
+TEST_F(WindowClassification, RootWalkEndsOnAnOwnerLoopOrAnEndlessChain) {
+    Hwnd a = TopLevel("A", Rect{0, 0, 100, 100});
+    Hwnd b = TopLevel("B", Rect{0, 0, 100, 100}, kAppStyle, a);
+    os.Window(a).owner = b;  // SetWindowLongPtr(GWLP_HWNDPARENT) can close a loop
+    Hwnd longest = app;
+    for (int i = 0; i < MAX_ROOT_CHAIN; ++i) longest = Child(longest, "Static", Rect{0, 0, 10, 10});
+    Hwnd tooLong = Child(longest, "Static", Rect{0, 0, 10, 10});
+    const struct {
+        const char* what;
+        Hwnd window;
+        Hwnd root;
+    } cases[] = {{"owner loop", b, 0}, {"longest chain", longest, app}, {"one more", tooLong, 0}};
+    for (const auto& c : cases) {
+        for (int refuse : {0, 1}) EXPECT_EQ(GetRootWindow(lib.ctx, c.window, refuse), c.root) << c.what;
+    }
+}
+
 TEST_F(WindowClassification, VanishedWindowIsNothing) {
     Hwnd gone = TopLevel("Gone", Rect{0, 0, 100, 100});
     os.DestroyWindow(gone);

@@ -40,9 +40,12 @@ FakeDesktop::FakeDesktop() {
 
 // ---------------------------------------------------------------- windows
 
-Hwnd FakeDesktop::AddWindow(const FakeWindow& w) {
-    Hwnd h = nextHandle_;
-    nextHandle_ += 4;
+Hwnd FakeDesktop::AddWindow(const FakeWindow& w, Hwnd handle) {
+    Hwnd h = handle;
+    if (!h) {
+        h = nextHandle_;
+        nextHandle_ += 4;
+    }
     windows_[h] = w;
     if (w.parent) {
         children[w.parent].push_back(h);
@@ -208,6 +211,34 @@ uint32_t FakeDesktop::GetWindowThreadId(Hwnd w) {
 }
 
 Hwnd FakeDesktop::GetForegroundWindow() { return foreground; }
+
+uint32_t FakeDesktop::GetWindowProcessId(Hwnd w) {
+    const FakeWindow* f = Find(w);
+    return f ? f->processId : 0;
+}
+
+uint32_t FakeDesktop::GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) {
+    ++imageQueries;
+    auto it = processImages.find(processId);
+    if (it == processImages.end() || size == 0) return 0;
+    return static_cast<uint32_t>(CopyOut(it->second, buffer, static_cast<int>(size)));
+}
+
+bool FakeDesktop::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
+    ++monitorQueries;
+    const FakeWindow* f = Find(w);
+    if (!f || monitors.empty()) return false;
+    auto overlap = [&](const Rect& m) -> long long {
+        const long long width = std::min(f->rect.right, m.right) - std::max(f->rect.left, m.left);
+        const long long height = std::min(f->rect.bottom, m.bottom) - std::max(f->rect.top, m.top);
+        return width > 0 && height > 0 ? width * height : 0;
+    };
+    *rect = monitors.front();
+    for (const Rect& m : monitors) {
+        if (overlap(m) > overlap(*rect)) *rect = m;
+    }
+    return true;
+}
 
 bool FakeDesktop::MoveWindow(Hwnd w, int x, int y, int width, int height, bool) {
     auto it = windows_.find(w);
@@ -400,9 +431,10 @@ bool FakeDesktop::GetDword(const std::string& key, const std::string& name, uint
     return true;
 }
 
-long FakeDesktop::RegOpenKey(RegKey root, const char* subKey, uint32_t, RegKey* out) {
+long FakeDesktop::RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) {
     std::string path = KeyPath(root, subKey);
     if (deniedKeys.count(path)) return win::ERROR_ACCESS_DENIED;
+    if (registryReadOnly && (access & ~win::KEY_READ) != 0) return win::ERROR_ACCESS_DENIED;
     if (path.empty() || !registry.count(path)) return win::ERROR_FILE_NOT_FOUND;
     *out = nextRegKey_++;
     regHandles_[*out] = path;
@@ -411,7 +443,7 @@ long FakeDesktop::RegOpenKey(RegKey root, const char* subKey, uint32_t, RegKey* 
 
 long FakeDesktop::RegCreateKey(RegKey root, const char* subKey, uint32_t, RegKey* out) {
     std::string path = KeyPath(root, subKey);
-    if (deniedKeys.count(path)) return win::ERROR_ACCESS_DENIED;
+    if (deniedKeys.count(path) || registryReadOnly) return win::ERROR_ACCESS_DENIED;
     if (path.empty()) return win::ERROR_FILE_NOT_FOUND;
     registry[path];
     *out = nextRegKey_++;
@@ -435,6 +467,7 @@ long FakeDesktop::RegQueryValue(RegKey key, const char* name, RegValue* info, vo
 long FakeDesktop::RegSetValue(RegKey key, const char* name, uint32_t type, const void* data, uint32_t size) {
     auto h = regHandles_.find(key);
     if (h == regHandles_.end()) return 6;
+    if (registryReadOnly) return win::ERROR_ACCESS_DENIED;
     registry[h->second][Lower(name ? name : "")] = RegData{type, std::string(static_cast<const char*>(data), size)};
     return win::ERROR_SUCCESS;
 }

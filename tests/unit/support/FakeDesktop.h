@@ -70,7 +70,8 @@ public:
 
     // ---- building the desktop
     // Adds a window; top-level windows (no parent) go in front of the others.
-    Hwnd AddWindow(const FakeWindow& w);
+    // `handle` 0 picks the next free one.
+    Hwnd AddWindow(const FakeWindow& w, Hwnd handle = 0);
     FakeWindow& Window(Hwnd h) { return windows_.at(h); }
     void DestroyWindow(Hwnd h);
     void BringToFront(Hwnd h);
@@ -86,8 +87,6 @@ public:
     std::map<int, int16_t> asyncKeys;
     uint32_t tick = 1000;
     std::map<int, int> metrics;
-    // Monitors, primary first; none = one primary screen of the metrics' size.
-    std::vector<Rect> monitors;
     // Windows of programs the hooks cannot enter (elevated ones).
     std::set<Hwnd> closedWindows;
     uint32_t doubleClickTime = 500;
@@ -103,6 +102,10 @@ public:
     MemoryStatus memory{512ull << 20, 256ull << 20, 2048ull << 20, 1024ull << 20};
     uint32_t lastError = 0;
     Hwnd foreground = 0;
+    std::vector<Rect> monitors{Rect{0, 0, 1024, 768}};
+    int monitorQueries = 0;  // GetMonitorRectOfWindow calls
+    std::map<uint32_t, std::string> processImages;  // executables of other processes
+    int imageQueries = 0;  // GetProcessImageName calls
     bool threadsCanStart = true;
     std::set<int> failingHookTypes;
     bool unhookFails = false;
@@ -131,6 +134,8 @@ public:
     };
     std::map<std::string, std::map<std::string, RegData>> registry;  // key paths and value names compared ignoring case
     std::set<std::string> deniedKeys;  // opening these fails with ERROR_ACCESS_DENIED
+    // A limited account: every key may be read, none written or created.
+    bool registryReadOnly = false;
     void SetDword(const std::string& key, const std::string& name, uint32_t value);
     bool GetDword(const std::string& key, const std::string& name, uint32_t* value) const;
     void CreateKey(const std::string& key);
@@ -163,6 +168,11 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
+    // monitors (full-screen pause): the one sharing most area with the
+    // window, else the first
+    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
+    uint32_t GetWindowProcessId(Hwnd w) override;  // the window's processId
+    uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;  // processImages
     bool CanHookWindow(Hwnd w) override { return closedWindows.count(w) == 0; }
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;

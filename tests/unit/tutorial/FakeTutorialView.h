@@ -27,6 +27,11 @@ public:
         Rgb color{};
     };
 
+    // Every control starts as visible or hidden as in the real window.
+    FakeTutorialView() {
+        for (int i = 0; i < kControlCount; ++i) controls[i].visible = VisibleAtStart(static_cast<Control>(i));
+    }
+
     ControlState& operator[](Control c) { return controls[static_cast<int>(c)]; }
 
     void SetVisible(Control c, bool v) override { (*this)[c].visible = v; Log(Name(c) + (v ? " show" : " hide")); }
@@ -38,6 +43,7 @@ public:
         (*this)[c].left = l;
         (*this)[c].top = t;
         moves.push_back({l, t});
+        moveTimes.push_back(NowMs());
         Log(Name(c) + " move " + std::to_string(l) + "," + std::to_string(t));
     }
     void ShowMousePicture(MousePicture p) override {
@@ -56,6 +62,9 @@ public:
     void DisableOpeningTimer() override { timerMs = 0; }
     bool Pause(int ms) override {
         totalPauseMs += ms;
+        // A wait ends at the first timer tick at or after its end.
+        clockUs += ms * 1000LL;
+        if (tickUs > 0) clockUs = (clockUs + tickUs - 1) / tickUs * tickUs;
         Log("pause " + std::to_string(ms));
         if (pausesLeft == 0) return false;
         if (pausesLeft > 0) --pausesLeft;
@@ -63,11 +72,14 @@ public:
         return true;
     }
 
+    long long NowMs() override { return clockUs / 1000; }
+
     static std::string Name(Control c) { return "c" + std::to_string(static_cast<int>(c)); }
     void Log(const std::string& s) { log.push_back(s); }
     void Clear() {
         log.clear();
         moves.clear();
+        moveTimes.clear();
         pictures.clear();
         totalPauseMs = 0;
     }
@@ -81,7 +93,10 @@ public:
     OperationState operations[kOperationCount];
     std::vector<std::string> log;
     std::vector<std::pair<int, int>> moves;  // left, top of each MoveTo
+    std::vector<long long> moveTimes;         // NowMs at each MoveTo
     std::vector<MousePicture> pictures;
+    long long clockUs = 0;
+    long long tickUs = 0;  // 15625: waits end on Windows' 15.6 ms timer tick
     int timerMs = 0;
     long totalPauseMs = 0;
     int pausesLeft = -1;  // pauses before Pause starts answering false; -1: never

@@ -153,6 +153,23 @@ TEST_F(MainFormTest, CircleRunsFortyPositionsInOneSecond) {
     EXPECT_TRUE(view[Control::CommandShowAgain].visible);
 }
 
+TEST_F(MainFormTest, AnimationsKeepTheirPaceOnWindowsTimerTick) {
+    view.tickUs = 15625;
+    Load();
+    const struct {
+        int operation;
+        size_t firstMove, lastMove;  // of the paced stretch, in view.moves
+        long long spanMs;            // from the first of them to the last
+    } cases[] = {{kLaunchNewIE, 1, 40, 39 * 25}, {kIEGoBack, 1, 51, 50 * 10}, {kMaximizeApplication, 1, 51, 50 * 10}};
+    for (const auto& c : cases) {
+        view.Clear();
+        form.LabelOperation_Click(c.operation);
+        ASSERT_GT(view.moveTimes.size(), c.lastMove);
+        const long long span = view.moveTimes[c.lastMove] - view.moveTimes[c.firstMove];
+        EXPECT_NEAR(span, c.spanMs, 16) << c.operation;
+    }
+}
+
 TEST_F(MainFormTest, DoubleClickAlternatesTheButtonWithThePlainMouse) {
     Load();
     form.LabelOperation_Click(kCloseApplication);

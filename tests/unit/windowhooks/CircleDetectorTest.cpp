@@ -22,8 +22,14 @@ protected:
     bool Detect(const std::vector<Point>& path, uint32_t duration = 800, uint32_t now = kNow, int firstSlot = 0) {
         std::vector<TimedPoint> pts = Timed(path, now, duration);
         LoadTrace(lib.shared, pts, firstSlot);
-        return DetectCircle(lib.ctx, pts.back().x, pts.back().y, now);
+        const int32_t slot = lib.shared.MouseTraceIndex;
+        // Meanwhile other threads stored points (still unfilled slots here)
+        // and moved the shared index on: the detector keeps to its own slot.
+        lib.shared.MouseTraceIndex = (slot + otherThreadsAhead) % MAX_MOUSE_TRACE_NUM;
+        return DetectCircle(lib.ctx, slot, pts.back().x, pts.back().y, now);
     }
+
+    int otherThreadsAhead = 0;
 
     FakeLibrary lib;
 };
@@ -40,6 +46,14 @@ TEST_F(CircleDetectorTest, SteadyLoopIsDetectedOnceWithItsTraceLine) {
     }
     EXPECT_EQ(traceLines, 1);
     EXPECT_TRUE(lib.LogHas("\nCircle trace information :  "));
+}
+
+TEST_F(CircleDetectorTest, LoopClosesAtTheSlotOfTheNewPointWhateverTheSharedIndex) {
+    for (int ahead : {1, 3, 40}) {
+        otherThreadsAhead = ahead;
+        lib.shared.LastCircleTime = 0;
+        EXPECT_TRUE(Detect(BaseLoop(), 800, kNow, 10)) << ahead;
+    }
 }
 
 TEST_F(CircleDetectorTest, StartPointAgeMustLieBetween500And1100Ms) {
@@ -185,7 +199,7 @@ TEST_F(CircleDetectorTest, UnfilledRingEndsTheSearch) {
     for (int i = 0; i < 20; ++i) corner.push_back({20 + i, 20});
     LoadTrace(lib.shared, Timed(corner, 700, 600));
     CircleLoop loop;
-    EXPECT_FALSE(FindCircleLoop(lib.shared, 39, 20, 700, &loop));
+    EXPECT_FALSE(FindCircleLoop(lib.shared, lib.shared.MouseTraceIndex, 39, 20, 700, &loop));
     EXPECT_FALSE(Detect(CirclePath(500, 400, 150, 150, 29), 800, 1500));
 }
 

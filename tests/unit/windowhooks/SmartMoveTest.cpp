@@ -155,6 +155,20 @@ TEST_F(SmartMoveTest, RememberedClicksLoadBackInTheNextProcess) {
     EXPECT_EQ(lib.os.openRegKeys(), 0);
 }
 
+TEST_F(SmartMoveTest, ALimitedAccountKeepsTheRememberedClicks) {
+    Open(dialog);
+    lib.os.cursor = Point{112, 140};
+    RememberDialogClick(lib.ctx);  // learned by an account that may write
+    lib.process.dialogs = DialogTables{};
+    lib.os.registryReadOnly = true;
+
+    LoadDialogClicks(lib.ctx);
+    EXPECT_TRUE(Clicks()["03200096"].HasOffset);
+    EXPECT_EQ(Clicks()["03200096"].OffsetX, 12);
+    EXPECT_EQ(OpenDialogClickKey(lib.ctx, true), 0u) << "nothing can be written";
+    EXPECT_EQ(lib.os.openRegKeys(), 0);
+}
+
 TEST_F(SmartMoveTest, LoadingSkipsShortAndOversizedValuesAndReadsLongOnes) {
     auto& values = lib.os.registry["software\\harnwick\\quorvel\\c:/program files/app/app.exe"];
     values["00100010"] = FakeDesktop::RegData{3, std::string("\x05\x00", 2)};                         // too short

@@ -1,0 +1,86 @@
+#include "EverydayPreferences.h"
+
+#include <cctype>
+
+namespace quorvel {
+
+namespace {
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+size_t PackedSize(const std::vector<std::string>& list) {
+  size_t size = 1;
+  for (const std::string& name : list) size += name.size() + 1;
+  return size;
+}
+
+}  // namespace
+
+EverydayPreferences LoadPreferences(PreferenceStore& store) {
+  EverydayPreferences p;
+  uint32_t value = 0;
+  if (store.ReadDword(TrayIconValue, &value)) p.trayIcon = value != 0;
+  if (store.ReadDword(FullScreenPauseValue, &value)) p.fullScreenPause = value != 0;
+  std::string bytes;
+  if (store.ReadMultiString(ExcludedProgramsValue, &bytes)) p.excludedPrograms = UnpackProgramList(bytes);
+  return p;
+}
+
+std::string ExclusionName(const std::string& typedOrPath) {
+  const char* blanks = " \t\r\n\"";
+  const size_t first = typedOrPath.find_first_not_of(blanks);
+  if (first == std::string::npos) return "";
+  const size_t last = typedOrPath.find_last_not_of(blanks);
+  std::string name = typedOrPath.substr(first, last - first + 1);
+  const size_t folder = name.find_last_of("\\/:");
+  if (folder != std::string::npos) name.erase(0, folder + 1);
+  if (name.empty() || name.find_first_of("<>|?*\"") != std::string::npos) return "";
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) < 0x20) return "";
+  }
+  if (name.find('.') == std::string::npos) name += ".exe";
+  return name;
+}
+
+AddResult AddProgram(std::vector<std::string>& list, const std::string& typedOrPath) {
+  const std::string name = ExclusionName(typedOrPath);
+  if (name.empty()) return AddResult::NotAName;
+  for (const std::string& there : list) {
+    if (SameIgnoringCase(there, name)) return AddResult::AlreadyThere;
+  }
+  if (PackedSize(list) + name.size() + 1 > ExcludedProgramsRoom) return AddResult::ListFull;
+  list.push_back(name);
+  return AddResult::Added;
+}
+
+std::string PackedProgramList(const std::vector<std::string>& list) {
+  std::string packed;
+  for (const std::string& name : list) {
+    packed += name;
+    packed.push_back('\0');
+  }
+  packed.push_back('\0');
+  return packed;
+}
+
+std::vector<std::string> UnpackProgramList(const std::string& bytes) {
+  std::vector<std::string> list;
+  size_t at = 0;
+  while (at < bytes.size()) {
+    size_t end = bytes.find('\0', at);
+    if (end == std::string::npos) end = bytes.size();
+    if (end > at) AddProgram(list, bytes.substr(at, end - at));
+    at = end + 1;
+  }
+  return list;
+}
+
+}  // namespace quorvel

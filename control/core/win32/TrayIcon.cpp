@@ -1,0 +1,179 @@
+#include "TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "ExclusionForm.h"
+#include "InstanceHandOver.h"
+#include "MessageLoop.h"
+#include "ModulePath.h"
+#include "ProgramPaths.h"
+#include "SettingForm.h"
+#include "StartAnimation.h"
+
+namespace quorvel {
+
+namespace {
+
+// A popup menu, destroyed when it goes out of scope.
+struct MenuDeleter {
+  void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+using ScopedMenu = std::unique_ptr<std::remove_pointer<HMENU>::type, MenuDeleter>;
+
+// Icons loaded from resources are shared: they need no DestroyIcon.
+HICON TrayPicture(int iconId) {
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId));
+  return icon ? icon : LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+}
+
+}  // namespace
+
+Win32EverydayShell::Win32EverydayShell(ControlProgram& program, ProgramShell& programShell, HookLibrary& library)
+    : program_(program), programShell_(programShell), library_(library) {}
+
+Win32EverydayShell::~Win32EverydayShell() {
+  RemoveIcon();
+  if (window_) DestroyWindow(window_);
+}
+
+void Win32EverydayShell::Attach(EverydayControl& control) {
+  control_ = &control;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = &Win32EverydayShell::WindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = TrayWindowClass;
+  RegisterClassA(&windowClass);
+  // Top-level (not message-only): "TaskbarCreated" is broadcast to top-level windows.
+  // Its caption is the tooltip: never the main window's "Quorvel".
+  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, control.Look().tooltip.c_str(), WS_POPUP, 0, 0, 0, 0,
+                            nullptr, nullptr, instance, this);
+  if (!window_) return;
+  SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OwnWindowMarker)));
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  // Explorer runs at a lower integrity level than an elevated Quorvel:
+  // let its broadcast through (Windows 7 and later).
+  using AllowMessage = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  constexpr DWORD MessageFilterAllow = 1;  // MSGFLT_ALLOW
+  const auto allow = reinterpret_cast<AllowMessage>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+  if (allow && taskbarCreated_) allow(window_, taskbarCreated_, MessageFilterAllow, nullptr);
+}
+
+LRESULT CALLBACK Win32EverydayShell::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetPropA(window, "QuorvelTray", create->lpCreateParams);
+  }
+  auto* shell = static_cast<Win32EverydayShell*>(GetPropA(window, "QuorvelTray"));
+  if (message == WM_NCDESTROY) RemovePropA(window, "QuorvelTray");
+  if (shell && shell->window_ == window) return shell->HandleMessage(message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT Win32EverydayShell::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TrayCallbackMessage) {
+    switch (LOWORD(lParam)) {
+      case WM_LBUTTONDBLCLK: control_->OnIconDoubleClick(); break;
+      case WM_RBUTTONUP:
+      case WM_CONTEXTMENU: ShowMenu(); break;
+      default: break;
+    }
+    return 0;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == 0) {
+    control_->OnCommand(LOWORD(wParam));
+    return 0;
+  }
+  if (taskbarCreated_ && message == taskbarCreated_) {
+    iconAdded_ = false;  // the new notification area knows no icon
+    control_->OnTaskbarCreated();
+    return 0;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void Win32EverydayShell::ShowMenu() {
+  ScopedMenu menu(CreatePopupMenu());
+  if (!menu) return;
+  for (const TrayMenuItem& item : control_->MenuItems()) {
+    if (item.separatorBefore) AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu.get(), MF_STRING | (item.checked ? MF_CHECKED : 0), item.command, item.text.c_str());
+    if (item.isDefault) SetMenuDefaultItem(menu.get(), item.command, FALSE);
+  }
+  POINT at{};
+  GetCursorPos(&at);
+  // The menu closes when the user clicks elsewhere only if our window is in front.
+  SetForegroundWindow(window_);
+  TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+  PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+void Win32EverydayShell::ShowIcon(const TrayLook& look) {
+  if (!window_) return;
+  SetWindowTextA(window_, look.tooltip.c_str());
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window_;
+  data.uID = TrayIconUid;
+  data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+  data.uCallbackMessage = TrayCallbackMessage;
+  data.hIcon = TrayPicture(look.iconId);
+  lstrcpynA(data.szTip, look.tooltip.c_str(), sizeof data.szTip);
+  // A notification area that lost the icon without telling (Explorer
+  // restarted before this window existed) gets it added again.
+  if (iconAdded_ && Shell_NotifyIconA(NIM_MODIFY, &data)) return;
+  iconAdded_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+}
+
+void Win32EverydayShell::RemoveIcon() {
+  if (!iconAdded_ || !window_) return;
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window_;
+  data.uID = TrayIconUid;
+  Shell_NotifyIconA(NIM_DELETE, &data);
+  iconAdded_ = false;
+}
+
+void Win32EverydayShell::ShowMainForm() {
+  const RunningInstance running = programShell_.FindRunningInstance();
+  if (!running.found) return;
+  int workWidth = 0, workHeight = 0;
+  programShell_.WorkAreaSize(workWidth, workHeight);
+  programShell_.HandOverTo(CentredOrigin(workWidth, workHeight, running.width, running.height));
+}
+
+// One form at a time: a second request while one is open is ignored.
+void Win32EverydayShell::ShowSettings() {
+  if (modalOpen_) return;
+  modalOpen_ = true;
+  SettingForm settings(library_);
+  ShowModal(settings, nullptr);
+  modalOpen_ = false;
+}
+
+void Win32EverydayShell::ShowExclusions() {
+  if (modalOpen_ || !control_) return;
+  modalOpen_ = true;
+  ExclusionForm exclusions(*control_);
+  ShowModal(exclusions, nullptr);
+  modalOpen_ = false;
+}
+
+void Win32EverydayShell::StartTutorial() {
+  const std::string folder = ProgramDirectoryOf(OwnModulePath());
+  const std::string tutorial = folder + TutorialFileName;
+  ShellExecuteA(nullptr, "open", tutorial.c_str(), TutorialArguments, folder.c_str(), SW_SHOWNORMAL);
+}
+
+void Win32EverydayShell::ShowHelp() {
+  const std::string help = HelpFilePathOf(OwnModulePath());
+  ShellExecuteA(nullptr, "open", help.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+void Win32EverydayShell::Stop() { program_.Stop(); }
+
+}  // namespace quorvel

@@ -1,0 +1,56 @@
+// The notification-area icon of the running program and the windows its
+// menu opens. A hidden top-level window (class "QuorvelTrayWindow", its
+// caption the icon's tooltip) receives the icon's callback message, the
+// menu's WM_COMMAND ids (TrayCommand) and Explorer's "TaskbarCreated".
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ControlProgram.h"
+#include "EverydayControl.h"
+#include "HookLibrary.h"
+#include "ProgramShell.h"
+
+namespace quorvel {
+
+constexpr const char* TrayWindowClass = "QuorvelTrayWindow";
+constexpr UINT TrayCallbackMessage = WM_APP + 1;
+constexpr UINT TrayIconUid = 1;
+
+class Win32EverydayShell : public EverydayShell {
+ public:
+  Win32EverydayShell(ControlProgram& program, ProgramShell& programShell, HookLibrary& library);
+  ~Win32EverydayShell() override;
+  Win32EverydayShell(const Win32EverydayShell&) = delete;
+  Win32EverydayShell& operator=(const Win32EverydayShell&) = delete;
+
+  // Creates the hidden window that talks with the notification area.
+  void Attach(EverydayControl& control);
+
+  void ShowMainForm() override;
+  void ShowSettings() override;
+  void ShowExclusions() override;
+  void StartTutorial() override;
+  void ShowHelp() override;
+  void Stop() override;
+  void ShowIcon(const TrayLook& look) override;
+  void RemoveIcon() override;
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void ShowMenu();
+
+  ControlProgram& program_;
+  ProgramShell& programShell_;
+  HookLibrary& library_;
+  EverydayControl* control_ = nullptr;
+  HWND window_ = nullptr;
+  UINT taskbarCreated_ = 0;
+  bool iconAdded_ = false;
+  bool modalOpen_ = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,165 @@
+#include "ProcessGate.h"
+
+#include <atomic>
+#include <cstring>
+
+#include "WinConstants.h"
+
+namespace quorvel {
+namespace {
+
+constexpr uint32_t WS_CAPTION = 0x00C00000;
+constexpr int CLASS_NAME_BUFFER = 64;
+constexpr uint32_t EXECUTABLE_PATH_BUFFER = 520;
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameNameIgnoringCase(const char* a, const char* b, size_t length) {
+    for (size_t i = 0; i < length; ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return b[length] == '\0';
+}
+
+const char* FileNamePart(const char* path) {
+    const char* name = path;
+    for (const char* c = path; *c; ++c) {
+        if (*c == '\\' || *c == '/' || *c == ':') name = c + 1;
+    }
+    return name;
+}
+
+// The windows of the desktop itself cover the screen but are no program.
+bool IsDesktopWindow(Context& ctx, Hwnd window) {
+    char name[CLASS_NAME_BUFFER] = {};
+    ctx.os.GetClassName(window, name, sizeof name);
+    return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0 ||
+           std::strcmp(name, "#32769") == 0;
+}
+
+bool Covers(const Rect& window, const Rect& monitor) {
+    return monitor.Width() > 0 && monitor.Height() > 0 && window.left <= monitor.left && window.top <= monitor.top &&
+           window.right >= monitor.right && window.bottom >= monitor.bottom;
+}
+
+bool IsTypedCharacterOrWheel(uint32_t message) {
+    const uint32_t m = message & 0xFFFFu;
+    return m == win::WM_CHAR || m == win::WM_MOUSEWHEEL;
+}
+
+}  // namespace
+
+bool IsExcludedProgram(const char* list, size_t listSize, const char* executablePath) {
+    if (!list || !executablePath) return false;
+    const char* name = FileNamePart(executablePath);
+    const size_t nameLength = std::strlen(name);
+    if (nameLength == 0) return false;
+    size_t at = 0;
+    while (at < listSize && list[at] != '\0') {
+        size_t length = 0;
+        while (at + length < listSize && list[at + length] != '\0') ++length;
+        if (at + length == listSize) return false;  // cut by the end of the buffer
+        if (length == nameLength && SameNameIgnoringCase(name, list + at, length)) return true;
+        at += length + 1;
+    }
+    return false;
+}
+
+bool ProcessExcluded(Context& ctx) {
+    ProcessState& p = ctx.process;
+    const uint32_t change = ctx.shared.ExclusionChange;
+    if (p.exclusionDecidedFor.load(std::memory_order_acquire) == change + 1) {
+        return p.excluded.load(std::memory_order_relaxed);
+    }
+    // The list is read after the counter: a change made meanwhile moves the
+    // counter again, and the next call decides anew.
+    std::atomic_thread_fence(std::memory_order_acquire);
+    char path[EXECUTABLE_PATH_BUFFER] = {};
+    const uint32_t length = ctx.os.GetModuleFileName(0, path, sizeof path);
+    path[length < sizeof path ? length : sizeof path - 1] = '\0';
+    const bool excluded = IsExcludedProgram(ctx.shared.ExcludedPrograms, sizeof ctx.shared.ExcludedPrograms, path);
+    p.excluded.store(excluded, std::memory_order_relaxed);
+    p.exclusionDecidedFor.store(change + 1, std::memory_order_release);
+    return excluded;
+}
+
+bool WindowExcluded(Context& ctx, Hwnd window) {
+    ProcessState& p = ctx.process;
+    if (!p.hooksInstalledHere || !p.lock) return ProcessExcluded(ctx);
+    const uint32_t processId = window ? ctx.os.GetWindowProcessId(window) : 0;
+    if (!processId || processId == ctx.os.GetCurrentProcessId()) return ProcessExcluded(ctx);
+
+    const uint32_t change = ctx.shared.ExclusionChange;
+    const uint32_t now = ctx.os.GetTickCount();
+    LockHolder hold(*p.lock);
+    for (const ProcessState::OtherProgram& known : p.otherPrograms) {
+        if (known.processId == processId && known.decidedFor == change + 1 &&
+            now - known.decidedAt < OTHER_PROGRAM_DECISION_MS) {
+            return known.excluded;
+        }
+    }
+    std::atomic_thread_fence(std::memory_order_acquire);
+    char path[EXECUTABLE_PATH_BUFFER] = {};
+    const uint32_t length = ctx.os.GetProcessImageName(processId, path, sizeof path);
+    path[length < sizeof path ? length : sizeof path - 1] = '\0';
+    constexpr uint32_t slots = sizeof p.otherPrograms / sizeof p.otherPrograms[0];
+    ProcessState::OtherProgram& slot = p.otherPrograms[p.nextOtherProgram++ % slots];
+    slot.processId = processId;
+    slot.decidedFor = change + 1;
+    slot.decidedAt = now;
+    slot.excluded = IsExcludedProgram(ctx.shared.ExcludedPrograms, sizeof ctx.shared.ExcludedPrograms, path);
+    return slot.excluded;
+}
+
+bool IsFullScreenWindow(Context& ctx, Hwnd window) {
+    if (!window || !ctx.os.IsWindowVisible(window)) return false;
+    if ((ctx.os.GetStyle(window) & WS_CAPTION) == WS_CAPTION && ctx.os.IsZoomed(window)) return false;
+    Rect rect, monitor;
+    if (!ctx.os.GetWindowRect(window, &rect) || !ctx.os.GetMonitorRectOfWindow(window, &monitor)) return false;
+    return Covers(rect, monitor) && !IsDesktopWindow(ctx, window);
+}
+
+bool FullScreenForeground(Context& ctx) {
+    ProcessState& p = ctx.process;
+    const uint32_t now = ctx.os.GetTickCount();
+    if (p.fullScreenKnown.load(std::memory_order_relaxed) &&
+        now - p.fullScreenCheckedAt.load(std::memory_order_relaxed) < FULL_SCREEN_RECHECK_MS) {
+        return p.fullScreen.load(std::memory_order_relaxed);
+    }
+    const bool fullScreen = IsFullScreenWindow(ctx, ctx.os.GetForegroundWindow());
+    p.fullScreen.store(fullScreen, std::memory_order_relaxed);
+    p.fullScreenCheckedAt.store(now, std::memory_order_relaxed);
+    p.fullScreenKnown.store(true, std::memory_order_relaxed);
+    return fullScreen;
+}
+
+bool HookMayAct(Context& ctx, HookKind hook, uint32_t message, Hwnd window) {
+    if (WindowExcluded(ctx, window)) return false;
+    // Key and button releases go on being counted for the rest reminder.
+    if (hook == HookKind::GetMessage && !IsTypedCharacterOrWheel(message)) return true;
+    if (ctx.shared.Paused == 1) return false;
+    return !(ctx.shared.FullScreenPause == 1 && FullScreenForeground(ctx));
+}
+
+void SetExcludedPrograms(Context& ctx, const char* list, uint32_t size) {
+    char* out = ctx.shared.ExcludedPrograms;
+    const size_t room = sizeof ctx.shared.ExcludedPrograms;
+    std::memset(out, 0, room);
+    size_t written = 0;
+    size_t at = 0;
+    while (list && at < size && list[at] != '\0') {
+        size_t length = 0;
+        while (at + length < size && list[at + length] != '\0') ++length;
+        if (at + length == size) break;             // no terminator inside the given size
+        if (written + length + 1 >= room) break;    // keep the closing empty name
+        std::memcpy(out + written, list + at, length);
+        written += length + 1;
+        at += length + 1;
+    }
+    std::atomic_thread_fence(std::memory_order_release);
+    ctx.shared.ExclusionChange = ctx.shared.ExclusionChange + 1;
+}
+
+void SetFullScreenPause(Context& ctx, bool on) { ctx.shared.FullScreenPause = on ? 1 : 0; }
+
+}  // namespace quorvel

@@ -1,0 +1,64 @@
+// Whether the hooks may act in this process at this moment. Two things can
+// keep them out:
+// - the per-program exclusion list (ExcludedPrograms): in a program named on
+//   it every hook passes every message on, untouched; decided once per
+//   process from the executable's file name and again after each change of
+//   the list (ExclusionChange);
+// - quiet times: while Quorvel is paused, or while the foreground window
+//   covers its whole monitor and FullScreenPause is on, the gestures, Smart
+//   Move, Cursor Go Away and the wheel rest; only the activity counting of
+//   the rest reminder goes on.
+// The hook entries ask HookMayAct once per message they would look at, with
+// the window the message is for.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "Context.h"
+
+namespace quorvel {
+
+enum class HookKind { Mouse, CallWndRet, GetMessage };
+
+// How long a full-screen decision is reused before it is made again.
+constexpr uint32_t FULL_SCREEN_RECHECK_MS = 250;
+
+// How long a decision for another program is kept (its process id may be
+// reused by a new program).
+constexpr uint32_t OTHER_PROGRAM_DECISION_MS = 2000;
+
+bool HookMayAct(Context& ctx, HookKind hook, uint32_t message, Hwnd window);
+
+// ---- the parts, for the exports and the tests
+
+// Is the file name of `executablePath` (folders stripped) on the list? The
+// list is read as the shared record holds it: names each ending in a zero,
+// an empty name or the end of the buffer ends the list; a name cut by the
+// end of the buffer counts for nothing. Letters compare without case.
+bool IsExcludedProgram(const char* list, size_t listSize, const char* executablePath);
+
+// This process's decision, made again when ExclusionChange has moved.
+bool ProcessExcluded(Context& ctx);
+
+// The decision for the program that owns the window: this process's own,
+// except in the process that installed the hooks, where Windows also calls
+// them for programs of the other bitness.
+bool WindowExcluded(Context& ctx, Hwnd window);
+
+// The full-screen rule: a visible window whose rectangle covers the whole
+// monitor it lies on, not the desktop itself, and not a maximized window
+// with a caption (that one only covers the work area and whatever the
+// taskbar leaves, or hangs its frame over the screen's edges).
+bool IsFullScreenWindow(Context& ctx, Hwnd window);
+
+// The rule for the foreground window, cached per process.
+bool FullScreenForeground(Context& ctx);
+
+// What the control program hands over (exports SetExcludedPrograms and
+// SetFullScreenPause). The list is copied within bounds and always left
+// properly ended; every call moves ExclusionChange.
+void SetExcludedPrograms(Context& ctx, const char* list, uint32_t size);
+void SetFullScreenPause(Context& ctx, bool on);
+
+}  // namespace quorvel

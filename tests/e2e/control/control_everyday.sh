@@ -1,0 +1,137 @@
+# The everyday controls of the running program: the notification-area icon
+# (found by a test program, its tooltip naming the state, back after
+# "TaskbarCreated", a double-click showing the main form, gone at the end);
+# its menu: Pause and Resume (by the menu's key), Settings, Task switcher,
+# Auto click and its dwell switch, Stop; the exclusions form (a program picked with the
+# cross passes everything on, another still reacts) and the full-screen
+# pause (on by default, off from the same form).
+source "$QUORVEL_E2E_LIB"; e2e_begin
+source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
+
+PROBE="$QUORVEL_BIN/everyday_probe.exe"
+USER_KEY='HKCU\Software\Harnwick\Quorvel'
+CMD_PAUSE=0x7102; CMD_SETTINGS=0x7103; CMD_SWITCHER=0x7104; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
+TRAY_CALLBACK=0x8001; WM_COMMAND=0x0111; WM_LBUTTONDBLCLK=0x0203; WM_RBUTTONUP=0x0205
+FORM="Quorvel - exclusions"
+
+ev_probe() { e2e_run "$PROBE" "$@"; }
+ev_tray_field() { ev_probe tray | sed -n "s/.*\\b$1=\\([^ ]*\\( [a-z]*\\)\\?\\).*/\\1/p"; }
+ev_tip_is() { ev_probe tray | grep -q "tip=$1 icon=1"; }
+ev_command() { ev_probe post $WM_COMMAND "$1" 0 || e2e_fail "no notification-area window to post $1 to"; }
+# a middle drag to the left over a window, then: was it minimized?
+ev_drag_minimizes() {
+  sleep 0.6; e2e_drag 2 "$2" "$3" $(( $2 - 120 )) "$3"
+  e2e_wait_until "${4:-4}" ctl_iconic "$1"
+}
+# a right double-click, then: did the window's program end?
+ev_double_right_closes() {
+  sleep 0.6; e2e_move "$2" "$3"; sleep 0.2; xdotool click --repeat 2 --delay 80 3
+  ctl_wait_gone "$1" "${4:-4}"
+}
+
+ctl_install_app
+wine reg delete "$USER_KEY" /f >/dev/null 2>&1
+trap 'wine reg delete "$USER_KEY" /f >/dev/null 2>&1; e2e_cleanup' EXIT
+# The same window program under another file name: that one gets excluded.
+cp "$CTL_TARGET" "$E2E_TMP/paintlike.exe"
+
+e2e_start "$CTL_TARGET" "Drag Target" 100 100 >/dev/null
+KEPT=$(e2e_start "$CTL_TARGET" "Kept Target" 100 400)
+EXCLUDED=$(e2e_start "$E2E_TMP/paintlike.exe" "Excluded Target" 600 400)
+e2e_wait_window "Excluded Target" 20 >/dev/null && e2e_wait_window "Kept Target" 20 >/dev/null ||
+  e2e_fail "target windows did not open"
+xdotool mousemove 1000 100
+QUORVEL=$(e2e_start "$APP/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "the start animation did not run"
+
+# --- the icon: a test program finds it; the tooltip names the state
+e2e_wait_until 10 ev_tip_is "Quorvel - running" || e2e_fail "no notification icon: $(ev_probe tray)"
+e2e_screenshot "$CTL_SHOTS/icon.png"
+# Explorer restarting forgets the icon; "TaskbarCreated" brings it back.
+ev_probe forget || e2e_fail "could not remove the icon as a restarting Explorer would"
+ev_tip_is "Quorvel - running" && e2e_fail "the icon is still known after removing it"
+ev_probe post TaskbarCreated 0 0
+e2e_wait_until 10 ev_tip_is "Quorvel - running" || e2e_fail "TaskbarCreated did not bring the icon back"
+# A double-click on the icon shows the main form.
+ev_probe post $TRAY_CALLBACK 1 $WM_LBUTTONDBLCLK
+e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "a double-click on the icon did not show the main form"
+ctl_click Quorvel "&Continue"
+e2e_wait_until 5 ctl_hidden Quorvel || e2e_fail "the main form did not hide again"
+
+# --- Pause (from the icon's menu, by its key): a middle drag no longer
+# minimizes; Resume brings it back
+xdotool mousemove 500 600
+ev_probe post $TRAY_CALLBACK 1 $WM_RBUTTONUP
+ev_menu_shown() { ev_probe menu | grep -q menu=1; }
+e2e_wait_until 10 ev_menu_shown || e2e_fail "a right click on the icon did not open its menu"
+xdotool mousemove 510 606; sleep 0.3
+e2e_screenshot "$CTL_SHOTS/menu.png"
+xdotool key p
+e2e_wait_until 10 ev_tip_is "Quorvel - paused" || e2e_fail "the icon does not show the pause: $(ev_probe tray)"
+ev_drag_minimizes "Drag Target" 250 200 2 && e2e_fail "a middle drag minimized a window while paused"
+ev_command $CMD_PAUSE
+e2e_wait_until 10 ev_tip_is "Quorvel - running" || e2e_fail "the icon does not show the resume"
+ev_drag_minimizes "Drag Target" 250 200 || e2e_fail "a middle drag did not minimize after Resume"
+
+# --- Exclusions: the cross dropped on a window adds its program
+ev_command $CMD_EXCLUSIONS
+e2e_wait_until 10 ctl_visible "$FORM" || e2e_fail "the exclusions form did not open"
+e2e_screenshot "$CTL_SHOTS/exclusions-empty.png"
+line=$(ctl_control_line "$FORM" "+  Drag this cross onto a program to add it")
+[ -n "$line" ] || e2e_fail "no pick label on the exclusions form"
+sx=$(echo "$line" | sed -n 's/.* sx=\([-0-9]*\).*/\1/p'); sy=$(echo "$line" | sed -n 's/.* sy=\([-0-9]*\).*/\1/p')
+e2e_drag 1 "$sx" "$sy" 750 500 8
+e2e_screenshot "$CTL_SHOTS/exclusions-picked.png"
+ctl_click "$FORM" "OK"
+ev_form_gone() { ! ctl_visible "$FORM"; }
+e2e_wait_until 10 ev_form_gone || e2e_fail "OK did not close the exclusions form"
+stored=$(wine reg query "$USER_KEY" /v ExcludedPrograms 2>/dev/null | tr -d '\r')
+echo "$stored" | grep -qi "paintlike.exe" || e2e_fail "the picked program was not stored: $stored"
+echo "$stored" | grep -qi "control_target" && e2e_fail "the wrong program was stored: $stored"
+# The running excluded program decides again and passes everything on.
+ev_double_right_closes "$EXCLUDED" 750 500 2 && e2e_fail "a right double-click closed the excluded program"
+kill -0 "$EXCLUDED" 2>/dev/null || e2e_fail "the excluded program ended"
+ev_double_right_closes "$KEPT" 250 500 || e2e_fail "a right double-click did not close the program that is not excluded"
+
+# --- Full-screen pause: on by default, a borderless window over the screen
+FULL=$(e2e_start "$PROBE" fullscreen "Full Screen Target")
+e2e_wait_window "Full Screen Target" 20 >/dev/null || e2e_fail "the full-screen window did not open"
+[ "$(ctl_probe fg)" = "Full Screen Target" ] || e2e_log "foreground: $(ctl_probe fg)"
+ev_drag_minimizes "Full Screen Target" 500 300 2 && e2e_fail "a middle drag minimized the full-screen window"
+# Off from the exclusions form: the same drag minimizes it.
+ev_command $CMD_EXCLUSIONS
+e2e_wait_until 10 ctl_visible "$FORM" || e2e_fail "the exclusions form did not open again"
+ctl_click "$FORM" "Stay &quiet while a full-screen window is in front"
+ctl_click "$FORM" "OK"
+e2e_wait_until 10 bash -c "wine reg query '$USER_KEY' /v FullScreenPause 2>/dev/null | grep -q 0x0" ||
+  e2e_fail "the full-screen preference was not stored"
+e2e_wait_until 10 ev_form_gone || e2e_fail "OK did not close the exclusions form"
+ev_drag_minimizes "Full Screen Target" 500 300 || e2e_fail "with the full-screen pause off the drag did not minimize"
+e2e_stop "$FULL"
+
+# --- Settings from the menu: the settings form, closed with Cancel
+SETTINGS="Check to enable the features you want"
+ev_command $CMD_SETTINGS
+e2e_wait_until 10 ctl_visible "$SETTINGS" || e2e_fail "Settings from the menu did not open the settings form"
+ctl_click "$SETTINGS" "&Cancel"
+ev_settings_gone() { ! ctl_visible "$SETTINGS"; }
+e2e_wait_until 10 ev_settings_gone || e2e_fail "the settings form did not close"
+
+# --- Task switcher from the menu: the switcher opens
+ev_command $CMD_SWITCHER
+e2e_wait_until 10 ctl_visible "Easy task switcher" || e2e_fail "Task switcher from the menu did not open it"
+xdotool key Escape; sleep 0.3
+
+# --- Auto click from the menu: the "Click" box opens; the dwell switch is stored
+ev_command $CMD_AUTOCLICK
+e2e_wait_until 5 ctl_visible Form1 || e2e_fail "Auto click from the menu did not open the box"
+ev_command $CMD_DWELL
+e2e_wait_until 10 bash -c "wine reg query '$USER_KEY' /v AutoClickDwell 2>/dev/null | grep -q 0x1" ||
+  e2e_fail "the dwell switch of the menu was not stored"
+ev_command $CMD_DWELL
+
+# --- Stop from the menu: the program ends, the icon goes
+ev_command $CMD_STOP
+ctl_wait_gone "$QUORVEL" 15 || e2e_fail "Stop from the menu did not end the program"
+[ "$(ev_tray_field tray)" = none ] || e2e_fail "the icon's window outlived the program"
+e2e_pass
