@@ -99,6 +99,30 @@ void BM_OneLogLine(benchmark::State& state) {
     }
 }
 
+// A move while the middle button drags a browser page: one step posted.
+class PostingDesktop : public FakeDesktop {
+public:
+    bool PostMessage(Hwnd, uint32_t, uint32_t, uint32_t) override { return true; }
+};
+
+void BM_MouseMoveWhileDragScrolling(benchmark::State& state) {
+    FakeLibrary lib;
+    PostingDesktop os;
+    Context ctx{os, lib.shared, lib.process};
+    os.keyStates[0x04] = static_cast<int16_t>(0x8000);  // VK_MBUTTON held
+    lib.shared.DragScrollState = 2;                      // scrolling
+    lib.shared.DragScrollTarget = 0x10010;
+    lib.shared.DragScrollMessage = 0xC003;
+    MouseHookInput in;
+    in.message = win::WM_MOUSEMOVE;
+    for (auto _ : state) {
+        in.pt.y = (in.pt.y + 1) & 0x3FF;  // a new position each time
+        benchmark::DoNotOptimize(MouseHookProc(ctx, win::HC_ACTION, in));
+    }
+}
+
+BENCHMARK(BM_MouseMoveWhileDragScrolling);
+
 // ---- the hook gate (exclusions, full-screen pause) when nothing applies:
 // an exclusion list that does not name this program, the full-screen pause
 // on, an ordinary window in front.

@@ -14,7 +14,8 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(native win32 win64)
+# win64 before win32: the 32-bit build's setup program takes the 64-bit files.
+[ ${#targets[@]} -eq 0 ] && targets=(native win64 win32)
 for t in "${targets[@]}"; do
   dir="$ROOT/build/$t"
   case "$t" in

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
-          mingw-w64 wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick)
+          mingw-w64 wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
+          nsis fp-utils zip libchm-bin)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

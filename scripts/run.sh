@@ -1,8 +1,9 @@
 #!/bin/bash
-# Builds Quorvel and runs it under Wine: on $DISPLAY when there is one, else
-# on a private Xvfb display (then it says which, so that you can look with
-# `DISPLAY=:N xwd`/`import`, or drive it with xdotool). The files are installed
-# into build/install and Wine uses its own prefix in build/wine-prefix.
+# Builds Quorvel and runs it under Wine on $DISPLAY. Without a display it
+# runs a scripted demonstration instead (scripts/demo.sh): on a private Xvfb
+# display it performs every feature once and writes a report with
+# screenshots to a folder it names at the end. The files are installed into
+# build/install and Wine uses its own prefix in build/wine-prefix.
 # The first run is a first start after installation: it offers the tutorial.
 # Usage: scripts/run.sh [tutorial]   (tutorial: run QuorvelTutorial.exe alone)
 set -euo pipefail
@@ -18,6 +19,10 @@ if [ "$QUORVEL_WINE32" != 1 ]; then
 fi
 bash "$ROOT/scripts/build.sh" "$ARCH"
 BIN="$ROOT/build/$ARCH/bin"
+if [ -z "${DISPLAY:-}" ] && [ "${1:-}" != tutorial ]; then
+  echo "run: no display: running the demonstration (about two minutes)"
+  exec bash "$ROOT/scripts/demo.sh" "$BIN"
+fi
 INSTALL="$ROOT/build/install"
 export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wine-prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -31,12 +36,13 @@ rm -f "$INSTALL/system2.dat" "$INSTALL/Nouse.dat"
 
 XVFB_PID=""
 if [ -z "${DISPLAY:-}" ]; then
+  # The tutorial alone, without a display: on a private Xvfb display.
   for n in $(seq 50 200); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
   Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$n"
   sleep 1
-  echo "run: no display; Quorvel runs on the private Xvfb display $DISPLAY"
+  echo "run: no display; the tutorial runs on the private Xvfb display $DISPLAY"
 fi
 cleanup() { [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null; wineserver -k 2>/dev/null || true; }
 trap cleanup EXIT

@@ -15,6 +15,14 @@ constexpr bool IsMouseButtonMessage(uint32_t m) {
            (m >= win::WM_NCLBUTTONDOWN && m <= win::WM_NCMBUTTONUP);
 }
 
+// What the mouse hook's body sees: the button messages, and the pointer
+// moves only while a middle press over a browser page waits for them
+// (dragScrollState is SharedState::DragScrollState).
+constexpr bool IsMouseHookMessage(uint32_t m, uint32_t dragScrollState) {
+    return IsMouseButtonMessage(m) ||
+           (dragScrollState != 0 && (m == win::WM_MOUSEMOVE || m == win::WM_NCMOUSEMOVE));
+}
+
 // The call-window-procedure-return hook looks at four messages.
 constexpr bool IsWindowHookMessage(uint32_t m) {
     return m == win::WM_NCHITTEST || m == win::WM_NCPAINT || m == win::WM_SHOWWINDOW || m == win::WM_DESTROY;

@@ -146,6 +146,8 @@ public:
     virtual bool GetCursorInfo(CursorInfo* info) = 0;
     virtual bool GetCaretPos(Point* p) = 0;  // client coordinates of the caller's caret
     virtual int16_t GetAsyncKeyState(int vk) = 0;
+    // The key state as of the input message this thread is handling.
+    virtual int16_t GetKeyState(int vk) = 0;
 
     // ---- clock, threads, system
     virtual uint32_t GetTickCount() = 0;

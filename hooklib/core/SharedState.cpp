@@ -46,6 +46,8 @@ void ResetSharedState(SharedState& s) {
     s.MButtonDownTime = 0;
     s.MButtonDownX = s.MButtonDownY = 0;
     s.MButtonDownPending = 0;
+    s.DragScrollState = s.DragScrollWindow = s.DragScrollTarget = s.DragScrollMessage = 0;
+    s.DragScrollLastX = s.DragScrollLastY = 0;
     s.LButtonHeld = s.RButtonHeld = 0;
     s.IsNTPlatform = 0;
 }

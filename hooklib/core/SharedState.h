@@ -133,8 +133,15 @@ struct SharedState {
     // Task switcher trigger.
     uint32_t SpareSwitcher[4];
 
-    // Browser drag-to-scroll sender.
-    uint32_t SpareDragScroll[16];
+    // Browser drag-to-scroll sender: a middle press over a page arms it, a
+    // move after the hold starts it, the release ends it.
+    uint32_t DragScrollState;    // DRAG_SCROLL_IDLE, _HOLDING or _SCROLLING
+    uint32_t DragScrollWindow;   // the page's content window
+    uint32_t DragScrollTarget;   // the main window, checked when armed
+    uint32_t DragScrollMessage;  // its step message, checked when armed
+    int32_t DragScrollLastX;     // where the last step was sent from
+    int32_t DragScrollLastY;
+    uint32_t SpareDragScroll[10];
 
     // Gesture repairs.
     uint32_t ChordReleaseMessage;  // release to post at a chord's end for the press the program saw; 0: none

@@ -93,7 +93,13 @@ static_assert(offsetof(SharedState, SpareArch) == 11468);
 static_assert(offsetof(SharedState, SpareSwitcher) == 11500);
 
 // Browser drag-to-scroll sender.
-static_assert(offsetof(SharedState, SpareDragScroll) == 11516);
+static_assert(offsetof(SharedState, DragScrollState) == 11516);
+static_assert(offsetof(SharedState, DragScrollWindow) == 11520);
+static_assert(offsetof(SharedState, DragScrollTarget) == 11524);
+static_assert(offsetof(SharedState, DragScrollMessage) == 11528);
+static_assert(offsetof(SharedState, DragScrollLastX) == 11532);
+static_assert(offsetof(SharedState, DragScrollLastY) == 11536);
+static_assert(offsetof(SharedState, SpareDragScroll) == 11540);
 
 // Gesture repairs.
 static_assert(offsetof(SharedState, ChordReleaseMessage) == 11580);

@@ -20,6 +20,7 @@ constexpr uint32_t WM_DESTROY = 0x0002;
 constexpr uint32_t WM_SHOWWINDOW = 0x0018;
 constexpr uint32_t WM_NCHITTEST = 0x0084;
 constexpr uint32_t WM_NCPAINT = 0x0085;
+constexpr uint32_t WM_NCMOUSEMOVE = 0x00A0;
 constexpr uint32_t WM_NCLBUTTONDOWN = 0x00A1;
 constexpr uint32_t WM_NCLBUTTONUP = 0x00A2;
 constexpr uint32_t WM_NCLBUTTONDBLCLK = 0x00A3;
@@ -64,6 +65,7 @@ constexpr uint32_t MK_RBUTTON = 0x0002;
 // virtual keys
 constexpr int VK_LBUTTON = 0x01;
 constexpr int VK_RBUTTON = 0x02;
+constexpr int VK_MBUTTON = 0x04;
 constexpr uint16_t VK_TAB = 0x09;
 constexpr uint16_t VK_CONTROL = 0x11;
 constexpr uint16_t VK_MENU = 0x12;

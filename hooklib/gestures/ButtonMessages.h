@@ -39,6 +39,8 @@ inline bool IsLeftOrRightRelease(uint32_t msg) {
 
 inline bool IsMiddlePress(uint32_t msg) { return msg == win::WM_MBUTTONDOWN || msg == win::WM_NCMBUTTONDOWN; }
 
+inline bool IsMoveMessage(uint32_t msg) { return msg == win::WM_MOUSEMOVE || msg == win::WM_NCMOUSEMOVE; }
+
 inline bool IsMiddleRelease(uint32_t msg) { return msg == win::WM_MBUTTONUP || msg == win::WM_NCMBUTTONUP; }
 
 // A point packed into an lParam as Windows packs it: x in the low word, y in

@@ -3,6 +3,7 @@
 #include "../core/DebugLog.h"
 #include "ButtonMessages.h"
 #include "CursorPosition.h"
+#include "DragScrollSender.h"
 #include "GestureActions.h"
 #include "WindowClassification.h"
 
@@ -60,11 +61,19 @@ bool OnMiddleButtonDown(Context& ctx, const MouseHookInput& in) {
     Point p = CursorPositionOr(ctx, in.pt);
     s.MButtonDownX = p.x;
     s.MButtonDownY = p.y;
+    ArmDragScroll(ctx, in);
     // Notepad and Word would start their own middle-button scrolling.
     return IsNotepadOrWordProcess(ctx.os.GetCommandLine());
 }
 
 void OnMiddleButtonUp(Context& ctx, const MouseHookInput& in) {
+    if (EndDragScroll(ctx, in)) {
+        // A scrolling drag is neither a size drag nor half of a double-click:
+        // the next release in this process pairs with nothing before it.
+        ctx.shared.MButtonDownPending = 0;
+        ctx.process.LastMButtonUpTime = ctx.os.GetTickCount() - ctx.shared.MBUTTON_DBCLICK_TIME_LIMIT;
+        return;
+    }
     Point end = CursorPositionOr(ctx, in.pt);
     if (ctx.shared.MButtonDownPending == 1) RunMiddleDrag(ctx, end);
     RunMiddleDoubleClick(ctx, in, ctx.os.GetTickCount());

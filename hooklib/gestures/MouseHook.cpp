@@ -6,14 +6,22 @@
 #include "../windowhooks/SmartMove.h"
 #include "ButtonChord.h"
 #include "ButtonMessages.h"
+#include "DragScrollSender.h"
 #include "MiddleButtonGesture.h"
 #include "RightButtonGesture.h"
 
 namespace quorvel {
 
 bool MouseHookProc(Context& ctx, int code, const MouseHookInput& in) {
-    // Moves, wheel turns and everything else leave here, before any platform call.
-    if (code != win::HC_ACTION || !IsButtonMessage(in.message)) return false;
+    // Wheel turns and everything else leave here, before any platform call;
+    // moves too, unless a middle press over a page waits for them.
+    if (code != win::HC_ACTION) return false;
+    if (!IsButtonMessage(in.message)) {
+        if (IsMoveMessage(in.message) && ctx.shared.DragScrollState != DRAG_SCROLL_IDLE && ctx.shared.Paused != 1) {
+            OnDragScrollMove(ctx, in);
+        }
+        return false;
+    }
     if (ctx.shared.Paused == 1) return false;
 
     const uint32_t msg = in.message;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "ExitRequest.h"
 #include "FormTables.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
@@ -21,6 +22,21 @@ MainForm* TheMainForm = nullptr;
 constexpr uint32_t AcceptDialogs = 0;
 
 uint32_t Handle32(LPARAM value) { return static_cast<uint32_t>(value); }
+
+// Browsers may run at a lower integrity level (Internet Explorer's protected
+// mode): let the drag-to-scroll messages their hooks post reach the main
+// window. Bound by name; systems before Vista have no such filter.
+void AcceptFromLowerIntegrity(HWND window, UINT message) {
+  using FilterEx = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  using Filter = BOOL(WINAPI*)(UINT, DWORD);
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  if (!user32) return;
+  if (auto ex = reinterpret_cast<FilterEx>(reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")))) {
+    ex(window, message, 1 /* MSGFLT_ALLOW */, nullptr);
+  } else if (auto all = reinterpret_cast<Filter>(reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")))) {
+    all(message, 1 /* MSGFLT_ADD */);
+  }
+}
 }  // namespace
 
 MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt)
@@ -42,6 +58,8 @@ void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MonitorRSIInter
 void MainForm::SubclassWindow() {
   PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainForm::MainWindowProcedure)));
+  AcceptFromLowerIntegrity(Window(), DragScrollStepMessage);
+  AcceptFromLowerIntegrity(Window(), ForgetActiveFrameMessage);
 }
 
 LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,20 +72,24 @@ LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM
         return 1;
       case DragScrollStepMessage: return form->OnDragScrollStep(wParam, lParam);
       case ForgetActiveFrameMessage: return form->OnForgetActiveFrame(lParam);
+      case ExitRequestMessage:  // Quorvel.exe /exit
+        form->program_.Stop();
+        return 1;
       default: break;
     }
   }
   return CallWindowProcA(PreviousMainWindowProcedure, window, message, wParam, lParam);
 }
 
-// wParam: cursor position in screen pixels (x low word, y high word);
+// wParam: cursor position in screen pixels (x low word, y high word, each
+// signed: monitors left of or above the primary one are negative);
 // lParam: the browser window under the cursor.
 LRESULT MainForm::OnDragScrollStep(WPARAM wParam, LPARAM lParam) {
   if (!dragScroll_) return 1;
-  // Signed halves: left of or above the primary monitor is negative.
   const int x = static_cast<int16_t>(library_.LowWord(static_cast<uint32_t>(wParam)));
   const int y = static_cast<int16_t>(library_.HiWord(static_cast<uint32_t>(wParam)));
   const uint32_t root = library_.GetRootWindow(Handle32(lParam), AcceptDialogs);
+  dragScroll_->WatchBrowserWindow(root, Handle32(lParam));
   RECT rect{};
   GetWindowRect(reinterpret_cast<HWND>(lParam), &rect);
   dragScroll_->DragScrollStep(root, x, y, rect.top, rect.left, rect.right - rect.left + 1);

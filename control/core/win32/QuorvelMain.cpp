@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include "ControlProgram.h"
+#include "DebugLine.h"
+#include "ExitRequest.h"
+#include "ExitSwitch.h"
 #include "LibraryFiles.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
@@ -11,16 +14,20 @@
 #include "TrayIcon.h"
 #include "Win32FileSystem.h"
 #include "TwoArchHookLibrary.h"
+#include "Win32DragScroll.h"
 #include "Win32ProgramShell.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   using namespace quorvel;
+  if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch();
   const std::string directory = ProgramDirectoryOf(OwnModulePath());
   TwoArchHookLibrary library(directory + HookLibraryFileName, directory);
   Win32FileSystem files;
   Win32ProgramShell shell(library);
   ControlProgram program(library, files, shell);
   shell.Attach(program);
+  Win32DragScroll dragScroll(library, &WriteDebugLine);
+  shell.SetDragScrollHandler(&dragScroll.Handler());
   if (!program.Start()) return 0;
   // The icon, pause, exclusions and full-screen pause, once the hooks run.
   RegistryPreferences preferences;

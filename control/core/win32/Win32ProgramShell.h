@@ -20,6 +20,8 @@ class Win32ProgramShell : public ProgramShell {
   explicit Win32ProgramShell(HookLibrary& library);
   // The forms are made once the program they report to exists.
   void Attach(ControlProgram& program);
+  // Browser drag-to-scroll steps reaching the main window go here.
+  void SetDragScrollHandler(DragScrollHandler* handler) { main_->SetDragScrollHandler(handler); }
 
   RunningInstance FindRunningInstance() override;
   void WorkAreaSize(int& width, int& height) override;

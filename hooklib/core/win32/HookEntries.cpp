@@ -87,7 +87,7 @@ void GetMessageBody(void* p) {
 
 LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
     Context* ctx = Serving();
-    if (ctx && code == HC_ACTION && IsMouseButtonMessage(static_cast<uint32_t>(wParam))) {
+    if (ctx && code == HC_ACTION && IsMouseHookMessage(static_cast<uint32_t>(wParam), ctx->shared.DragScrollState)) {
         MouseCall call{ctx, code, wParam, lParam, false};
         if (RunGuarded(MouseBody, &call) && call.swallow) return 1;
     }

@@ -192,6 +192,7 @@ bool Win32Platform::GetCaretPos(Point* p) {
 }
 
 int16_t Win32Platform::GetAsyncKeyState(int vk) { return static_cast<int16_t>(::GetAsyncKeyState(vk)); }
+int16_t Win32Platform::GetKeyState(int vk) { return static_cast<int16_t>(::GetKeyState(vk)); }
 uint32_t Win32Platform::GetTickCount() { return ::GetTickCount(); }
 void Win32Platform::Sleep(uint32_t ms) { ::Sleep(ms); }
 int Win32Platform::GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }

@@ -64,6 +64,7 @@ public:
     bool GetCursorInfo(CursorInfo* info) override;
     bool GetCaretPos(Point* p) override;
     int16_t GetAsyncKeyState(int vk) override;
+    int16_t GetKeyState(int vk) override;
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     int GetSystemMetrics(int index) override;

@@ -105,7 +105,7 @@ e2e_begin() {
 e2e_install() {
   local dir=$1; mkdir -p "$dir"
   local f
-  for f in system.dat Util.dat SetForegroundWindow.exe ShowDesktop.scf Quorvel.exe QuorvelTutorial.exe; do
+  for f in system.dat Util.dat SetForegroundWindow.exe ShowDesktop.scf Quorvel.exe QuorvelTutorial.exe Quorvel.chm; do
     [ -e "$QUORVEL_BIN/$f" ] && cp "$QUORVEL_BIN/$f" "$dir/"
   done
   return 0

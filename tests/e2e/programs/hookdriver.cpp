@@ -16,6 +16,11 @@
 //   dialog=H         IfDialogBoxWindow(H)           -> "dialog=<r>"
 //   click=X,Y        SimulateClick(X, Y)            -> "simulateClick=<r>"
 //   sleep=MS         Sleep
+//   mainwin          a window of its own, marked 0xAAAAAAAA and given to
+//                    SetMainWindowAndMessage with 0xC003, that prints every
+//                    drag-to-scroll message it gets (while "wait" runs):
+//                    "step x=<signed> y=<signed> window=<decimal>" for 0xC003,
+//                    "end x=<signed> y=<signed> window=<decimal>" for 0xC004
 //   wait             waits until FOLDER\hookdriver.stop exists (or the process is killed)
 #include <windows.h>
 
@@ -57,6 +62,27 @@ void Out(const char* format, ...) {
     std::fflush(stdout);
 }
 
+LRESULT CALLBACK MainWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == 0xC003 || m == 0xC004) {
+        Out("%s x=%d y=%d window=%lu", m == 0xC003 ? "step" : "end", static_cast<short>(LOWORD(wp)),
+            static_cast<short>(HIWORD(wp)), static_cast<unsigned long>(lp));
+        return 1;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+HWND MakeMainWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "QuorvelDriverMain";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(0, wc.lpszClassName, "Quorvel", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    SetWindowLongPtrA(w, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(0xAAAAAAAA)));
+    return w;
+}
+
 void Run(const std::string& folder, const std::string& command) {
     std::string arg;
     size_t eq = command.find('=');
@@ -90,6 +116,10 @@ void Run(const std::string& folder, const std::string& command) {
         int x = static_cast<int>(Number(arg.c_str()));
         int y = comma == std::string::npos ? 0 : static_cast<int>(Number(arg.c_str() + comma + 1));
         Out("simulateClick=%d", Bind<Fn2>("SimulateClick")(x, y));
+    } else if (verb == "mainwin") {
+        HWND w = MakeMainWindow();
+        Bind<Fn2>("SetMainWindowAndMessage")(static_cast<int>(reinterpret_cast<uintptr_t>(w)), 0xC003);
+        Out("mainwin=%lu", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(w)));
     } else if (verb == "sleep") Sleep(static_cast<DWORD>(Number(arg.c_str())));
     else if (verb == "wait") {
         std::string stop = folder + "\\hookdriver.stop";

@@ -275,6 +275,11 @@ bool FakeDesktop::GetCaretPos(Point* p) {
     return true;
 }
 
+int16_t FakeDesktop::GetKeyState(int vk) {
+    auto it = keyStates.find(vk);
+    return it == keyStates.end() ? 0 : it->second;
+}
+
 int16_t FakeDesktop::GetAsyncKeyState(int vk) {
     auto it = asyncKeys.find(vk);
     return it == asyncKeys.end() ? 0 : it->second;

@@ -85,6 +85,7 @@ public:
     Point caret{0, 0};
     bool hasCaret = false;
     std::map<int, int16_t> asyncKeys;
+    std::map<int, int16_t> keyStates;  // as of the message being handled
     uint32_t tick = 1000;
     std::map<int, int> metrics;
     // Windows of programs the hooks cannot enter (elevated ones).
@@ -179,6 +180,7 @@ public:
     bool GetCursorInfo(CursorInfo* info) override;
     bool GetCaretPos(Point* p) override;
     int16_t GetAsyncKeyState(int vk) override;
+    int16_t GetKeyState(int vk) override;
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     int GetSystemMetrics(int index) override;

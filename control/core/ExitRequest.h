@@ -1,0 +1,38 @@
+// "Quorvel.exe /exit": asks the running instance to end as its "&Stop"
+// button does (installers and uninstallers use it). The running instance is
+// found as a second start finds it; it is sent ExitRequestMessage and given
+// a bounded time to end.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "InstanceHandOver.h"
+
+namespace quorvel {
+
+constexpr uint32_t ExitRequestMessage = 0xC005;
+constexpr uint32_t ExitRequestWaitMs = 15000;
+
+// The command line (without the program name) asks for /exit (or -exit,
+// any case, as one of its words).
+bool HasExitSwitch(const std::string& commandLine);
+
+// What the /exit start needs of the windowing side.
+class RunningInstanceLink {
+ public:
+  virtual ~RunningInstanceLink() = default;
+  virtual RunningInstance FindRunningInstance() = 0;
+  virtual void PostToRunningInstance(uint32_t message) = 0;
+  // True when the running instance's process has ended within the time.
+  virtual bool WaitForRunningInstanceToEnd(uint32_t timeoutMs) = 0;
+};
+
+enum class ExitRequestResult { NoneRunning, Ended, StillRunning };
+
+ExitRequestResult AskRunningInstanceToExit(RunningInstanceLink& link, uint32_t timeoutMs = ExitRequestWaitMs);
+
+// Process exit code of the /exit start: 0 when no Quorvel runs any more.
+int ExitCodeOf(ExitRequestResult result);
+
+}  // namespace quorvel

@@ -1,0 +1,105 @@
+#include "DragScrollSender.h"
+
+#include <cstring>
+
+#include "../core/DebugLog.h"
+#include "ButtonMessages.h"
+#include "WindowClassification.h"
+
+namespace quorvel {
+namespace {
+
+// Private messages of the control program lie in the registered range; any
+// other number in the shared record is not posted.
+bool IsPrivateMessage(uint32_t m) { return m >= 0xC000 && m <= 0xFFFF; }
+
+bool IsPageWindow(Context& ctx, Hwnd window) {
+    char className[32];
+    return ctx.os.GetClassName(window, className, sizeof className) > 0 && std::strcmp(className, IE_SERVER_CLASS) == 0;
+}
+
+// The registered main window, when it exists and carries our marker.
+bool MainWindowUsable(Context& ctx) {
+    const SharedState& s = ctx.shared;
+    if (!s.MainWindow || !IsPrivateMessage(s.MainWindowMessage) || !ctx.os.IsWindow(s.MainWindow)) return false;
+    return s.OwnWindowMarker == 0 || ctx.os.GetUserData(s.MainWindow) == s.OwnWindowMarker;
+}
+
+void PostEnd(Context& ctx, Point at) {
+    const SharedState& s = ctx.shared;
+    ctx.os.PostMessage(s.DragScrollTarget, DRAG_SCROLL_END_MESSAGE, PackPointLParam(at.x, at.y), s.DragScrollWindow);
+}
+
+int32_t Distance(int32_t a, int32_t b) { return a > b ? a - b : b - a; }
+
+
+
+}  // namespace
+
+void ArmDragScroll(Context& ctx, const MouseHookInput& in) {
+    SharedState& s = ctx.shared;
+    // A drag whose release never reached us (paused, lost): end it first.
+    if (s.DragScrollState == DRAG_SCROLL_SCROLLING) PostEnd(ctx, in.pt);
+    s.DragScrollState = DRAG_SCROLL_IDLE;
+    if (!ctx.SettingOn(SETTING_JUST_WHEEL_IT) || !IsPageWindow(ctx, in.hwnd) || !MainWindowUsable(ctx)) return;
+    s.DragScrollWindow = in.hwnd;
+    s.DragScrollTarget = s.MainWindow;
+    s.DragScrollMessage = s.MainWindowMessage;
+    s.DragScrollState = DRAG_SCROLL_HOLDING;
+}
+
+void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
+    SharedState& s = ctx.shared;
+    Point at = in.pt;
+    if (s.DragScrollState == DRAG_SCROLL_HOLDING) {
+        if (s.MButtonDownPending != 1) {  // released where we did not see it
+            s.DragScrollState = DRAG_SCROLL_IDLE;
+            return;
+        }
+        if (ctx.os.GetTickCount() - s.MButtonDownTime < DRAG_SCROLL_HOLD_TIME) {
+            // Moving off at once: the ordinary minimize/maximize drag.
+            if (Distance(in.pt.x, s.MButtonDownX) > DRAG_SCROLL_HOLD_DISTANCE ||
+                Distance(in.pt.y, s.MButtonDownY) > DRAG_SCROLL_HOLD_DISTANCE) {
+                s.DragScrollState = DRAG_SCROLL_IDLE;
+            }
+            return;
+        }
+        s.DragScrollState = DRAG_SCROLL_SCROLLING;
+        WriteLogF(ctx, "Middle button held over page %x: drag scrolls", s.DragScrollWindow);
+        // The first step takes hold of the page where it was pressed, so the
+        // way moved since (moves may reach us merged) counts in the next one.
+        at = Point{s.MButtonDownX, s.MButtonDownY};
+        s.DragScrollLastX = at.x + 1;
+    }
+    if (s.DragScrollState != DRAG_SCROLL_SCROLLING) return;
+    if (!(ctx.os.GetKeyState(win::VK_MBUTTON) & 0x8000)) {
+        // Up as of this move: the release went by unseen (paused, taken by
+        // another hook, over a window we do not hook).
+        s.DragScrollState = DRAG_SCROLL_IDLE;
+        PostEnd(ctx, in.pt);
+        return;
+    }
+    // Programs get moves that are none (after a click, a repaint): no step for those.
+    if (s.DragScrollLastX == at.x && s.DragScrollLastY == at.y) return;
+    s.DragScrollLastX = at.x;
+    s.DragScrollLastY = at.y;
+    ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(at.x, at.y), s.DragScrollWindow);
+}
+
+bool EndDragScroll(Context& ctx, const MouseHookInput& in) {
+    SharedState& s = ctx.shared;
+    const uint32_t state = s.DragScrollState;
+    s.DragScrollState = DRAG_SCROLL_IDLE;
+    if (state != DRAG_SCROLL_SCROLLING) return false;
+    // A busy program gets the last moves merged into the release: the
+    // release's position is then the drag's last step.
+    if (s.DragScrollLastX != in.pt.x || s.DragScrollLastY != in.pt.y) {
+        ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(in.pt.x, in.pt.y),
+                           s.DragScrollWindow);
+    }
+    PostEnd(ctx, in.pt);
+    WriteLog(ctx, "Middle button drag scroll ended");
+    return true;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,43 @@
+// Drag-to-scroll over an Internet Explorer page, the sending half: the
+// control program's main window scrolls the page, this tells it when.
+//
+// The rule the user learns: press the middle button over the page and hold
+// the pointer still for a moment (DRAG_SCROLL_HOLD_TIME); from then on the
+// page follows the pointer until the button is released. Such a drag never
+// minimizes or maximizes and its release never counts toward the middle
+// double-click. A middle drag that starts moving at once is the ordinary
+// minimize/maximize drag; a plain middle click still reaches the page.
+//
+// Each movement of a scrolling drag posts one DragScrollStepMessage (wParam:
+// cursor x in the low 16 bits, y in the high 16 bits, both signed; lParam:
+// the page's content window) to the registered main window; the first one
+// carries the press point, where the page is taken hold of. The release
+// posts DRAG_SCROLL_END_MESSAGE with the same lParam, after a last step when
+// it comes from a point no step was sent from.
+#pragma once
+
+#include "../core/Context.h"
+#include "../core/HookProcedures.h"
+
+namespace quorvel {
+
+constexpr uint32_t DRAG_SCROLL_IDLE = 0;
+constexpr uint32_t DRAG_SCROLL_HOLDING = 1;    // pressed over a page, not yet moved
+constexpr uint32_t DRAG_SCROLL_SCROLLING = 2;  // held long enough and moving
+
+constexpr uint32_t DRAG_SCROLL_HOLD_TIME = 300;    // ms the pointer rests after the press
+constexpr int32_t DRAG_SCROLL_HOLD_DISTANCE = 4;   // px of jitter that still counts as resting
+constexpr uint32_t DRAG_SCROLL_END_MESSAGE = 0xC004;
+
+// At a middle press, after the press is recorded: arms the drag when the
+// press is over a page, the feature is on and the main window is ours.
+void ArmDragScroll(Context& ctx, const MouseHookInput& in);
+
+// WM_MOUSEMOVE / WM_NCMOUSEMOVE while armed or scrolling. Never swallows.
+void OnDragScrollMove(Context& ctx, const MouseHookInput& in);
+
+// At a middle release: true when it ends a scrolling drag (the end is
+// posted); such a release neither sizes a window nor counts as a click.
+bool EndDragScroll(Context& ctx, const MouseHookInput& in);
+
+}  // namespace quorvel

@@ -1,0 +1,84 @@
+# The setup program and the uninstaller in a fresh Wine prefix: silent
+# install (files, machine-wide key, Start menu, Add/Remove entry, start with
+# Windows), the first start from the program folder offers the tutorial once,
+# a second silent install over the running program stops and upgrades it
+# (the setting kept), a silent uninstall stops Quorvel and leaves no files,
+# entries or process, keeping the settings; /D= installs elsewhere.
+export WINEPREFIX="$QUORVEL_E2E_WORK/product-prefix"
+rm -rf "$WINEPREFIX"
+source "$QUORVEL_E2E_LIB"; e2e_begin
+HERE=$(dirname "${BASH_SOURCE[0]}")
+source "$HERE/../control/control_lib.sh"
+source "$HERE/product_lib.sh"
+[ -f "$SETUP" ] || e2e_fail "no setup program $SETUP"
+wine reg delete "$E2E_KEY" /f >/dev/null 2>&1
+
+prd_setup /S || e2e_fail "the silent install failed"
+location=$(prd_reg_string InstallLocation "$UNINSTALL_KEY") || e2e_fail "no Add/Remove entry"
+INST=$(winepath -u "$location" 2>/dev/null)
+e2e_log "installed in $location"
+case $location in *"Program Files"*\\Quorvel) ;; *) e2e_fail "not installed in the program files folder: $location" ;; esac
+for f in $SHIPPED; do [ -f "$INST/$f" ] || e2e_fail "$f is not installed"; done
+for f in $SHIPPED; do
+  [ "$f" = system2.dat ] && src=system.dat || src=$f
+  [ "$f" = Uninstall.exe ] || cmp -s "$INST/$f" "$QUORVEL_BIN/$src" || e2e_fail "$f is not the built one"
+done
+[ -z "$(ls "$INST" | grep -vxF -f <(echo "$SHIPPED system64.dat QuorvelHook64.exe" | tr ' ' '\n'))" ] ||
+  e2e_fail "more files than shipped: $(ls "$INST" | tr '\n' ' ')"
+[ "$(e2e_reg_query Setting)" = 0xffff ] || e2e_fail "Setting is $(e2e_reg_query Setting)"
+[ "$(e2e_reg_query FirstStart)" = 0x1 ] || e2e_fail "no first-start mark"
+stamp=$(prd_reg_string InstallStamp "$E2E_KEY") && [ -n "$stamp" ] || e2e_fail "no install stamp"
+IFS='|' read -ra links <<<"$SHORTCUTS"
+for l in "${links[@]}"; do [ -s "$START_MENU/$l" ] || e2e_fail "no Start-menu entry $l"; done
+[ "$(prd_reg_string DisplayVersion "$UNINSTALL_KEY")" = 2.1.20 ] || e2e_fail "Add/Remove version"
+[ "$(prd_reg_string Publisher "$UNINSTALL_KEY")" = Harnwick ] || e2e_fail "Add/Remove publisher"
+[ "$(prd_reg_string DisplayIcon "$UNINSTALL_KEY")" = "$location\\Quorvel.exe,0" ] || e2e_fail "Add/Remove icon"
+[ "$(prd_reg_string Quorvel "$RUN_KEY")" = "\"$location\\Quorvel.exe\"" ] || e2e_fail "Quorvel does not start with Windows"
+[ -z "$(prd_quorvel_processes "$INST" "$location")" ] || e2e_fail "a silent install started Quorvel"
+
+# The first start offers the tutorial, the next one does not.
+QUORVEL=$(cd / && e2e_start "$INST/Quorvel.exe")
+offered() { ctl_probe form Quorvel | grep -qF '|The following tutorial will teach you how to use mouse shortcuts step by step.'; }
+e2e_wait_until 30 offered || e2e_fail "the tutorial was not offered"
+ctl_click Quorvel OK || e2e_fail "no OK on the tutorial offer"
+e2e_wait_window "Quorvel Shortcuts Tutorial" 20 >/dev/null || e2e_fail "the tutorial did not start"
+ctl_probe close "Quorvel Shortcuts Tutorial" >/dev/null
+e2e_run "$INST/Quorvel.exe" /exit >/dev/null || e2e_fail "/exit did not stop Quorvel"
+ctl_wait_gone "$QUORVEL" 10 || e2e_fail "Quorvel runs after /exit"
+QUORVEL=$(e2e_start "$INST/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "the second start showed no start animation"
+sleep 1
+! offered || e2e_fail "the tutorial was offered twice"
+
+# Upgrade over the running program: stopped, files renewed, setting kept.
+e2e_reg_set_dword Setting 0x1234
+echo damaged >"$INST/Quorvel.chm"
+prd_setup /S || e2e_fail "the upgrade failed"
+ctl_wait_gone "$QUORVEL" 5 || e2e_fail "the upgrade did not stop the running Quorvel"
+cmp -s "$INST/Quorvel.chm" "$QUORVEL_BIN/Quorvel.chm" || e2e_fail "the upgrade did not renew the files"
+[ "$(e2e_reg_query Setting)" = 0x1234 ] || e2e_fail "the upgrade replaced the setting: $(e2e_reg_query Setting)"
+[ "$(prd_reg_string InstallStamp "$E2E_KEY")" != "$stamp" ] || e2e_fail "the upgrade kept the old install stamp"
+
+# Silent uninstall with Quorvel running: stopped, everything gone, settings kept.
+wine reg add "$USER_KEY" /v TrayIcon /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$E2E_KEY\\notepad.exe" /v 01000200 /t REG_DWORD /d 5 /f >/dev/null 2>&1
+e2e_reg_set_dword FirstStart 0
+QUORVEL=$(e2e_start "$INST/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "Quorvel did not start before the uninstall"
+timeout 60 wine "$INST/Uninstall.exe" /S >/dev/null 2>&1 || e2e_fail "the uninstaller failed"
+e2e_wait_until 40 bash -c "[ ! -e '$INST' ]" || e2e_fail "files left: $(ls "$INST" | tr '\n' ' ')"
+ctl_wait_gone "$QUORVEL" 5 || e2e_fail "the uninstall did not stop Quorvel"
+[ -z "$(prd_quorvel_processes "$INST" "$location")" ] || e2e_fail "a Quorvel process is left: $(prd_quorvel_processes "$INST" "$location")"
+[ ! -e "$START_MENU" ] || e2e_fail "Start-menu entries left"
+! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || e2e_fail "the Add/Remove entry is left"
+! prd_reg_string Quorvel "$RUN_KEY" >/dev/null || e2e_fail "the start-with-Windows entry is left"
+! e2e_reg_query FirstStart >/dev/null || e2e_fail "the first-start mark is left"
+[ "$(e2e_reg_query Setting)" = 0x1234 ] || e2e_fail "the setting was not kept"
+[ "$(e2e_reg_query 01000200 "$E2E_KEY\\notepad.exe")" = 0x5 ] || e2e_fail "Smart Move's memory was not kept"
+[ "$(e2e_reg_query TrayIcon "$USER_KEY")" = 0x1 ] || e2e_fail "the user's settings were not kept"
+
+# Another folder with /D=.
+prd_setup /S '/D=C:\Tools\QuorvelD' || e2e_fail "the install with /D= failed"
+[ "$(prd_reg_string InstallLocation "$UNINSTALL_KEY")" = 'C:\Tools\QuorvelD' ] || e2e_fail "/D= was not followed"
+[ -f "$WINEPREFIX/drive_c/Tools/QuorvelD/Quorvel.exe" ] || e2e_fail "nothing installed in the /D= folder"
+e2e_pass

@@ -1,0 +1,38 @@
+# Every shipped binary carries version 2.1.20 with product name, publisher
+# and its own description; Quorvel.exe has the application icon (1) and the
+# paused variant (2), the tutorial its icon (1); the setup program and the
+# portable zip.
+source "$QUORVEL_E2E_LIB"; e2e_begin
+cd "$QUORVEL_BIN"
+# file|description|icons (optional files are checked when this build has them)
+table="system.dat|Quorvel hook library|-
+Util.dat|Quorvel crash-report helper|-
+SetForegroundWindow.exe|Quorvel show-desktop helper|-
+Quorvel.exe|Quorvel mouse shortcuts|1,2
+QuorvelTutorial.exe|Quorvel shortcuts tutorial|1
+system64.dat?||-
+QuorvelHook64.exe?||"
+while IFS='|' read -r file description icons; do
+  case $file in *\?) file=${file%\?}; [ -f "$file" ] || continue ;; esac
+  line=$(e2e_run "$QUORVEL_BIN/product_probe.exe" "$file")
+  e2e_log "$line"
+  want="$file fixed=2.1.20.0 FileVersion=2.1.20|ProductVersion=2.1.20|ProductName=Quorvel|"
+  case $line in "$want"*) ;; *) e2e_fail "version of $file: $line" ;; esac
+  echo "$line" | grep -q '|CompanyName=Harnwick|' || e2e_fail "publisher of $file: $line"
+  [ -z "$description" ] || echo "$line" | grep -qF "|FileDescription=$description|" || e2e_fail "description of $file: $line"
+  [ -z "$icons" ] || echo "$line" | grep -q "|icons=$icons\$" || e2e_fail "icons of $file: $line"
+done <<<"$table"
+
+# The setup program says what it installs; the portable zip holds the shipped
+# files, as built (in the shipped build, which makes both).
+DIST=$(dirname "$QUORVEL_BIN")/dist
+if [ -d "$DIST" ]; then
+  setup=$(e2e_run "$QUORVEL_BIN/product_probe.exe" "$(e2e_winpath "$DIST/Quorvel-2.1.20-setup.exe")")
+  echo "$setup" | grep -q 'FileVersion=2.1.20|.*ProductName=Quorvel|FileDescription=Quorvel setup|CompanyName=Harnwick' ||
+    e2e_fail "setup program: $setup"
+  mkdir -p "$E2E_TMP/zip" && (cd "$E2E_TMP/zip" && unzip -q "$DIST/Quorvel-2.1.20-portable.zip") || e2e_fail "no portable zip"
+  for f in Quorvel.exe QuorvelTutorial.exe system.dat Util.dat SetForegroundWindow.exe ShowDesktop.scf Quorvel.chm; do
+    cmp -s "$E2E_TMP/zip/Quorvel/$f" "$QUORVEL_BIN/$f" || e2e_fail "the zip's $f is not the built one"
+  done
+fi
+e2e_pass

@@ -1,0 +1,64 @@
+#include "ExitRequest.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+TEST(ExitRequestTest, FindsTheSwitchAmongTheWords) {
+  const struct {
+    const char* commandLine;
+    bool exit;
+  } cases[] = {
+      {"", false},           {"/exit", true},          {"/EXIT", true},        {"-Exit", true},
+      {"  /exit  ", true},   {"/dwell /exit", true},   {"\"/exit\"", true},    {"/exitnow", false},
+      {"exit", false},       {"/dwell", false},        {"C:\\exit", false},    {"/ex it", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HasExitSwitch(c.commandLine), c.exit) << "[" << c.commandLine << "]";
+}
+
+class FakeLink : public RunningInstanceLink {
+ public:
+  RunningInstance running{false, 0, 0, 0};
+  bool ends = true;
+  std::vector<uint32_t> posted;
+  uint32_t waitedMs = 0;
+
+  RunningInstance FindRunningInstance() override { return running; }
+  void PostToRunningInstance(uint32_t message) override { posted.push_back(message); }
+  bool WaitForRunningInstanceToEnd(uint32_t timeoutMs) override {
+    waitedMs = timeoutMs;
+    return ends;
+  }
+};
+
+TEST(ExitRequestTest, AsksOnlyAMarkedInstanceAndWaitsABoundedTime) {
+  const struct {
+    RunningInstance running;
+    bool ends;
+    ExitRequestResult result;
+    bool posted;
+    int exitCode;
+  } cases[] = {
+      {{false, 0, 0, 0}, true, ExitRequestResult::NoneRunning, false, 0},
+      {{true, 0x12345678, 0, 0}, true, ExitRequestResult::NoneRunning, false, 0},  // not ours
+      {{true, OwnWindowMarker, 0, 0}, true, ExitRequestResult::Ended, true, 0},
+      {{true, OwnWindowMarker, 0, 0}, false, ExitRequestResult::StillRunning, true, 1},
+  };
+  for (const auto& c : cases) {
+    FakeLink link;
+    link.running = c.running;
+    link.ends = c.ends;
+    const ExitRequestResult result = AskRunningInstanceToExit(link, 2500);
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(link.posted, c.posted ? std::vector<uint32_t>{0xC005} : std::vector<uint32_t>{});
+    EXPECT_EQ(link.waitedMs, c.posted ? 2500u : 0u);
+    EXPECT_EQ(ExitCodeOf(result), c.exitCode);
+  }
+}
+
+}  // namespace
+}  // namespace quorvel
