@@ -225,6 +225,7 @@ Section "Uninstall"
   !insertmacro RemoveFile ShowDesktop.scf
   !insertmacro RemoveFile Quorvel.chm
   !insertmacro RemoveFile system64.dat
+  !insertmacro RemoveFile system64.dat.old
   !insertmacro RemoveFile QuorvelHook64.exe
   !insertmacro RemoveFile QuorvelLog.txt
   !insertmacro RemoveFile QuorvelExceptionLog.txt

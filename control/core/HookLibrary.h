@@ -38,6 +38,8 @@ class HookLibrary {
   // empty name last) and the full-screen pause.
   virtual void SetExcludedPrograms(const char* list, uint32_t size) = 0;
   virtual void SetFullScreenPause(uint32_t on) = 0;
+  // Gestures that met a window of a program Quorvel cannot hook (elevated).
+  virtual uint32_t GetUnreachableCount() { return 0; }
 };
 
 }  // namespace quorvel

@@ -11,6 +11,13 @@ NoticePlacement PlaceNotice(double outerWidthTwips, double outerHeightTwips, int
   return {screenWidthPixels - width, width, height};
 }
 
+NoticePlacement PlaceNoticeIn(const NoticeArea& area, double outerWidthTwips, double outerHeightTwips,
+                              int pixelsPerInchX, int pixelsPerInchY) {
+  NoticePlacement place = PlaceNotice(outerWidthTwips, outerHeightTwips, area.right, pixelsPerInchX, pixelsPerInchY);
+  place.top = area.top;
+  return place;
+}
+
 int SlideStepCount(int height) { return height + 1; }
 
 int SlideStepTop(int step, int height, bool show) { return show ? step - height : -step; }

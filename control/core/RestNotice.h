@@ -15,7 +15,19 @@ struct NoticePlacement {
   int left;
   int width;
   int height;
+  int top = 0;  // where the notice rests; it slides in from above it
 };
+
+// The area the notice slides into: the work area (without the taskbar) of
+// the monitor the user works on, the one under the pointer. Monitors left
+// of or above the primary one have negative coordinates.
+struct NoticeArea {
+  int left, top, right, bottom;
+};
+
+// The notice in the top right corner of the area, flush with its right edge.
+NoticePlacement PlaceNoticeIn(const NoticeArea& area, double outerWidthTwips, double outerHeightTwips,
+                              int pixelsPerInchX, int pixelsPerInchY);
 
 NoticePlacement PlaceNotice(double outerWidthTwips, double outerHeightTwips, int screenWidthPixels,
                             int pixelsPerInchX, int pixelsPerInchY);

@@ -1,5 +1,6 @@
 #include "HookControl.h"
 
+#include "Architecture.h"
 #include "DebugLog.h"
 #include "WinConstants.h"
 
@@ -7,7 +8,7 @@ namespace quorvel {
 namespace {
 
 struct HookSlot {
-    uint32_t SharedState::*handle;
+    HookSlotKind kind;
     const char* refusal;
     const char* removed;
     int stopErrorCode;
@@ -15,11 +16,11 @@ struct HookSlot {
 
 // The order in which the hooks are removed.
 const HookSlot kHookSlots[] = {
-    {&SharedState::CallWndRetHook, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_CALLWNDPROCRET",
+    {CallWndRetHookKind, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_CALLWNDPROCRET",
      "Successfully remove call ret routine", 4},
-    {&SharedState::MouseHook, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_MOUSE",
+    {MouseHookKind, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_MOUSE",
      "Successfully remove get mouse message routine", 5},
-    {&SharedState::GetMessageHook, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_GETMESSAGE",
+    {GetMessageHookKind, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_GETMESSAGE",
      "Successfully remove getmessage routine", 6},
 };
 
@@ -34,22 +35,27 @@ uint32_t Install(Context& ctx, int type, int errorCode, const char* errorFormat)
 int StartHook(Context& ctx) {
     SharedState& s = ctx.shared;
     WriteLog(ctx, "Enter function start");
-    s.CallWndRetHook = Install(ctx, win::WH_CALLWNDPROCRET, 1,
+    uint32_t& callWndRet = s.*OwnHookField(ctx.process, CallWndRetHookKind);
+    uint32_t& mouse = s.*OwnHookField(ctx.process, MouseHookKind);
+    uint32_t& getMessage = s.*OwnHookField(ctx.process, GetMessageHookKind);
+    callWndRet = Install(ctx, win::WH_CALLWNDPROCRET, 1,
                                "Error when starting Quorvel. Internal error code is : %d, System error code is : %x");
-    s.MouseHook = Install(ctx, win::WH_MOUSE, 2,
+    mouse = Install(ctx, win::WH_MOUSE, 2,
                           "Error when starting Quorvel. Internal error code is : %d. System error code is : %0x");
-    s.GetMessageHook = Install(ctx, win::WH_GETMESSAGE, 3,
+    getMessage = Install(ctx, win::WH_GETMESSAGE, 3,
                                "Error when starting Quorvel. Internal error code is : %d. System error code is : %0x");
+    const bool essential = mouse && callWndRet;
+    MarkHooksInstalled(ctx, essential);
     WriteLog(ctx, "Leave function start");
     ctx.process.hooksInstalledHere = true;
-    return (s.MouseHook && s.CallWndRetHook) ? 1 : 0;
+    return essential ? 1 : 0;
 }
 
 int StopHook(Context& ctx) {
     SharedState& s = ctx.shared;
     WriteLog(ctx, "Enter function stop");
     for (const HookSlot& slot : kHookSlots) {
-        uint32_t& handle = s.*slot.handle;
+        uint32_t& handle = s.*OwnHookField(ctx.process, slot.kind);
         if (!handle) continue;
         if (s.StopHookFlag != 1) {
             WriteLog(ctx, slot.refusal);
@@ -63,7 +69,14 @@ int StopHook(Context& ctx) {
         }
         handle = 0;
     }
-    ResetSharedState(s);
+    MarkHooksRemoved(ctx);
+    // With two libraries installed the record is reset once, when the last
+    // set of hooks goes: the other library still works with it.
+    if (OtherLibraryHooked(ctx)) {
+        WriteLog(ctx, "The other library's hooks are still installed: shared state kept");
+    } else {
+        ResetSharedState(s);
+    }
     WriteLog(ctx, "Leave function stop");
     return 1;
 }

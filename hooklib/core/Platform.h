@@ -125,6 +125,9 @@ public:
     virtual uint32_t GetWindowThreadId(Hwnd w) = 0;  // 0 for a vanished window
     virtual Hwnd GetForegroundWindow() = 0;
     virtual bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) = 0;
+    // False when the window's program is closed to this library's hooks
+    // (higher integrity, another user); true for a vanished window.
+    virtual bool CanHookWindow(Hwnd w) = 0;
 
     // ---- monitors (full-screen pause)
     // The whole rectangle of the monitor the window lies on (the nearest
@@ -150,6 +153,9 @@ public:
     virtual uint32_t GetTickCount() = 0;
     virtual void Sleep(uint32_t ms) = 0;
     virtual int GetSystemMetrics(int index) = 0;
+    // The monitors of the desktop now (EnumDisplayMonitors): up to max whole
+    // monitor rectangles, primary first; returns how many were written.
+    virtual int GetMonitors(Rect* out, int max) = 0;
     virtual uint32_t GetDoubleClickTime() = 0;
     virtual uint32_t GetCurrentThreadId() = 0;
     virtual uint32_t GetCurrentProcessId() = 0;

@@ -18,6 +18,9 @@ struct ProcessState {
     // which any process of the desktop can rewrite. Empty: unknown.
     char InstallFolder[INSTALL_PATH_SIZE] = {};
     char SetForegroundWindowPath[SET_FOREGROUND_PATH_SIZE] = {};
+    // Which library this is: the x86_64 build (system64.dat) sets it at
+    // attach; it picks the hook handles of that architecture in SharedState.
+    bool Is64Bit = false;
     uintptr_t OuterWaitEvent = 0;
     uintptr_t InnerWaitEvent = 0;
     // the last middle-button release seen in this process

@@ -118,8 +118,18 @@ struct SharedState {
     uint32_t SharedInitState;  // SHARED_STATE_FRESH / _INITIALISING / _READY, changed interlocked only
     uint32_t SpareSafety[15];
 
-    // The 64-bit library and its helper program.
-    uint32_t SpareArch[16];
+    // The 64-bit library and its helper program. Each library keeps its own
+    // hook handles: the 32-bit one the original fields above, the 64-bit one
+    // these.
+    uint32_t CallWndRetHook64;
+    uint32_t MouseHook64;
+    uint32_t GetMessageHook64;
+    uint32_t Hook64Active;        // 1 while the 64-bit hooks are installed
+    uint32_t Hook32ThreadId;      // thread that installed the 32-bit hooks
+    uint32_t Hook64ThreadId;      // thread that installed the 64-bit hooks
+    uint32_t UnreachableWindow;   // last root window a gesture met in a program Quorvel cannot hook
+    uint32_t UnreachableCount;    // bumped each time that happens
+    uint32_t SpareArch[8];
 
     // Task switcher trigger.
     uint32_t SpareSwitcher[4];

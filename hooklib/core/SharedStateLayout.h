@@ -80,7 +80,15 @@ static_assert(offsetof(SharedState, SharedInitState) == 11372);
 static_assert(offsetof(SharedState, SpareSafety) == 11376);
 
 // The 64-bit library and its helper program.
-static_assert(offsetof(SharedState, SpareArch) == 11436);
+static_assert(offsetof(SharedState, CallWndRetHook64) == 11436);
+static_assert(offsetof(SharedState, MouseHook64) == 11440);
+static_assert(offsetof(SharedState, GetMessageHook64) == 11444);
+static_assert(offsetof(SharedState, Hook64Active) == 11448);
+static_assert(offsetof(SharedState, Hook32ThreadId) == 11452);
+static_assert(offsetof(SharedState, Hook64ThreadId) == 11456);
+static_assert(offsetof(SharedState, UnreachableWindow) == 11460);
+static_assert(offsetof(SharedState, UnreachableCount) == 11464);
+static_assert(offsetof(SharedState, SpareArch) == 11468);
 
 // Task switcher trigger.
 static_assert(offsetof(SharedState, SpareSwitcher) == 11500);

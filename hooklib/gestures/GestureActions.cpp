@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "../core/DebugLog.h"
+#include "../core/Reachability.h"
 #include "../core/WinConstants.h"
 #include "WindowClassification.h"
 
@@ -74,6 +75,7 @@ void SendEscape(Context& ctx) {
 }
 
 void MinimizeOrMaximizeWindow(Context& ctx, int action, Hwnd target) {
+    if (!GestureTargetReachable(ctx, target)) return;
     uint32_t command = win::SC_MINIMIZE;
     if (action != SIZE_ACTION_MINIMIZE) command = ctx.os.IsZoomed(target) ? win::SC_RESTORE : win::SC_MAXIMIZE;
     uint32_t style = ctx.os.GetStyle(target);  // 0 for a vanished window: nothing is posted
@@ -85,7 +87,7 @@ void MinimizeOrMaximizeWindow(Context& ctx, int action, Hwnd target) {
 void CloseClickedWindow(Context& ctx, Hwnd clickedWindow) {
     Hwnd root = GetRootWindow(ctx, clickedWindow, 1);
     WriteLogF(ctx, "\nOK. double click right button, window %x, rootwidnow: %x", clickedWindow, root);
-    if (!CanCloseWindow(ctx, root)) return;
+    if (!CanCloseWindow(ctx, root) || !GestureTargetReachable(ctx, root)) return;
     WriteLog(ctx, "Yes, can close window.\n");
     ctx.os.PostMessage(clickedWindow, win::WM_KEYDOWN, win::VK_ESCAPE, ESCAPE_DOWN_LPARAM);
     ctx.os.PostMessage(clickedWindow, win::WM_KEYUP, win::VK_ESCAPE, ESCAPE_UP_LPARAM);

@@ -89,8 +89,9 @@ void CallWndRetHookProc(Context& ctx, int code, const CallWndRetInput& in) {
 
     if (m == win::WM_NCHITTEST) {
         if (s.Paused) return;
-        const int32_t x = static_cast<int32_t>(in.lParam & 0xFFFFu);
-        const int32_t y = static_cast<int32_t>(in.lParam >> 16);
+        // Signed halves: left of or above the primary monitor is negative.
+        const int32_t x = static_cast<int16_t>(in.lParam & 0xFFFFu);
+        const int32_t y = static_cast<int16_t>(in.lParam >> 16);
         if (x == s.LastTraceX && y == s.LastTraceY) return;
         FetchThreadDialogs(ctx);
         TracePointer(ctx, x, y);

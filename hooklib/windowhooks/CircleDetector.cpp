@@ -27,9 +27,10 @@ int64_t SquaredDistance(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     return dx * dx + dy * dy;
 }
 
-bool NearScreenEdge(const SharedState& s, int32_t x, int32_t y) {
-    return x < SCREEN_EDGE_MARGIN || y < SCREEN_EDGE_MARGIN || s.ScreenWidth - x < SCREEN_EDGE_MARGIN ||
-           s.ScreenHeight - y < SCREEN_EDGE_MARGIN;
+// Near an edge of the desktop where the pointer stops (an edge between two
+// monitors is none).
+bool NearScreenEdge(const MonitorLayout& screen, int32_t x, int32_t y) {
+    return NearOuterEdge(screen, Point{x, y}, SCREEN_EDGE_MARGIN);
 }
 
 struct LoopPoints {
@@ -53,14 +54,14 @@ void ReadLoop(const SharedState& s, const CircleLoop& loop, LoopPoints* pts) {
 }
 
 // Segment weights and the edge test; the newest point is not tested.
-bool WeighSegments(const SharedState& s, LoopPoints* pts) {
+bool WeighSegments(const MonitorLayout& screen, LoopPoints* pts) {
     bool tooNearScreenEdge = false;
     const int32_t last = pts->count - 1;
     for (int32_t i = 0; i < last; ++i) {
         int64_t d2 = SquaredDistance(pts->x[i], pts->y[i], pts->x[i + 1], pts->y[i + 1]);
         pts->step2[i] = static_cast<float>(d2);
         pts->weight[i] = std::sqrt(static_cast<float>(d2));
-        if (!tooNearScreenEdge && NearScreenEdge(s, pts->x[i], pts->y[i])) tooNearScreenEdge = true;
+        if (!tooNearScreenEdge && NearScreenEdge(screen, pts->x[i], pts->y[i])) tooNearScreenEdge = true;
     }
     pts->weight[last] = last > 0 ? pts->weight[last - 1] : 0.0f;
     return tooNearScreenEdge;
@@ -113,11 +114,11 @@ bool FindCircleLoop(const SharedState& s, int32_t newest, int32_t x, int32_t y, 
     }
 }
 
-CircleShape MeasureCircleLoop(const SharedState& s, const CircleLoop& loop) {
+CircleShape MeasureCircleLoop(const SharedState& s, const CircleLoop& loop, const MonitorLayout& screen) {
     CircleShape shape;
     LoopPoints pts;
     ReadLoop(s, loop, &pts);
-    shape.tooNearScreenEdge = WeighSegments(s, &pts);
+    shape.tooNearScreenEdge = WeighSegments(screen, &pts);
 
     float sumX = 0, sumY = 0, sumW = 0;
     for (int32_t i = 0; i < pts.count; ++i) {
@@ -158,7 +159,7 @@ bool DetectCircle(Context& ctx, int32_t slot, int32_t x, int32_t y, uint32_t now
     if (TickAge(now, s.LastCircleTime) < CIRCLE_REPEAT_INTERVAL) return false;
     CircleLoop loop;
     if (!FindCircleLoop(s, slot, x, y, now, &loop)) return false;
-    CircleShape shape = MeasureCircleLoop(s, loop);
+    CircleShape shape = MeasureCircleLoop(s, loop, ReadMonitors(ctx));
     if (!IsCircleShape(shape)) return false;
     WriteLogF(ctx,
               "\nCircle trace information :  Point count : %d, Time : %d ms, radius : %f, max/min radius: %f, "

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "../core/Context.h"
+#include "../core/ScreenBounds.h"
 
 namespace quorvel {
 
@@ -57,7 +58,7 @@ inline uint32_t TickAge(uint32_t now, uint32_t then) { return now - then; }
 bool FindCircleLoop(const SharedState& s, int32_t newest, int32_t x, int32_t y, uint32_t now, CircleLoop* loop);
 
 // Centre, radii and steadiness of the loop's points.
-CircleShape MeasureCircleLoop(const SharedState& s, const CircleLoop& loop);
+CircleShape MeasureCircleLoop(const SharedState& s, const CircleLoop& loop, const MonitorLayout& screen);
 
 // The decision on the measured shape.
 bool IsCircleShape(const CircleShape& shape);

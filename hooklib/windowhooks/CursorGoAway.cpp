@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "../core/ScreenBounds.h"
 #include "../core/WinConstants.h"
 
 namespace quorvel {
@@ -17,10 +18,11 @@ bool Overlap(const Rect& a, const Rect& b) {
 
 }  // namespace
 
-Point CursorAwayTarget(const SharedState& s, Point p) {
+// The pointer flips back at the right or bottom edge of the monitor it is on.
+Point CursorAwayTarget(const Rect& monitor, Point p) {
     Point t;
-    t.x = p.x + CURSOR_AWAY_DISTANCE >= s.ScreenWidth ? p.x - CURSOR_AWAY_DISTANCE : p.x + CURSOR_AWAY_DISTANCE;
-    t.y = p.y + CURSOR_AWAY_DISTANCE >= s.ScreenHeight ? p.y - CURSOR_AWAY_DISTANCE : p.y + CURSOR_AWAY_DISTANCE;
+    t.x = p.x + CURSOR_AWAY_DISTANCE >= monitor.right ? p.x - CURSOR_AWAY_DISTANCE : p.x + CURSOR_AWAY_DISTANCE;
+    t.y = p.y + CURSOR_AWAY_DISTANCE >= monitor.bottom ? p.y - CURSOR_AWAY_DISTANCE : p.y + CURSOR_AWAY_DISTANCE;
     return t;
 }
 
@@ -33,7 +35,7 @@ void CursorGoAway(Context& ctx, const HookMessage& msg) {
     const Point p = cursor.pos;
     if (!Overlap(SquareAt(caret), SquareAt(p))) return;
 
-    const Point target = CursorAwayTarget(ctx.shared, p);
+    const Point target = CursorAwayTarget(MonitorOf(ReadMonitors(ctx), p), p);
     const double dx = target.x - p.x;
     const double dy = target.y - p.y;
     for (int i = 0; i <= CURSOR_AWAY_STEPS; ++i) {

@@ -14,7 +14,7 @@ constexpr uint32_t CURSOR_AWAY_STEP_MS = 10;  // between two positions
 
 // Where the pointer at p goes: 40 px right and down, or left / up where that
 // would reach the right or bottom edge of the screen.
-Point CursorAwayTarget(const SharedState& s, Point p);
+Point CursorAwayTarget(const Rect& monitor, Point p);
 
 // Run for a typed character (the message's window holds the caret).
 void CursorGoAway(Context& ctx, const HookMessage& msg);

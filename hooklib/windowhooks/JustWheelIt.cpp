@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "../core/Reachability.h"
 #include "../core/WinConstants.h"
 #include "../gestures/WindowClassification.h"
 #include "ActivityMonitor.h"
@@ -51,6 +52,8 @@ void RedirectWheel(Context& ctx, HookMessage& msg) {
 
     const uint32_t underThread = ctx.os.GetWindowThreadId(under);
     const uint32_t ownThread = ctx.os.GetWindowThreadId(msg.hwnd);
+    // Over a program Quorvel cannot reach the turn stays where Windows sent it.
+    if (under && underThread != ownThread && !GestureTargetReachable(ctx, under)) return;
     // The thread now delivers a WM_NULL instead of the wheel turn.
     msg.message &= 0xFFFF0000u;
 

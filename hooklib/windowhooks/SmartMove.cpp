@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "../core/DebugLog.h"
+#include "../core/ScreenBounds.h"
 #include "../core/WinConstants.h"
 #include "DialogTracking.h"
 
@@ -60,18 +61,19 @@ Point DefaultTarget(Context& ctx, Hwnd dialog, Point p) {
 }
 
 // The open-address gesture asked for the dialog to come to the pointer:
-// centre it there, never at negative coordinates.
+// centre it there, never above or left of the monitor the pointer is on
+// (on the primary monitor that is never at negative coordinates).
 void CentreDialogOnPointer(Context& ctx, Hwnd dialog, const Rect& r, Point p) {
+    const Rect monitor = MonitorOf(ReadMonitors(ctx), p);
     int32_t left = p.x - r.Width() / 2;
     int32_t top = p.y - r.Height() / 2;
-    if (left < 0) left = 0;
-    if (top < 0) top = 0;
+    if (left < monitor.left) left = monitor.left;
+    if (top < monitor.top) top = monitor.top;
     ctx.os.MoveWindow(dialog, left, top, r.Width(), r.Height(), true);
 }
 
-bool OnPrimaryScreen(Context& ctx, Point t) {
-    return t.x >= 0 && t.x <= ctx.shared.ScreenWidth && t.y >= 0 && t.y <= ctx.shared.ScreenHeight;
-}
+// Targets off every monitor are not approached.
+bool OnScreen(Context& ctx, Point t) { return OnAnyMonitor(ReadMonitors(ctx), t, true); }
 
 void Glide(Context& ctx, Point from, Point to) {
     const double dx = to.x - from.x;
@@ -162,7 +164,7 @@ void MoveCursorToDialog(Context& ctx, Hwnd dialog) {
         target = Point{rect.left + offsetX, rect.top + offsetY};
     }
     if (target.x == p.x && target.y == p.y) return;
-    if (!OnPrimaryScreen(ctx, target)) return;
+    if (!OnScreen(ctx, target)) return;
     Glide(ctx, p, target);
 }
 

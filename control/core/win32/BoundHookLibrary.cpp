@@ -15,6 +15,7 @@ const char* const ExportNames[] = {
     "SaveSetting", "UserShouldRest", "GetUserLastClickOrKeyTime", "SimulateClick",
     // everyday control
     "SetExcludedPrograms", "SetFullScreenPause",
+    "GetUnreachableCount",
 };
 
 using Call0 = uint32_t(__stdcall*)();
@@ -104,6 +105,7 @@ uint32_t BoundHookLibrary::UserShouldRest(uint32_t* keys, uint32_t* clicks, uint
 }
 uint32_t BoundHookLibrary::GetUserLastClickOrKeyTime() { QUORVEL_CALL(Call0, ExGetUserLastClickOrKeyTime); }
 uint32_t BoundHookLibrary::SimulateClick(uint32_t x, uint32_t y) { QUORVEL_CALL(Call2, ExSimulateClick, x, y); }
+uint32_t BoundHookLibrary::GetUnreachableCount() { QUORVEL_CALL(Call0, ExGetUnreachableCount); }
 
 // ---- everyday control
 void BoundHookLibrary::SetExcludedPrograms(const char* list, uint32_t size) {

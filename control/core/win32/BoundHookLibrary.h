@@ -39,6 +39,7 @@ class BoundHookLibrary : public HookLibrary {
   uint32_t SimulateClick(uint32_t x, uint32_t y) override;
   void SetExcludedPrograms(const char* list, uint32_t size) override;
   void SetFullScreenPause(uint32_t on) override;
+  uint32_t GetUnreachableCount() override;
 
  private:
   enum Export {
@@ -47,7 +48,7 @@ class BoundHookLibrary : public HookLibrary {
     ExSetPromptRestWindow, ExSetQuorvelWindowUserData, ExSetQuorvelVersion, ExAddIEWindow,
     ExRemoveIEWindow, ExGetRootWindow, ExIfDialogBoxWindow, ExLowWord, ExHiWord, ExGetSetting,
     ExSaveSetting, ExUserShouldRest, ExGetUserLastClickOrKeyTime, ExSimulateClick,
-    ExSetExcludedPrograms, ExSetFullScreenPause,
+    ExSetExcludedPrograms, ExSetFullScreenPause, ExGetUnreachableCount,
     ExportCount
   };
   FARPROC Bind(Export which);

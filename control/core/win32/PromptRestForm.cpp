@@ -15,14 +15,24 @@ void PauseMs(unsigned ms) {
 PromptRestForm::PromptRestForm()
     : Form(PromptRestFormTable()), TimerDelay(*this, NoticeDelayMs, false, [this] { OnTimerDelay(); }) {}
 
+// The work area of the monitor under the pointer (the primary one when
+// the pointer cannot be read).
 NoticePlacement PromptRestForm::Placement() const {
-  return PlaceNotice(WidthTwips(), HeightTwips(), GetSystemMetrics(SM_CXSCREEN), DpiX(), DpiY());
+  POINT pointer{0, 0};
+  GetCursorPos(&pointer);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  NoticeArea area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &info)) {
+    area = NoticeArea{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+  }
+  return PlaceNoticeIn(area, WidthTwips(), HeightTwips(), DpiX(), DpiY());
 }
 
 // Waits above the top edge of the screen, so that it never shows elsewhere.
 void PromptRestForm::OnLoad() {
   const NoticePlacement place = Placement();
-  MoveWindow(Window(), place.left, -place.height, place.width, place.height, FALSE);
+  MoveWindow(Window(), place.left, place.top - place.height, place.width, place.height, FALSE);
 }
 
 void PromptRestForm::PromptUserToRest() {
@@ -42,9 +52,12 @@ void PromptRestForm::PromptUserToRest() {
 // messages, and a click must not start a second slide inside it.
 void PromptRestForm::SlideWindow(bool show) {
   SetControlEnabled(PromptCommandOK, false);
-  const NoticePlacement place = Placement();
+  // It slides out where it slid in, wherever the pointer went meanwhile.
+  if (show) place_ = Placement();
+  const NoticePlacement place = place_;
   for (int step = 0; step < SlideStepCount(place.height); ++step) {
-    MoveWindow(Window(), place.left, SlideStepTop(step, place.height, show), place.width, place.height, TRUE);
+    MoveWindow(Window(), place.left, place.top + SlideStepTop(step, place.height, show), place.width, place.height,
+               TRUE);
     PauseMs(SlideStepSleepMs);
   }
   SetControlEnabled(PromptCommandOK, true);

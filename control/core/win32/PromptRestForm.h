@@ -25,6 +25,7 @@ class PromptRestForm : public Form {
   void OnTimerDelay();
 
   RestNotice notice_;
+  NoticePlacement place_{0, 0, 0, 0};  // of the current showing
   FormTimer TimerDelay;
 };
 

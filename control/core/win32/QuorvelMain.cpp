@@ -2,7 +2,6 @@
 // timers until "&Stop", then removes the hooks.
 #include <windows.h>
 
-#include "BoundHookLibrary.h"
 #include "ControlProgram.h"
 #include "DebugLine.h"
 #include "ExitRequest.h"
@@ -14,13 +13,15 @@
 #include "RegistryPreferences.h"
 #include "TrayIcon.h"
 #include "Win32FileSystem.h"
+#include "TwoArchHookLibrary.h"
 #include "Win32DragScroll.h"
 #include "Win32ProgramShell.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   using namespace quorvel;
   if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch();
-  BoundHookLibrary library(ProgramDirectoryOf(OwnModulePath()) + HookLibraryFileName);
+  const std::string directory = ProgramDirectoryOf(OwnModulePath());
+  TwoArchHookLibrary library(directory + HookLibraryFileName, directory);
   Win32FileSystem files;
   Win32ProgramShell shell(library);
   ControlProgram program(library, files, shell);

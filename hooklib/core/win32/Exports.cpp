@@ -122,6 +122,13 @@ QUORVEL_EXPORT int32_t WINAPI GetUserLastClickOrKeyTime() {
     return ctx ? static_cast<int32_t>(quorvel::GetUserLastClickOrKeyTime(*ctx)) : 0;
 }
 
+// How many gestures met a window of a program the hooks cannot enter
+// (counted by every library that shares the record).
+QUORVEL_EXPORT int32_t WINAPI GetUnreachableCount() {
+    Context* ctx = LibraryContext();
+    return ctx ? static_cast<int32_t>(ctx->shared.UnreachableCount) : 0;
+}
+
 QUORVEL_EXPORT int32_t WINAPI SimulateClick(int32_t x, int32_t y) {
     Context* ctx = LibraryContext();
     return ctx ? quorvel::SimulateClick(*ctx, x, y) : 0;

@@ -3,6 +3,7 @@
 #include "../HookFilters.h"
 #include "HookEntries.h"
 
+#include "../Architecture.h"
 #include "../HookProcedures.h"
 #include "../ProcessGate.h"
 #include "ExceptionGuard.h"
@@ -13,8 +14,15 @@
 namespace quorvel {
 namespace {
 
-HHOOK HookHandle(Context* ctx, uint32_t SharedState::*field) {
-    return ctx ? reinterpret_cast<HHOOK>(WidenHandle(ctx->shared.*field)) : nullptr;
+HHOOK HookHandle(Context* ctx, HookSlotKind kind) {
+    return ctx ? reinterpret_cast<HHOOK>(WidenHandle(OwnHookHandle(*ctx, kind))) : nullptr;
+}
+
+// The library's context when this call is for it to serve; null when the
+// hook only passes the message on.
+Context* Serving() {
+    Context* ctx = HookContext();
+    return (ctx && !ServedByOtherLibrary(*ctx)) ? ctx : nullptr;
 }
 
 struct MouseCall {
@@ -85,31 +93,31 @@ void GetMessageBody(void* p) {
 }  // namespace
 
 LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = HookContext();
+    Context* ctx = Serving();
     if (ctx && code == HC_ACTION && IsMouseHookMessage(static_cast<uint32_t>(wParam), ctx->shared.DragScrollState)) {
         MouseCall call{ctx, code, wParam, lParam, false};
         if (RunGuarded(MouseBody, &call) && call.swallow) return 1;
     }
-    return CallNextHookEx(HookHandle(ctx, &SharedState::MouseHook), code, wParam, lParam);
+    return CallNextHookEx(HookHandle(LibraryContext(), MouseHookKind), code, wParam, lParam);
 }
 
 LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = HookContext();
+    Context* ctx = Serving();
     if (ctx && code == HC_ACTION && IsWindowHookMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message)) {
         RetCall call{ctx, code, lParam};
         RunGuarded(CallWndRetBody, &call);
     }
-    return CallNextHookEx(HookHandle(ctx, &SharedState::CallWndRetHook), code, wParam, lParam);
+    return CallNextHookEx(HookHandle(LibraryContext(), CallWndRetHookKind), code, wParam, lParam);
 }
 
 LRESULT CALLBACK GetMessageHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = HookContext();
+    Context* ctx = Serving();
     if (ctx && code == HC_ACTION &&
         IsGetMessageHookMessage(static_cast<uint32_t>(wParam), reinterpret_cast<const MSG*>(lParam)->message)) {
         GetMessageCall call{ctx, code, wParam, lParam};
         RunGuarded(GetMessageBody, &call);
     }
-    return CallNextHookEx(HookHandle(ctx, &SharedState::GetMessageHook), code, wParam, lParam);
+    return CallNextHookEx(HookHandle(LibraryContext(), GetMessageHookKind), code, wParam, lParam);
 }
 
 }  // namespace quorvel

@@ -23,6 +23,7 @@ struct LibraryProcess {
         : os(HookProcedureTable{MouseHookEntry, CallWndRetHookEntry, GetMessageHookEntry}),
           context{os, shared, process} {
         process.lock = &lock;
+        process.Is64Bit = sizeof(void*) == 8;
     }
     Win32Platform os;
     RecoverableLock lock;

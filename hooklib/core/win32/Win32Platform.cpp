@@ -207,6 +207,39 @@ int16_t Win32Platform::GetKeyState(int vk) { return static_cast<int16_t>(::GetKe
 uint32_t Win32Platform::GetTickCount() { return ::GetTickCount(); }
 void Win32Platform::Sleep(uint32_t ms) { ::Sleep(ms); }
 int Win32Platform::GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+
+namespace {
+struct MonitorList {
+    Rect* out;
+    int max;
+    int count;
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM l) {
+    auto* list = reinterpret_cast<MonitorList*>(l);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (list->count >= list->max || !::GetMonitorInfoA(monitor, &info)) return list->count < list->max;
+    Rect r{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+    if (info.dwFlags & MONITORINFOF_PRIMARY) {
+        // The primary monitor goes first.
+        for (int i = list->count; i > 0; --i) list->out[i] = list->out[i - 1];
+        list->out[0] = r;
+    } else {
+        list->out[list->count] = r;
+    }
+    ++list->count;
+    return TRUE;
+}
+}  // namespace
+
+int Win32Platform::GetMonitors(Rect* out, int max) {
+    MonitorList list{out, max, 0};
+    if (max <= 0 || !::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&list))) {
+        return 0;
+    }
+    return list.count;
+}
 uint32_t Win32Platform::GetDoubleClickTime() { return ::GetDoubleClickTime(); }
 uint32_t Win32Platform::GetCurrentThreadId() { return ::GetCurrentThreadId(); }
 uint32_t Win32Platform::GetCurrentProcessId() { return ::GetCurrentProcessId(); }

@@ -58,6 +58,7 @@ public:
     // other processes (exclusions)
     uint32_t GetWindowProcessId(Hwnd w) override;
     uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;
+    bool CanHookWindow(Hwnd w) override;  // Reachability.cpp
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
@@ -67,6 +68,7 @@ public:
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     int GetSystemMetrics(int index) override;
+    int GetMonitors(Rect* out, int max) override;
     uint32_t GetDoubleClickTime() override;
     uint32_t GetCurrentThreadId() override;
     uint32_t GetCurrentProcessId() override;

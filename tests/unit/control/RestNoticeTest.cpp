@@ -26,6 +26,25 @@ TEST(RestNotice, SitsFlushWithTheRightEdgeOfTheScreen) {
   EXPECT_EQ(PlaceNotice(3030, 1245, 1280, 120, 120).left, 1280 - 252);  // 252.5 px, halves to even
 }
 
+TEST(RestNotice, RestsInTheTopRightCornerOfTheWorkAreaItIsGiven) {
+  struct Case {
+    NoticeArea area;
+    int left, top;
+  };
+  const Case cases[] = {
+      {{0, 0, 1024, 738}, 822, 0},           // primary, taskbar at the bottom
+      {{0, 30, 1024, 768}, 822, 30},         // taskbar at the top
+      {{-1280, 0, 0, 1024}, -202, 0},        // a monitor left of the primary
+      {{512, -600, 1312, 0}, 1110, -600},    // a monitor above it
+  };
+  for (const Case& c : cases) {
+    const NoticePlacement place = PlaceNoticeIn(c.area, 3030, 1245, 96, 96);
+    EXPECT_EQ(place.left, c.left);
+    EXPECT_EQ(place.top, c.top);
+    EXPECT_EQ(place.width, 202);
+  }
+}
+
 TEST(RestNotice, LeftAloneItBlinksThenSlidesOut) {
   RestNotice notice;
   notice.OnShow();

@@ -71,6 +71,26 @@ TEST_F(GestureActions, MinimizeAndMaximizeNeedTheirBoxes) {
     EXPECT_TRUE(Posted().empty());
 }
 
+TEST_F(GestureActions, WindowsOfProgramsQuorvelCannotReachAreLeftAloneAndCounted) {
+    struct Case {
+        bool closed;
+        size_t posted;     // by the two gestures
+        uint32_t counted;  // after them
+    };
+    const Case cases[] = {{false, 2, 0}, {true, 0, 2}, {false, 2, 2}};
+    for (const Case& c : cases) {
+        Hwnd window = TopLevel("Target", Rect{0, 0, 300, 200});
+        if (c.closed) os.closedWindows.insert(window);
+        const size_t before = os.posted.size();
+        MinimizeOrMaximizeWindow(lib.ctx, SIZE_ACTION_MINIMIZE, window);
+        MinimizeOrMaximizeWindow(lib.ctx, SIZE_ACTION_MAXIMIZE, window);
+        EXPECT_EQ(os.posted.size() - before, c.posted);
+        EXPECT_EQ(lib.shared.UnreachableCount, c.counted);
+        if (c.closed) EXPECT_EQ(lib.shared.UnreachableWindow, window);
+    }
+    EXPECT_TRUE(lib.LogHas("belongs to a program Quorvel cannot reach: gesture ignored"));
+}
+
 TEST_F(GestureActions, ClosePostsEscapeThenCloseToTheRoot) {
     Hwnd app = TopLevel("Editor", Rect{0, 0, 300, 200});
     Hwnd view = Child(app, "View", Rect{10, 10, 290, 190});

@@ -297,6 +297,17 @@ int FakeDesktop::GetSystemMetrics(int index) {
     return it == metrics.end() ? 0 : it->second;
 }
 
+int FakeDesktop::GetMonitors(Rect* out, int max) {
+    std::vector<Rect> all = monitors;
+    if (all.empty()) all.push_back(Rect{0, 0, GetSystemMetrics(win::SM_CXSCREEN), GetSystemMetrics(win::SM_CYSCREEN)});
+    int n = 0;
+    for (const Rect& r : all) {
+        if (n >= max) break;
+        out[n++] = r;
+    }
+    return n;
+}
+
 uint32_t FakeDesktop::GetDoubleClickTime() { return doubleClickTime; }
 uint32_t FakeDesktop::GetCurrentThreadId() { return threadId; }
 uint32_t FakeDesktop::GetCurrentProcessId() { return processId; }

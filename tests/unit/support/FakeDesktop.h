@@ -88,6 +88,8 @@ public:
     std::map<int, int16_t> keyStates;  // as of the message being handled
     uint32_t tick = 1000;
     std::map<int, int> metrics;
+    // Windows of programs the hooks cannot enter (elevated ones).
+    std::set<Hwnd> closedWindows;
     uint32_t doubleClickTime = 500;
     uint32_t threadId = 1;
     uint32_t processId = 1;
@@ -172,6 +174,7 @@ public:
     bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
     uint32_t GetWindowProcessId(Hwnd w) override;  // the window's processId
     uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;  // processImages
+    bool CanHookWindow(Hwnd w) override { return closedWindows.count(w) == 0; }
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
@@ -181,6 +184,7 @@ public:
     uint32_t GetTickCount() override;
     void Sleep(uint32_t ms) override;
     int GetSystemMetrics(int index) override;
+    int GetMonitors(Rect* out, int max) override;
     uint32_t GetDoubleClickTime() override;
     uint32_t GetCurrentThreadId() override;
     uint32_t GetCurrentProcessId() override;

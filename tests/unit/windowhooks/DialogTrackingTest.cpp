@@ -162,13 +162,13 @@ TEST_F(DialogTrackingTest, PointerTraceRecordsEachNewPositionOnce) {
     EXPECT_EQ(lib.shared.ActivityTable[0].MouseDistance, 224 + 5);
 }
 
-TEST_F(DialogTrackingTest, PositionsAreTheUnsignedHalvesOfLParam) {
+TEST_F(DialogTrackingTest, PositionsAreTheSignedHalvesOfLParam) {
     CallWndRetInput in;
     in.message = win::WM_NCHITTEST;
     in.lParam = 0xFFF6000Au;  // x = 10, y = -10 on a screen above the primary one
     CallWndRetHookProc(lib.ctx, win::HC_ACTION, in);
     EXPECT_EQ(lib.shared.LastTraceX, 10);
-    EXPECT_EQ(lib.shared.LastTraceY, 65526);
+    EXPECT_EQ(lib.shared.LastTraceY, -10);
     lib.shared.MouseTraceIndex = 99;
     HitTest(lib, 1, 1, 6000);
     EXPECT_EQ(lib.shared.MouseTraceIndex, 0);

@@ -76,7 +76,7 @@ TEST_F(GetMessageHookTest, SquaresMustShareArea) {
 }
 
 TEST_F(GetMessageHookTest, NearTheRightOrBottomEdgeThePointerGoesLeftOrUp) {
-    const SharedState& s = lib.shared;  // 1024 x 768
+    const Rect s{0, 0, 1024, 768};
     Point t = CursorAwayTarget(s, Point{983, 700});
     EXPECT_EQ(t.x, 1023);
     EXPECT_EQ(t.y, 740);

@@ -1,0 +1,164 @@
+#include "TwoArchHookLibrary.h"
+
+#include "DebugLine.h"
+#include "Hook64Protocol.h"
+
+namespace quorvel {
+
+namespace {
+
+// Posted to the hook thread: remove the 32-bit hooks and end.
+constexpr UINT HookThreadStopMessage = WM_APP + 0x32;
+constexpr DWORD HookThreadWaitMs = 10000;
+
+// The one library object the timer procedure reports to.
+TwoArchHookLibrary* TheLibrary = nullptr;
+
+bool IsWindows64() {
+  using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
+  auto isWow64 = reinterpret_cast<IsWow64Fn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+}
+
+}  // namespace
+
+TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string programDirectory)
+    : BoundHookLibrary(std::move(libraryPath)), programDirectory_(std::move(programDirectory)) {}
+
+TwoArchHookLibrary::~TwoArchHookLibrary() {
+  if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
+  if (HelperRunning()) StopHelper(Hook64StopWaitMs);
+  if (TheLibrary == this) TheLibrary = nullptr;
+}
+
+uint32_t TwoArchHookLibrary::startHook() {
+  const uint32_t result = StartHookSets(*this);
+  if (result == 1 && !unreachableTimer_) {
+    TheLibrary = this;
+    unreachable_.Start(GetUnreachableCount());
+    unreachableTimer_ = SetTimer(nullptr, 0, UnreachableCheckIntervalMs, &OnUnreachableCheck);
+  }
+  return result;
+}
+
+uint32_t TwoArchHookLibrary::stopHook() {
+  if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
+  unreachableTimer_ = 0;
+  return StopHookSets(*this, Hook64StopWaitMs);
+}
+
+void CALLBACK TwoArchHookLibrary::OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD) {
+  if (TheLibrary) TheLibrary->CheckUnreachable();
+}
+
+// Runs on the user-interface thread; the hooks live on their own thread, so
+// the message box stalls no program's input.
+void TwoArchHookLibrary::CheckUnreachable() {
+  if (!unreachable_.OnCheck(GetUnreachableCount())) return;
+  KillTimer(nullptr, unreachableTimer_);
+  unreachableTimer_ = 0;
+  WriteDebugLine("A gesture met a program Quorvel cannot reach: the user is told");
+  MessageBoxA(nullptr, UnreachableNoticeText().c_str(), "Quorvel",
+              MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
+DWORD WINAPI TwoArchHookLibrary::HookThreadProc(LPVOID self) {
+  static_cast<TwoArchHookLibrary*>(self)->HookThreadBody();
+  return 0;
+}
+
+// The hook thread: installs the hooks, then only pumps messages until it is
+// asked to remove them.
+void TwoArchHookLibrary::HookThreadBody() {
+  MSG message{};
+  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+  startResult_ = BoundHookLibrary::startHook();
+  SetEvent(hookThreadReady_.Get());
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (message.message == HookThreadStopMessage) {
+      stopResult_ = BoundHookLibrary::stopHook();
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+uint32_t TwoArchHookLibrary::RunStartHook() {
+  hookThreadReady_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  if (hookThreadReady_) hookThread_.Reset(CreateThread(nullptr, 0, &HookThreadProc, this, 0, &hookThreadId_));
+  if (!hookThread_) {
+    WriteDebugLine("Hook thread not started: hooks installed by the main thread");
+    return BoundHookLibrary::startHook();
+  }
+  HANDLE waits[2] = {hookThreadReady_.Get(), hookThread_.Get()};
+  WaitForMultipleObjects(2, waits, FALSE, HookThreadWaitMs);
+  return startResult_;
+}
+
+uint32_t TwoArchHookLibrary::RunStopHook() {
+  if (!hookThread_) return BoundHookLibrary::stopHook();
+  if (WaitForSingleObject(hookThread_.Get(), 0) == WAIT_TIMEOUT) {
+    PostThreadMessageA(hookThreadId_, HookThreadStopMessage, 0, 0);
+    if (WaitForSingleObject(hookThread_.Get(), HookThreadWaitMs) == WAIT_TIMEOUT) {
+      WriteDebugLine("Hook thread did not end: hooks removed by the main thread");
+      return BoundHookLibrary::stopHook();
+    }
+  }
+  hookThread_.Reset();
+  return stopResult_;
+}
+
+bool TwoArchHookLibrary::HelperWanted() {
+  const std::string helper = programDirectory_ + Hook64HelperFileName;
+  return GetFileAttributesA(helper.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindows64();
+}
+
+bool TwoArchHookLibrary::StartHelper() {
+  const std::string helper = programDirectory_ + Hook64HelperFileName;
+  std::string commandLine = "\"" + helper + "\" " + std::to_string(GetCurrentProcessId());
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(helper.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      programDirectory_.c_str(), &startup, &info)) {
+    WriteDebugLine("QuorvelHook64.exe could not be started: 64-bit programs are not reached");
+    return false;
+  }
+  CloseHandle(info.hThread);
+  helperProcess_.Reset(info.hProcess);
+  helperThreadId_ = info.dwThreadId;
+  return true;
+}
+
+bool TwoArchHookLibrary::HelperRunning() {
+  return helperProcess_ && WaitForSingleObject(helperProcess_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+// The stop message may only be posted once the helper's thread has its
+// queue: retry until it is taken, all within the one bounded wait.
+bool TwoArchHookLibrary::StopHelper(uint32_t waitMs) {
+  const DWORD start = GetTickCount();
+  bool ended = false;
+  bool posted = false;
+  for (;;) {
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= waitMs) break;
+    if (!posted) posted = PostThreadMessageA(helperThreadId_, Hook64StopMessage, 0, 0) != FALSE;
+    if (WaitForSingleObject(helperProcess_.Get(), posted ? waitMs - elapsed : 20) != WAIT_TIMEOUT) {
+      ended = true;
+      break;
+    }
+  }
+  if (!ended) {
+    WriteDebugLine("QuorvelHook64.exe did not end in time: ended by force");
+    TerminateProcess(helperProcess_.Get(), 1);
+    WaitForSingleObject(helperProcess_.Get(), 1000);
+  }
+  helperProcess_.Reset();
+  return ended;
+}
+
+}  // namespace quorvel
