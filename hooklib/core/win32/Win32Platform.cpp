@@ -366,17 +366,26 @@ bool Win32Platform::UnhookWindowsHook(uint32_t hook) {
     return ::UnhookWindowsHookEx(reinterpret_cast<HHOOK>(WidenHandle(hook))) != FALSE;
 }
 
+namespace {
+// The 32-bit installer and Quorvel.exe keep the machine-wide key in the
+// 32-bit registry view; the 64-bit library opens the same view, so both
+// libraries share one setting word and one Smart Move memory.
+REGSAM InSharedView(uint32_t access) {
+    return sizeof(void*) == 8 ? (access | KEY_WOW64_32KEY) : access;
+}
+}  // namespace
+
 long Win32Platform::RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) {
     HKEY k = nullptr;
-    long rc = ::RegOpenKeyExA(ToHkey(root), subKey, 0, access, &k);
+    long rc = ::RegOpenKeyExA(ToHkey(root), subKey, 0, InSharedView(access), &k);
     if (rc == ERROR_SUCCESS) *out = FromHkey(k);
     return rc;
 }
 
 long Win32Platform::RegCreateKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) {
     HKEY k = nullptr;
-    long rc = ::RegCreateKeyExA(ToHkey(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &k,
-                                nullptr);
+    long rc = ::RegCreateKeyExA(ToHkey(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, InSharedView(access),
+                                nullptr, &k, nullptr);
     if (rc == ERROR_SUCCESS) *out = FromHkey(k);
     return rc;
 }
