@@ -22,6 +22,20 @@ bool IsWindows64() {
   return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
 }
 
+// Wine (8.0) ends a global hook chain at the first hook whose library
+// cannot be loaded into the process, instead of calling it on its
+// installing thread as Windows does: there the newer 64-bit hooks would cut
+// every 32-bit program off the 32-bit ones. Under Wine the helper is started
+// only when QUORVEL_HOOK64_UNDER_WINE is 1.
+bool HelperAllowedHere() {
+  if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return true;
+  char value[8] = {};
+  const DWORD n = GetEnvironmentVariableA("QUORVEL_HOOK64_UNDER_WINE", value, sizeof value);
+  if (n == 1 && value[0] == '1') return true;
+  WriteDebugLine("Running under Wine: QuorvelHook64.exe is not started, 32-bit programs keep their hooks");
+  return false;
+}
+
 }  // namespace
 
 TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string programDirectory)
@@ -113,7 +127,7 @@ uint32_t TwoArchHookLibrary::RunStopHook() {
 
 bool TwoArchHookLibrary::HelperWanted() {
   const std::string helper = programDirectory_ + Hook64HelperFileName;
-  return GetFileAttributesA(helper.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindows64();
+  return GetFileAttributesA(helper.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindows64() && HelperAllowedHere();
 }
 
 bool TwoArchHookLibrary::StartHelper() {

@@ -10,7 +10,8 @@
 # thread as Windows does), so with both sets installed 32-bit programs see
 # the newer 64-bit hooks and nothing behind them. Under Wine only the 64-bit
 # side can be shown with both sets in place; the 32-bit side alone is what
-# the other end-to-end tests show.
+# the other end-to-end tests show. (For that reason Quorvel.exe starts the
+# helper under Wine only when QUORVEL_HOOK64_UNDER_WINE is 1.)
 source "$QUORVEL_E2E_LIB"
 [ "${QUORVEL_ARCH:-i686}" = x86_64 ] && { echo "runs from the 32-bit build"; exit 77; }
 BIN64="${QUORVEL_BIN64:-$QUORVEL_BIN/../../win64/bin}"
@@ -27,6 +28,7 @@ G_LOG="$APP/QuorvelLog.txt"
 e2e_reg_set_dword Setting 0xFFFF
 xdotool mousemove 1000 740
 
+export QUORVEL_HOOK64_UNDER_WINE=1
 QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 ctl_wait_animation_done || e2e_fail "Quorvel did not start"
 e2e_wait_until 10 a_helper_running || e2e_fail "QuorvelHook64.exe was not started"
