@@ -1,6 +1,8 @@
 # A right double-click closes a normal titled window (Esc, then SC_CLOSE to
 # its root), but not a console window nor the control program's "Quorvel"
-# window carrying the marker; Wine's own notepad closes too.
+# window carrying the marker; a window whose program has another window that
+# no longer answers is closed without waiting on it; Wine's own notepad
+# closes too.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
@@ -49,6 +51,16 @@ e2e_wait_until 10 bash -c "[ \$(tr -d '\r' <'$G_LOG' | grep -c 'OK. double click
   e2e_fail "the double-click on our window was not recognised"
 sleep 0.5
 [ "$(g_state found --title "Quorvel")" = 1 ] || e2e_fail "the control program's window was closed"
+e2e_stop "$G_PID"
+
+# --- a program with a hung window of its own still gets its other window
+# closed: deciding whether it may be closed reads every top-level title, and
+# a title read that sent WM_GETTEXT to the hung thread would hang the hook
+g_testwin hung --title "Close beside hung" --hung-window "Hung window"
+e2e_file_has "$(g_winlog hung)" "hung window=" || e2e_fail "the hung window was not made"
+g_double_right 300 250
+g_expect_state found 0 10 --title "Close beside hung" ||
+  e2e_fail "the window beside a hung one was not closed (the hook waited on the hung window?)"
 e2e_stop "$G_PID"
 
 # --- Wine's notepad (its edit control opens a context menu at the first click)

@@ -20,6 +20,8 @@
 //   --log FILE         the log file (default: none)
 //   --no-foreground    do not make the window the foreground window at start
 //   --log-activate     also log WM_ACTIVATE of the top-level window
+//   --hung-window TEXT  a second, topmost titled window on a thread of its own
+//                      that stops answering messages once it is shown
 // The window ends on WM_CLOSE (so a posted SC_CLOSE closes it) and logs "destroyed".
 #include <windows.h>
 
@@ -125,6 +127,16 @@ ATOM Register(const char* className, WNDPROC proc, HINSTANCE instance) {
     return RegisterClassA(&wc);
 }
 
+// A visible, titled, topmost window whose thread never handles another
+// message: a sent message (WM_GETTEXT from GetWindowTextA, say) to it waits forever.
+DWORD WINAPI HungWindowThread(void* title) {
+    HWND w = CreateWindowExA(WS_EX_TOPMOST, "Static", static_cast<const char*>(title), WS_POPUP | WS_BORDER | WS_VISIBLE,
+                             0, 0, 120, 40, nullptr, nullptr, nullptr, nullptr);
+    Log("hung window=%lu", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(w)));
+    Sleep(INFINITE);
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -134,6 +146,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     bool childRectGiven = false, maximized = false, foreground = true, capture = false;
     DWORD style = WS_OVERLAPPEDWINDOW;
     DWORD userData = 0;
+    std::string hungTitle;
     for (int i = 1; i < __argc; ++i) {
         std::string a = __argv[i];
         const char* next = i + 1 < __argc ? __argv[i + 1] : "";
@@ -149,6 +162,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         else if (a == "--no-foreground") foreground = false;
         else if (a == "--child-capture") capture = true;
         else if (a == "--log-activate") g_logActivate = true;
+        else if (a == "--hung-window") hungTitle = next, ++i;
     }
 
     if (!Register(className.c_str(), TopProc, instance)) return 1;
@@ -168,6 +182,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (foreground) SetForegroundWindow(g_top);
     if (g_child) SetFocus(g_child);
     if (g_child && capture) SetCapture(g_child);
+    if (!hungTitle.empty()) {
+        HANDLE t = CreateThread(nullptr, 0, HungWindowThread, const_cast<char*>(hungTitle.c_str()), 0, nullptr);
+        if (t) CloseHandle(t);
+        Sleep(300);
+    }
     Log("ready top=%lu child=%lu", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(g_top)),
         static_cast<unsigned long>(reinterpret_cast<uintptr_t>(g_child)));
 
