@@ -18,12 +18,10 @@ HHOOK HookHandle(Context* ctx, HookSlotKind kind) {
     return ctx ? reinterpret_cast<HHOOK>(WidenHandle(OwnHookHandle(*ctx, kind))) : nullptr;
 }
 
-// The library's context when this call is for it to serve; null when the
-// hook only passes the message on.
-Context* Serving() {
-    Context* ctx = HookContext();
-    return (ctx && !ServedByOtherLibrary(*ctx)) ? ctx : nullptr;
-}
+// Whether this call is for this library to serve (checked only for the
+// messages a body looks at, after the cheap filters): false when the other
+// architecture's library serves the program on this installing thread.
+bool Serves(Context& ctx) { return !ServedByOtherLibrary(ctx); }
 
 struct MouseCall {
     Context* ctx;
@@ -93,8 +91,9 @@ void GetMessageBody(void* p) {
 }  // namespace
 
 LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = Serving();
-    if (ctx && code == HC_ACTION && IsMouseHookMessage(static_cast<uint32_t>(wParam), ctx->shared.DragScrollState)) {
+    Context* ctx = HookContext();
+    if (ctx && code == HC_ACTION && IsMouseHookMessage(static_cast<uint32_t>(wParam), ctx->shared.DragScrollState) &&
+        Serves(*ctx)) {
         MouseCall call{ctx, code, wParam, lParam, false};
         if (RunGuarded(MouseBody, &call) && call.swallow) return 1;
     }
@@ -102,8 +101,9 @@ LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = Serving();
-    if (ctx && code == HC_ACTION && IsWindowHookMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message)) {
+    Context* ctx = HookContext();
+    if (ctx && code == HC_ACTION && IsWindowHookMessage(reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message) &&
+        Serves(*ctx)) {
         RetCall call{ctx, code, lParam};
         RunGuarded(CallWndRetBody, &call);
     }
@@ -111,9 +111,10 @@ LRESULT CALLBACK CallWndRetHookEntry(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK GetMessageHookEntry(int code, WPARAM wParam, LPARAM lParam) {
-    Context* ctx = Serving();
+    Context* ctx = HookContext();
     if (ctx && code == HC_ACTION &&
-        IsGetMessageHookMessage(static_cast<uint32_t>(wParam), reinterpret_cast<const MSG*>(lParam)->message)) {
+        IsGetMessageHookMessage(static_cast<uint32_t>(wParam), reinterpret_cast<const MSG*>(lParam)->message) &&
+        Serves(*ctx)) {
         GetMessageCall call{ctx, code, wParam, lParam};
         RunGuarded(GetMessageBody, &call);
     }
