@@ -3,11 +3,11 @@
 // with and without the cost of its log lines.
 #include <benchmark/benchmark.h>
 
-#include "FakeDesktop.h"
-#include "core/DebugLog.h"
-#include "core/HookProcedures.h"
-#include "core/ProcessGate.h"
-#include "core/WinConstants.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/DebugLog.h"
+#include "hooklib/hooks/HookProcedures.h"
+#include "hooklib/core/ProcessGate.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel::testing {
 namespace {

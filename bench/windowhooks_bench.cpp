@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "FakeDesktop.h"
-#include "core/HookFilters.h"
-#include "core/HookProcedures.h"
-#include "core/WinConstants.h"
-#include "windowhooks/CircleDetector.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/HookFilters.h"
+#include "hooklib/hooks/HookProcedures.h"
+#include "hooklib/core/WinConstants.h"
+#include "hooklib/windowhooks/CircleDetector.h"
 
 namespace quorvel::testing {
 namespace {

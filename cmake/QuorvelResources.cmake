@@ -7,8 +7,8 @@
 # that id made at build time from the drawing (ImageMagick). FILENAME, the
 # file's own name, defaults to the target's output name. Does nothing
 # outside the Windows build; a second call for the same target is ignored.
-set(QUORVEL_VERSION 2.1.20)
-set(QUORVEL_VERSION_COMMAS 2,1,20,0)
+set(QUORVEL_VERSION ${PROJECT_VERSION})
+set(QUORVEL_VERSION_COMMAS ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0)
 set(QUORVEL_PRODUCT Quorvel)
 set(QUORVEL_PUBLISHER Harnwick)
 

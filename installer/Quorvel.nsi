@@ -1,15 +1,15 @@
 ; Quorvel's setup program and uninstaller.
 ; makensis -DBIN=<folder of the shipped 32-bit files> [-DBIN64=<folder of the
-; 64-bit build>] -DICON=<icon> -DOUTFILE=<setup program> Quorvel.nsi
+; 64-bit build>] -DICON=<icon> -DOUTFILE=<setup program>
+; -DNAMES=<the names the programs share, made by the build> Quorvel.nsi
 Unicode true
 !include MUI2.nsh
 !include LogicLib.nsh
 !include Sections.nsh
 
-!define VERSION "2.1.20"
+!include "${NAMES}"
 !define PUBLISHER "Harnwick"
-!define PROGRAM_KEY "SOFTWARE\Harnwick\Quorvel"
-!define USER_KEY "Software\Harnwick\Quorvel"
+!define PROGRAM_KEY "${MACHINE_KEY}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 ; How long a running Quorvel gets to end after "Quorvel.exe /exit".
@@ -59,7 +59,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
   ${EndIf}
   StrCpy $R1 0
   ${Do}
-    FindWindow $R0 "ThunderRT6FormDC" "Quorvel"
+    FindWindow $R0 "${MAIN_WINDOW_CLASS}" "${MAIN_WINDOW_CAPTION}"
     ${If} $R0 == 0
     ${OrIf} $R1 >= ${STOP_WAIT_TENTHS}
       ${Break}
@@ -69,7 +69,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
     ${If} $R1 == 0
       System::Call 'user32::GetWindowLongA(p R0, i -21) i .R2'
       ${If} $R2 = 0xAAAAAAAA
-        SendMessage $R0 0xC005 0 0 /TIMEOUT=2000
+        SendMessage $R0 ${EXIT_REQUEST_MESSAGE} 0 0 /TIMEOUT=2000
       ${EndIf}
     ${EndIf}
     Sleep 100
@@ -159,13 +159,13 @@ Section "Quorvel (required)" SecProgram
   ; first-start mark and a stamp unique to this installation make the
   ; program offer the tutorial once to each user.
   ClearErrors
-  ReadRegDWORD $0 HKLM "${PROGRAM_KEY}" "Setting"
+  ReadRegDWORD $0 HKLM "${PROGRAM_KEY}" "${SETTING_VALUE}"
   ${If} ${Errors}
-    WriteRegDWORD HKLM "${PROGRAM_KEY}" "Setting" 0xFFFF
+    WriteRegDWORD HKLM "${PROGRAM_KEY}" "${SETTING_VALUE}" ${DEFAULT_SETTING}
   ${EndIf}
-  WriteRegDWORD HKLM "${PROGRAM_KEY}" "FirstStart" 1
+  WriteRegDWORD HKLM "${PROGRAM_KEY}" "${FIRST_START_VALUE}" 1
   System::Call 'kernel32::GetSystemTimeAsFileTime(*l .r1)'
-  WriteRegStr HKLM "${PROGRAM_KEY}" "InstallStamp" "$1"
+  WriteRegStr HKLM "${PROGRAM_KEY}" "${INSTALL_STAMP_VALUE}" "$1"
 
   CreateDirectory "$SMPROGRAMS\Quorvel"
   CreateShortcut "$SMPROGRAMS\Quorvel\Quorvel.lnk" "$INSTDIR\Quorvel.exe" "" "$INSTDIR\Quorvel.exe" 0
@@ -242,8 +242,8 @@ Section "Uninstall"
 
   ; The installation's own marks always go; the settings and the spots
   ; Smart Move remembered go only when the user says so.
-  DeleteRegValue HKLM "${PROGRAM_KEY}" "FirstStart"
-  DeleteRegValue HKLM "${PROGRAM_KEY}" "InstallStamp"
+  DeleteRegValue HKLM "${PROGRAM_KEY}" "${FIRST_START_VALUE}"
+  DeleteRegValue HKLM "${PROGRAM_KEY}" "${INSTALL_STAMP_VALUE}"
   MessageBox MB_YESNO|MB_ICONQUESTION \
     "Remove your Quorvel settings and the places Smart Move remembered in dialog boxes as well?" \
     /SD IDNO IDNO keep

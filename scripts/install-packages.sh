@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
           mingw-w64 wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
-          nsis fp-utils zip libchm-bin)
+          nsis fp-utils zip libchm-bin python3)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -73,11 +73,4 @@ bool IsInsideFrame1(Control control) {
     }
 }
 
-int TwipsToPixels(int twips, int dotsPerInch) {
-    const long long scaled = static_cast<long long>(twips) * dotsPerInch;
-    const long long half = kTwipsPerInch / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
-                                        : -((-scaled + half) / kTwipsPerInch));
-}
-
 }  // namespace quorvel::tutorial

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "Operations.h"
+#include "common/Twips.h"
 
 namespace quorvel::tutorial {
 
@@ -43,7 +44,6 @@ struct Rgb {
     bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
 
-constexpr int kTwipsPerInch = 1440;
 constexpr int kClientWidthTwips = 9444;
 constexpr int kClientHeightTwips = 6384;
 
@@ -72,8 +72,5 @@ constexpr int kControlIdBase = 1000;
 constexpr int kOperationLabelIdBase = 2000;
 constexpr int ControlId(Control control) { return kControlIdBase + static_cast<int>(control); }
 constexpr int OperationLabelId(int index) { return kOperationLabelIdBase + index; }
-
-// Twips to device pixels at `dotsPerInch`, rounded to the nearest pixel.
-int TwipsToPixels(int twips, int dotsPerInch);
 
 }  // namespace quorvel::tutorial

@@ -53,7 +53,7 @@ class AutoClickBox {
  public:
   explicit AutoClickBox(AutoClickView& view) : view_(view) {}
 
-  // AutoClickMessage: shows the box; a box already shown keeps its place
+  // AUTO_CLICK_MESSAGE: shows the box; a box already shown keeps its place
   // and its timers.
   void ProcessAutoClickActivate();
   // The mouse moved over the box's own surface (not over Label1).

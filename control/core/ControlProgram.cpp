@@ -23,15 +23,15 @@ bool ControlProgram::Start() {
   ProgramDirectory_ = ProgramDirectoryOf(shell_.ModuleFileName());
   RefreshHookLibraryFile(files_, ProgramDirectory_);
   // The first call into the library loads it: after the refresh.
-  library_.SetQuorvelVersion(VersionMajor, VersionMinor, VersionRevision);
-  library_.SetQuorvelWindowUserData(OwnWindowMarker);
+  library_.SetQuorvelVersion(VERSION_MAJOR, VERSION_MINOR, VERSION_REVISION);
+  library_.SetQuorvelWindowUserData(OWN_WINDOW_MARKER);
   shell_.CreateForm(FormId::Animation);
   library_.SetPromptRestWindow(shell_.CreateForm(FormId::PromptRest));
   if (const uint32_t autoClick = shell_.CreateForm(FormId::AutoClick)) {
-    library_.SetAutoClickWindowAndMessage(autoClick, AutoClickMessage);
+    library_.SetAutoClickWindowAndMessage(autoClick, AUTO_CLICK_MESSAGE);
   }
   if (const uint32_t taskList = shell_.CreateForm(FormId::TaskList)) {
-    library_.SetTaskListWindowAndMessage(taskList, TaskListMessage);
+    library_.SetTaskListWindowAndMessage(taskList, TASK_LIST_MESSAGE);
   }
   OnMainFormLoad(shell_.CreateForm(FormId::Main));
   if (ExitRequested_) shell_.UnloadForm(FormId::Main);
@@ -42,7 +42,7 @@ void ControlProgram::OnMainFormLoad(uint32_t mainWindow) {
   ExitRequested_ = false;
   shell_.MarkMainWindow();
   if (library_.startHook() == 1) {
-    library_.SetMainWindowAndMessage(mainWindow, DragScrollStepMessage);
+    library_.SetMainWindowAndMessage(mainWindow, DRAG_SCROLL_STEP_MESSAGE);
     shell_.SubclassMainWindow();
     shell_.ShowStart();
     shell_.StartMonitorClock();

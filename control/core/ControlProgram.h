@@ -8,17 +8,10 @@
 #include "FileSystem.h"
 #include "HookLibrary.h"
 #include "ProgramShell.h"
+#include "common/Messages.h"
+#include "common/Version.h"
 
 namespace quorvel {
-
-constexpr uint32_t VersionMajor = 2;
-constexpr uint32_t VersionMinor = 1;
-constexpr uint32_t VersionRevision = 20;
-
-constexpr uint32_t DragScrollStepMessage = 0xC003;
-constexpr uint32_t ForgetActiveFrameMessage = 0xC004;
-constexpr uint32_t AutoClickMessage = 0xC004;
-constexpr uint32_t TaskListMessage = 0xC002;  // shows the task switcher
 
 constexpr const char* SupportAddress = "support@harnwick.com";
 constexpr const char* ProgramTitle = "Quorvel";

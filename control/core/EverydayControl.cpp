@@ -86,8 +86,8 @@ void EverydayControl::ChangeExclusions(const std::vector<std::string>& programs,
   for (const std::string& name : programs) AddProgram(list, name);
   preferences_.excludedPrograms = list;
   preferences_.fullScreenPause = fullScreenPause;
-  store_.WriteMultiString(ExcludedProgramsValue, PackedProgramList(list));
-  store_.WriteDword(FullScreenPauseValue, fullScreenPause ? 1 : 0);
+  store_.WriteMultiString(EXCLUDED_PROGRAMS_VALUE, PackedProgramList(list));
+  store_.WriteDword(FULL_SCREEN_PAUSE_VALUE, fullScreenPause ? 1 : 0);
   library_.SetFullScreenPause(fullScreenPause ? 1 : 0);
   HandOverExclusions();
 }

@@ -1,20 +1,10 @@
 #include "EverydayPreferences.h"
 
-#include <cctype>
+#include "common/Text.h"
 
 namespace quorvel {
 
 namespace {
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 size_t PackedSize(const std::vector<std::string>& list) {
   size_t size = 1;
@@ -27,10 +17,10 @@ size_t PackedSize(const std::vector<std::string>& list) {
 EverydayPreferences LoadPreferences(PreferenceStore& store) {
   EverydayPreferences p;
   uint32_t value = 0;
-  if (store.ReadDword(TrayIconValue, &value)) p.trayIcon = value != 0;
-  if (store.ReadDword(FullScreenPauseValue, &value)) p.fullScreenPause = value != 0;
+  if (store.ReadDword(TRAY_ICON_VALUE, &value)) p.trayIcon = value != 0;
+  if (store.ReadDword(FULL_SCREEN_PAUSE_VALUE, &value)) p.fullScreenPause = value != 0;
   std::string bytes;
-  if (store.ReadMultiString(ExcludedProgramsValue, &bytes)) p.excludedPrograms = UnpackProgramList(bytes);
+  if (store.ReadMultiString(EXCLUDED_PROGRAMS_VALUE, &bytes)) p.excludedPrograms = UnpackProgramList(bytes);
   return p;
 }
 
@@ -54,9 +44,9 @@ AddResult AddProgram(std::vector<std::string>& list, const std::string& typedOrP
   const std::string name = ExclusionName(typedOrPath);
   if (name.empty()) return AddResult::NotAName;
   for (const std::string& there : list) {
-    if (SameIgnoringCase(there, name)) return AddResult::AlreadyThere;
+    if (SameTextIgnoringCase(there.data(), there.size(), name.data(), name.size())) return AddResult::AlreadyThere;
   }
-  if (PackedSize(list) + name.size() + 1 > ExcludedProgramsRoom) return AddResult::ListFull;
+  if (PackedSize(list) + name.size() + 1 > PROGRAM_LIST_ROOM) return AddResult::ListFull;
   list.push_back(name);
   return AddResult::Added;
 }
@@ -74,11 +64,16 @@ std::string PackedProgramList(const std::vector<std::string>& list) {
 std::vector<std::string> UnpackProgramList(const std::string& bytes) {
   std::vector<std::string> list;
   size_t at = 0;
+  ProgramName name;
+  // Empty names end a list; in what the registry hands back they may also
+  // sit between names, so they are skipped rather than taken as the end.
   while (at < bytes.size()) {
-    size_t end = bytes.find('\0', at);
-    if (end == std::string::npos) end = bytes.size();
-    if (end > at) AddProgram(list, bytes.substr(at, end - at));
-    at = end + 1;
+    if (bytes[at] == '\0') {
+      ++at;
+      continue;
+    }
+    NextProgramName(bytes.data(), bytes.size(), &at, &name);
+    AddProgram(list, std::string(name.text, name.length));
   }
   return list;
 }

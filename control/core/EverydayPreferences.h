@@ -8,16 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "common/ProgramList.h"
+#include "common/Registry.h"
+
 namespace quorvel {
-
-constexpr const char* UserPreferencesKey = "Software\\Harnwick\\Quorvel";
-constexpr const char* TrayIconValue = "TrayIcon";
-constexpr const char* FullScreenPauseValue = "FullScreenPause";
-constexpr const char* ExcludedProgramsValue = "ExcludedPrograms";
-
-// The room the hook library has for the list: names with their ending
-// zeros and the closing empty name.
-constexpr size_t ExcludedProgramsRoom = 1024;
 
 // Where the preferences live; the Win32 side is the registry, tests fake it.
 class PreferenceStore {

@@ -25,7 +25,7 @@ bool HasExitSwitch(const std::string& commandLine) {
 
 ExitRequestResult AskRunningInstanceToExit(RunningInstanceLink& link, uint32_t timeoutMs) {
   if (!IsRunningInstance(link.FindRunningInstance())) return ExitRequestResult::NoneRunning;
-  link.PostToRunningInstance(ExitRequestMessage);
+  link.PostToRunningInstance(EXIT_REQUEST_MESSAGE);
   return link.WaitForRunningInstanceToEnd(timeoutMs) ? ExitRequestResult::Ended : ExitRequestResult::StillRunning;
 }
 

@@ -1,6 +1,6 @@
 // "Quorvel.exe /exit": asks the running instance to end as its "&Stop"
 // button does (installers and uninstallers use it). The running instance is
-// found as a second start finds it; it is sent ExitRequestMessage and given
+// found as a second start finds it; it is sent EXIT_REQUEST_MESSAGE and given
 // a bounded time to end.
 #pragma once
 
@@ -8,10 +8,10 @@
 #include <string>
 
 #include "InstanceHandOver.h"
+#include "common/Messages.h"
 
 namespace quorvel {
 
-constexpr uint32_t ExitRequestMessage = 0xC005;
 constexpr uint32_t ExitRequestWaitMs = 15000;
 
 // The command line (without the program name) asks for /exit (or -exit,

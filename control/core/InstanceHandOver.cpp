@@ -1,11 +1,11 @@
 #include "InstanceHandOver.h"
 
-#include "Twips.h"
+#include "common/Twips.h"
 
 namespace quorvel {
 
 bool IsRunningInstance(const RunningInstance& instance) {
-  return instance.found && instance.userData == OwnWindowMarker;
+  return instance.found && instance.userData == OWN_WINDOW_MARKER;
 }
 
 ScreenPoint CentredOrigin(int workWidth, int workHeight, int windowWidth, int windowHeight) {

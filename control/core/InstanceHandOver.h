@@ -1,16 +1,13 @@
 // A second start of the program hands over to the running one: it centres
 // the running instance's main window on the work area, brings it to the
-// front and posts it InstanceActivateMessage.
+// front and posts it INSTANCE_ACTIVATE_MESSAGE.
 #pragma once
 
 #include <cstdint>
 
-namespace quorvel {
+#include "common/Messages.h"
 
-constexpr uint32_t OwnWindowMarker = 0xAAAAAAAA;
-constexpr uint32_t InstanceActivateMessage = 0xC001;
-constexpr const char* MainWindowClass = "ThunderRT6FormDC";
-constexpr const char* MainWindowCaption = "Quorvel";
+namespace quorvel {
 
 struct RunningInstance {
   bool found;         // a window of the main window's class and caption exists

@@ -25,9 +25,9 @@ bool CopyChecked(FileSystem& files, const std::string& from, const std::string& 
 
 void RefreshHookLibraryFile(FileSystem& files, const std::string& programDirectory) {
   if (programDirectory.empty()) return;  // never work in the current directory
-  const std::string library = programDirectory + HookLibraryFileName;
-  const std::string pristine = programDirectory + PristineLibraryFileName;
-  const std::string retired = programDirectory + RetiredLibraryFileName;
+  const std::string library = programDirectory + HOOK_LIBRARY_FILE_NAME;
+  const std::string pristine = programDirectory + PRISTINE_LIBRARY_FILE_NAME;
+  const std::string retired = programDirectory + RETIRED_LIBRARY_FILE_NAME;
   std::string candidate;
   if (!files.Exists(pristine) || !files.Read(pristine, &candidate)) return;
   // A torn or foreign "system2.dat" never replaces the library.
@@ -43,14 +43,14 @@ void RefreshHookLibraryFile(FileSystem& files, const std::string& programDirecto
 
 bool FallBackToPreviousLibrary(FileSystem& files, const std::string& programDirectory) {
   if (programDirectory.empty()) return false;
-  const std::string retired = programDirectory + RetiredLibraryFileName;
-  return files.Exists(retired) && files.Replace(retired, programDirectory + HookLibraryFileName);
+  const std::string retired = programDirectory + RETIRED_LIBRARY_FILE_NAME;
+  return files.Exists(retired) && files.Replace(retired, programDirectory + HOOK_LIBRARY_FILE_NAME);
 }
 
 void KeepPristineLibraryCopy(FileSystem& files, const std::string& programDirectory) {
   if (programDirectory.empty()) return;
-  const std::string library = programDirectory + HookLibraryFileName;
-  const std::string pristine = programDirectory + PristineLibraryFileName;
+  const std::string library = programDirectory + HOOK_LIBRARY_FILE_NAME;
+  const std::string pristine = programDirectory + PRISTINE_LIBRARY_FILE_NAME;
   std::string existing, current;
   // An existing good copy is kept; a torn or foreign one is replaced by the
   // library that has just run.

@@ -7,12 +7,9 @@
 #include <string>
 
 #include "FileSystem.h"
+#include "common/FileNames.h"
 
 namespace quorvel {
-
-constexpr const char* HookLibraryFileName = "system.dat";
-constexpr const char* PristineLibraryFileName = "system2.dat";
-constexpr const char* RetiredLibraryFileName = "Nouse.dat";
 
 // Before the library is loaded: puts a fresh copy of "system2.dat" in place
 // of "system.dat", keeping the previous one as "Nouse.dat". Nothing happens

@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/HookExports.h"
+
 namespace quorvel {
 namespace {
 
-const char* const RequiredExports[] = {"startHook", "stopHook", "SetStopHookFlag", "SetQuorvelVersion"};
 constexpr uint32_t MaxSections = 96;
 constexpr uint32_t MaxNames = 4096;
 
@@ -93,7 +94,8 @@ bool LooksLikeHookLibrary(const std::string& bytes) {
     return false;
   }
   size_t found = 0;
-  for (const char* required : RequiredExports) {
+  for (HookExport export_ : REQUIRED_HOOK_EXPORTS) {
+    const char* required = HookExportName(export_);
     for (uint32_t i = 0; i < nameCount; ++i) {
       uint32_t nameRva;
       uint64_t at;
@@ -104,7 +106,7 @@ bool LooksLikeHookLibrary(const std::string& bytes) {
       }
     }
   }
-  return found == sizeof RequiredExports / sizeof RequiredExports[0];
+  return found == sizeof REQUIRED_HOOK_EXPORTS / sizeof REQUIRED_HOOK_EXPORTS[0];
 }
 
 }  // namespace quorvel

@@ -11,7 +11,7 @@ std::string ProgramDirectoryOf(const std::string& modulePath) {
 std::string HelpFilePathOf(const std::string& modulePath) {
   const auto slash = modulePath.find_last_of('\\');
   const std::string folder = slash == std::string::npos ? "" : modulePath.substr(0, slash);
-  return folder + "\\" + HelpFileName;
+  return folder + "\\" + HELP_FILE_NAME;
 }
 
 }  // namespace quorvel

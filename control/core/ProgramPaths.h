@@ -3,11 +3,9 @@
 
 #include <string>
 
-namespace quorvel {
+#include "common/FileNames.h"
 
-constexpr const char* ProgramFileName = "Quorvel.exe";
-constexpr const char* HelpFileName = "Quorvel.chm";
-constexpr const char* TutorialFileName = "QuorvelTutorial.exe";
+namespace quorvel {
 
 // The folder of the running executable with a trailing backslash, whatever
 // the executable is called ("" when the path holds no backslash).

@@ -19,7 +19,7 @@ class ProgramShell {
   virtual RunningInstance FindRunningInstance() = 0;
   virtual void WorkAreaSize(int& width, int& height) = 0;
   // Moves and shows the running instance's main window at origin, brings
-  // it to the front and posts it InstanceActivateMessage.
+  // it to the front and posts it INSTANCE_ACTIVATE_MESSAGE.
   virtual void HandOverTo(const ScreenPoint& origin) = 0;
   virtual std::string ModuleFileName() = 0;
 
@@ -31,7 +31,7 @@ class ProgramShell {
   virtual void HideForm(FormId form) = 0;
 
   // Main form load.
-  virtual void MarkMainWindow() = 0;  // GWL_USERDATA := OwnWindowMarker
+  virtual void MarkMainWindow() = 0;  // GWL_USERDATA := OWN_WINDOW_MARKER
   virtual void SubclassMainWindow() = 0;
   virtual void ShowStart() = 0;
   virtual void StartMonitorClock() = 0;  // TimerMonitorRSI := 60000 ms

@@ -1,6 +1,6 @@
 #include "RestNotice.h"
 
-#include "Twips.h"
+#include "common/Twips.h"
 
 namespace quorvel {
 

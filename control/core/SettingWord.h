@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "../../hooklib/core/Constants.h"  // the feature bits, shared with the library
+#include "common/SettingBits.h"
 #include "FormTables.h"
 
 namespace quorvel {

@@ -8,11 +8,9 @@
 #include <optional>
 #include <string>
 
-namespace quorvel {
+#include "common/Registry.h"
 
-constexpr const char* FirstStartValue = "FirstStart";
-constexpr const char* InstallStampValue = "InstallStamp";
-constexpr const char* TutorialOfferedForValue = "TutorialOfferedFor";
+namespace quorvel {
 
 struct InstallMarks {
   bool firstStart = false;                  // HKLM "FirstStart" is the DWORD 1

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Twips.h"
+#include "common/Twips.h"
 
 namespace quorvel {
 

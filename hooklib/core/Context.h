@@ -2,9 +2,10 @@
 // shared record and this process's own state.
 #pragma once
 
+#include "Constants.h"
 #include "Platform.h"
 #include "ProcessState.h"
-#include "SharedState.h"
+#include "SharedStateLife.h"
 
 namespace quorvel {
 

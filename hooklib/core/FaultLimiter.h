@@ -9,7 +9,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "SharedState.h"
+#include "common/SharedState.h"
 
 namespace quorvel {
 

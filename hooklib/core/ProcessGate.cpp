@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "WinConstants.h"
+#include "common/ProgramList.h"
+#include "common/Text.h"
 
 namespace quorvel {
 namespace {
@@ -11,23 +13,6 @@ namespace {
 constexpr uint32_t WS_CAPTION = 0x00C00000;
 constexpr int CLASS_NAME_BUFFER = 64;
 constexpr uint32_t EXECUTABLE_PATH_BUFFER = 520;
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameNameIgnoringCase(const char* a, const char* b, size_t length) {
-    for (size_t i = 0; i < length; ++i) {
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    }
-    return b[length] == '\0';
-}
-
-const char* FileNamePart(const char* path) {
-    const char* name = path;
-    for (const char* c = path; *c; ++c) {
-        if (*c == '\\' || *c == '/' || *c == ':') name = c + 1;
-    }
-    return name;
-}
 
 // The windows of the desktop itself cover the screen but are no program.
 bool IsDesktopWindow(Context& ctx, Hwnd window) {
@@ -51,18 +36,7 @@ bool IsTypedCharacterOrWheel(uint32_t message) {
 
 bool IsExcludedProgram(const char* list, size_t listSize, const char* executablePath) {
     if (!list || !executablePath) return false;
-    const char* name = FileNamePart(executablePath);
-    const size_t nameLength = std::strlen(name);
-    if (nameLength == 0) return false;
-    size_t at = 0;
-    while (at < listSize && list[at] != '\0') {
-        size_t length = 0;
-        while (at + length < listSize && list[at + length] != '\0') ++length;
-        if (at + length == listSize) return false;  // cut by the end of the buffer
-        if (length == nameLength && SameNameIgnoringCase(name, list + at, length)) return true;
-        at += length + 1;
-    }
-    return false;
+    return ProgramListContains(list, listSize, FileNamePart(executablePath));
 }
 
 bool ProcessExcluded(Context& ctx) {
@@ -142,20 +116,7 @@ bool HookMayAct(Context& ctx, HookKind hook, uint32_t message, Hwnd window) {
 }
 
 void SetExcludedPrograms(Context& ctx, const char* list, uint32_t size) {
-    char* out = ctx.shared.ExcludedPrograms;
-    const size_t room = sizeof ctx.shared.ExcludedPrograms;
-    std::memset(out, 0, room);
-    size_t written = 0;
-    size_t at = 0;
-    while (list && at < size && list[at] != '\0') {
-        size_t length = 0;
-        while (at + length < size && list[at + length] != '\0') ++length;
-        if (at + length == size) break;             // no terminator inside the given size
-        if (written + length + 1 >= room) break;    // keep the closing empty name
-        std::memcpy(out + written, list + at, length);
-        written += length + 1;
-        at += length + 1;
-    }
+    CopyProgramList(ctx.shared.ExcludedPrograms, sizeof ctx.shared.ExcludedPrograms, list, size);
     std::atomic_thread_fence(std::memory_order_release);
     ctx.shared.ExclusionChange = ctx.shared.ExclusionChange + 1;
 }

@@ -4,9 +4,9 @@
 #include <atomic>
 #include <cstdint>
 
-#include "../windowhooks/DialogTables.h"
+#include "DialogTables.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "common/SharedState.h"
 
 namespace quorvel {
 

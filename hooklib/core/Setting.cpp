@@ -8,13 +8,13 @@ namespace quorvel {
 // write the machine-wide key still reads the word.
 bool LoadSettingValue(Context& ctx, uint32_t* word) {
     RegKey key = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_QUERY_VALUE, &key) !=
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY, win::KEY_QUERY_VALUE, &key) !=
         win::ERROR_SUCCESS) {
         return false;
     }
     uint32_t value = 0;
     RegValue info;
-    long rc = ctx.os.RegQueryValue(key, SETTING_VALUE_NAME, &info, &value, sizeof value);
+    long rc = ctx.os.RegQueryValue(key, SETTING_VALUE, &info, &value, sizeof value);
     ctx.os.RegCloseKey(key);
     // A value shorter than four bytes is no word: treat it as unreadable
     // rather than reading the rest of the buffer.
@@ -25,11 +25,11 @@ bool LoadSettingValue(Context& ctx, uint32_t* word) {
 
 bool StoreSettingValue(Context& ctx, uint32_t word) {
     RegKey key = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY, win::KEY_SET_VALUE, &key) !=
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY, win::KEY_SET_VALUE, &key) !=
         win::ERROR_SUCCESS) {
         return false;
     }
-    long rc = ctx.os.RegSetValue(key, SETTING_VALUE_NAME, win::REG_DWORD, &word, sizeof word);
+    long rc = ctx.os.RegSetValue(key, SETTING_VALUE, win::REG_DWORD, &word, sizeof word);
     ctx.os.RegCloseKey(key);
     return rc == win::ERROR_SUCCESS;
 }

@@ -6,7 +6,6 @@
 #include "DebugLog.h"
 #include "Setting.h"
 #include "WinConstants.h"
-#include "../windowhooks/SmartMove.h"
 
 namespace quorvel {
 namespace {
@@ -186,22 +185,6 @@ void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvent
     if (s.SmartScrollCursorMessage == 0) {
         WriteLog(ctx, "Error when RegisterWindowMessage(\"QuorvelSetSmartScrollCursorMessage\").");
     }
-}
-
-void OnProcessAttach(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events) {
-    ctx.process.OuterWaitEvent = events.outer;
-    ctx.process.InnerWaitEvent = events.inner;
-    ctx.process.ModuleHandle = moduleInstance;
-    char moduleName[INSTALL_PATH_MAX_CHARS + 2] = {};
-    ctx.os.GetModuleFileName(moduleInstance, moduleName, sizeof moduleName);
-    moduleName[sizeof moduleName - 1] = '\0';
-    BuildInstallPaths(moduleName, ctx.process.InstallFolder, ctx.process.SetForegroundWindowPath);
-    // Exactly one process (and thread) takes the pending first initialisation,
-    // however many attach at once.
-    if (__atomic_exchange_n(&ctx.shared.FirstInitPending, static_cast<Flag>(0), __ATOMIC_ACQ_REL) == 1) {
-        FirstInitialisation(ctx, moduleInstance, events);
-    }
-    LoadDialogClicks(ctx);
 }
 
 }  // namespace quorvel

@@ -17,10 +17,6 @@ struct WaitEvents {
     uint32_t innerError = 0;
 };
 
-// Run for DLL_PROCESS_ATTACH once the shared record is mapped: the first
-// initialisation if it is pending, then this process's Smart Move memory.
-void OnProcessAttach(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events);
-
 void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events);
 
 // Description of the Windows version, e.g. "Microsoft Windows XP Service Pack 2 (Build 2600)".

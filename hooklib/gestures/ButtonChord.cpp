@@ -1,6 +1,6 @@
 #include "ButtonChord.h"
 
-#include "../core/WinConstants.h"
+#include "hooklib/core/WinConstants.h"
 #include "ButtonMessages.h"
 #include "CursorPosition.h"
 #include "GestureActions.h"

@@ -5,7 +5,7 @@
 // at the pointer.
 #pragma once
 
-#include "../core/Context.h"
+#include "hooklib/core/Context.h"
 
 namespace quorvel {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "../core/WinConstants.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel {
 

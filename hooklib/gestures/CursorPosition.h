@@ -1,7 +1,7 @@
 // The cursor position as the gestures read it.
 #pragma once
 
-#include "../core/Context.h"
+#include "hooklib/core/Context.h"
 
 namespace quorvel {
 

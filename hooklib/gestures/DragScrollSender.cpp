@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "../core/DebugLog.h"
+#include "hooklib/core/DebugLog.h"
 #include "ButtonMessages.h"
-#include "WindowClassification.h"
+#include "hooklib/core/WindowClassification.h"
 
 namespace quorvel {
 namespace {

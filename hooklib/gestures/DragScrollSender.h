@@ -16,8 +16,9 @@
 // it comes from a point no step was sent from.
 #pragma once
 
-#include "../core/Context.h"
-#include "../core/HookProcedures.h"
+#include "hooklib/core/Context.h"
+#include "common/Messages.h"
+#include "hooklib/core/HookInputs.h"
 
 namespace quorvel {
 
@@ -27,7 +28,6 @@ constexpr uint32_t DRAG_SCROLL_SCROLLING = 2;  // held long enough and moving
 
 constexpr uint32_t DRAG_SCROLL_HOLD_TIME = 300;    // ms the pointer rests after the press
 constexpr int32_t DRAG_SCROLL_HOLD_DISTANCE = 4;   // px of jitter that still counts as resting
-constexpr uint32_t DRAG_SCROLL_END_MESSAGE = 0xC004;
 
 // At a middle press, after the press is recorded: arms the drag when the
 // press is over a page, the feature is on and the main window is ours.

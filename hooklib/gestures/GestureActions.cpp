@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "../core/DebugLog.h"
-#include "../core/Reachability.h"
-#include "../core/WinConstants.h"
-#include "WindowClassification.h"
+#include "hooklib/core/DebugLog.h"
+#include "hooklib/core/Reachability.h"
+#include "hooklib/core/WinConstants.h"
+#include "hooklib/core/WindowClassification.h"
 
 namespace quorvel {
 namespace {

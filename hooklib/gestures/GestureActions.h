@@ -3,7 +3,7 @@
 // ignore the results of the calls they make.
 #pragma once
 
-#include "../core/Context.h"
+#include "hooklib/core/Context.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
 #include "MiddleButtonGesture.h"
 
-#include "../core/DebugLog.h"
+#include "hooklib/core/DebugLog.h"
 #include "ButtonMessages.h"
 #include "CursorPosition.h"
 #include "DragScrollSender.h"
 #include "GestureActions.h"
-#include "WindowClassification.h"
+#include "hooklib/core/WindowClassification.h"
 
 namespace quorvel {
 namespace {

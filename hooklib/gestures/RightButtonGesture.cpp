@@ -1,11 +1,11 @@
 #include "RightButtonGesture.h"
 
-#include "../core/DebugLog.h"
-#include "../core/WinConstants.h"
+#include "hooklib/core/DebugLog.h"
+#include "hooklib/core/WinConstants.h"
 #include "ButtonMessages.h"
 #include "CursorPosition.h"
 #include "GestureActions.h"
-#include "WindowClassification.h"
+#include "hooklib/core/WindowClassification.h"
 
 namespace quorvel {
 namespace {

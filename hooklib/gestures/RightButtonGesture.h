@@ -3,8 +3,8 @@
 // double-click that closes a window.
 #pragma once
 
-#include "../core/Context.h"
-#include "../core/HookProcedures.h"
+#include "hooklib/core/Context.h"
+#include "hooklib/core/HookInputs.h"
 
 namespace quorvel {
 

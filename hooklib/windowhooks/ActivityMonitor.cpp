@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "../core/DebugLog.h"
-#include "../core/WinConstants.h"
+#include "hooklib/core/DebugLog.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "../core/Context.h"
+#include "hooklib/core/Context.h"
 
 namespace quorvel {
 

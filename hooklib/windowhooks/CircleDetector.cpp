@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "../core/DebugLog.h"
+#include "hooklib/core/DebugLog.h"
 
 namespace quorvel {
 namespace {

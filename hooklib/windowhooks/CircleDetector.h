@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "../core/Context.h"
-#include "../core/ScreenBounds.h"
+#include "hooklib/core/Context.h"
+#include "hooklib/core/ScreenBounds.h"
 
 namespace quorvel {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "../core/ScreenBounds.h"
-#include "../core/WinConstants.h"
+#include "hooklib/core/ScreenBounds.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel {
 namespace {

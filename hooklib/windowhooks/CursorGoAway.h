@@ -2,8 +2,8 @@
 // caret glides 40 px away, on the typing thread.
 #pragma once
 
-#include "../core/Context.h"
-#include "../core/HookProcedures.h"
+#include "hooklib/core/Context.h"
+#include "hooklib/core/HookInputs.h"
 
 namespace quorvel {
 

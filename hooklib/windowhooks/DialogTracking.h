@@ -4,8 +4,8 @@
 // thread alone (entries are never removed, so the references stay valid).
 #pragma once
 
-#include "../core/Context.h"
-#include "DialogTables.h"
+#include "hooklib/core/Context.h"
+#include "hooklib/core/DialogTables.h"
 
 namespace quorvel {
 

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "../core/Reachability.h"
-#include "../core/WinConstants.h"
-#include "../gestures/WindowClassification.h"
+#include "hooklib/core/Reachability.h"
+#include "hooklib/core/WinConstants.h"
+#include "hooklib/core/WindowClassification.h"
 #include "ActivityMonitor.h"
 
 namespace quorvel {

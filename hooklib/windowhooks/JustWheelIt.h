@@ -4,8 +4,8 @@
 // control program's task switcher instead.
 #pragma once
 
-#include "../core/Context.h"
-#include "../core/HookProcedures.h"
+#include "hooklib/core/Context.h"
+#include "hooklib/core/HookInputs.h"
 
 namespace quorvel {
 

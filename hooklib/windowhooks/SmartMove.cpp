@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "../core/DebugLog.h"
-#include "../core/ScreenBounds.h"
-#include "../core/WinConstants.h"
+#include "hooklib/core/DebugLog.h"
+#include "hooklib/core/ScreenBounds.h"
+#include "hooklib/core/WinConstants.h"
 #include "DialogTracking.h"
 
 namespace quorvel {
@@ -178,7 +178,7 @@ RegKey OpenDialogClickKey(Context& ctx, bool create) {
     // Only the access each direction needs: reading the memory must work
     // for an account that may not write the machine-wide key.
     RegKey base = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, QUORVEL_REGISTRY_KEY,
+    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY,
                           create ? win::KEY_CREATE_SUB_KEY : win::KEY_READ, &base) != win::ERROR_SUCCESS) {
         return 0;
     }

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "../core/Context.h"
-#include "DialogTables.h"
+#include "hooklib/core/Context.h"
+#include "hooklib/core/DialogTables.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
 #include "WindowInfo.h"
 
-#include "../core/DebugLog.h"
+#include "hooklib/core/DebugLog.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 // One debug-log line describing a window.
 #pragma once
 
-#include "../core/Context.h"
+#include "hooklib/core/Context.h"
 
 namespace quorvel {
 

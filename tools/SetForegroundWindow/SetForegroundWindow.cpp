@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "../../hooklib/core/HandleWidth.h"
+#include "common/HandleWidth.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "UtilApi.h"
+#include "common/UtilApi.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "MessagePause.h"
 #include "Pictures.h"
-#include "TextWrap.h"
+#include "tutorial/TextWrap.h"
 
 namespace quorvel::tutorial {
 

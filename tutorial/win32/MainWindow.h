@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "FormLayout.h"
-#include "MainForm.h"
-#include "TutorialView.h"
+#include "tutorial/FormLayout.h"
+#include "tutorial/MainForm.h"
+#include "tutorial/TutorialView.h"
 
 namespace quorvel::tutorial {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "TutorialView.h"
+#include "tutorial/TutorialView.h"
 
 namespace quorvel::tutorial {
 

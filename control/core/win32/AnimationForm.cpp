@@ -2,11 +2,11 @@
 
 #include <shellapi.h>
 
-#include "ControlProgram.h"
+#include "control/core/ControlProgram.h"
 #include "FirstStartMark.h"
-#include "FormTables.h"
+#include "control/core/FormTables.h"
 #include "ModulePath.h"
-#include "ProgramPaths.h"
+#include "control/core/ProgramPaths.h"
 
 namespace quorvel {
 
@@ -78,7 +78,7 @@ void AnimationForm::OnTimerControlWindow() {
 void AnimationForm::OfferTutorial() {
   MessageBoxA(nullptr, TutorialOffer, ProgramTitle, MB_OK);
   const std::string folder = ProgramDirectoryOf(OwnModulePath());
-  const std::string tutorial = folder + TutorialFileName;
+  const std::string tutorial = folder + TUTORIAL_FILE_NAME;
   ShellExecuteA(nullptr, "open", tutorial.c_str(), TutorialArguments, folder.c_str(), SW_SHOWNORMAL);
 }
 

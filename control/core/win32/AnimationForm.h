@@ -4,7 +4,7 @@
 
 #include "Form.h"
 #include "FormTimer.h"
-#include "StartAnimation.h"
+#include "control/core/StartAnimation.h"
 
 namespace quorvel {
 

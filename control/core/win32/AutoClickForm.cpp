@@ -1,11 +1,11 @@
 #include "AutoClickForm.h"
 
-#include "ControlProgram.h"
+#include "control/core/ControlProgram.h"
 #include "DebugLine.h"
 #include "DwellPreference.h"
-#include "FormTables.h"
-#include "InstanceHandOver.h"
-#include "Twips.h"
+#include "control/core/FormTables.h"
+#include "control/core/InstanceHandOver.h"
+#include "common/Twips.h"
 
 namespace quorvel {
 
@@ -35,7 +35,7 @@ bool OverOwnWindow(POINT point) {
   DWORD process = 0;
   GetWindowThreadProcessId(root, &process);
   return process == GetCurrentProcessId() ||
-         static_cast<uint32_t>(GetWindowLongPtrA(root, GWLP_USERDATA)) == OwnWindowMarker;
+         static_cast<uint32_t>(GetWindowLongPtrA(root, GWLP_USERDATA)) == OWN_WINDOW_MARKER;
 }
 
 ScreenRect MonitorAround(const ScreenPoint& point) {
@@ -64,7 +64,7 @@ AutoClickForm::~AutoClickForm() {
 }
 
 void AutoClickForm::OnLoad() {
-  SetWindowLongPtrA(Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OwnWindowMarker)));
+  SetWindowLongPtrA(Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
   PreviousAutoClickWindowProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AutoClickForm::AutoClickWindowProcedure)));
   RegisterAutoClickHotkey();
@@ -89,7 +89,7 @@ void AutoClickForm::RegisterAutoClickHotkey() {
 
 LRESULT CALLBACK AutoClickForm::AutoClickWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   AutoClickForm* form = TheAutoClickForm;
-  if (form && form->Window() == window && message == AutoClickMessage) {
+  if (form && form->Window() == window && message == AUTO_CLICK_MESSAGE) {
     form->ProcessAutoClickActivate();
     return 1;
   }
@@ -136,7 +136,7 @@ void AutoClickForm::OnDwellTimer() {
   if (!GetCursorPos(&point)) return;  // e.g. while the desktop is locked
   const DwellSample sample{GetTickCount(), {point.x, point.y}, AnyButtonHeld(), OverOwnWindow(point), Visible(),
                            paused_};
-  if (dwell_.OnSample(sample)) PostMessageA(Window(), AutoClickMessage, 0, 0);
+  if (dwell_.OnSample(sample)) PostMessageA(Window(), AUTO_CLICK_MESSAGE, 0, 0);
 }
 
 FormTimer& AutoClickForm::TimerOf(AutoClickTimer timer) {

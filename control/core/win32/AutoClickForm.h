@@ -1,14 +1,14 @@
 // "AutoClickForm": the "Click" box. It shows itself beside the cursor on
-// AutoClickMessage (0xC004), which the form posts itself when the pointer
+// AUTO_CLICK_MESSAGE (0xC004), which the form posts itself when the pointer
 // dwells (if the user switched dwell on) and which the global hotkey
 // Ctrl+Alt+K brings about too; other programs may post it as well.
 #pragma once
 
-#include "AutoClick.h"
-#include "DwellDetector.h"
+#include "control/core/AutoClick.h"
+#include "control/core/DwellDetector.h"
 #include "Form.h"
 #include "FormTimer.h"
-#include "HookLibrary.h"
+#include "control/core/HookLibrary.h"
 
 namespace quorvel {
 

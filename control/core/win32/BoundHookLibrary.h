@@ -6,8 +6,9 @@
 #include <windows.h>
 
 #include <string>
+#include <type_traits>
 
-#include "HookLibrary.h"
+#include "control/core/HookLibrary.h"
 
 namespace quorvel {
 
@@ -15,54 +16,40 @@ class BoundHookLibrary : public HookLibrary {
  public:
   explicit BoundHookLibrary(std::string libraryPath) : libraryPath_(std::move(libraryPath)) {}
 
-  uint32_t startHook() override;
-  uint32_t stopHook() override;
-  void SetStopHookFlag() override;
-  void PauseQuorvel() override;
-  void ResumeQuorvel() override;
-  uint32_t SetMainWindowAndMessage(uint32_t window, uint32_t message) override;
-  uint32_t SetTaskListWindowAndMessage(uint32_t window, uint32_t message) override;
-  uint32_t SetAutoClickWindowAndMessage(uint32_t window, uint32_t message) override;
-  uint32_t SetPromptRestWindow(uint32_t window) override;
-  uint32_t SetQuorvelWindowUserData(uint32_t marker) override;
-  void SetQuorvelVersion(uint32_t major, uint32_t minor, uint32_t build) override;
-  void AddIEWindow(uint32_t key) override;
-  void RemoveIEWindow(uint32_t key) override;
-  uint32_t GetRootWindow(uint32_t window, uint32_t refuseDialogs) override;
-  uint32_t IfDialogBoxWindow(uint32_t window) override;
-  uint32_t LowWord(uint32_t value) override;
-  uint32_t HiWord(uint32_t value) override;
-  uint32_t GetSetting() override;
-  uint32_t SaveSetting(uint32_t setting) override;
-  uint32_t UserShouldRest(uint32_t* keys, uint32_t* clicks, uint32_t* distance, uint32_t* minutes) override;
-  uint32_t GetUserLastClickOrKeyTime() override;
-  uint32_t SimulateClick(uint32_t x, uint32_t y) override;
-  void SetExcludedPrograms(const char* list, uint32_t size) override;
-  void SetFullScreenPause(uint32_t on) override;
-  uint32_t GetUnreachableCount() override;
+#define QUORVEL_BOUND_METHOD(name, result, parameters, arguments) result name parameters override;
+  QUORVEL_HOOK_EXPORTS(QUORVEL_BOUND_METHOD)
+#undef QUORVEL_BOUND_METHOD
 
  private:
-  enum Export {
-    ExStartHook, ExStopHook, ExSetStopHookFlag, ExPauseQuorvel, ExResumeQuorvel,
-    ExSetMainWindowAndMessage, ExSetTaskListWindowAndMessage, ExSetAutoClickWindowAndMessage,
-    ExSetPromptRestWindow, ExSetQuorvelWindowUserData, ExSetQuorvelVersion, ExAddIEWindow,
-    ExRemoveIEWindow, ExGetRootWindow, ExIfDialogBoxWindow, ExLowWord, ExHiWord, ExGetSetting,
-    ExSaveSetting, ExUserShouldRest, ExGetUserLastClickOrKeyTime, ExSimulateClick,
-    ExSetExcludedPrograms, ExSetFullScreenPause, ExGetUnreachableCount,
-    ExportCount
-  };
-  FARPROC Bind(Export which);
+  FARPROC Bind(HookExport which);
   HMODULE LoadLibraryChecked();
-  template <typename Function>
-  Function Bound(Export which) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(Bind(which)));
+  // Calls the export when it is bound; an unbound one answers 0.
+  template <typename Result, typename... Arguments>
+  Result Call(HookExport which, Arguments... arguments) {
+    using Function = Result(__stdcall*)(Arguments...);
+    auto function = reinterpret_cast<Function>(reinterpret_cast<void*>(Bind(which)));
+    if constexpr (std::is_void_v<Result>) {
+      if (function) function(arguments...);
+    } else {
+      return function ? function(arguments...) : Result{};
+    }
   }
+  // Call() with the export chosen first and the arguments given after.
+  template <typename Result>
+  struct Caller {
+    BoundHookLibrary* library;
+    HookExport which;
+    template <typename... Arguments>
+    Result operator()(Arguments... arguments) const {
+      return library->Call<Result>(which, arguments...);
+    }
+  };
 
   std::string libraryPath_;
   HMODULE module_ = nullptr;
   bool loadTried_ = false;
-  FARPROC procs_[ExportCount] = {};
-  bool bindTried_[ExportCount] = {};
+  FARPROC procs_[HOOK_EXPORT_COUNT] = {};
+  bool bindTried_[HOOK_EXPORT_COUNT] = {};
 };
 
 }  // namespace quorvel

@@ -27,23 +27,23 @@ class ScopedKey {
 
 bool ReadDwellPreference() {
   ScopedKey key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS) {
     return false;
   }
   DWORD value = 0, type = 0, size = sizeof value;
-  return RegQueryValueExA(key.Get(), DwellValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
+  return RegQueryValueExA(key.Get(), AUTO_CLICK_DWELL_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
              ERROR_SUCCESS &&
          type == REG_DWORD && size == sizeof value && value == 1;
 }
 
 void StoreDwellPreference(bool enabled) {
   ScopedKey key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
                       nullptr, key.Out(), nullptr) != ERROR_SUCCESS) {
     return;
   }
   const DWORD value = enabled ? 1 : 0;
-  RegSetValueExA(key.Get(), DwellValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  RegSetValueExA(key.Get(), AUTO_CLICK_DWELL_VALUE, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
 
 bool StartedWithDwellSwitch() {

@@ -2,11 +2,10 @@
 // HKEY_CURRENT_USER "Software\Harnwick\Quorvel", and the command-line
 // switch "/dwell" that turns it on.
 #pragma once
+#include "common/Registry.h"
 
 namespace quorvel {
 
-constexpr const char* UserRegistryKey = "Software\\Harnwick\\Quorvel";
-constexpr const char* DwellValue = "AutoClickDwell";
 constexpr const char* DwellSwitch = "/dwell";
 
 bool ReadDwellPreference();

@@ -1,6 +1,6 @@
 #include "ExclusionForm.h"
 
-#include "ExclusionFormTable.h"
+#include "control/core/ExclusionFormTable.h"
 
 namespace quorvel {
 

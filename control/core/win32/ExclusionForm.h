@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "EverydayControl.h"
+#include "control/core/EverydayControl.h"
 #include "Form.h"
 
 namespace quorvel {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ExitRequest.h"
+#include "control/core/ExitRequest.h"
 
 namespace quorvel {
 
@@ -25,7 +25,7 @@ class ScopedHandle {
 class Win32RunningInstanceLink : public RunningInstanceLink {
  public:
   RunningInstance FindRunningInstance() override {
-    window_ = FindWindowA(MainWindowClass, MainWindowCaption);
+    window_ = FindWindowA(MAIN_WINDOW_CLASS, MAIN_WINDOW_CAPTION);
     if (!window_) return {false, 0, 0, 0};
     return {true, static_cast<uint32_t>(GetWindowLongPtrA(window_, GWLP_USERDATA)), 0, 0};
   }

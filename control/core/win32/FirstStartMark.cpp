@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "TutorialOffer.h"
+#include "control/core/TutorialOffer.h"
 
 namespace quorvel {
 
@@ -21,17 +21,17 @@ std::optional<std::string> ReadText(HKEY key, const char* name) {
 InstallMarks ReadMarks() {
   InstallMarks marks;
   HKEY machine = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProgramRegistryKey, 0, KEY_QUERY_VALUE, &machine) == ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, MACHINE_KEY, 0, KEY_QUERY_VALUE, &machine) == ERROR_SUCCESS) {
     DWORD value = 0, type = 0, size = sizeof value;
-    marks.firstStart = RegQueryValueExA(machine, FirstStartValue, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+    marks.firstStart = RegQueryValueExA(machine, FIRST_START_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(&value),
                                         &size) == ERROR_SUCCESS &&
                        type == REG_DWORD && value == 1;
-    marks.installStamp = ReadText(machine, InstallStampValue);
+    marks.installStamp = ReadText(machine, INSTALL_STAMP_VALUE);
     RegCloseKey(machine);
   }
   HKEY user = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, KEY_QUERY_VALUE, &user) == ERROR_SUCCESS) {
-    marks.offeredFor = ReadText(user, TutorialOfferedForValue);
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, KEY_QUERY_VALUE, &user) == ERROR_SUCCESS) {
+    marks.offeredFor = ReadText(user, TUTORIAL_OFFERED_FOR_VALUE);
     RegCloseKey(user);
   }
   return marks;
@@ -39,11 +39,11 @@ InstallMarks ReadMarks() {
 
 void RecordOffer(const std::string& stamp) {
   HKEY user = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, UserRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
                       nullptr, &user, nullptr) != ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExA(user, TutorialOfferedForValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(stamp.c_str()),
+  RegSetValueExA(user, TUTORIAL_OFFERED_FOR_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(stamp.c_str()),
                  static_cast<DWORD>(stamp.size() + 1));
   RegCloseKey(user);
 }

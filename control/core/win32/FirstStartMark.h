@@ -2,11 +2,9 @@
 // "FirstStart" and "InstallStamp", read only, and HKCU
 // "Software\Harnwick\Quorvel" "TutorialOfferedFor", this user's own.
 #pragma once
+#include "common/Registry.h"
 
 namespace quorvel {
-
-constexpr const char* ProgramRegistryKey = "SOFTWARE\\Harnwick\\Quorvel";
-constexpr const char* UserRegistryKey = "Software\\Harnwick\\Quorvel";
 
 // True once per user after each installation; records the offer for this user.
 bool TakeFirstStartMark();

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "FormTimer.h"
-#include "InstanceHandOver.h"
-#include "Twips.h"
+#include "control/core/InstanceHandOver.h"
+#include "common/Twips.h"
 
 namespace quorvel {
 
@@ -70,19 +70,19 @@ Form* FormOf(HWND window) { return reinterpret_cast<Form*>(GetWindowLongPtrA(win
 
 void RegisterFormClass(HINSTANCE instance) {
   WNDCLASSA windowClass{};
-  if (GetClassInfoA(instance, MainWindowClass, &windowClass)) return;
+  if (GetClassInfoA(instance, MAIN_WINDOW_CLASS, &windowClass)) return;
   windowClass.lpfnWndProc = DefWindowProcA;  // replaced per window in Form::Load
   windowClass.hInstance = instance;
   windowClass.cbWndExtra = sizeof(LONG_PTR);
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
-  windowClass.lpszClassName = MainWindowClass;
+  windowClass.lpszClassName = MAIN_WINDOW_CLASS;
   RegisterClassA(&windowClass);
 }
 
 bool IsFormWindow(HWND window) {
   char name[ClassNameLength] = {};
-  return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, MainWindowClass) == 0;
+  return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, MAIN_WINDOW_CLASS) == 0;
 }
 
 Form::Form(const FormTable& table) : table_(table) {}
@@ -132,7 +132,7 @@ bool Form::CreateFormWindow(HWND owner) {
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   const int frameHeight = (outer.bottom - outer.top) - clientHeight;
   heightTwips_ = table_.outerHeight ? table_.outerHeight : table_.clientHeight + PixelsToTwips(frameHeight, dpiY_);
-  window_ = CreateWindowExA(exStyle, MainWindowClass, table_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+  window_ = CreateWindowExA(exStyle, MAIN_WINDOW_CLASS, table_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
                             outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
                             instance, nullptr);
   if (!window_) return false;

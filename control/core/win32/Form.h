@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ControlTable.h"
+#include "control/core/ControlTable.h"
 
 namespace quorvel {
 

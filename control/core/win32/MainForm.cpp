@@ -2,11 +2,11 @@
 
 #include <shellapi.h>
 
-#include "ExitRequest.h"
-#include "FormTables.h"
+#include "control/core/ExitRequest.h"
+#include "control/core/FormTables.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
-#include "ProgramPaths.h"
+#include "control/core/ProgramPaths.h"
 #include "SettingForm.h"
 
 namespace quorvel {
@@ -58,21 +58,21 @@ void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MonitorRSIInter
 void MainForm::SubclassWindow() {
   PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainForm::MainWindowProcedure)));
-  AcceptFromLowerIntegrity(Window(), DragScrollStepMessage);
-  AcceptFromLowerIntegrity(Window(), ForgetActiveFrameMessage);
+  AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_STEP_MESSAGE);
+  AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_END_MESSAGE);
 }
 
 LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MainForm* form = TheMainForm;
   if (form && form->Window() == window) {
     switch (message) {
-      case InstanceActivateMessage:
+      case INSTANCE_ACTIVATE_MESSAGE:
         // Already moved, shown and brought to the front by the second start.
         form->SetHeightTwips(MainFormShownHeightTwips);
         return 1;
-      case DragScrollStepMessage: return form->OnDragScrollStep(wParam, lParam);
-      case ForgetActiveFrameMessage: return form->OnForgetActiveFrame(lParam);
-      case ExitRequestMessage:  // Quorvel.exe /exit
+      case DRAG_SCROLL_STEP_MESSAGE: return form->OnDragScrollStep(wParam, lParam);
+      case DRAG_SCROLL_END_MESSAGE: return form->OnForgetActiveFrame(lParam);
+      case EXIT_REQUEST_MESSAGE:  // Quorvel.exe /exit
         form->program_.Stop();
         return 1;
       default: break;

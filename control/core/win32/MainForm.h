@@ -2,13 +2,13 @@
 // the rest-reminder timers and the main window procedure.
 #pragma once
 
-#include "ControlProgram.h"
-#include "DragScrollSeam.h"
+#include "control/core/ControlProgram.h"
+#include "control/core/DragScrollSeam.h"
 #include "Form.h"
 #include "FormTimer.h"
-#include "HookLibrary.h"
+#include "control/core/HookLibrary.h"
 #include "PromptRestForm.h"
-#include "RestPromptWait.h"
+#include "control/core/RestPromptWait.h"
 
 namespace quorvel {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "../../../hooklib/core/win32/AnsiPath.h"
+#include "common/AnsiPath.h"
 
 namespace quorvel {
 

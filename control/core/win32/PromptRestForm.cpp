@@ -1,6 +1,6 @@
 #include "PromptRestForm.h"
 
-#include "FormTables.h"
+#include "control/core/FormTables.h"
 #include "MessageLoop.h"
 
 namespace quorvel {

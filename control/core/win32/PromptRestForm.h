@@ -5,7 +5,7 @@
 
 #include "Form.h"
 #include "FormTimer.h"
-#include "RestNotice.h"
+#include "control/core/RestNotice.h"
 
 namespace quorvel {
 

@@ -13,9 +13,9 @@ class UserKey {
  public:
   explicit UserKey(bool forWriting) {
     const LONG result =
-        forWriting ? RegCreateKeyExA(HKEY_CURRENT_USER, UserPreferencesKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+        forWriting ? RegCreateKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                                      &key_, nullptr)
-                   : RegOpenKeyExA(HKEY_CURRENT_USER, UserPreferencesKey, 0, KEY_QUERY_VALUE, &key_);
+                   : RegOpenKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, KEY_QUERY_VALUE, &key_);
     if (result != ERROR_SUCCESS) key_ = nullptr;
   }
   ~UserKey() {

@@ -1,7 +1,7 @@
 // The user's preferences in HKEY_CURRENT_USER\Software\Harnwick\Quorvel.
 #pragma once
 
-#include "EverydayPreferences.h"
+#include "control/core/EverydayPreferences.h"
 
 namespace quorvel {
 

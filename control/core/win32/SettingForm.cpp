@@ -1,7 +1,7 @@
 #include "SettingForm.h"
 
-#include "FormTables.h"
-#include "SettingWord.h"
+#include "control/core/FormTables.h"
+#include "control/core/SettingWord.h"
 
 namespace quorvel {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Form.h"
-#include "HookLibrary.h"
+#include "control/core/HookLibrary.h"
 
 namespace quorvel {
 

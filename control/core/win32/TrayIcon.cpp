@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include "ExclusionForm.h"
-#include "InstanceHandOver.h"
+#include "control/core/InstanceHandOver.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
-#include "ProgramPaths.h"
+#include "control/core/ProgramPaths.h"
 #include "SettingForm.h"
-#include "StartAnimation.h"
+#include "control/core/StartAnimation.h"
 
 namespace quorvel {
 
@@ -51,7 +51,7 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   window_ = CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, control.Look().tooltip.c_str(), WS_POPUP, 0, 0, 0, 0,
                             nullptr, nullptr, instance, this);
   if (!window_) return;
-  SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OwnWindowMarker)));
+  SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   // Explorer runs at a lower integrity level than an elevated Quorvel:
   // let its broadcast through (Windows 7 and later).
@@ -165,7 +165,7 @@ void Win32EverydayShell::ShowExclusions() {
 
 void Win32EverydayShell::StartTutorial() {
   const std::string folder = ProgramDirectoryOf(OwnModulePath());
-  const std::string tutorial = folder + TutorialFileName;
+  const std::string tutorial = folder + TUTORIAL_FILE_NAME;
   ShellExecuteA(nullptr, "open", tutorial.c_str(), TutorialArguments, folder.c_str(), SW_SHOWNORMAL);
 }
 

@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "ControlProgram.h"
-#include "EverydayControl.h"
-#include "HookLibrary.h"
-#include "ProgramShell.h"
+#include "control/core/ControlProgram.h"
+#include "control/core/EverydayControl.h"
+#include "control/core/HookLibrary.h"
+#include "control/core/ProgramShell.h"
 
 namespace quorvel {
 

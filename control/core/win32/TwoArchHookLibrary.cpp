@@ -1,7 +1,8 @@
 #include "TwoArchHookLibrary.h"
 
 #include "DebugLine.h"
-#include "Hook64Protocol.h"
+#include "common/FileNames.h"
+#include "common/Messages.h"
 
 namespace quorvel {
 
@@ -10,6 +11,8 @@ namespace {
 // Posted to the hook thread: remove the 32-bit hooks and end.
 constexpr UINT HookThreadStopMessage = WM_APP + 0x32;
 constexpr DWORD HookThreadWaitMs = 10000;
+// How long the helper has to end before it is ended by force.
+constexpr uint32_t HOOK64_STOP_WAIT_MS = 3000;
 
 // The one library object the timer procedure reports to.
 TwoArchHookLibrary* TheLibrary = nullptr;
@@ -43,7 +46,7 @@ TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string prog
 
 TwoArchHookLibrary::~TwoArchHookLibrary() {
   if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
-  if (HelperRunning()) StopHelper(Hook64StopWaitMs);
+  if (HelperRunning()) StopHelper(HOOK64_STOP_WAIT_MS);
   if (TheLibrary == this) TheLibrary = nullptr;
 }
 
@@ -60,7 +63,7 @@ uint32_t TwoArchHookLibrary::startHook() {
 uint32_t TwoArchHookLibrary::stopHook() {
   if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
   unreachableTimer_ = 0;
-  return StopHookSets(*this, Hook64StopWaitMs);
+  return StopHookSets(*this, HOOK64_STOP_WAIT_MS);
 }
 
 void CALLBACK TwoArchHookLibrary::OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD) {
@@ -126,12 +129,12 @@ uint32_t TwoArchHookLibrary::RunStopHook() {
 }
 
 bool TwoArchHookLibrary::HelperWanted() {
-  const std::string helper = programDirectory_ + Hook64HelperFileName;
+  const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
   return GetFileAttributesA(helper.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindows64() && HelperAllowedHere();
 }
 
 bool TwoArchHookLibrary::StartHelper() {
-  const std::string helper = programDirectory_ + Hook64HelperFileName;
+  const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
   std::string commandLine = "\"" + helper + "\" " + std::to_string(GetCurrentProcessId());
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -160,7 +163,7 @@ bool TwoArchHookLibrary::StopHelper(uint32_t waitMs) {
   for (;;) {
     const DWORD elapsed = GetTickCount() - start;
     if (elapsed >= waitMs) break;
-    if (!posted) posted = PostThreadMessageA(helperThreadId_, Hook64StopMessage, 0, 0) != FALSE;
+    if (!posted) posted = PostThreadMessageA(helperThreadId_, HOOK64_STOP_MESSAGE, 0, 0) != FALSE;
     if (WaitForSingleObject(helperProcess_.Get(), posted ? waitMs - elapsed : 20) != WAIT_TIMEOUT) {
       ended = true;
       break;

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "BoundHookLibrary.h"
-#include "HookSets.h"
-#include "UnreachableNotice.h"
+#include "control/core/HookSets.h"
+#include "control/core/UnreachableNotice.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 // The file operations of the control program on the real file system.
 #pragma once
 
-#include "FileSystem.h"
+#include "control/core/FileSystem.h"
 
 namespace quorvel {
 

@@ -1,8 +1,8 @@
 #include "TaskListForm.h"
 
-#include "DebugLine.h"
-#include "InstanceHandOver.h"
-#include "TaskListPlacement.h"
+#include "control/core/win32/DebugLine.h"
+#include "control/core/InstanceHandOver.h"
+#include "control/taskswitcher/TaskListPlacement.h"
 
 namespace quorvel {
 
@@ -14,7 +14,7 @@ constexpr int ListControlId = 1;
 constexpr unsigned MouseMoveIntervalMs = 300;
 
 const FormTable& TaskListFormTable() {
-  static const FormTable table{TaskListCaption, 3600, 2400, 0, FormFrame::FixedSingle, {true, 15},
+  static const FormTable table{TASK_LIST_CAPTION, 3600, 2400, 0, FormFrame::FixedSingle, {true, 15},
                                {"MS Sans Serif", 8}, {}};
   return table;
 }
@@ -67,7 +67,7 @@ TaskListForm::~TaskListForm() {
 }
 
 void TaskListForm::OnLoad() {
-  SetWindowLongPtrA(Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OwnWindowMarker)));
+  SetWindowLongPtrA(Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
   // With a minimize box the switcher is no dialog box to the hooks, so
   // Smart Move leaves the pointer where the user opened it; the box's
   // command itself is swallowed.
@@ -80,7 +80,7 @@ void TaskListForm::OnLoad() {
   RegisterHotKey();
 }
 
-// The wheel over the taskbar posts TaskListMessage from the taskbar's
+// The wheel over the taskbar posts TASK_LIST_MESSAGE from the taskbar's
 // process; when Quorvel runs elevated, Windows drops such messages from
 // normal programs unless the window lets them in (Vista and later; looked up
 // at run time so that older systems still start).
@@ -89,7 +89,7 @@ void TaskListForm::AllowTaskListMessageFromBelow() {
   constexpr DWORD Allow = 1;  // MSGFLT_ALLOW
   HMODULE user32 = GetModuleHandleA("user32.dll");
   FARPROC found = user32 ? GetProcAddress(user32, "ChangeWindowMessageFilterEx") : nullptr;
-  if (found) reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(found))(Window(), TaskListMessage, Allow, nullptr);
+  if (found) reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(found))(Window(), TASK_LIST_MESSAGE, Allow, nullptr);
 }
 
 void TaskListForm::CreateList() {
@@ -140,7 +140,7 @@ LRESULT TaskListForm::TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lPa
     case WM_ACTIVATEAPP:
       if (!wParam) ShowWindow(Window(), SW_HIDE);
       break;
-    case TaskListMessage:
+    case TASK_LIST_MESSAGE:
       if (!Visible()) ShowTasks();
       return 1;
     case WM_HOTKEY:

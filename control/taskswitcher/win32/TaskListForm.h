@@ -1,7 +1,7 @@
 // "Easy task switcher": pops up under the pointer with one row per running
 // task (small icon and title); hovering selects a row, clicking one brings
 // that window to the front and hides the switcher, and so does switching to
-// any other program. Opened by TaskListMessage and by Ctrl+Alt+W.
+// any other program. Opened by TASK_LIST_MESSAGE and by Ctrl+Alt+W.
 #pragma once
 
 #include <windows.h>
@@ -11,18 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "ControlProgram.h"
-#include "Form.h"
-#include "FormTimer.h"
-#include "HookLibrary.h"
-#include "TaskListHover.h"
-#include "TaskListModule.h"
+#include "control/core/ControlProgram.h"
+#include "control/core/win32/Form.h"
+#include "control/core/win32/FormTimer.h"
+#include "control/core/HookLibrary.h"
+#include "control/taskswitcher/TaskListHover.h"
+#include "control/taskswitcher/TaskListModule.h"
 #include "Win32TaskWindows.h"
+#include "common/Messages.h"
 
 namespace quorvel {
 
 constexpr int TaskListHotKeyId = 0xA002;
-constexpr const char* TaskListCaption = "Easy task switcher";
 
 // An image list the form owns (the list control only borrows it).
 class ScopedImageList {

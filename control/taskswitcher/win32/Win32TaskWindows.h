@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "HookLibrary.h"
-#include "TaskListModule.h"
+#include "control/core/HookLibrary.h"
+#include "control/taskswitcher/TaskListModule.h"
 
 namespace quorvel {
 

@@ -4,7 +4,7 @@
 // "mouse,crt". In the shipped build the points are empty.
 #pragma once
 
-#include "../Context.h"
+#include "hooklib/core/Context.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 
 #include "WindowsApi.h"
 
-#include "../Platform.h"
+#include "hooklib/core/Platform.h"
 
 namespace quorvel {
 

@@ -10,10 +10,6 @@
 namespace quorvel {
 namespace {
 
-// The names carry the layout's size so that an incompatible build never
-// shares a record with this one.
-constexpr char kMappingName[] = "Local\\QuorvelSharedState-12688";
-static_assert(sizeof(SharedState) == 12688, "rename the mapping when the layout changes");
 
 constexpr int kReadyYields = 200;  // bounded: a few milliseconds at most
 
@@ -125,7 +121,7 @@ MapOutcome MapSharedState(SharedMapping* out) {
     PSECURITY_DESCRIPTOR sd = MakeDescriptor();
     SECURITY_ATTRIBUTES sa{sizeof sa, sd, FALSE};
     HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, sd ? &sa : nullptr, PAGE_READWRITE, 0,
-                                        sizeof(SharedState), kMappingName);
+                                        sizeof(SharedState), SHARED_STATE_NAME.text);
     bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
     if (sd) LocalFree(sd);
     if (!mapping) return MapOutcome::Failed;

@@ -11,7 +11,7 @@
 
 #include "WindowsApi.h"
 
-#include "../SharedState.h"
+#include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel {
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "../../../tools/Util/UtilApi.h"
-#include "../Constants.h"
+#include "common/UtilApi.h"
+#include "hooklib/core/Constants.h"
 
 namespace quorvel {
 

@@ -5,7 +5,7 @@
 
 #include "WindowsApi.h"
 
-#include "../ExceptionReport.h"
+#include "hooklib/core/ExceptionReport.h"
 
 namespace quorvel {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "AnsiPath.h"
+#include "common/AnsiPath.h"
 #include "ExceptionGuard.h"
 #include "FaultPoints.h"
 

@@ -3,8 +3,8 @@
 
 #include "WindowsApi.h"
 
-#include "../HandleWidth.h"
-#include "../Platform.h"
+#include "common/HandleWidth.h"
+#include "hooklib/core/Platform.h"
 
 namespace quorvel {
 

@@ -9,17 +9,18 @@
 // handler of its own (as a host program has) that must get its own fault
 // before the guard around the sending body sees anything. Prints one line
 // per body, then "survived".
-#include "WindowsApi.h"
+#include "hooklib/core/win32/WindowsApi.h"
 
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
-#include "../../../hooklib/core/ExceptionReport.h"
-#include "../../../hooklib/core/SharedState.h"
-#include "ExceptionGuard.h"
-#include "UtilTexts.h"
-#include "Win32Platform.h"
+#include "hooklib/core/ExceptionReport.h"
+#include "common/SharedState.h"
+#include "common/Text.h"
+#include "hooklib/core/win32/ExceptionGuard.h"
+#include "hooklib/core/win32/UtilTexts.h"
+#include "hooklib/core/win32/Win32Platform.h"
 #include "HostHandler.h"
 
 namespace {

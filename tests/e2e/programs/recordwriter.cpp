@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "../../../hooklib/core/SharedState.h"
+#include "common/SharedState.h"
 
 using quorvel::SharedState;
 
@@ -49,7 +49,7 @@ void Rewrite(SharedState& s, const char* folder, unsigned round) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, "Local\\QuorvelSharedState-12688");
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, quorvel::SHARED_STATE_NAME.text);
     auto* s = mapping ? static_cast<SharedState*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedState))) : nullptr;
     if (!s) {
         std::printf("no record\n");

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Pictures.h"
+#include "tutorial/win32/Pictures.h"
 
 using namespace quorvel::tutorial;
 

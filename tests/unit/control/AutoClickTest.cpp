@@ -1,4 +1,4 @@
-#include "AutoClick.h"
+#include "control/core/AutoClick.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ControlProgram.h"
+#include "control/core/ControlProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +111,7 @@ TEST_F(ControlProgramTest, RegistersTheAutoClickWindowOnceThereIsOne) {
 }
 
 TEST_F(ControlProgramTest, SecondStartHandsOverWithoutTouchingFilesOrLibrary) {
-  shell.running = {true, OwnWindowMarker, 384, 83};
+  shell.running = {true, OWN_WINDOW_MARKER, 384, 83};
   fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("used")}, {"C:\\Q\\system2.dat", MakeLibraryImage("pristine")}};
   const auto before = fs.files;
   EXPECT_FALSE(program.Start());

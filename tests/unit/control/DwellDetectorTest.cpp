@@ -1,4 +1,4 @@
-#include "DwellDetector.h"
+#include "control/core/DwellDetector.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The everyday controls: preferences, the icon's menu and look, pause, the
 // exclusion list.
-#include "EverydayControl.h"
+#include "control/core/EverydayControl.h"
 
 #include <gtest/gtest.h>
 
@@ -180,7 +180,7 @@ TEST(ExclusionList, AddingKeepsTheListUniqueAndWithinTheRoom) {
   EXPECT_EQ(AddProgram(list, ""), AddResult::NotAName);
   // 10 bytes used with the closing zero; fill up to exactly 1024.
   EXPECT_EQ(AddProgram(list, std::string(1009, 'a') + ".exe"), AddResult::Added);
-  EXPECT_EQ(PackedProgramList(list).size(), ExcludedProgramsRoom);
+  EXPECT_EQ(PackedProgramList(list).size(), PROGRAM_LIST_ROOM);
   EXPECT_EQ(AddProgram(list, "b.exe"), AddResult::ListFull);
   EXPECT_EQ(list.size(), 2u);
 }

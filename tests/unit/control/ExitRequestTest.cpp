@@ -1,4 +1,4 @@
-#include "ExitRequest.h"
+#include "control/core/ExitRequest.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +45,8 @@ TEST(ExitRequestTest, AsksOnlyAMarkedInstanceAndWaitsABoundedTime) {
   } cases[] = {
       {{false, 0, 0, 0}, true, ExitRequestResult::NoneRunning, false, 0},
       {{true, 0x12345678, 0, 0}, true, ExitRequestResult::NoneRunning, false, 0},  // not ours
-      {{true, OwnWindowMarker, 0, 0}, true, ExitRequestResult::Ended, true, 0},
-      {{true, OwnWindowMarker, 0, 0}, false, ExitRequestResult::StillRunning, true, 1},
+      {{true, OWN_WINDOW_MARKER, 0, 0}, true, ExitRequestResult::Ended, true, 0},
+      {{true, OWN_WINDOW_MARKER, 0, 0}, false, ExitRequestResult::StillRunning, true, 1},
   };
   for (const auto& c : cases) {
     FakeLink link;

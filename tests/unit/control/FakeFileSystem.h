@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "FileSystem.h"
+#include "control/core/FileSystem.h"
 
 namespace quorvel {
 

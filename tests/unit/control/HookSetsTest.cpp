@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "HookSets.h"
+#include "control/core/HookSets.h"
 
 namespace quorvel {
 namespace {

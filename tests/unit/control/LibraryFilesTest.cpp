@@ -1,4 +1,4 @@
-#include "LibraryFiles.h"
+#include "control/core/LibraryFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FakeFileSystem.h"
-#include "HookLibrary.h"
+#include "control/core/HookLibrary.h"
 
 namespace quorvel {
 
@@ -38,8 +38,8 @@ class RecordingLibrary : public HookLibrary {
   uint32_t SetQuorvelWindowUserData(uint32_t marker) override {
     return Note("SetQuorvelWindowUserData " + Hex(marker), marker);
   }
-  void SetQuorvelVersion(uint32_t a, uint32_t b, uint32_t c) override {
-    Note("SetQuorvelVersion " + std::to_string(a) + "." + std::to_string(b) + "." + std::to_string(c));
+  uint32_t SetQuorvelVersion(uint32_t a, uint32_t b, uint32_t c) override {
+    return Note("SetQuorvelVersion " + std::to_string(a) + "." + std::to_string(b) + "." + std::to_string(c));
   }
   void AddIEWindow(uint32_t) override {}
   void RemoveIEWindow(uint32_t) override {}
@@ -58,6 +58,7 @@ class RecordingLibrary : public HookLibrary {
     Note("SetExcludedPrograms " + names);
   }
   void SetFullScreenPause(uint32_t on) override { Note("SetFullScreenPause " + std::to_string(on)); }
+  uint32_t GetUnreachableCount() override { return 0; }
 
  private:
   static std::string Hex(uint32_t v) {

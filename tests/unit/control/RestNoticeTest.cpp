@@ -1,4 +1,4 @@
-#include "RestNotice.h"
+#include "control/core/RestNotice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "RestPromptWait.h"
+#include "control/core/RestPromptWait.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SettingWord.h"
+#include "control/core/SettingWord.h"
 
 #include <gtest/gtest.h>
 

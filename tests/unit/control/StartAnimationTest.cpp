@@ -1,4 +1,4 @@
-#include "StartAnimation.h"
+#include "control/core/StartAnimation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Hover selection of the task list across pointer moves and timer ends.
 #include <gtest/gtest.h>
 
-#include "TaskListHover.h"
+#include "control/taskswitcher/TaskListHover.h"
 
 namespace quorvel {
 namespace {

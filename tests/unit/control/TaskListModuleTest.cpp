@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "TaskListModule.h"
+#include "control/taskswitcher/TaskListModule.h"
 
 namespace quorvel {
 namespace {

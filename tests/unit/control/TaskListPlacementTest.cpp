@@ -2,7 +2,7 @@
 // borders, caption centred on the pointer, kept on the screen.
 #include <gtest/gtest.h>
 
-#include "TaskListPlacement.h"
+#include "control/taskswitcher/TaskListPlacement.h"
 
 namespace quorvel {
 namespace {

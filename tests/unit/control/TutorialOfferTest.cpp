@@ -1,4 +1,4 @@
-#include "TutorialOffer.h"
+#include "control/core/TutorialOffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "Twips.h"
+#include "common/Twips.h"
 
 #include <gtest/gtest.h>
 
-#include "FormTables.h"
-#include "InstanceHandOver.h"
-#include "ProgramPaths.h"
+#include "control/core/FormTables.h"
+#include "control/core/InstanceHandOver.h"
+#include "control/core/ProgramPaths.h"
 
 namespace quorvel {
 namespace {
@@ -39,9 +39,9 @@ TEST(InstanceHandOver, CentresOnTheWorkAreaHalvesToEven) {
 }
 
 TEST(InstanceHandOver, OnlyAWindowWithTheMarkerIsTheRunningInstance) {
-  EXPECT_TRUE(IsRunningInstance({true, OwnWindowMarker, 10, 10}));
+  EXPECT_TRUE(IsRunningInstance({true, OWN_WINDOW_MARKER, 10, 10}));
   EXPECT_FALSE(IsRunningInstance({true, 0, 10, 10}));
-  EXPECT_FALSE(IsRunningInstance({false, OwnWindowMarker, 0, 0}));
+  EXPECT_FALSE(IsRunningInstance({false, OWN_WINDOW_MARKER, 0, 0}));
 }
 
 TEST(ProgramPaths, FolderOfTheExecutableWhateverItsName) {

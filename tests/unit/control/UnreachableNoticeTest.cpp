@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "UnreachableNotice.h"
+#include "control/core/UnreachableNotice.h"
 
 namespace quorvel {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FakeDesktop.h"
-#include "core/Architecture.h"
-#include "core/HookControl.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/Architecture.h"
+#include "hooklib/core/HookControl.h"
 
 namespace quorvel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "FakeDesktop.h"
-#include "core/DebugLog.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/DebugLog.h"
 
 namespace quorvel {
 namespace {

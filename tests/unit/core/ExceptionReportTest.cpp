@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "FakeDesktop.h"
-#include "core/ExceptionReport.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/ExceptionReport.h"
 
 namespace quorvel {
 namespace {

@@ -1,15 +1,15 @@
 // After a contained fault: reports limited per address, hooks off after
 // repeated faults, gestures disarmed; and what a rewritten shared record can
 // and cannot make the library do.
-#include "core/FaultLimiter.h"
+#include "hooklib/core/FaultLimiter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "core/DebugLog.h"
-#include "gestures/GestureActions.h"
-#include "FakeDesktop.h"
+#include "hooklib/core/DebugLog.h"
+#include "hooklib/gestures/GestureActions.h"
+#include "tests/unit/support/FakeDesktop.h"
 
 namespace quorvel::testing {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "FakeDesktop.h"
-#include "core/HookControl.h"
-#include "core/WinConstants.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/HookControl.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel {
 namespace {

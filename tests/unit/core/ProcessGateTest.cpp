@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "FakeDesktop.h"
-#include "core/ProcessGate.h"
-#include "core/WinConstants.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/ProcessGate.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel {
 namespace {

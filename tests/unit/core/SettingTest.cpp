@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FakeDesktop.h"
-#include "core/Setting.h"
-#include "core/WinConstants.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/Setting.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel {
 namespace {

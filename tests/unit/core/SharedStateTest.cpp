@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "core/HandleWidth.h"
-#include "core/SharedState.h"
+#include "common/HandleWidth.h"
+#include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel {
 namespace {

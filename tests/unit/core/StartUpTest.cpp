@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "FakeDesktop.h"
-#include "core/StartUp.h"
-#include "core/WinConstants.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/hooks/ProcessAttach.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel {
 namespace {

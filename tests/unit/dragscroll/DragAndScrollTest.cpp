@@ -7,7 +7,7 @@
 #include <set>
 #include <utility>
 
-#include "DragAndScroll.h"
+#include "control/dragscroll/DragAndScroll.h"
 
 namespace quorvel {
 namespace {

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "GestureDesktop.h"
-#include "core/HookControl.h"
-#include "gestures/ButtonMessages.h"
-#include "gestures/DragScrollSender.h"
+#include "hooklib/core/HookControl.h"
+#include "hooklib/gestures/ButtonMessages.h"
+#include "hooklib/gestures/DragScrollSender.h"
 
 namespace quorvel::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "gestures/GestureActions.h"
+#include "hooklib/gestures/GestureActions.h"
 
 #include <cstring>
 

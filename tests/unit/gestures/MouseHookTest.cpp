@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "GestureDesktop.h"
-#include "core/HookControl.h"
-#include "gestures/ButtonMessages.h"
+#include "hooklib/core/HookControl.h"
+#include "hooklib/gestures/ButtonMessages.h"
 
 namespace quorvel::testing {
 namespace {

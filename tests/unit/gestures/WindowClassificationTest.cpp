@@ -1,4 +1,4 @@
-#include "gestures/WindowClassification.h"
+#include "hooklib/core/WindowClassification.h"
 
 #include "GestureDesktop.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "core/WinConstants.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel::testing {
 namespace {

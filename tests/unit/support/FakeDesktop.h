@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/Context.h"
-#include "core/Platform.h"
-#include "core/SharedState.h"
+#include "hooklib/core/Context.h"
+#include "hooklib/core/Platform.h"
+#include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel::testing {
 

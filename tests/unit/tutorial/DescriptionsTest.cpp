@@ -1,4 +1,4 @@
-#include "Descriptions.h"
+#include "tutorial/Descriptions.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "TutorialView.h"
+#include "tutorial/TutorialView.h"
 
 namespace quorvel::tutorial {
 

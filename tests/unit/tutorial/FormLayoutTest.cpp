@@ -1,4 +1,4 @@
-#include "FormLayout.h"
+#include "tutorial/FormLayout.h"
 
 #include <gtest/gtest.h>
 

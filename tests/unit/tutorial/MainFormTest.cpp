@@ -1,4 +1,4 @@
-#include "MainForm.h"
+#include "tutorial/MainForm.h"
 
 #include <gtest/gtest.h>
 

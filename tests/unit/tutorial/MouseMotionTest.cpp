@@ -1,4 +1,4 @@
-#include "MouseMotion.h"
+#include "tutorial/MouseMotion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Operations.h"
+#include "tutorial/Operations.h"
 
 #include <gtest/gtest.h>
 

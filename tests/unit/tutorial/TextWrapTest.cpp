@@ -1,4 +1,4 @@
-#include "TextWrap.h"
+#include "tutorial/TextWrap.h"
 
 #include <gtest/gtest.h>
 

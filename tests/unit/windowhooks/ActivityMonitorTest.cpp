@@ -1,9 +1,9 @@
-#include "windowhooks/ActivityMonitor.h"
+#include "hooklib/windowhooks/ActivityMonitor.h"
 
 #include <gtest/gtest.h>
 
 #include "WindowHooksDesktop.h"
-#include "core/Constants.h"
+#include "hooklib/core/Constants.h"
 
 namespace quorvel::testing {
 namespace {

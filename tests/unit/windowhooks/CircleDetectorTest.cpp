@@ -1,4 +1,4 @@
-#include "windowhooks/CircleDetector.h"
+#include "hooklib/windowhooks/CircleDetector.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "WindowHooksDesktop.h"
-#include "core/Constants.h"
+#include "hooklib/core/Constants.h"
 
 namespace quorvel::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "WindowHooksDesktop.h"
-#include "core/Constants.h"
+#include "hooklib/core/Constants.h"
 
 namespace quorvel::testing {
 namespace {

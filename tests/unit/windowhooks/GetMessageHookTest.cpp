@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowHooksDesktop.h"
-#include "core/Constants.h"
-#include "windowhooks/CursorGoAway.h"
+#include "hooklib/core/Constants.h"
+#include "hooklib/windowhooks/CursorGoAway.h"
 
 namespace quorvel::testing {
 namespace {

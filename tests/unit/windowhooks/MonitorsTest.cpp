@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "WindowHooksDesktop.h"
-#include "core/ScreenBounds.h"
-#include "windowhooks/CursorGoAway.h"
-#include "windowhooks/SmartMove.h"
+#include "hooklib/core/ScreenBounds.h"
+#include "hooklib/windowhooks/CursorGoAway.h"
+#include "hooklib/windowhooks/SmartMove.h"
 
 namespace quorvel::testing {
 namespace {

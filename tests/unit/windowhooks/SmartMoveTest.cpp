@@ -1,11 +1,11 @@
-#include "windowhooks/SmartMove.h"
+#include "hooklib/windowhooks/SmartMove.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "WindowHooksDesktop.h"
-#include "core/Constants.h"
+#include "hooklib/core/Constants.h"
 
 namespace quorvel::testing {
 namespace {

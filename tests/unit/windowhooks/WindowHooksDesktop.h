@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "FakeDesktop.h"
-#include "core/HookProcedures.h"
-#include "core/WinConstants.h"
+#include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/hooks/HookProcedures.h"
+#include "hooklib/core/WinConstants.h"
 
 namespace quorvel::testing {
 

@@ -1,0 +1,55 @@
+// Quorvel.exe: starts the hooks of "system.dat", sits hidden with its
+// timers until "&Stop", then removes the hooks.
+#include <windows.h>
+
+#include "control/core/ControlProgram.h"
+#include "control/core/win32/DebugLine.h"
+#include "control/core/ExitRequest.h"
+#include "control/core/win32/ExitSwitch.h"
+#include "control/core/LibraryFiles.h"
+#include "control/core/win32/MessageLoop.h"
+#include "control/core/win32/ModulePath.h"
+#include "control/core/ProgramPaths.h"
+#include "control/core/win32/RegistryPreferences.h"
+#include "control/core/win32/TrayIcon.h"
+#include "control/core/win32/Win32FileSystem.h"
+#include "control/core/win32/TwoArchHookLibrary.h"
+#include "control/dragscroll/win32/Win32DragScroll.h"
+#include "Win32ProgramShell.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  using namespace quorvel;
+  if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch();
+  const std::string directory = ProgramDirectoryOf(OwnModulePath());
+  TwoArchHookLibrary library(directory + HOOK_LIBRARY_FILE_NAME, directory);
+  Win32FileSystem files;
+  Win32ProgramShell shell(library);
+  ControlProgram program(library, files, shell);
+  shell.Attach(program);
+  Win32DragScroll dragScroll(library, &WriteDebugLine);
+  shell.SetDragScrollHandler(&dragScroll.Handler());
+  if (!program.Start()) return 0;
+  // The icon, pause, exclusions and full-screen pause, once the hooks run.
+  RegistryPreferences preferences;
+  Win32EverydayShell everydayShell(program, shell, library);
+  EverydayControl everyday(library, preferences, everydayShell);
+  if (!program.ExitRequested()) {
+    AutoClickForm* autoClick = shell.AutoClick();
+    TrayFeatures& features = everyday.Features();
+    TaskListForm* taskList = shell.TaskList();
+    features.openTaskSwitcher = [taskList] {
+      if (taskList->Window()) PostMessageA(taskList->Window(), TASK_LIST_MESSAGE, 0, 0);
+    };
+    features.openAutoClick = [autoClick] {
+      if (autoClick->Window()) PostMessageA(autoClick->Window(), AUTO_CLICK_MESSAGE, 0, 0);
+    };
+    features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
+    features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
+    features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
+    everydayShell.Attach(everyday);
+    everyday.Start();
+  }
+  const int exitCode = RunMessageLoop();
+  everyday.End();
+  return exitCode;
+}

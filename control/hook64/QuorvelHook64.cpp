@@ -1,0 +1,100 @@
+// QuorvelHook64.exe [CONTROL_PROCESS_ID]: the 64-bit side of Quorvel. It
+// loads system64.dat from its own folder, installs the 64-bit hooks and then
+// does nothing but pump messages on its one thread (Windows runs the 64-bit
+// hooks for 32-bit programs on this thread, so it must never stall). It
+// removes the hooks and ends on HOOK64_STOP_MESSAGE posted to its thread, or
+// when the control program that started it has gone.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "common/FileNames.h"
+#include "common/HookExports.h"
+#include "common/Messages.h"
+
+namespace {
+
+using Export0 = int(WINAPI*)();
+
+struct Library {
+    HMODULE module = nullptr;
+    Export0 startHook = nullptr, stopHook = nullptr, setStopHookFlag = nullptr;
+    ~Library() {
+        if (module) FreeLibrary(module);
+    }
+    bool Load(const std::string& path) {
+        module = LoadLibraryA(path.c_str());
+        if (!module) return false;
+        startHook = Bind(quorvel::HookExport::startHook);
+        stopHook = Bind(quorvel::HookExport::stopHook);
+        setStopHookFlag = Bind(quorvel::HookExport::SetStopHookFlag);
+        return startHook && stopHook && setStopHookFlag;
+    }
+    Export0 Bind(quorvel::HookExport which) {
+        return reinterpret_cast<Export0>(
+            reinterpret_cast<void*>(GetProcAddress(module, quorvel::HookExportName(which))));
+    }
+};
+
+class ScopedHandle {
+public:
+    explicit ScopedHandle(HANDLE h) : h_(h) {}
+    ~ScopedHandle() {
+        if (h_) CloseHandle(h_);
+    }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+std::string OwnFolder() {
+    char path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n < MAX_PATH ? n : 0);
+    size_t slash = s.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : s.substr(0, slash + 1);
+}
+
+// Pumps until asked to stop or until the control program has gone.
+void Pump(HANDLE controlProcess) {
+    const DWORD count = controlProcess ? 1 : 0;
+    for (;;) {
+        DWORD r = MsgWaitForMultipleObjects(count, &controlProcess, FALSE, INFINITE, QS_ALLINPUT);
+        if (count && r == WAIT_OBJECT_0) return;
+        if (r == WAIT_FAILED) return;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == quorvel::HOOK64_STOP_MESSAGE || msg.message == WM_QUIT) return;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    // The thread's queue exists before anyone can post the stop message.
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    const DWORD controlId = commandLine ? std::strtoul(commandLine, nullptr, 10) : 0;
+    ScopedHandle control(controlId ? OpenProcess(SYNCHRONIZE, FALSE, controlId) : nullptr);
+
+    Library library;
+    if (!library.Load(OwnFolder() + quorvel::HOOK64_LIBRARY_FILE_NAME)) return 3;
+    if (library.startHook() != 1) {
+        library.setStopHookFlag();
+        library.stopHook();
+        return 2;
+    }
+    Pump(control.get());
+    // The stop flag is shared: the control program sets it before it asks,
+    // and it is set here too so that a helper left alone still unhooks.
+    library.setStopHookFlag();
+    library.stopHook();
+    return 0;
+}

@@ -1,0 +1,185 @@
+#include "LibraryProcess.h"
+
+#include "hooklib/core/win32/WindowsApi.h"
+
+#include <new>
+
+#include "hooklib/core/DebugLog.h"
+#include "hooklib/core/ExceptionReport.h"
+#include "hooklib/core/FaultLimiter.h"
+#include "hooklib/hooks/ProcessAttach.h"
+#include "hooklib/core/win32/ExceptionGuard.h"
+#include "HookEntries.h"
+#include "hooklib/core/win32/RecoverableLock.h"
+#include "hooklib/core/win32/SharedMemory.h"
+#include "hooklib/core/win32/UtilTexts.h"
+#include "hooklib/core/win32/Win32Platform.h"
+
+namespace quorvel {
+namespace {
+
+struct LibraryProcess {
+    explicit LibraryProcess(SharedState& shared)
+        : os(HookProcedureTable{MouseHookEntry, CallWndRetHookEntry, GetMessageHookEntry}),
+          context{os, shared, process} {
+        process.lock = &lock;
+        process.Is64Bit = sizeof(void*) == 8;
+    }
+    Win32Platform os;
+    RecoverableLock lock;
+    ProcessState process;
+    Context context;
+    FaultLimiter faults;
+};
+
+// The process's start-up state, changed with interlocked operations only.
+enum : LONG { NOT_STARTED = 0, STARTING = 1, READY = 2, WITHOUT_RECORD = 3 };
+volatile LONG g_state = NOT_STARTED;
+HINSTANCE g_instance = nullptr;
+LibraryProcess* g_process = nullptr;
+SharedMapping g_mapping;
+HANDLE g_outerEvent = nullptr;
+HANDLE g_innerEvent = nullptr;
+
+// Before the next block: a report file grown past its limit becomes
+// "QuorvelExceptionLog.old.txt" (replacing an older one).
+void RotateReportFile(const char* folder) {
+    char path[LOG_PATH_BUFFER_SIZE];
+    char old[LOG_PATH_BUFFER_SIZE];
+    const char* base = folder[0] != '\0' ? folder : FALLBACK_LOG_FOLDER;
+    if (wsprintfA(path, "%s%s", base, EXCEPTION_LOG_FILE_NAME) <= 0) return;
+    if (wsprintfA(old, "%s%s", base, "QuorvelExceptionLog.old.txt") <= 0) return;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return;
+    uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    if (ExceptionLogNeedsRotation(size)) MoveFileExA(path, old, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+void WriteFaultReport(EXCEPTION_POINTERS* pointers) {
+    LibraryProcess* p = g_process;
+    if (!p) return;
+    auto address = reinterpret_cast<uintptr_t>(pointers->ExceptionRecord->ExceptionAddress);
+    if (!p->faults.Count(address)) return;
+    ExceptionFacts facts;
+    facts.code = pointers->ExceptionRecord->ExceptionCode;
+    facts.address = address;
+    RotateReportFile(p->process.InstallFolder);
+    UtilTexts texts(p->process.InstallFolder, pointers);
+    WriteExceptionReport(p->context, facts, texts.Available() ? &texts : nullptr);
+}
+
+int SaveLockDepth() { return g_process ? g_process->lock.HeldByThisThread() : 0; }
+
+void RecoverAfterFault(int lockDepth) {
+    LibraryProcess* p = g_process;
+    if (!p) return;
+    p->lock.ReleaseDownTo(lockDepth);
+    DisarmGestures(p->context.shared);
+}
+
+struct AttachArgs {
+    Context* ctx;
+    uintptr_t module;
+    WaitEvents events;
+};
+
+void AttachBody(void* a) {
+    auto* args = static_cast<AttachArgs*>(a);
+    OnProcessAttach(*args->ctx, args->module, args->events);
+}
+
+// Without a trustworthy record: one line in this process's log folder.
+void LogRunningWithout(MapOutcome outcome) {
+    auto* record = new (std::nothrow) SharedState;
+    if (!record) return;
+    InitialiseSharedState(*record);
+    auto* p = new (std::nothrow) LibraryProcess(*record);
+    if (p) {
+        char name[INSTALL_PATH_MAX_CHARS + 2] = {};
+        GetModuleFileNameA(g_instance, name, sizeof name - 1);
+        BuildInstallPaths(name, p->process.InstallFolder, p->process.SetForegroundWindowPath);
+        WriteLog(p->context, outcome == MapOutcome::Untrusted
+                                 ? "Shared state object belongs to another user: running without shared features"
+                                 : "Shared state could not be mapped: running without shared features");
+        delete p;
+    }
+    delete record;
+}
+
+// Runs on the one thread that moved the state to STARTING.
+void StartProcess() {
+    MapOutcome outcome = MapSharedState(&g_mapping);
+    if (outcome == MapOutcome::NotReady) {
+        InterlockedExchange(&g_state, NOT_STARTED);  // another process is still writing it: next call
+        return;
+    }
+    if (outcome != MapOutcome::Mapped) {
+        LogRunningWithout(outcome);
+        InterlockedExchange(&g_state, WITHOUT_RECORD);
+        return;
+    }
+    g_process = new (std::nothrow) LibraryProcess(*g_mapping.view);
+    if (!g_process) {
+        UnmapSharedState(&g_mapping);
+        InterlockedExchange(&g_state, WITHOUT_RECORD);
+        return;
+    }
+    WaitEvents events;
+    DWORD error = 0;
+    g_outerEvent = CreateProtectedEvent(OUTER_WAIT_EVENT_NAME, &error);
+    events.outer = reinterpret_cast<uintptr_t>(g_outerEvent);
+    events.outerError = error;
+    g_innerEvent = CreateProtectedEvent(INNER_WAIT_EVENT_NAME, &error);
+    events.inner = reinterpret_cast<uintptr_t>(g_innerEvent);
+    events.innerError = error;
+    AttachArgs args{&g_process->context, reinterpret_cast<uintptr_t>(g_instance), events};
+    RunGuarded(AttachBody, &args);
+    InterlockedExchange(&g_state, READY);
+}
+
+void AttachProcess(HINSTANCE instance) {
+    g_instance = instance;
+    InstallExceptionGuard(WriteFaultReport, FaultRecovery{SaveLockDepth, RecoverAfterFault});
+}
+
+// A dynamic unload (FreeLibrary, or the system unloading the hook library
+// after the hooks are gone): give back everything the process took. No
+// worker runs any more (each holds a reference on the module).
+void DetachProcess() {
+    delete g_process;
+    g_process = nullptr;
+    if (g_outerEvent) CloseHandle(g_outerEvent);
+    if (g_innerEvent) CloseHandle(g_innerEvent);
+    g_outerEvent = g_innerEvent = nullptr;
+    UnmapSharedState(&g_mapping);
+    RemoveExceptionGuard();
+    g_state = NOT_STARTED;
+}
+
+}  // namespace
+
+Context* LibraryContext() {
+    if (g_state == READY) return &g_process->context;
+    if (InterlockedCompareExchange(&g_state, STARTING, NOT_STARTED) != NOT_STARTED) return nullptr;
+    StartProcess();
+    return g_state == READY ? &g_process->context : nullptr;
+}
+
+Context* HookContext() {
+    Context* ctx = LibraryContext();
+    return (ctx && !g_process->faults.HooksOff()) ? ctx : nullptr;
+}
+
+}  // namespace quorvel
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        DisableThreadLibraryCalls(instance);
+        quorvel::AttachProcess(instance);
+    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        // At process exit (reserved non-null) nothing is done: other threads
+        // are gone mid-step and the system takes everything back anyway.
+        quorvel::DetachProcess();
+    }
+    return TRUE;
+}
