@@ -1,5 +1,5 @@
-// Scoped owners of COM references, BSTR texts and VARIANTs: whatever they
-// hold is released when they go, on every path.
+// Scoped owners of BSTR texts and VARIANTs (COM references: common/win32/Owners.h):
+// whatever they hold is released when they go, on every path.
 #pragma once
 
 #include <windows.h>
@@ -8,54 +8,9 @@
 #include <string>
 #include <utility>
 
+#include "common/win32/Owners.h"
+
 namespace quorvel {
-
-template <typename T>
-class ComRef {
- public:
-  ComRef() = default;
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  ComRef(ComRef&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-  ComRef& operator=(ComRef&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      p_ = std::exchange(other.p_, nullptr);
-    }
-    return *this;
-  }
-  ~ComRef() { Reset(); }
-
-  // Takes a reference of its own on an interface someone else holds.
-  static ComRef Borrow(T* p) {
-    ComRef r;
-    r.p_ = p;
-    if (p) p->AddRef();
-    return r;
-  }
-
-  void Reset() {
-    if (p_) std::exchange(p_, nullptr)->Release();
-  }
-  // For an out-parameter: whatever was held is released first.
-  T** Out() {
-    Reset();
-    return &p_;
-  }
-  template <typename U>
-  ComRef<U> As() const {
-    ComRef<U> r;
-    if (p_ && FAILED(p_->QueryInterface(__uuidof(U), reinterpret_cast<void**>(r.Out())))) r.Reset();
-    return r;
-  }
-
-  T* operator->() const { return p_; }
-  T* Get() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  T* p_ = nullptr;
-};
 
 class BstrText {
  public:
