@@ -26,10 +26,10 @@ uint32_t OwnHookHandle(const Context& ctx, HookSlotKind kind) { return ctx.share
 void MarkHooksInstalled(Context& ctx, bool essentialHooksInstalled) {
     SharedState& s = ctx.shared;
     if (ctx.process.Is64Bit) {
-        s.Hook64ThreadId = ctx.os.GetCurrentThreadId();
+        s.Hook64ThreadId = ctx.clock.GetCurrentThreadId();
         s.Hook64Active = essentialHooksInstalled ? 1 : 0;
     } else {
-        s.Hook32ThreadId = ctx.os.GetCurrentThreadId();
+        s.Hook32ThreadId = ctx.clock.GetCurrentThreadId();
     }
 }
 
@@ -54,7 +54,7 @@ bool ServedByOtherLibrary(Context& ctx) {
     const bool otherServes = ctx.process.Is64Bit ? s.Hook32ThreadId != 0 : s.Hook64Active == 1;
     if (!otherServes) return false;
     const uint32_t installer = ctx.process.Is64Bit ? s.Hook64ThreadId : s.Hook32ThreadId;
-    return installer != 0 && installer == ctx.os.GetCurrentThreadId();
+    return installer != 0 && installer == ctx.clock.GetCurrentThreadId();
 }
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
-// What every piece of the library's logic works with: the platform, the
-// shared record and this process's own state.
+// What the hook procedures and the features they dispatch to work with: the
+// platform's roles, the shared record and this process's own state. A
+// function that needs only a role or two takes those instead.
 #pragma once
 
 #include "Constants.h"
@@ -10,7 +11,34 @@
 namespace quorvel {
 
 struct Context {
-    Platform& os;
+    // `platform` serves every role: the Win32 platform, the fake desktop.
+    template <typename AllRoles>
+    Context(AllRoles& platform, SharedState& sharedState, ProcessState& processState)
+        : windows(platform),
+          monitors(platform),
+          processes(platform),
+          input(platform),
+          messages(platform),
+          clock(platform),
+          system(platform),
+          registry(platform),
+          files(platform),
+          shell(platform),
+          hooks(platform),
+          shared(sharedState),
+          process(processState) {}
+
+    Windows& windows;
+    Monitors& monitors;
+    Processes& processes;
+    Input& input;
+    Messages& messages;
+    Clock& clock;
+    System& system;
+    Registry& registry;
+    Files& files;
+    Shell& shell;
+    Hooks& hooks;
     SharedState& shared;
     ProcessState& process;
 

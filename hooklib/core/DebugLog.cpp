@@ -22,10 +22,10 @@ FileId OpenLibraryFile(Context& ctx, const char* name, bool truncate) {
     // than to the host's current directory.
     const char* folder = ctx.process.InstallFolder;
     if (folder[0] != '\0' && BuildPath(path, folder, name)) {
-        if (FileId f = ctx.os.OpenTextFile(path, truncate)) return f;
+        if (FileId f = ctx.files.OpenTextFile(path, truncate)) return f;
     }
     if (BuildPath(path, FALLBACK_LOG_FOLDER, name)) {
-        return ctx.os.OpenTextFile(path, truncate);
+        return ctx.files.OpenTextFile(path, truncate);
     }
     return 0;
 }
@@ -33,17 +33,17 @@ FileId OpenLibraryFile(Context& ctx, const char* name, bool truncate) {
 void StartLog(Context& ctx) {
     FileId f = OpenLibraryFile(ctx, DEBUG_LOG_FILE_NAME, true);
     if (!f) return;
-    ctx.os.WriteText(f, "Quorvel is being started.\n");
-    ctx.os.WriteText(f, "-------------------------------------------\n");
-    ctx.os.CloseFile(f);
+    ctx.files.WriteText(f, "Quorvel is being started.\n");
+    ctx.files.WriteText(f, "-------------------------------------------\n");
+    ctx.files.CloseFile(f);
 }
 
 void WriteLog(Context& ctx, const char* text) {
     FileId f = OpenLibraryFile(ctx, DEBUG_LOG_FILE_NAME, false);
     if (!f) return;
-    ctx.os.WriteText(f, text);
-    ctx.os.WriteText(f, "\n");
-    ctx.os.CloseFile(f);
+    ctx.files.WriteText(f, text);
+    ctx.files.WriteText(f, "\n");
+    ctx.files.CloseFile(f);
 }
 
 void WriteLogF(Context& ctx, const char* format, ...) {

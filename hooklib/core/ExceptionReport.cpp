@@ -10,7 +10,7 @@ namespace {
 
 class ReportWriter {
 public:
-    ReportWriter(Platform& os, FileId file) : os_(os), file_(file) {}
+    ReportWriter(Files& files, FileId file) : files_(files), file_(file) {}
 
     void Line(const char* format, ...)
 #if defined(__GNUC__)
@@ -22,11 +22,11 @@ public:
         va_start(args, format);
         std::vsnprintf(text, sizeof text, format, args);
         va_end(args);
-        os_.WriteText(file_, text);
+        files_.WriteText(file_, text);
     }
 
 private:
-    Platform& os_;
+    Files& files_;
     FileId file_;
 };
 
@@ -36,10 +36,10 @@ unsigned long long Kbytes(uint64_t bytes) { return static_cast<unsigned long lon
 void WriteEnvironment(Context& ctx, ReportWriter& out) {
     SharedState& s = ctx.shared;
     SystemTimeUtc t;
-    ctx.os.GetSystemTime(&t);
+    ctx.clock.GetSystemTime(&t);
     MemoryStatus m;
-    ctx.os.GetMemoryStatus(&m);
-    const char* commandLine = ctx.os.GetCommandLine();
+    ctx.system.GetMemoryStatus(&m);
+    const char* commandLine = ctx.system.GetCommandLine();
     out.Line("Date :  %04d/%02d/%02d  Time : %02d:%02d:%02d (Universal Time)\n", t.year, t.month, t.day, t.hour,
              t.minute, t.second);
     out.Line("Windows version :   %.*s\n", WINDOWS_VERSION_TEXT_SIZE, s.WindowsVersionText);
@@ -85,11 +85,11 @@ int WriteExceptionReport(Context& ctx, const ExceptionFacts& facts, FaultTextSou
     WriteLog(ctx, "XXXXXXXXXX   in exception handler   XXXXXXXXXXX");
     FileId f = OpenLibraryFile(ctx, EXCEPTION_LOG_FILE_NAME, false);
     if (!f) return 1;
-    ReportWriter out(ctx.os, f);
+    ReportWriter out(ctx.files, f);
     WriteEnvironment(ctx, out);
     WriteFault(ctx, facts, texts, out);
     out.Line("\n");
-    ctx.os.CloseFile(f);
+    ctx.files.CloseFile(f);
     return 1;
 }
 

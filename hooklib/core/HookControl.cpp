@@ -25,8 +25,8 @@ const HookSlot kHookSlots[] = {
 };
 
 uint32_t Install(Context& ctx, int type, int errorCode, const char* errorFormat) {
-    uint32_t hook = ctx.os.SetWindowsHook(type, ctx.process.ModuleHandle);
-    if (!hook) WriteLogF(ctx, errorFormat, errorCode, ctx.os.GetLastError());
+    uint32_t hook = ctx.hooks.SetWindowsHook(type, ctx.process.ModuleHandle);
+    if (!hook) WriteLogF(ctx, errorFormat, errorCode, ctx.hooks.GetLastError());
     return hook;
 }
 
@@ -61,11 +61,11 @@ int StopHook(Context& ctx) {
             WriteLog(ctx, slot.refusal);
             return 1;
         }
-        if (ctx.os.UnhookWindowsHook(handle)) {
+        if (ctx.hooks.UnhookWindowsHook(handle)) {
             WriteLog(ctx, slot.removed);
         } else {
             WriteLogF(ctx, "Error when stopping Quorvel. Internal error code is %d. Windows error code is : %x",
-                      slot.stopErrorCode, ctx.os.GetLastError());
+                      slot.stopErrorCode, ctx.hooks.GetLastError());
         }
         handle = 0;
     }

@@ -1,6 +1,9 @@
-// The one narrow interface through which the hook library's logic talks to
-// Windows. The shipped library implements it with Win32 calls
-// (win32/Win32Platform.cpp); the unit tests implement it with a fake desktop.
+// The narrow interfaces through which the hook library's logic talks to
+// Windows, one per role (windows, monitors, processes, input, messages, the
+// clock and threads, the system, the registry, files, the shell, hooks). A
+// function takes the roles it works with; Context bundles them all for the
+// hook procedures. The shipped library implements each role with Win32 calls
+// (win32/Win32Platform.h); the unit tests with a fake desktop.
 //
 // Window handles, hook handles and registry keys travel as 32-bit values:
 // user handles always fit in 32 bits, on 32-bit and 64-bit Windows alike.
@@ -98,11 +101,12 @@ private:
     ProcessLock& lock_;
 };
 
-class Platform {
-public:
-    virtual ~Platform() = default;
+// ---- the roles. A vanished window answers 0, false or empty everywhere.
 
-    // ---- windows and their properties (a vanished window answers 0/false/empty)
+// Windows: their tree, properties and place, and the few actions on them.
+class Windows {
+public:
+    virtual ~Windows() = default;
     virtual bool IsWindow(Hwnd w) = 0;
     virtual Hwnd GetParent(Hwnd w) = 0;  // for a top-level popup: its owner
     virtual Hwnd GetOwner(Hwnd w) = 0;   // GetWindow(GW_OWNER)
@@ -125,22 +129,40 @@ public:
     virtual uint32_t GetWindowThreadId(Hwnd w) = 0;  // 0 for a vanished window
     virtual Hwnd GetForegroundWindow() = 0;
     virtual bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) = 0;
-    // False when the window's program is closed to this library's hooks
-    // (higher integrity, another user); true for a vanished window.
-    virtual bool CanHookWindow(Hwnd w) = 0;
+    // AllowSetForegroundWindow for the process of the window.
+    virtual void AllowSetForegroundFor(Hwnd) {}
+};
 
-    // ---- monitors (full-screen pause)
+// The monitors of the desktop.
+class Monitors {
+public:
+    virtual ~Monitors() = default;
+    // The monitors now (EnumDisplayMonitors): up to max whole monitor
+    // rectangles, primary first; returns how many were written.
+    virtual int GetMonitors(Rect* out, int max) = 0;
     // The whole rectangle of the monitor the window lies on (the nearest
     // one when it lies on none); false for a vanished window.
     virtual bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) = 0;
+};
 
-    // ---- other processes (exclusions decided on their behalf)
+// Other processes, as far as the library decides on their behalf
+// (exclusions, programs its hooks cannot enter).
+class Processes {
+public:
+    virtual ~Processes() = default;
     virtual uint32_t GetWindowProcessId(Hwnd w) = 0;  // 0 for a vanished window
     // Full path of a process's executable, like GetModuleFileName; 0 when
     // it cannot be read.
     virtual uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) = 0;
+    // False when the window's program is closed to this library's hooks
+    // (higher integrity, another user); true for a vanished window.
+    virtual bool CanHookWindow(Hwnd w) = 0;
+};
 
-    // ---- cursor, caret, keyboard state
+// The pointer, the caret, the keys, and synthesised input.
+class Input {
+public:
+    virtual ~Input() = default;
     virtual bool GetCursorPos(Point* p) = 0;
     virtual bool SetCursorPos(int x, int y) = 0;
     virtual bool GetCursorInfo(CursorInfo* info) = 0;
@@ -148,47 +170,52 @@ public:
     virtual int16_t GetAsyncKeyState(int vk) = 0;
     // The key state as of the input message this thread is handling.
     virtual int16_t GetKeyState(int vk) = 0;
+    virtual uint32_t SendInput(const InputEvent* inputs, uint32_t count) = 0;
+};
 
-    // ---- clock, threads, system
+// Window messages: posting, a look at the queue, registered messages.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    virtual bool PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) = 0;
+    // PeekMessageA(window, filter..filter, PM_NOREMOVE)
+    virtual bool PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) = 0;
+    virtual uint32_t RegisterWindowMessage(const char* name) = 0;
+};
+
+// The clock and the threads of this process.
+class Clock {
+public:
+    virtual ~Clock() = default;
     virtual uint32_t GetTickCount() = 0;
+    virtual void GetSystemTime(SystemTimeUtc* t) = 0;
     virtual void Sleep(uint32_t ms) = 0;
-    virtual int GetSystemMetrics(int index) = 0;
-    // The monitors of the desktop now (EnumDisplayMonitors): up to max whole
-    // monitor rectangles, primary first; returns how many were written.
-    virtual int GetMonitors(Rect* out, int max) = 0;
-    virtual uint32_t GetDoubleClickTime() = 0;
     virtual uint32_t GetCurrentThreadId() = 0;
     virtual uint32_t GetCurrentProcessId() = 0;
+    // Starts a detached thread; false when it could not be created.
+    virtual bool StartThread(ThreadFn fn, void* argument) = 0;
+};
+
+// What the system and this process are: metrics, version, language,
+// memory, command line and module names.
+class System {
+public:
+    virtual ~System() = default;
+    virtual int GetSystemMetrics(int index) = 0;
+    virtual uint32_t GetDoubleClickTime() = 0;
+    virtual bool GetVersionInfo(OsVersion* v) = 0;
+    virtual uint16_t GetSystemDefaultLangId() = 0;
+    virtual void GetMemoryStatus(MemoryStatus* m) = 0;
     virtual const char* GetCommandLine() = 0;
     // Full path of the module (0 = the process's executable), like GetModuleFileNameA:
     // returns the number of characters copied (truncated to size-1).
     virtual uint32_t GetModuleFileName(uintptr_t module, char* buffer, uint32_t size) = 0;
-    virtual void GetSystemTime(SystemTimeUtc* t) = 0;
-    virtual bool GetVersionInfo(OsVersion* v) = 0;
-    virtual uint16_t GetSystemDefaultLangId() = 0;
-    virtual uint32_t RegisterWindowMessage(const char* name) = 0;
-    virtual void GetMemoryStatus(MemoryStatus* m) = 0;
-    virtual uint32_t GetLastError() = 0;
-    // Starts a detached thread; false when it could not be created.
-    virtual bool StartThread(ThreadFn fn, void* argument) = 0;
+};
 
-    // ---- input synthesis, messages, programs
-    virtual uint32_t SendInput(const InputEvent* inputs, uint32_t count) = 0;
-    virtual bool PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) = 0;
-    // AllowSetForegroundWindow for the process of the window.
-    virtual void AllowSetForegroundFor(Hwnd) {}
-    // PeekMessageA(window, filter..filter, PM_NOREMOVE)
-    virtual bool PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) = 0;
-    virtual bool ShellExecute(const char* verb, const char* file, const char* parameters,
-                              const char* directory, int showCommand) = 0;
-
-    // ---- hooks (the glue calls the library's hook procedures itself)
-    // Installs a global hook of the given WH_ type for one of the library's
-    // procedures; returns the hook handle or 0 (GetLastError tells why).
-    virtual uint32_t SetWindowsHook(int hookType, uintptr_t module) = 0;
-    virtual bool UnhookWindowsHook(uint32_t hook) = 0;
-
-    // ---- registry (HKEY_LOCAL_MACHINE is kHklm); results are Win32 error codes
+// The registry (HKEY_LOCAL_MACHINE is win::HKEY_LOCAL_MACHINE); results are Win32 error codes.
+class Registry {
+public:
+    virtual ~Registry() = default;
     virtual long RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) = 0;
     virtual long RegCreateKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) = 0;
     virtual long RegQueryValue(RegKey key, const char* name, RegValue* info, void* data,
@@ -199,11 +226,35 @@ public:
     virtual long RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t nameSize,
                               RegValue* info, void* data, uint32_t dataSize) = 0;
     virtual long RegCloseKey(RegKey key) = 0;
+};
 
-    // ---- text files (opened in text mode: "\n" is stored as CR LF)
+// Text files (opened in text mode: "\n" is stored as CR LF): the logs.
+class Files {
+public:
+    virtual ~Files() = default;
     virtual FileId OpenTextFile(const char* path, bool truncate) = 0;  // "wt" or "at"
     virtual void WriteText(FileId f, const char* text) = 0;
     virtual void CloseFile(FileId f) = 0;
+};
+
+// Programs and documents started through the shell.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool ShellExecute(const char* verb, const char* file, const char* parameters,
+                              const char* directory, int showCommand) = 0;
+};
+
+// The global hooks (the glue calls the library's hook procedures itself).
+class Hooks {
+public:
+    virtual ~Hooks() = default;
+    // Installs a global hook of the given WH_ type for one of the library's
+    // procedures; returns the hook handle or 0 (GetLastError tells why).
+    virtual uint32_t SetWindowsHook(int hookType, uintptr_t module) = 0;
+    virtual bool UnhookWindowsHook(uint32_t hook) = 0;
+    // Why the last hook call of this thread failed (GetLastError).
+    virtual uint32_t GetLastError() = 0;
 };
 
 }  // namespace quorvel

@@ -15,9 +15,9 @@ constexpr int CLASS_NAME_BUFFER = 64;
 constexpr uint32_t EXECUTABLE_PATH_BUFFER = 520;
 
 // The windows of the desktop itself cover the screen but are no program.
-bool IsDesktopWindow(Context& ctx, Hwnd window) {
+bool IsDesktopWindow(Windows& windows, Hwnd window) {
     char name[CLASS_NAME_BUFFER] = {};
-    ctx.os.GetClassName(window, name, sizeof name);
+    windows.GetClassName(window, name, sizeof name);
     return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0 ||
            std::strcmp(name, "#32769") == 0;
 }
@@ -49,7 +49,7 @@ bool ProcessExcluded(Context& ctx) {
     // counter again, and the next call decides anew.
     std::atomic_thread_fence(std::memory_order_acquire);
     char path[EXECUTABLE_PATH_BUFFER] = {};
-    const uint32_t length = ctx.os.GetModuleFileName(0, path, sizeof path);
+    const uint32_t length = ctx.system.GetModuleFileName(0, path, sizeof path);
     path[length < sizeof path ? length : sizeof path - 1] = '\0';
     const bool excluded = IsExcludedProgram(ctx.shared.ExcludedPrograms, sizeof ctx.shared.ExcludedPrograms, path);
     p.excluded.store(excluded, std::memory_order_relaxed);
@@ -60,11 +60,11 @@ bool ProcessExcluded(Context& ctx) {
 bool WindowExcluded(Context& ctx, Hwnd window) {
     ProcessState& p = ctx.process;
     if (!p.hooksInstalledHere || !p.lock) return ProcessExcluded(ctx);
-    const uint32_t processId = window ? ctx.os.GetWindowProcessId(window) : 0;
-    if (!processId || processId == ctx.os.GetCurrentProcessId()) return ProcessExcluded(ctx);
+    const uint32_t processId = window ? ctx.processes.GetWindowProcessId(window) : 0;
+    if (!processId || processId == ctx.clock.GetCurrentProcessId()) return ProcessExcluded(ctx);
 
     const uint32_t change = ctx.shared.ExclusionChange;
-    const uint32_t now = ctx.os.GetTickCount();
+    const uint32_t now = ctx.clock.GetTickCount();
     LockHolder hold(*p.lock);
     for (const ProcessState::OtherProgram& known : p.otherPrograms) {
         if (known.processId == processId && known.decidedFor == change + 1 &&
@@ -74,7 +74,7 @@ bool WindowExcluded(Context& ctx, Hwnd window) {
     }
     std::atomic_thread_fence(std::memory_order_acquire);
     char path[EXECUTABLE_PATH_BUFFER] = {};
-    const uint32_t length = ctx.os.GetProcessImageName(processId, path, sizeof path);
+    const uint32_t length = ctx.processes.GetProcessImageName(processId, path, sizeof path);
     path[length < sizeof path ? length : sizeof path - 1] = '\0';
     constexpr uint32_t slots = sizeof p.otherPrograms / sizeof p.otherPrograms[0];
     ProcessState::OtherProgram& slot = p.otherPrograms[p.nextOtherProgram++ % slots];
@@ -85,22 +85,22 @@ bool WindowExcluded(Context& ctx, Hwnd window) {
     return slot.excluded;
 }
 
-bool IsFullScreenWindow(Context& ctx, Hwnd window) {
-    if (!window || !ctx.os.IsWindowVisible(window)) return false;
-    if ((ctx.os.GetStyle(window) & WS_CAPTION) == WS_CAPTION && ctx.os.IsZoomed(window)) return false;
+bool IsFullScreenWindow(Windows& windows, Monitors& monitors, Hwnd window) {
+    if (!window || !windows.IsWindowVisible(window)) return false;
+    if ((windows.GetStyle(window) & WS_CAPTION) == WS_CAPTION && windows.IsZoomed(window)) return false;
     Rect rect, monitor;
-    if (!ctx.os.GetWindowRect(window, &rect) || !ctx.os.GetMonitorRectOfWindow(window, &monitor)) return false;
-    return Covers(rect, monitor) && !IsDesktopWindow(ctx, window);
+    if (!windows.GetWindowRect(window, &rect) || !monitors.GetMonitorRectOfWindow(window, &monitor)) return false;
+    return Covers(rect, monitor) && !IsDesktopWindow(windows, window);
 }
 
 bool FullScreenForeground(Context& ctx) {
     ProcessState& p = ctx.process;
-    const uint32_t now = ctx.os.GetTickCount();
+    const uint32_t now = ctx.clock.GetTickCount();
     if (p.fullScreenKnown.load(std::memory_order_relaxed) &&
         now - p.fullScreenCheckedAt.load(std::memory_order_relaxed) < FULL_SCREEN_RECHECK_MS) {
         return p.fullScreen.load(std::memory_order_relaxed);
     }
-    const bool fullScreen = IsFullScreenWindow(ctx, ctx.os.GetForegroundWindow());
+    const bool fullScreen = IsFullScreenWindow(ctx.windows, ctx.monitors, ctx.windows.GetForegroundWindow());
     p.fullScreen.store(fullScreen, std::memory_order_relaxed);
     p.fullScreenCheckedAt.store(now, std::memory_order_relaxed);
     p.fullScreenKnown.store(true, std::memory_order_relaxed);

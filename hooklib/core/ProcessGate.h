@@ -50,7 +50,7 @@ bool WindowExcluded(Context& ctx, Hwnd window);
 // monitor it lies on, not the desktop itself, and not a maximized window
 // with a caption (that one only covers the work area and whatever the
 // taskbar leaves, or hangs its frame over the screen's edges).
-bool IsFullScreenWindow(Context& ctx, Hwnd window);
+bool IsFullScreenWindow(Windows& windows, Monitors& monitors, Hwnd window);
 
 // The rule for the foreground window, cached per process.
 bool FullScreenForeground(Context& ctx);

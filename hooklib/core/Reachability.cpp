@@ -5,7 +5,7 @@
 namespace quorvel {
 
 bool GestureTargetReachable(Context& ctx, Hwnd window) {
-    if (!window || ctx.os.CanHookWindow(window)) return true;
+    if (!window || ctx.processes.CanHookWindow(window)) return true;
     SharedState& s = ctx.shared;
     if (s.UnreachableWindow != window) {
         s.UnreachableWindow = window;

@@ -20,12 +20,12 @@ int64_t DistanceSquared(const Rect& r, Point p) {
 
 }  // namespace
 
-MonitorLayout ReadMonitors(Context& ctx) {
+MonitorLayout ReadMonitors(Monitors& monitors, const SharedState& shared) {
     MonitorLayout layout;
-    layout.count = ctx.os.GetMonitors(layout.monitors, MAX_MONITORS);
+    layout.count = monitors.GetMonitors(layout.monitors, MAX_MONITORS);
     if (layout.count <= 0) {
         layout.count = 1;
-        layout.monitors[0] = Rect{0, 0, ctx.shared.ScreenWidth, ctx.shared.ScreenHeight};
+        layout.monitors[0] = Rect{0, 0, shared.ScreenWidth, shared.ScreenHeight};
     }
     if (layout.count > MAX_MONITORS) layout.count = MAX_MONITORS;
     return layout;

@@ -4,7 +4,8 @@
 // coordinates.
 #pragma once
 
-#include "Context.h"
+#include "Platform.h"
+#include "common/SharedState.h"
 
 namespace quorvel {
 
@@ -17,7 +18,7 @@ struct MonitorLayout {
 
 // The monitors now; the primary screen (ScreenWidth x ScreenHeight at 0,0)
 // when the system reports none.
-MonitorLayout ReadMonitors(Context& ctx);
+MonitorLayout ReadMonitors(Monitors& monitors, const SharedState& shared);
 
 // The bounding rectangle of all monitors (the virtual screen).
 Rect VirtualScreen(const MonitorLayout& layout);

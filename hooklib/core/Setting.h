@@ -10,9 +10,9 @@
 namespace quorvel {
 
 // Reads the stored word; false when the key or value cannot be read.
-bool LoadSettingValue(Context& ctx, uint32_t* word);
+bool LoadSettingValue(Registry& registry, uint32_t* word);
 // Writes the word; false when the key cannot be opened or the write fails.
-bool StoreSettingValue(Context& ctx, uint32_t word);
+bool StoreSettingValue(Registry& registry, uint32_t word);
 
 uint32_t GetSetting(Context& ctx);
 // The word is in force at once in every process, even if the write fails.

@@ -15,8 +15,8 @@ void Append(char* text, size_t size, const char* piece) {
     if (used + 1 < size) std::snprintf(text + used, size - used, "%s", piece);
 }
 
-void AppendNtText(Context& ctx, const OsVersion& v, char* text, size_t size) {
-    ctx.shared.IsNTPlatform = 1;
+void AppendNtText(SharedState& shared, const OsVersion& v, char* text, size_t size) {
+    shared.IsNTPlatform = 1;
     if (v.major <= 4) Append(text, size, "Microsoft Windows NT ");
     if (v.major == 5 && v.minor == 0) Append(text, size, "Microsoft Windows 2000 ");
     if (v.major == 5 && v.minor == 1) Append(text, size, "Microsoft Windows XP ");
@@ -43,22 +43,21 @@ void Append9xText(const OsVersion& v, char* text, size_t size) {
     }
 }
 
-void ReadMetrics(Context& ctx) {
-    SharedState& s = ctx.shared;
-    s.DoubleClickTime = static_cast<int32_t>(ctx.os.GetDoubleClickTime());
-    s.DoubleClickWidth = ctx.os.GetSystemMetrics(win::SM_CXDOUBLECLK);
-    s.DoubleClickHeight = ctx.os.GetSystemMetrics(win::SM_CYDOUBLECLK);
-    s.ScreenWidth = ctx.os.GetSystemMetrics(win::SM_CXSCREEN);
-    s.ScreenHeight = ctx.os.GetSystemMetrics(win::SM_CYSCREEN);
-    s.CxHScroll = ctx.os.GetSystemMetrics(win::SM_CXHSCROLL);
-    s.CyHScroll = ctx.os.GetSystemMetrics(win::SM_CYHSCROLL);
-    s.CxVScroll = ctx.os.GetSystemMetrics(win::SM_CXVSCROLL);
-    s.CyVScroll = ctx.os.GetSystemMetrics(win::SM_CYVSCROLL);
+void ReadMetrics(System& system, SharedState& s) {
+    s.DoubleClickTime = static_cast<int32_t>(system.GetDoubleClickTime());
+    s.DoubleClickWidth = system.GetSystemMetrics(win::SM_CXDOUBLECLK);
+    s.DoubleClickHeight = system.GetSystemMetrics(win::SM_CYDOUBLECLK);
+    s.ScreenWidth = system.GetSystemMetrics(win::SM_CXSCREEN);
+    s.ScreenHeight = system.GetSystemMetrics(win::SM_CYSCREEN);
+    s.CxHScroll = system.GetSystemMetrics(win::SM_CXHSCROLL);
+    s.CyHScroll = system.GetSystemMetrics(win::SM_CYHSCROLL);
+    s.CxVScroll = system.GetSystemMetrics(win::SM_CXVSCROLL);
+    s.CyVScroll = system.GetSystemMetrics(win::SM_CYVSCROLL);
 }
 
 void LoadSetting(Context& ctx) {
     uint32_t word = 0;
-    if (LoadSettingValue(ctx, &word)) {
+    if (LoadSettingValue(ctx.registry, &word)) {
         WriteLogF(ctx, "Setting info is 0x%x\n", word);
         ctx.shared.Setting = word;
     } else {
@@ -95,31 +94,31 @@ void LogStartUpLines(Context& ctx, const SystemTimeUtc& t) {
 
 }  // namespace
 
-bool GetWindowsVersionText(Context& ctx, char* text, size_t size) {
+bool GetWindowsVersionText(System& system, SharedState& shared, char* text, size_t size) {
     if (size == 0) return false;
     text[0] = '\0';
     OsVersion v;
-    if (!ctx.os.GetVersionInfo(&v)) return false;
+    if (!system.GetVersionInfo(&v)) return false;
     v.csdVersion[sizeof v.csdVersion - 1] = '\0';
     switch (v.platformId) {
         case win::VER_PLATFORM_WIN32s: Append(text, size, "Microsoft Win32s "); break;
         case win::VER_PLATFORM_WIN32_WINDOWS: Append9xText(v, text, size); break;
-        case win::VER_PLATFORM_WIN32_NT: AppendNtText(ctx, v, text, size); break;
+        case win::VER_PLATFORM_WIN32_NT: AppendNtText(shared, v, text, size); break;
         default: break;
     }
     return true;
 }
 
-bool GetIEVersionText(Context& ctx, char* text, size_t size) {
+bool GetIEVersionText(Registry& registry, char* text, size_t size) {
     RegKey key = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Internet Explorer", win::KEY_QUERY_VALUE,
-                          &key) != win::ERROR_SUCCESS) {
+    if (registry.RegOpenKey(win::HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Internet Explorer", win::KEY_QUERY_VALUE,
+                            &key) != win::ERROR_SUCCESS) {
         return false;
     }
     char value[80] = {};
     RegValue info;
-    long rc = ctx.os.RegQueryValue(key, "Version", &info, value, sizeof value);
-    ctx.os.RegCloseKey(key);
+    long rc = registry.RegQueryValue(key, "Version", &info, value, sizeof value);
+    registry.RegCloseKey(key);
     if (rc != win::ERROR_SUCCESS) return false;
     value[sizeof value - 1] = '\0';
     CopyText(text, size, value);
@@ -158,25 +157,25 @@ void SetInstallPaths(SharedState& s, const char* moduleFileName) {
 void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events) {
     SharedState& s = ctx.shared;
     s.FirstInitPending = 0;
-    if (!GetWindowsVersionText(ctx, s.WindowsVersionText, sizeof s.WindowsVersionText)) {
+    if (!GetWindowsVersionText(ctx.system, s, s.WindowsVersionText, sizeof s.WindowsVersionText)) {
         CopyText(s.WindowsVersionText, sizeof s.WindowsVersionText, "Can't get window version.\n");
     }
-    if (!GetIEVersionText(ctx, s.IEVersionText, sizeof s.IEVersionText)) {
+    if (!GetIEVersionText(ctx.registry, s.IEVersionText, sizeof s.IEVersionText)) {
         CopyText(s.IEVersionText, sizeof s.IEVersionText, "Can't get IE version.\n");
     }
-    s.LanguageId = ctx.os.GetSystemDefaultLangId();
-    ReadMetrics(ctx);
-    s.SmartScrollCursorMessage = ctx.os.RegisterWindowMessage(SMART_SCROLL_CURSOR_MESSAGE_NAME);
+    s.LanguageId = ctx.system.GetSystemDefaultLangId();
+    ReadMetrics(ctx.system, s);
+    s.SmartScrollCursorMessage = ctx.messages.RegisterWindowMessage(SMART_SCROLL_CURSOR_MESSAGE_NAME);
 
     // Read with room for one character more than the field may use, so that
     // a cut (too long) name is recognised and refused by SetInstallPaths.
     char moduleName[INSTALL_PATH_MAX_CHARS + 2] = {};
-    ctx.os.GetModuleFileName(moduleInstance, moduleName, sizeof moduleName);
+    ctx.system.GetModuleFileName(moduleInstance, moduleName, sizeof moduleName);
     moduleName[sizeof moduleName - 1] = '\0';
     SetInstallPaths(s, moduleName);
 
     SystemTimeUtc now;
-    ctx.os.GetSystemTime(&now);
+    ctx.clock.GetSystemTime(&now);
     StartLog(ctx);
     LoadSetting(ctx);
     if (!events.outer) WriteLogF(ctx, "Error when creating OuterWaitEvent. GetLastError is %x", events.outerError);

@@ -21,10 +21,10 @@ void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvent
 
 // Description of the Windows version, e.g. "Microsoft Windows XP Service Pack 2 (Build 2600)".
 // Sets IsNTPlatform on the NT platform. False when the version cannot be read.
-bool GetWindowsVersionText(Context& ctx, char* text, size_t size);
+bool GetWindowsVersionText(System& system, SharedState& shared, char* text, size_t size);
 
 // The "Version" value of HKLM "SOFTWARE\Microsoft\Internet Explorer".
-bool GetIEVersionText(Context& ctx, char* text, size_t size);
+bool GetIEVersionText(Registry& registry, char* text, size_t size);
 
 // Derives InstallPath and SetForegroundWindowPath from the library's full
 // file name. An install folder too long for either field leaves the field

@@ -36,8 +36,8 @@ void LogContentTest(Context& ctx, Hwnd window, const char* className, const char
 
 bool IsOwnWindowWithTitle(Context& ctx, Hwnd window, const char* title) {
     WindowText text;
-    if (ctx.os.GetWindowText(window, text, sizeof text) <= 0 || text[0] == '\0') return false;
-    return std::strcmp(text, title) == 0 && ctx.os.GetUserData(window) == ctx.shared.OwnWindowMarker;
+    if (ctx.windows.GetWindowText(window, text, sizeof text) <= 0 || text[0] == '\0') return false;
+    return std::strcmp(text, title) == 0 && ctx.windows.GetUserData(window) == ctx.shared.OwnWindowMarker;
 }
 
 bool IsDesktopClass(const char* className) {
@@ -57,12 +57,12 @@ struct CloseSearch {
 bool VisitTopLevelWindow(Hwnd candidate, void* context) {
     CloseSearch& search = *static_cast<CloseSearch*>(context);
     Context& ctx = *search.ctx;
-    if (!ctx.os.IsWindowVisible(candidate)) return true;
+    if (!ctx.windows.IsWindowVisible(candidate)) return true;
     WindowText title;
-    if (ctx.os.GetWindowText(candidate, title, sizeof title) <= 0 || title[0] == '\0') return true;
+    if (ctx.windows.GetWindowText(candidate, title, sizeof title) <= 0 || title[0] == '\0') return true;
     if (std::strcmp(title, DESKTOP_TITLE) == 0) return true;
     Rect rect;
-    if (!ctx.os.GetWindowRect(candidate, &rect)) return true;  // vanished meanwhile
+    if (!ctx.windows.GetWindowRect(candidate, &rect)) return true;  // vanished meanwhile
     if (rect.Width() == 0 || rect.Height() == 0) {
         WriteLogF(ctx, "mian ji wei 0: %x", candidate);
         return true;
@@ -79,27 +79,27 @@ bool VisitTopLevelWindow(Hwnd candidate, void* context) {
 
 int IfDialogBoxWindow(Context& ctx, Hwnd window) {
     if (!window) return 0;
-    uint32_t style = ctx.os.GetStyle(window);  // 0 for a vanished window: no dialog frame
+    uint32_t style = ctx.windows.GetStyle(window);  // 0 for a vanished window: no dialog frame
     if (style & win::WS_CHILD) return 0;
     if (!(style & win::WS_DLGFRAME)) return 0;
     if (style & win::WS_MINIMIZEBOX) return 0;
     if (style & win::WS_DISABLED) return 0;
-    if (!ctx.os.GetParent(window) && !ctx.os.GetOwner(window)) return 0;
+    if (!ctx.windows.GetParent(window) && !ctx.windows.GetOwner(window)) return 0;
     if (window == ctx.shared.PromptRestWindow) return 0;
     return 1;
 }
 
 Hwnd GetRootWindow(Context& ctx, Hwnd window, int refuseDialogs) {
-    if (!window || !ctx.os.IsWindow(window)) return 0;
+    if (!window || !ctx.windows.IsWindow(window)) return 0;
     bool refuse = refuseDialogs == 1;
     if (refuse && IfDialogBoxWindow(ctx, window)) return 0;
     // Owners can be set to anything, a loop included: a chain longer than
     // any real one has no top.
     for (int above = 0; above <= MAX_ROOT_CHAIN; ++above) {
-        Hwnd parent = ctx.os.GetParent(window);
+        Hwnd parent = ctx.windows.GetParent(window);
         if (!parent) {
             // The chain may have been torn down while we walked it.
-            return ctx.os.IsWindow(window) ? window : 0;
+            return ctx.windows.IsWindow(window) ? window : 0;
         }
         window = parent;
         if (refuse && IfDialogBoxWindow(ctx, window)) return 0;
@@ -109,7 +109,7 @@ Hwnd GetRootWindow(Context& ctx, Hwnd window, int refuseDialogs) {
 
 bool IsIEContentWindow(Context& ctx, Hwnd window) {
     ClassName className;
-    if (ctx.os.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
+    if (ctx.windows.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
     LogContentTest(ctx, window, className, IE_SERVER_CLASS);
     if (std::strcmp(className, IE_SERVER_CLASS) == 0 || std::strcmp(className, IE_DOC_VIEW_CLASS) == 0) {
         WriteLog(ctx, "Window is IE content window");
@@ -120,7 +120,7 @@ bool IsIEContentWindow(Context& ctx, Hwnd window) {
 
 bool IsFirefoxContentWindow(Context& ctx, Hwnd window) {
     ClassName className;
-    if (ctx.os.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
+    if (ctx.windows.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
     LogContentTest(ctx, window, className, FIREFOX_CONTENT_CLASS);
     if (std::strcmp(className, FIREFOX_CONTENT_CLASS) == 0) {
         WriteLog(ctx, "Window is firefox content window");
@@ -130,13 +130,13 @@ bool IsFirefoxContentWindow(Context& ctx, Hwnd window) {
 }
 
 bool CanSizeWindow(Context& ctx, Hwnd window) {
-    if (!window || !ctx.os.IsWindow(window)) return false;
-    if (window == ctx.os.FindWindow(TASKBAR_CLASS, nullptr)) return false;
+    if (!window || !ctx.windows.IsWindow(window)) return false;
+    if (window == ctx.windows.FindWindow(TASKBAR_CLASS, nullptr)) return false;
     Rect rect;
-    if (!ctx.os.GetWindowRect(window, &rect)) return false;
+    if (!ctx.windows.GetWindowRect(window, &rect)) return false;
     if (rect.Width() == 0 || rect.Height() == 0) return false;
     ClassName className;
-    if (ctx.os.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
+    if (ctx.windows.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
     if (IsDesktopClass(className) && rect.left == 0 && rect.top == 0 && rect.right == ctx.shared.ScreenWidth &&
         rect.bottom == ctx.shared.ScreenHeight) {
         return false;
@@ -151,13 +151,13 @@ bool IsOwnTaskSwitcherWindow(Context& ctx, Hwnd window) {
 bool IsOwnMainWindow(Context& ctx, Hwnd window) { return IsOwnWindowWithTitle(ctx, window, MAIN_WINDOW_CAPTION); }
 
 bool CanCloseWindow(Context& ctx, Hwnd window) {
-    if (!window || !ctx.os.IsWindow(window)) return false;
+    if (!window || !ctx.windows.IsWindow(window)) return false;
     if (IsOwnTaskSwitcherWindow(ctx, window) || IsOwnMainWindow(ctx, window)) return false;
     ClassName className;
-    if (ctx.os.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
+    if (ctx.windows.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
     if (EqualIgnoringCase(className, CONSOLE_CLASS)) return false;
     CloseSearch search{&ctx, window, false};
-    ctx.os.EnumWindows(&VisitTopLevelWindow, &search);
+    ctx.windows.EnumWindows(&VisitTopLevelWindow, &search);
     return search.found;
 }
 

@@ -8,7 +8,7 @@
 namespace quorvel {
 namespace {
 
-bool KeyHeld(Context& ctx, int vk) { return (static_cast<uint16_t>(ctx.os.GetAsyncKeyState(vk)) & 0x8000u) != 0; }
+bool KeyHeld(Input& input, int vk) { return (static_cast<uint16_t>(input.GetAsyncKeyState(vk)) & 0x8000u) != 0; }
 
 // The release owed to the program for the chord's first press: the left one
 // always reached it; a right one only when it was not over browser content
@@ -23,19 +23,19 @@ uint32_t ReleaseOwedForFirstPress(const SharedState& s, uint32_t secondPress) {
 // pressed, where the pointer is now, so it lets go of capture or a drag.
 void PostOwedRelease(Context& ctx, uint32_t release, Hwnd window, Point fallback) {
     if (release != win::WM_LBUTTONUP && release != win::WM_RBUTTONUP) return;
-    Point p = CursorPositionOr(ctx, fallback);
-    if (!ctx.os.ScreenToClient(window, &p)) return;
-    ctx.os.PostMessage(window, release, 0, PackPointLParam(p.x, p.y));
+    Point p = CursorPositionOr(ctx.input, fallback);
+    if (!ctx.windows.ScreenToClient(window, &p)) return;
+    ctx.messages.PostMessage(window, release, 0, PackPointLParam(p.x, p.y));
 }
 
 }  // namespace
 
 void ReadButtonStates(Context& ctx) {
-    bool left = KeyHeld(ctx, win::VK_LBUTTON);
-    bool right = KeyHeld(ctx, win::VK_RBUTTON);
+    bool left = KeyHeld(ctx.input, win::VK_LBUTTON);
+    bool right = KeyHeld(ctx.input, win::VK_RBUTTON);
     // GetAsyncKeyState reports physical buttons; with swapped buttons the
     // physical left one is the logical right one.
-    if (ctx.os.GetSystemMetrics(win::SM_SWAPBUTTON) != 0) {
+    if (ctx.system.GetSystemMetrics(win::SM_SWAPBUTTON) != 0) {
         bool physicalLeft = left;
         left = right;
         right = physicalLeft;
@@ -62,7 +62,7 @@ bool HandleButtonChord(Context& ctx, uint32_t message, Hwnd window, Point pt) {
         s.ChordSecondUpPending = 0;
         PostOwedRelease(ctx, s.ChordReleaseMessage, window, pt);
         s.ChordReleaseMessage = 0;
-        SendAltTab(ctx);
+        SendAltTab(ctx.input);
         return true;
     }
     if (s.ChordPending == 1) {

@@ -1,15 +1,15 @@
 // The cursor position as the gestures read it.
 #pragma once
 
-#include "hooklib/core/Context.h"
+#include "hooklib/core/Platform.h"
 
 namespace quorvel {
 
 // The current cursor position; the fallback (the event's own position) when
 // the cursor cannot be read, e.g. on a secure desktop.
-inline Point CursorPositionOr(Context& ctx, Point fallback) {
+inline Point CursorPositionOr(Input& input, Point fallback) {
     Point p;
-    return ctx.os.GetCursorPos(&p) ? p : fallback;
+    return input.GetCursorPos(&p) ? p : fallback;
 }
 
 }  // namespace quorvel

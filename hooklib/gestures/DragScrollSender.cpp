@@ -13,35 +13,35 @@ namespace {
 // other number in the shared record is not posted.
 bool IsPrivateMessage(uint32_t m) { return m >= 0xC000 && m <= 0xFFFF; }
 
-bool IsPageWindow(Context& ctx, Hwnd window) {
+bool IsPageWindow(Windows& windows, Hwnd window) {
     char className[32];
-    return ctx.os.GetClassName(window, className, sizeof className) > 0 && std::strcmp(className, IE_SERVER_CLASS) == 0;
+    return windows.GetClassName(window, className, sizeof className) > 0 &&
+           std::strcmp(className, IE_SERVER_CLASS) == 0;
 }
 
 // The registered main window, when it exists and carries our marker.
-bool MainWindowUsable(Context& ctx) {
-    const SharedState& s = ctx.shared;
-    if (!s.MainWindow || !IsPrivateMessage(s.MainWindowMessage) || !ctx.os.IsWindow(s.MainWindow)) return false;
-    return s.OwnWindowMarker == 0 || ctx.os.GetUserData(s.MainWindow) == s.OwnWindowMarker;
+bool MainWindowUsable(Windows& windows, const SharedState& s) {
+    if (!s.MainWindow || !IsPrivateMessage(s.MainWindowMessage) || !windows.IsWindow(s.MainWindow)) return false;
+    return s.OwnWindowMarker == 0 || windows.GetUserData(s.MainWindow) == s.OwnWindowMarker;
 }
 
-void PostEnd(Context& ctx, Point at) {
-    const SharedState& s = ctx.shared;
-    ctx.os.PostMessage(s.DragScrollTarget, DRAG_SCROLL_END_MESSAGE, PackPointLParam(at.x, at.y), s.DragScrollWindow);
+void PostEnd(Messages& messages, const SharedState& s, Point at) {
+    messages.PostMessage(s.DragScrollTarget, DRAG_SCROLL_END_MESSAGE, PackPointLParam(at.x, at.y), s.DragScrollWindow);
 }
 
 int32_t Distance(int32_t a, int32_t b) { return a > b ? a - b : b - a; }
-
-
 
 }  // namespace
 
 void ArmDragScroll(Context& ctx, const MouseHookInput& in) {
     SharedState& s = ctx.shared;
     // A drag whose release never reached us (paused, lost): end it first.
-    if (s.DragScrollState == DRAG_SCROLL_SCROLLING) PostEnd(ctx, in.pt);
+    if (s.DragScrollState == DRAG_SCROLL_SCROLLING) PostEnd(ctx.messages, s, in.pt);
     s.DragScrollState = DRAG_SCROLL_IDLE;
-    if (!ctx.SettingOn(SETTING_JUST_WHEEL_IT) || !IsPageWindow(ctx, in.hwnd) || !MainWindowUsable(ctx)) return;
+    if (!ctx.SettingOn(SETTING_JUST_WHEEL_IT) || !IsPageWindow(ctx.windows, in.hwnd) ||
+        !MainWindowUsable(ctx.windows, s)) {
+        return;
+    }
     s.DragScrollWindow = in.hwnd;
     s.DragScrollTarget = s.MainWindow;
     s.DragScrollMessage = s.MainWindowMessage;
@@ -56,7 +56,7 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
             s.DragScrollState = DRAG_SCROLL_IDLE;
             return;
         }
-        if (ctx.os.GetTickCount() - s.MButtonDownTime < DRAG_SCROLL_HOLD_TIME) {
+        if (ctx.clock.GetTickCount() - s.MButtonDownTime < DRAG_SCROLL_HOLD_TIME) {
             // Moving off at once: the ordinary minimize/maximize drag.
             if (Distance(in.pt.x, s.MButtonDownX) > DRAG_SCROLL_HOLD_DISTANCE ||
                 Distance(in.pt.y, s.MButtonDownY) > DRAG_SCROLL_HOLD_DISTANCE) {
@@ -72,18 +72,18 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
         s.DragScrollLastX = at.x + 1;
     }
     if (s.DragScrollState != DRAG_SCROLL_SCROLLING) return;
-    if (!(ctx.os.GetKeyState(win::VK_MBUTTON) & 0x8000)) {
+    if (!(ctx.input.GetKeyState(win::VK_MBUTTON) & 0x8000)) {
         // Up as of this move: the release went by unseen (paused, taken by
         // another hook, over a window we do not hook).
         s.DragScrollState = DRAG_SCROLL_IDLE;
-        PostEnd(ctx, in.pt);
+        PostEnd(ctx.messages, s, in.pt);
         return;
     }
     // Programs get moves that are none (after a click, a repaint): no step for those.
     if (s.DragScrollLastX == at.x && s.DragScrollLastY == at.y) return;
     s.DragScrollLastX = at.x;
     s.DragScrollLastY = at.y;
-    ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(at.x, at.y), s.DragScrollWindow);
+    ctx.messages.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(at.x, at.y), s.DragScrollWindow);
 }
 
 bool EndDragScroll(Context& ctx, const MouseHookInput& in) {
@@ -94,10 +94,10 @@ bool EndDragScroll(Context& ctx, const MouseHookInput& in) {
     // A busy program gets the last moves merged into the release: the
     // release's position is then the drag's last step.
     if (s.DragScrollLastX != in.pt.x || s.DragScrollLastY != in.pt.y) {
-        ctx.os.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(in.pt.x, in.pt.y),
-                           s.DragScrollWindow);
+        ctx.messages.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(in.pt.x, in.pt.y),
+                                 s.DragScrollWindow);
     }
-    PostEnd(ctx, in.pt);
+    PostEnd(ctx.messages, s, in.pt);
     WriteLog(ctx, "Middle button drag scroll ended");
     return true;
 }

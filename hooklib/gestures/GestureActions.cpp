@@ -43,7 +43,7 @@ constexpr InputEvent Key(uint16_t vk, uint16_t scan, uint32_t flags) {
 }
 
 // modifier down, key down, key up, modifier up
-void SendChord(Context& ctx, uint16_t modifierVk, uint16_t modifierScan, uint16_t vk, uint16_t scan,
+void SendChord(Input& input, uint16_t modifierVk, uint16_t modifierScan, uint16_t vk, uint16_t scan,
                bool extended) {
     const InputEvent inputs[] = {
         Key(modifierVk, modifierScan, KEY_DOWN),
@@ -51,36 +51,36 @@ void SendChord(Context& ctx, uint16_t modifierVk, uint16_t modifierScan, uint16_
         Key(vk, scan, extended ? EXTENDED_UP : KEY_UP),
         Key(modifierVk, modifierScan, KEY_UP),
     };
-    ctx.os.SendInput(inputs, 4);
+    input.SendInput(inputs, 4);
 }
 
 }  // namespace
 
-void SendBrowserBack(Context& ctx) { SendChord(ctx, win::VK_MENU, SCAN_ALT, win::VK_LEFT, SCAN_LEFT, true); }
+void SendBrowserBack(Input& input) { SendChord(input, win::VK_MENU, SCAN_ALT, win::VK_LEFT, SCAN_LEFT, true); }
 
-void SendBrowserForward(Context& ctx) { SendChord(ctx, win::VK_MENU, SCAN_ALT, win::VK_RIGHT, SCAN_RIGHT, true); }
+void SendBrowserForward(Input& input) { SendChord(input, win::VK_MENU, SCAN_ALT, win::VK_RIGHT, SCAN_RIGHT, true); }
 
-void SendOpenLocation(Context& ctx) { SendChord(ctx, win::VK_CONTROL, SCAN_CONTROL, VK_O, SCAN_O, false); }
+void SendOpenLocation(Input& input) { SendChord(input, win::VK_CONTROL, SCAN_CONTROL, VK_O, SCAN_O, false); }
 
-void SendFocusLocationBar(Context& ctx) { SendChord(ctx, win::VK_CONTROL, SCAN_CONTROL, VK_L, SCAN_L, false); }
+void SendFocusLocationBar(Input& input) { SendChord(input, win::VK_CONTROL, SCAN_CONTROL, VK_L, SCAN_L, false); }
 
-void SendAltTab(Context& ctx) { SendChord(ctx, win::VK_MENU, SCAN_ALT, win::VK_TAB, SCAN_TAB, true); }
+void SendAltTab(Input& input) { SendChord(input, win::VK_MENU, SCAN_ALT, win::VK_TAB, SCAN_TAB, true); }
 
-void SendEscape(Context& ctx) {
+void SendEscape(Input& input) {
     const InputEvent inputs[] = {
         Key(win::VK_ESCAPE, SCAN_ESCAPE, KEY_DOWN),
         Key(win::VK_ESCAPE, SCAN_ESCAPE, KEY_UP),
     };
-    ctx.os.SendInput(inputs, 2);
+    input.SendInput(inputs, 2);
 }
 
 void MinimizeOrMaximizeWindow(Context& ctx, int action, Hwnd target) {
     if (!GestureTargetReachable(ctx, target)) return;
     uint32_t command = win::SC_MINIMIZE;
-    if (action != SIZE_ACTION_MINIMIZE) command = ctx.os.IsZoomed(target) ? win::SC_RESTORE : win::SC_MAXIMIZE;
-    uint32_t style = ctx.os.GetStyle(target);  // 0 for a vanished window: nothing is posted
+    if (action != SIZE_ACTION_MINIMIZE) command = ctx.windows.IsZoomed(target) ? win::SC_RESTORE : win::SC_MAXIMIZE;
+    uint32_t style = ctx.windows.GetStyle(target);  // 0 for a vanished window: nothing is posted
     uint32_t neededBox = command == win::SC_MINIMIZE ? win::WS_MINIMIZEBOX : win::WS_MAXIMIZEBOX;
-    if (style & neededBox) ctx.os.PostMessage(target, win::WM_SYSCOMMAND, command, 0);
+    if (style & neededBox) ctx.messages.PostMessage(target, win::WM_SYSCOMMAND, command, 0);
     WriteLogF(ctx, "Action : %d, Has post messge to window : %x", action, target);
 }
 
@@ -89,14 +89,14 @@ void CloseClickedWindow(Context& ctx, Hwnd clickedWindow) {
     WriteLogF(ctx, "\nOK. double click right button, window %x, rootwidnow: %x", clickedWindow, root);
     if (!CanCloseWindow(ctx, root) || !GestureTargetReachable(ctx, root)) return;
     WriteLog(ctx, "Yes, can close window.\n");
-    ctx.os.PostMessage(clickedWindow, win::WM_KEYDOWN, win::VK_ESCAPE, ESCAPE_DOWN_LPARAM);
-    ctx.os.PostMessage(clickedWindow, win::WM_KEYUP, win::VK_ESCAPE, ESCAPE_UP_LPARAM);
-    ctx.os.PostMessage(root, win::WM_SYSCOMMAND, win::SC_CLOSE, CLOSE_LPARAM);
+    ctx.messages.PostMessage(clickedWindow, win::WM_KEYDOWN, win::VK_ESCAPE, ESCAPE_DOWN_LPARAM);
+    ctx.messages.PostMessage(clickedWindow, win::WM_KEYUP, win::VK_ESCAPE, ESCAPE_UP_LPARAM);
+    ctx.messages.PostMessage(root, win::WM_SYSCOMMAND, win::SC_CLOSE, CLOSE_LPARAM);
 }
 
 void ShowDesktop(Context& ctx) {
     SharedState& s = ctx.shared;
-    uint32_t now = ctx.os.GetTickCount();
+    uint32_t now = ctx.clock.GetTickCount();
     if (now - s.LastShowDesktopTime <= static_cast<uint32_t>(s.MBUTTON_DBCLICK_TIME_LIMIT)) return;
     s.LastShowDesktopTime = now;
 
@@ -107,17 +107,17 @@ void ShowDesktop(Context& ctx) {
     int n = std::snprintf(path, sizeof path, "%.*s%s", INSTALL_PATH_MAX_CHARS, folder, SHOW_DESKTOP_FILE_NAME);
     // A path that does not fit is not opened at all rather than opened cut.
     if (folder[0] != '\0' && n > 0 && n < static_cast<int>(sizeof path)) {
-        ctx.os.ShellExecute("open", path, nullptr, nullptr, win::SW_SHOWDEFAULT);
+        ctx.shell.ShellExecute("open", path, nullptr, nullptr, win::SW_SHOWDEFAULT);
     }
 
     char parameters[16];
     // Unsigned, as SetForegroundWindow.exe reads it: a handle may have bit 31 set.
-    const unsigned taskbar = ctx.os.FindWindow(TASKBAR_CLASS, nullptr);
+    const unsigned taskbar = ctx.windows.FindWindow(TASKBAR_CLASS, nullptr);
     std::snprintf(parameters, sizeof parameters, " %u", taskbar);
     const char* program = ctx.process.SetForegroundWindowPath;
-    if (program[0] != '\0') ctx.os.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);
+    if (program[0] != '\0') ctx.shell.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);
 }
 
-void LaunchBrowser(Context& ctx) { ctx.os.ShellExecute("open", "Iexplore.exe", nullptr, nullptr, win::SW_SHOWNORMAL); }
+void LaunchBrowser(Shell& shell) { shell.ShellExecute("open", "Iexplore.exe", nullptr, nullptr, win::SW_SHOWNORMAL); }
 
 }  // namespace quorvel

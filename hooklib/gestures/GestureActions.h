@@ -8,12 +8,12 @@
 namespace quorvel {
 
 // ---- keystrokes (one SendInput call each)
-void SendBrowserBack(Context& ctx);       // Alt+Left
-void SendBrowserForward(Context& ctx);    // Alt+Right
-void SendOpenLocation(Context& ctx);      // Ctrl+O
-void SendFocusLocationBar(Context& ctx);  // Ctrl+L
-void SendEscape(Context& ctx);            // Esc
-void SendAltTab(Context& ctx);            // Alt+Tab
+void SendBrowserBack(Input& input);       // Alt+Left
+void SendBrowserForward(Input& input);    // Alt+Right
+void SendOpenLocation(Input& input);      // Ctrl+O
+void SendFocusLocationBar(Input& input);  // Ctrl+L
+void SendEscape(Input& input);            // Esc
+void SendAltTab(Input& input);            // Alt+Tab
 
 // ---- window commands
 enum SizeAction : int {
@@ -33,6 +33,6 @@ void CloseClickedWindow(Context& ctx, Hwnd clickedWindow);
 // taskbar's handle; at most once per MBUTTON_DBCLICK_TIME_LIMIT.
 void ShowDesktop(Context& ctx);
 // Starts a new Internet Explorer.
-void LaunchBrowser(Context& ctx);
+void LaunchBrowser(Shell& shell);
 
 }  // namespace quorvel

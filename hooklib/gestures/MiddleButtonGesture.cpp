@@ -16,7 +16,7 @@ void RunMiddleDrag(Context& ctx, Point end) {
     s.MButtonDownPending = 0;
     int32_t dx = end.x - s.MButtonDownX;
     WriteLogF(ctx, "\nMiddle button drag, time diff : %d ms, x diff : %d",
-              static_cast<int>(ctx.os.GetTickCount() - s.MButtonDownTime), dx);
+              static_cast<int>(ctx.clock.GetTickCount() - s.MButtonDownTime), dx);
 
     int action = SIZE_ACTION_NONE;
     if (dx < -MIN_MOUSE_MOVE_DISTANCE) {
@@ -31,7 +31,7 @@ void RunMiddleDrag(Context& ctx, Point end) {
     if (action == SIZE_ACTION_NONE) return;
 
     // The window under the cursor at the release, not at the press.
-    Hwnd target = GetRootWindow(ctx, ctx.os.WindowFromPoint(end), 1);
+    Hwnd target = GetRootWindow(ctx, ctx.windows.WindowFromPoint(end), 1);
     if (target && CanSizeWindow(ctx, target)) MinimizeOrMaximizeWindow(ctx, action, target);
 }
 
@@ -57,13 +57,13 @@ void RunMiddleDoubleClick(Context& ctx, const MouseHookInput& in, uint32_t now) 
 bool OnMiddleButtonDown(Context& ctx, const MouseHookInput& in) {
     SharedState& s = ctx.shared;
     s.MButtonDownPending = 1;
-    s.MButtonDownTime = ctx.os.GetTickCount();
-    Point p = CursorPositionOr(ctx, in.pt);
+    s.MButtonDownTime = ctx.clock.GetTickCount();
+    Point p = CursorPositionOr(ctx.input, in.pt);
     s.MButtonDownX = p.x;
     s.MButtonDownY = p.y;
     ArmDragScroll(ctx, in);
     // Notepad and Word would start their own middle-button scrolling.
-    return IsNotepadOrWordProcess(ctx.os.GetCommandLine());
+    return IsNotepadOrWordProcess(ctx.system.GetCommandLine());
 }
 
 void OnMiddleButtonUp(Context& ctx, const MouseHookInput& in) {
@@ -71,12 +71,12 @@ void OnMiddleButtonUp(Context& ctx, const MouseHookInput& in) {
         // A scrolling drag is neither a size drag nor half of a double-click:
         // the next release in this process pairs with nothing before it.
         ctx.shared.MButtonDownPending = 0;
-        ctx.process.LastMButtonUpTime = ctx.os.GetTickCount() - ctx.shared.MBUTTON_DBCLICK_TIME_LIMIT;
+        ctx.process.LastMButtonUpTime = ctx.clock.GetTickCount() - ctx.shared.MBUTTON_DBCLICK_TIME_LIMIT;
         return;
     }
-    Point end = CursorPositionOr(ctx, in.pt);
+    Point end = CursorPositionOr(ctx.input, in.pt);
     if (ctx.shared.MButtonDownPending == 1) RunMiddleDrag(ctx, end);
-    RunMiddleDoubleClick(ctx, in, ctx.os.GetTickCount());
+    RunMiddleDoubleClick(ctx, in, ctx.clock.GetTickCount());
 }
 
 }  // namespace quorvel

@@ -13,7 +13,7 @@ namespace {
 // Content test of the window, or else of its parent.
 bool WindowOrParent(Context& ctx, Hwnd window, bool (*test)(Context&, Hwnd)) {
     if (test(ctx, window)) return true;
-    Hwnd parent = ctx.os.GetParent(window);
+    Hwnd parent = ctx.windows.GetParent(window);
     return parent != 0 && test(ctx, parent);
 }
 
@@ -24,13 +24,13 @@ bool RunDragAction(Context& ctx, int32_t dx, int32_t dy) {
     SharedState& s = ctx.shared;
     if (dx < -MIN_MOUSE_MOVE_DISTANCE) {
         if (!ctx.SettingOn(SETTING_IE_GO_BACK)) return false;
-        SendBrowserBack(ctx);
+        SendBrowserBack(ctx.input);
         WriteLog(ctx, "Detect mouse move leftward");
         return true;
     }
     if (dx > MIN_MOUSE_MOVE_DISTANCE) {
         if (!ctx.SettingOn(SETTING_IE_GO_FORWARD)) return false;
-        SendBrowserForward(ctx);
+        SendBrowserForward(ctx.input);
         WriteLog(ctx, "Detect mouse move rightward");
         return true;
     }
@@ -38,16 +38,16 @@ bool RunDragAction(Context& ctx, int32_t dx, int32_t dy) {
         if (!ctx.SettingOn(SETTING_IE_OPEN_URL)) return false;
         s.CenterNextDialogOnCursor = 1;
         if (s.RButtonDownInIE == 1) {
-            SendOpenLocation(ctx);
+            SendOpenLocation(ctx.input);
         } else if (s.RButtonDownInFirefox == 1) {
-            SendFocusLocationBar(ctx);
+            SendFocusLocationBar(ctx.input);
         }
         WriteLog(ctx, "Detect mouse move upward");
         return true;
     }
     if (dy > MIN_MOUSE_MOVE_DISTANCE) {
         if (!ctx.SettingOn(SETTING_IE_STOP)) return false;
-        SendEscape(ctx);
+        SendEscape(ctx.input);
         WriteLog(ctx, "Detect mouse move downward");
         return true;
     }
@@ -58,9 +58,9 @@ bool RunDragAction(Context& ctx, int32_t dx, int32_t dy) {
 // release at its end, in the window's client coordinates. A window that has
 // vanished gets nothing.
 void ReplayRightClick(Context& ctx, Hwnd window, Point start, Point end) {
-    if (!ctx.os.ScreenToClient(window, &start) || !ctx.os.ScreenToClient(window, &end)) return;
-    ctx.os.PostMessage(window, win::WM_RBUTTONDOWN, win::MK_RBUTTON, PackPointLParam(start.x, start.y));
-    ctx.os.PostMessage(window, win::WM_RBUTTONUP, 0, PackPointLParam(end.x, end.y));
+    if (!ctx.windows.ScreenToClient(window, &start) || !ctx.windows.ScreenToClient(window, &end)) return;
+    ctx.messages.PostMessage(window, win::WM_RBUTTONDOWN, win::MK_RBUTTON, PackPointLParam(start.x, start.y));
+    ctx.messages.PostMessage(window, win::WM_RBUTTONUP, 0, PackPointLParam(end.x, end.y));
 }
 
 }  // namespace
@@ -84,8 +84,8 @@ bool OnRightButtonDown(Context& ctx, const MouseHookInput& in) {
         WriteLog(ctx, "Set IERButtonDown to true");
         // The start is stored before the drag is armed: a fault in between
         // leaves nothing armed with a stale start.
-        s.RDragStartTime = ctx.os.GetTickCount();
-        Point start = CursorPositionOr(ctx, in.pt);
+        s.RDragStartTime = ctx.clock.GetTickCount();
+        Point start = CursorPositionOr(ctx.input, in.pt);
         s.RDragStartX = start.x;
         s.RDragStartY = start.y;
         s.IERButtonDown = 1;
@@ -96,19 +96,19 @@ bool OnRightButtonDown(Context& ctx, const MouseHookInput& in) {
 bool OnRightButtonUp(Context& ctx, const MouseHookInput& in) {
     SharedState& s = ctx.shared;
     QueuedMessage queued;
-    bool read = ctx.os.PeekMessage(in.hwnd, in.message, &queued);
+    bool read = ctx.messages.PeekMessage(in.hwnd, in.message, &queued);
     if (s.IERButtonDown == 0) {
         CheckRightDoubleClick(ctx, in, queued, read);
         return false;
     }
 
-    Point end = CursorPositionOr(ctx, in.pt);
+    Point end = CursorPositionOr(ctx.input, in.pt);
     s.IERButtonDown = 0;
     Point start{s.RDragStartX, s.RDragStartY};
     int32_t dx = end.x - start.x;
     int32_t dy = end.y - start.y;
     WriteLogF(ctx, "\nRight button drag. Time diff : %d ms, x diff : %d, y diff : %d",
-              static_cast<int>(ctx.os.GetTickCount() - s.RDragStartTime), dx, dy);
+              static_cast<int>(ctx.clock.GetTickCount() - s.RDragStartTime), dx, dy);
     if (!RunDragAction(ctx, dx, dy)) ReplayRightClick(ctx, in.hwnd, start, end);
     CheckRightDoubleClick(ctx, in, queued, read);
     return true;
@@ -116,8 +116,8 @@ bool OnRightButtonUp(Context& ctx, const MouseHookInput& in) {
 
 void CheckRightDoubleClick(Context& ctx, const MouseHookInput& in, const QueuedMessage& queued, bool read) {
     SharedState& s = ctx.shared;
-    uint32_t time = read ? queued.time : ctx.os.GetTickCount();
-    Point pos = read ? queued.pt : CursorPositionOr(ctx, in.pt);
+    uint32_t time = read ? queued.time : ctx.clock.GetTickCount();
+    Point pos = read ? queued.pt : CursorPositionOr(ctx.input, in.pt);
     const char* name = in.message == win::WM_RBUTTONUP ? "WM_RBUTTONUP" : "WM_NCRBUTTONUP";
     WriteLogF(ctx, "Right button up : time : %d, x : %d, y : %d, message: %s", static_cast<int>(time), pos.x, pos.y,
               name);

@@ -27,7 +27,7 @@ void TracePointer(Context& ctx, int32_t x, int32_t y) {
     RecordUserAction(ctx, ACTION_MOVE, s.LastTraceX, s.LastTraceY, x, y);
     int32_t slot = s.MouseTraceIndex;
     if (slot < 0 || slot >= MAX_MOUSE_TRACE_NUM) slot = s.MouseTraceIndex = 0;
-    const uint32_t now = ctx.os.GetTickCount();
+    const uint32_t now = ctx.clock.GetTickCount();
     TracePoint& point = s.MouseTrace[slot];
     point.x = x;
     point.y = y;
@@ -36,7 +36,7 @@ void TracePointer(Context& ctx, int32_t x, int32_t y) {
     s.MouseTraceIndex = (slot + 1) % MAX_MOUSE_TRACE_NUM;
     if (circle) {
         WriteLog(ctx, "OK, User draw a circle.\n");
-        if (ctx.SettingOn(SETTING_IE_LAUNCH)) LaunchBrowser(ctx);
+        if (ctx.SettingOn(SETTING_IE_LAUNCH)) LaunchBrowser(ctx.shell);
     }
     s.LastTraceX = x;
     s.LastTraceY = y;
@@ -71,7 +71,7 @@ void OnDialogDestroy(Context& ctx, ThreadDialogs& mine, Hwnd dialog) {
     mine.tracked.erase(dialog);
     if (mine.stack.empty()) return;
     const Hwnd top = mine.stack.back();
-    if (top == ctx.os.GetForegroundWindow()) {
+    if (top == ctx.windows.GetForegroundWindow()) {
         StartSmartMoveThread(ctx, top);
     } else {
         WriteLog(ctx, "\nUpper window is not foreground window");

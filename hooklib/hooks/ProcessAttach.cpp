@@ -9,7 +9,7 @@ void OnProcessAttach(Context& ctx, uintptr_t moduleInstance, const WaitEvents& e
     ctx.process.InnerWaitEvent = events.inner;
     ctx.process.ModuleHandle = moduleInstance;
     char moduleName[INSTALL_PATH_MAX_CHARS + 2] = {};
-    ctx.os.GetModuleFileName(moduleInstance, moduleName, sizeof moduleName);
+    ctx.system.GetModuleFileName(moduleInstance, moduleName, sizeof moduleName);
     moduleName[sizeof moduleName - 1] = '\0';
     BuildInstallPaths(moduleName, ctx.process.InstallFolder, ctx.process.SetForegroundWindowPath);
     // Exactly one process (and thread) takes the pending first initialisation,

@@ -36,11 +36,11 @@ void RecordUserAction(Context& ctx, int code, int oldX, int oldY, int newX, int 
     switch (code) {
     case ACTION_KEY:
         ++CurrentEntry(s).Keys;
-        s.LastClickOrKeyTime = ctx.os.GetTickCount();
+        s.LastClickOrKeyTime = ctx.clock.GetTickCount();
         break;
     case ACTION_CLICK:
         ++CurrentEntry(s).Clicks;
-        s.LastClickOrKeyTime = ctx.os.GetTickCount();
+        s.LastClickOrKeyTime = ctx.clock.GetTickCount();
         break;
     case ACTION_MOVE: {
         uint32_t d = PointerTravel(oldX, oldY, newX, newY);
@@ -91,7 +91,7 @@ int UserShouldRest(Context& ctx, uint32_t* keys, uint32_t* clicks, uint32_t* dis
 uint32_t GetUserLastClickOrKeyTime(Context& ctx) { return ctx.shared.LastClickOrKeyTime; }
 
 void SendPrimaryClick(Context& ctx, int32_t x, int32_t y) {
-    const bool swapped = ctx.os.GetSystemMetrics(win::SM_SWAPBUTTON) != 0;
+    const bool swapped = ctx.system.GetSystemMetrics(win::SM_SWAPBUTTON) != 0;
     InputEvent click[2];
     for (InputEvent& e : click) {
         e.kind = InputEvent::Mouse;
@@ -100,15 +100,15 @@ void SendPrimaryClick(Context& ctx, int32_t x, int32_t y) {
     }
     click[0].flags = win::MOUSEEVENTF_ABSOLUTE | (swapped ? win::MOUSEEVENTF_RIGHTDOWN : win::MOUSEEVENTF_LEFTDOWN);
     click[1].flags = win::MOUSEEVENTF_ABSOLUTE | (swapped ? win::MOUSEEVENTF_RIGHTUP : win::MOUSEEVENTF_LEFTUP);
-    ctx.os.SendInput(click, 2);
+    ctx.input.SendInput(click, 2);
 }
 
 int SimulateClick(Context& ctx, int x, int y) {
     Point before;
-    if (!ctx.os.GetCursorPos(&before)) before = Point{x, y};
-    ctx.os.SetCursorPos(x, y);
+    if (!ctx.input.GetCursorPos(&before)) before = Point{x, y};
+    ctx.input.SetCursorPos(x, y);
     SendPrimaryClick(ctx, x, y);
-    return ctx.os.SetCursorPos(before.x, before.y) ? 1 : 0;
+    return ctx.input.SetCursorPos(before.x, before.y) ? 1 : 0;
 }
 
 }  // namespace quorvel

@@ -159,7 +159,7 @@ bool DetectCircle(Context& ctx, int32_t slot, int32_t x, int32_t y, uint32_t now
     if (TickAge(now, s.LastCircleTime) < CIRCLE_REPEAT_INTERVAL) return false;
     CircleLoop loop;
     if (!FindCircleLoop(s, slot, x, y, now, &loop)) return false;
-    CircleShape shape = MeasureCircleLoop(s, loop, ReadMonitors(ctx));
+    CircleShape shape = MeasureCircleLoop(s, loop, ReadMonitors(ctx.monitors, ctx.shared));
     if (!IsCircleShape(shape)) return false;
     WriteLogF(ctx,
               "\nCircle trace information :  Point count : %d, Time : %d ms, radius : %f, max/min radius: %f, "

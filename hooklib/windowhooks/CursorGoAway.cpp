@@ -29,19 +29,19 @@ Point CursorAwayTarget(const Rect& monitor, Point p) {
 void CursorGoAway(Context& ctx, const HookMessage& msg) {
     Point caret;
     CursorInfo cursor;
-    if (!ctx.os.GetCaretPos(&caret) || !ctx.os.GetCursorInfo(&cursor)) return;
+    if (!ctx.input.GetCaretPos(&caret) || !ctx.input.GetCursorInfo(&cursor)) return;
     if (cursor.flags != win::CURSOR_SHOWING) return;
-    if (!ctx.os.ClientToScreen(msg.hwnd, &caret)) return;
+    if (!ctx.windows.ClientToScreen(msg.hwnd, &caret)) return;
     const Point p = cursor.pos;
     if (!Overlap(SquareAt(caret), SquareAt(p))) return;
 
-    const Point target = CursorAwayTarget(MonitorOf(ReadMonitors(ctx), p), p);
+    const Point target = CursorAwayTarget(MonitorOf(ReadMonitors(ctx.monitors, ctx.shared), p), p);
     const double dx = target.x - p.x;
     const double dy = target.y - p.y;
     for (int i = 0; i <= CURSOR_AWAY_STEPS; ++i) {
-        ctx.os.Sleep(CURSOR_AWAY_STEP_MS);
-        ctx.os.SetCursorPos(static_cast<int>(p.x + i * dx / CURSOR_AWAY_STEPS),
-                            static_cast<int>(p.y + i * dy / CURSOR_AWAY_STEPS));
+        ctx.clock.Sleep(CURSOR_AWAY_STEP_MS);
+        ctx.input.SetCursorPos(static_cast<int>(p.x + i * dx / CURSOR_AWAY_STEPS),
+                               static_cast<int>(p.y + i * dy / CURSOR_AWAY_STEPS));
     }
 }
 

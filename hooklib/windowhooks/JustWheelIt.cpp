@@ -17,7 +17,7 @@ constexpr uint32_t LAST_PRIVATE_MESSAGE = 0xFFFF;
 bool IsTaskbar(Context& ctx, Hwnd window) {
     const Hwnd root = GetRootWindow(ctx, window, 0);
     char className[16] = {};
-    return root && ctx.os.GetClassName(root, className, sizeof className) > 0 &&
+    return root && ctx.windows.GetClassName(root, className, sizeof className) > 0 &&
            std::strcmp(className, TASKBAR_CLASS) == 0;
 }
 
@@ -27,7 +27,7 @@ Hwnd TaskSwitcher(Context& ctx) {
     const Hwnd window = ctx.shared.TaskListWindow;
     const uint32_t message = ctx.shared.TaskListMessage;
     if (!window || message < FIRST_PRIVATE_MESSAGE || message > LAST_PRIVATE_MESSAGE) return 0;
-    return ctx.os.IsWindow(window) && IsOwnTaskSwitcherWindow(ctx, window) ? window : 0;
+    return ctx.windows.IsWindow(window) && IsOwnTaskSwitcherWindow(ctx, window) ? window : 0;
 }
 
 }  // namespace
@@ -37,28 +37,28 @@ bool OpenTaskSwitcherOverTaskbar(Context& ctx, Hwnd under, HookMessage& msg) {
     const Hwnd switcher = TaskSwitcher(ctx);
     if (!switcher) return false;
     // This thread has the user's input: the switcher may take the foreground.
-    ctx.os.AllowSetForegroundFor(switcher);
-    ctx.os.PostMessage(switcher, ctx.shared.TaskListMessage, 0, 0);
+    ctx.windows.AllowSetForegroundFor(switcher);
+    ctx.messages.PostMessage(switcher, ctx.shared.TaskListMessage, 0, 0);
     msg.message &= 0xFFFF0000u;
     return true;
 }
 
 void RedirectWheel(Context& ctx, HookMessage& msg) {
     Point p;
-    if (!ctx.os.GetCursorPos(&p)) return;
-    const Hwnd under = ctx.os.WindowFromPoint(p);
+    if (!ctx.input.GetCursorPos(&p)) return;
+    const Hwnd under = ctx.windows.WindowFromPoint(p);
     if (OpenTaskSwitcherOverTaskbar(ctx, under, msg)) return;
     if (under == msg.hwnd) return;
 
-    const uint32_t underThread = ctx.os.GetWindowThreadId(under);
-    const uint32_t ownThread = ctx.os.GetWindowThreadId(msg.hwnd);
+    const uint32_t underThread = ctx.windows.GetWindowThreadId(under);
+    const uint32_t ownThread = ctx.windows.GetWindowThreadId(msg.hwnd);
     // Over a program Quorvel cannot reach the turn stays where Windows sent it.
     if (under && underThread != ownThread && !GestureTargetReachable(ctx, under)) return;
     // The thread now delivers a WM_NULL instead of the wheel turn.
     msg.message &= 0xFFFF0000u;
 
     if (under && underThread == ownThread) {
-        ctx.os.PostMessage(under, win::WM_MOUSEWHEEL, msg.wParam, msg.lParam);
+        ctx.messages.PostMessage(under, win::WM_MOUSEWHEEL, msg.wParam, msg.lParam);
     } else if (GetRootWindow(ctx, under, 0)) {
         SendPrimaryClick(ctx, msg.pt.x, msg.pt.y);
     }

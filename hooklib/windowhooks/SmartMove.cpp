@@ -27,18 +27,18 @@ bool EqualsIgnoringCase(const char* a, const char* b) {
     return *a == *b;
 }
 
-bool IsPushButtonClass(Context& ctx, Hwnd w) {
+bool IsPushButtonClass(Windows& windows, Hwnd w) {
     char name[MAX_WINDOW_CLASSNAME_LEN];
-    ctx.os.GetClassName(w, name, sizeof name);
+    windows.GetClassName(w, name, sizeof name);
     return EqualsIgnoringCase(name, PUSH_BUTTON_CLASS);
 }
 
 // The dialog's only direct child of class "Button", or 0 when it has none
 // or more than one (check boxes and radio buttons count too).
-Hwnd OnlyPushButton(Context& ctx, Hwnd dialog) {
+Hwnd OnlyPushButton(Windows& windows, Hwnd dialog) {
     Hwnd found = 0;
-    for (Hwnd c = ctx.os.GetFirstChild(dialog); c; c = ctx.os.GetNextSibling(c)) {
-        if (!IsPushButtonClass(ctx, c)) continue;
+    for (Hwnd c = windows.GetFirstChild(dialog); c; c = windows.GetNextSibling(c)) {
+        if (!IsPushButtonClass(windows, c)) continue;
         if (found) return 0;
         found = c;
     }
@@ -48,13 +48,13 @@ Hwnd OnlyPushButton(Context& ctx, Hwnd dialog) {
 // Where the pointer goes without a remembered click: three quarters across
 // and two thirds down the only push button; else the dialog's centre, unless
 // the pointer already sits in its middle half.
-Point DefaultTarget(Context& ctx, Hwnd dialog, Point p) {
+Point DefaultTarget(Windows& windows, Hwnd dialog, Point p) {
     Rect b;
-    if (Hwnd button = OnlyPushButton(ctx, dialog); button && ctx.os.GetWindowRect(button, &b)) {
+    if (Hwnd button = OnlyPushButton(windows, dialog); button && windows.GetWindowRect(button, &b)) {
         return Point{b.left + (3 * b.Width()) / 4, b.top + (2 * b.Height()) / 3};
     }
     Rect r;
-    if (!ctx.os.GetWindowRect(dialog, &r)) return p;
+    if (!windows.GetWindowRect(dialog, &r)) return p;
     Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     if (std::abs(p.x - centre.x) < r.Width() / 4 && std::abs(p.y - centre.y) < r.Height() / 4) return p;
     return centre;
@@ -64,39 +64,39 @@ Point DefaultTarget(Context& ctx, Hwnd dialog, Point p) {
 // centre it there, never above or left of the monitor the pointer is on
 // (on the primary monitor that is never at negative coordinates).
 void CentreDialogOnPointer(Context& ctx, Hwnd dialog, const Rect& r, Point p) {
-    const Rect monitor = MonitorOf(ReadMonitors(ctx), p);
+    const Rect monitor = MonitorOf(ReadMonitors(ctx.monitors, ctx.shared), p);
     int32_t left = p.x - r.Width() / 2;
     int32_t top = p.y - r.Height() / 2;
     if (left < monitor.left) left = monitor.left;
     if (top < monitor.top) top = monitor.top;
-    ctx.os.MoveWindow(dialog, left, top, r.Width(), r.Height(), true);
+    ctx.windows.MoveWindow(dialog, left, top, r.Width(), r.Height(), true);
 }
 
 // Targets off every monitor are not approached.
-bool OnScreen(Context& ctx, Point t) { return OnAnyMonitor(ReadMonitors(ctx), t, true); }
+bool OnScreen(Context& ctx, Point t) { return OnAnyMonitor(ReadMonitors(ctx.monitors, ctx.shared), t, true); }
 
-void Glide(Context& ctx, Point from, Point to) {
+void Glide(Clock& clock, Input& input, Point from, Point to) {
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
     for (int j = 0; j <= SMART_MOVE_STEPS; ++j) {
-        ctx.os.Sleep(GLIDE_STEP_MS);
-        ctx.os.SetCursorPos(static_cast<int>(from.x + j * dx / SMART_MOVE_STEPS),
-                            static_cast<int>(from.y + j * dy / SMART_MOVE_STEPS));
+        clock.Sleep(GLIDE_STEP_MS);
+        input.SetCursorPos(static_cast<int>(from.x + j * dx / SMART_MOVE_STEPS),
+                           static_cast<int>(from.y + j * dy / SMART_MOVE_STEPS));
     }
 }
 
 }  // namespace
 
-bool MakeDialogSizeKey(Context& ctx, Hwnd dialog, DialogSizeKey* key) {
+bool MakeDialogSizeKey(Windows& windows, Hwnd dialog, DialogSizeKey* key) {
     Rect r;
-    if (!ctx.os.GetWindowRect(dialog, &r)) return false;
+    if (!windows.GetWindowRect(dialog, &r)) return false;
     *key = KeyOfRect(r);
     return true;
 }
 
 void RegisterDialog(Context& ctx, Hwnd dialog) {
     DialogSizeKey key;
-    if (!MakeDialogSizeKey(ctx, dialog, &key)) return;
+    if (!MakeDialogSizeKey(ctx.windows, dialog, &key)) return;
     DialogMapLock hold(ctx);
     DialogClickMap& clicks = ProcessClicksLocked(ctx);
     auto it = clicks.find(key);
@@ -109,7 +109,7 @@ void RegisterDialog(Context& ctx, Hwnd dialog) {
 
 bool LookupDialogClick(Context& ctx, Hwnd dialog, int32_t* offsetX, int32_t* offsetY) {
     DialogSizeKey key;
-    if (!MakeDialogSizeKey(ctx, dialog, &key)) return false;
+    if (!MakeDialogSizeKey(ctx.windows, dialog, &key)) return false;
     DialogMapLock hold(ctx);
     DialogClickMap& clicks = ProcessClicksLocked(ctx);
     auto it = clicks.find(key);
@@ -121,12 +121,12 @@ bool LookupDialogClick(Context& ctx, Hwnd dialog, int32_t* offsetX, int32_t* off
 
 void RememberDialogClick(Context& ctx) {
     Point p;
-    if (!ctx.os.GetCursorPos(&p)) return;
+    if (!ctx.input.GetCursorPos(&p)) return;
     ThreadDialogs mine = FetchThreadDialogs(ctx);
     if (mine.stack.empty()) return;
     const Hwnd dialog = mine.stack.back();
     Rect r;
-    if (!ctx.os.GetWindowRect(dialog, &r) || !r.Contains(p)) return;
+    if (!ctx.windows.GetWindowRect(dialog, &r) || !r.Contains(p)) return;
     const DialogSizeKey key = KeyOfRect(r);
     const int32_t offsetX = p.x - r.left;
     const int32_t offsetY = p.y - r.top;
@@ -146,10 +146,10 @@ void RememberDialogClick(Context& ctx) {
 }
 
 void MoveCursorToDialog(Context& ctx, Hwnd dialog) {
-    if (!ctx.os.IsWindow(dialog)) return;
+    if (!ctx.windows.IsWindow(dialog)) return;
     Rect rect;
     Point p;
-    if (!ctx.os.GetWindowRect(dialog, &rect) || !ctx.os.GetCursorPos(&p)) return;
+    if (!ctx.windows.GetWindowRect(dialog, &rect) || !ctx.input.GetCursorPos(&p)) return;
 
     if (ctx.shared.CenterNextDialogOnCursor) {
         ctx.shared.CenterNextDialogOnCursor = 0;
@@ -157,7 +157,7 @@ void MoveCursorToDialog(Context& ctx, Hwnd dialog) {
         return;
     }
 
-    Point target = DefaultTarget(ctx, dialog, p);
+    Point target = DefaultTarget(ctx.windows, dialog, p);
     int32_t offsetX, offsetY;
     if (LookupDialogClick(ctx, dialog, &offsetX, &offsetY)) {
         WriteLogF(ctx, "XXX move cursor : OffsetX : %d, OffsetY : %d", offsetX, offsetY);
@@ -165,12 +165,12 @@ void MoveCursorToDialog(Context& ctx, Hwnd dialog) {
     }
     if (target.x == p.x && target.y == p.y) return;
     if (!OnScreen(ctx, target)) return;
-    Glide(ctx, p, target);
+    Glide(ctx.clock, ctx.input, p, target);
 }
 
 RegKey OpenDialogClickKey(Context& ctx, bool create) {
     char path[MODULE_PATH_SIZE + 1] = {};
-    ctx.os.GetModuleFileName(0, path, MODULE_PATH_SIZE);
+    ctx.system.GetModuleFileName(0, path, MODULE_PATH_SIZE);
     path[MODULE_PATH_SIZE] = '\0';
     // Without a program path the key would be the base key itself.
     if (path[0] == '\0') return 0;
@@ -178,17 +178,17 @@ RegKey OpenDialogClickKey(Context& ctx, bool create) {
     // Only the access each direction needs: reading the memory must work
     // for an account that may not write the machine-wide key.
     RegKey base = 0;
-    if (ctx.os.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY,
-                          create ? win::KEY_CREATE_SUB_KEY : win::KEY_READ, &base) != win::ERROR_SUCCESS) {
+    if (ctx.registry.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY, create ? win::KEY_CREATE_SUB_KEY : win::KEY_READ,
+                                &base) != win::ERROR_SUCCESS) {
         return 0;
     }
     for (char* c = path; *c; ++c) {
         if (*c == '\\') *c = '/';
     }
     RegKey key = 0;
-    long result = create ? ctx.os.RegCreateKey(base, path, win::KEY_SET_VALUE, &key)
-                         : ctx.os.RegOpenKey(base, path, win::KEY_READ, &key);
-    ctx.os.RegCloseKey(base);
+    long result = create ? ctx.registry.RegCreateKey(base, path, win::KEY_SET_VALUE, &key)
+                         : ctx.registry.RegOpenKey(base, path, win::KEY_READ, &key);
+    ctx.registry.RegCloseKey(base);
     return result == win::ERROR_SUCCESS ? key : 0;
 }
 
@@ -196,8 +196,8 @@ bool SaveDialogClick(Context& ctx, const DialogSizeKey& key, int32_t x, int32_t 
     RegKey program = OpenDialogClickKey(ctx, true);
     if (!program) return false;
     const uint32_t value = PackDialogClick(x, y);
-    long result = ctx.os.RegSetValue(program, key.c_str(), win::REG_DWORD, &value, sizeof value);
-    ctx.os.RegCloseKey(program);
+    long result = ctx.registry.RegSetValue(program, key.c_str(), win::REG_DWORD, &value, sizeof value);
+    ctx.registry.RegCloseKey(program);
     return result == win::ERROR_SUCCESS;
 }
 
@@ -208,7 +208,7 @@ void LoadDialogClicks(Context& ctx) {
         char name[CLICK_NAME_BUFFER] = {};
         unsigned char data[CLICK_DATA_BUFFER] = {};
         RegValue info;
-        long result = ctx.os.RegEnumValue(program, index, name, sizeof name, &info, data, sizeof data);
+        long result = ctx.registry.RegEnumValue(program, index, name, sizeof name, &info, data, sizeof data);
         // A value too large for the buffers is skipped; the ones after it still load.
         if (result == win::ERROR_MORE_DATA) continue;
         if (result != win::ERROR_SUCCESS) break;
@@ -224,7 +224,7 @@ void LoadDialogClicks(Context& ctx) {
         DialogMapLock hold(ctx);
         ProcessClicksLocked(ctx).emplace(DialogSizeKey(name), record);
     }
-    ctx.os.RegCloseKey(program);
+    ctx.registry.RegCloseKey(program);
 }
 
 }  // namespace quorvel

@@ -19,7 +19,7 @@ constexpr uint32_t CLICK_DATA_BUFFER = 50;    // bytes of a remembered value's d
 
 // "%04d%04d" of the window's outer width and height; false when the window
 // has no rectangle.
-bool MakeDialogSizeKey(Context& ctx, Hwnd dialog, DialogSizeKey* key);
+bool MakeDialogSizeKey(Windows& windows, Hwnd dialog, DialogSizeKey* key);
 // The registry form of a remembered click: y in the high 16 bits, x in the low.
 inline uint32_t PackDialogClick(int32_t x, int32_t y) {
     return (static_cast<uint32_t>(y) << 16) | (static_cast<uint32_t>(x) & 0xFFFFu);

@@ -28,7 +28,7 @@ uint32_t SmartMoveThread(Context& ctx, Hwnd dialog) {
 bool StartSmartMoveThread(Context& ctx, Hwnd dialog) {
     auto* job = new (std::nothrow) SmartMoveJob{&ctx, dialog};
     if (!job) return false;
-    if (ctx.os.StartThread(SmartMoveThreadEntry, job)) return true;
+    if (ctx.clock.StartThread(SmartMoveThreadEntry, job)) return true;
     delete job;
     return false;
 }

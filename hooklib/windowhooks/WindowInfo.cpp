@@ -7,15 +7,15 @@ namespace quorvel {
 void LogWindowInfo(Context& ctx, Hwnd window) {
     char className[MAX_WINDOW_CLASSNAME_LEN] = {};
     char caption[MAX_WINDOW_TEXT_LEN] = {};
-    ctx.os.GetClassName(window, className, sizeof className);
-    ctx.os.GetWindowText(window, caption, sizeof caption);
+    ctx.windows.GetClassName(window, className, sizeof className);
+    ctx.windows.GetWindowText(window, caption, sizeof caption);
     Rect r;
-    ctx.os.GetWindowRect(window, &r);
+    ctx.windows.GetWindowRect(window, &r);
     WriteLogF(ctx,
               "handle : %x, classname : %s, parent: %x ,owner: %x, caption:%s, style: %08x, exstyle: %x, "
               "handle : %x, left : %d, top : %d, right : %d, bottom : %d",
-              window, className, ctx.os.GetParent(window), ctx.os.GetOwner(window), caption, ctx.os.GetStyle(window),
-              ctx.os.GetExStyle(window), window, r.left, r.top, r.right, r.bottom);
+              window, className, ctx.windows.GetParent(window), ctx.windows.GetOwner(window), caption,
+              ctx.windows.GetStyle(window), ctx.windows.GetExStyle(window), window, r.left, r.top, r.right, r.bottom);
 }
 
 }  // namespace quorvel

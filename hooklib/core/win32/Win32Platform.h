@@ -1,4 +1,5 @@
-// The platform interface on real Windows.
+// The platform's roles on real Windows, one class per role; Win32Platform
+// serves them all. Each role's calls are in the file its comment names.
 #pragma once
 
 #include "WindowsApi.h"
@@ -22,16 +23,9 @@ private:
 inline HWND ToHwnd(Hwnd w) { return reinterpret_cast<HWND>(WidenHandle(w)); }
 inline Hwnd FromHwnd(HWND w) { return static_cast<Hwnd>(reinterpret_cast<uintptr_t>(w)); }
 
-// The hook procedures SetWindowsHook installs for each hook type.
-struct HookProcedureTable {
-    HOOKPROC mouse = nullptr;
-    HOOKPROC callWndRet = nullptr;
-    HOOKPROC getMessage = nullptr;
-};
-
-class Win32Platform : public Platform {
+// Win32Windows.cpp
+class Win32Windows : public Windows {
 public:
-    explicit Win32Platform(const HookProcedureTable& hooks = HookProcedureTable()) : hooks_(hooks) {}
     bool IsWindow(Hwnd w) override;
     Hwnd GetParent(Hwnd w) override;
     Hwnd GetOwner(Hwnd w) override;
@@ -53,42 +47,97 @@ public:
     uint32_t GetWindowThreadId(Hwnd w) override;
     Hwnd GetForegroundWindow() override;
     bool MoveWindow(Hwnd w, int x, int y, int width, int height, bool repaint) override;
-    // monitors (full-screen pause)
+    void AllowSetForegroundFor(Hwnd w) override;
+};
+
+// Win32Windows.cpp
+class Win32Monitors : public Monitors {
+public:
+    int GetMonitors(Rect* out, int max) override;
     bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
-    // other processes (exclusions)
+};
+
+// Win32Processes.cpp
+class Win32Processes : public Processes {
+public:
     uint32_t GetWindowProcessId(Hwnd w) override;
     uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;
-    bool CanHookWindow(Hwnd w) override;  // Reachability.cpp
+    bool CanHookWindow(Hwnd w) override;
+};
+
+// Win32Input.cpp
+class Win32Input : public Input {
+public:
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;
     bool GetCursorInfo(CursorInfo* info) override;
     bool GetCaretPos(Point* p) override;
     int16_t GetAsyncKeyState(int vk) override;
     int16_t GetKeyState(int vk) override;
-    uint32_t GetTickCount() override;
-    void Sleep(uint32_t ms) override;
-    int GetSystemMetrics(int index) override;
-    int GetMonitors(Rect* out, int max) override;
-    uint32_t GetDoubleClickTime() override;
-    uint32_t GetCurrentThreadId() override;
-    uint32_t GetCurrentProcessId() override;
-    const char* GetCommandLine() override;
-    uint32_t GetModuleFileName(uintptr_t module, char* buffer, uint32_t size) override;
-    void GetSystemTime(SystemTimeUtc* t) override;
-    bool GetVersionInfo(OsVersion* v) override;
-    uint16_t GetSystemDefaultLangId() override;
-    uint32_t RegisterWindowMessage(const char* name) override;
-    void GetMemoryStatus(MemoryStatus* m) override;
-    uint32_t GetLastError() override;
-    bool StartThread(ThreadFn fn, void* argument) override;
     uint32_t SendInput(const InputEvent* inputs, uint32_t count) override;
+};
+
+// Win32Input.cpp
+class Win32Messages : public Messages {
+public:
     bool PostMessage(Hwnd w, uint32_t msg, uint32_t wParam, uint32_t lParam) override;
-    void AllowSetForegroundFor(Hwnd w) override;
     bool PeekMessage(Hwnd w, uint32_t msg, QueuedMessage* out) override;
+    uint32_t RegisterWindowMessage(const char* name) override;
+};
+
+// Win32Input.cpp
+class Win32Shell : public Shell {
+public:
     bool ShellExecute(const char* verb, const char* file, const char* parameters, const char* directory,
                       int showCommand) override;
+};
+
+// Win32System.cpp
+class Win32Clock : public Clock {
+public:
+    uint32_t GetTickCount() override;
+    void GetSystemTime(SystemTimeUtc* t) override;
+    void Sleep(uint32_t ms) override;
+    uint32_t GetCurrentThreadId() override;
+    uint32_t GetCurrentProcessId() override;
+    bool StartThread(ThreadFn fn, void* argument) override;
+};
+
+// Win32System.cpp
+class Win32System : public System {
+public:
+    int GetSystemMetrics(int index) override;
+    uint32_t GetDoubleClickTime() override;
+    bool GetVersionInfo(OsVersion* v) override;
+    uint16_t GetSystemDefaultLangId() override;
+    void GetMemoryStatus(MemoryStatus* m) override;
+    const char* GetCommandLine() override;
+    uint32_t GetModuleFileName(uintptr_t module, char* buffer, uint32_t size) override;
+};
+
+// The hook procedures SetWindowsHook installs for each hook type.
+struct HookProcedureTable {
+    HOOKPROC mouse = nullptr;
+    HOOKPROC callWndRet = nullptr;
+    HOOKPROC getMessage = nullptr;
+};
+
+// Win32System.cpp
+class Win32Hooks : public Hooks {
+public:
+    explicit Win32Hooks(const HookProcedureTable& procedures) : procedures_(procedures) {}
     uint32_t SetWindowsHook(int hookType, uintptr_t module) override;
     bool UnhookWindowsHook(uint32_t hook) override;
+    uint32_t GetLastError() override;
+
+private:
+    HOOKPROC ProcedureFor(int hookType) const;
+    HookProcedureTable procedures_;
+};
+
+// Win32Registry.cpp
+class Win32Registry : public Registry {
+public:
     long RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) override;
     long RegCreateKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) override;
     long RegQueryValue(RegKey key, const char* name, RegValue* info, void* data, uint32_t dataSize) override;
@@ -96,13 +145,30 @@ public:
     long RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t nameSize, RegValue* info, void* data,
                       uint32_t dataSize) override;
     long RegCloseKey(RegKey key) override;
+};
+
+// Win32Files.cpp
+class Win32Files : public Files {
+public:
     FileId OpenTextFile(const char* path, bool truncate) override;
     void WriteText(FileId f, const char* text) override;
     void CloseFile(FileId f) override;
+};
 
-private:
-    HOOKPROC HookProcFor(int hookType) const;
-    HookProcedureTable hooks_;
+// Every role at once, as Context takes it.
+class Win32Platform : public Win32Windows,
+                      public Win32Monitors,
+                      public Win32Processes,
+                      public Win32Input,
+                      public Win32Messages,
+                      public Win32Shell,
+                      public Win32Clock,
+                      public Win32System,
+                      public Win32Hooks,
+                      public Win32Registry,
+                      public Win32Files {
+public:
+    explicit Win32Platform(const HookProcedureTable& hooks = HookProcedureTable()) : Win32Hooks(hooks) {}
 };
 
 }  // namespace quorvel

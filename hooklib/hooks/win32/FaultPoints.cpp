@@ -59,7 +59,7 @@ void FaultPoint(FaultSite site, Context* ctx) {
     }
     if ((Selected() & Bit(site)) == 0) return;
     if (site == FaultSite::Crt) {
-        ctx->os.GetTickCount();
+        ctx->clock.GetTickCount();
         volatile size_t n = std::strlen(g_badText);
         (void)n;
         return;

@@ -180,10 +180,10 @@ TEST_F(FullScreen, Rule) {
         {"the desktop", {0, 0, 1024, 768}, POPUP, false, "Progman", true, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsFullScreenWindow(lib.ctx, Add(c.rect, c.style, c.zoomed, c.cls, c.visible)), c.fullScreen) << c.what;
+        EXPECT_EQ(IsFullScreenWindow(lib.os, lib.os, Add(c.rect, c.style, c.zoomed, c.cls, c.visible)), c.fullScreen) << c.what;
     }
-    EXPECT_FALSE(IsFullScreenWindow(lib.ctx, 0));
-    EXPECT_FALSE(IsFullScreenWindow(lib.ctx, 0x7777));  // vanished
+    EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0));
+    EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0x7777));  // vanished
 }
 
 TEST_F(FullScreen, ForegroundDecisionIsReusedForAQuarterSecond) {

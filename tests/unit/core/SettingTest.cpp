@@ -31,19 +31,19 @@ TEST(Setting, WithoutTheKeyTheWordIsStillInForceButTheSaveReportsFailure) {
 TEST(Setting, LoadReadsTheStoredWordAndRejectsWhatIsNoWord) {
     FakeLibrary lib;
     uint32_t word = 0;
-    EXPECT_FALSE(LoadSettingValue(lib.ctx, &word));  // no value
+    EXPECT_FALSE(LoadSettingValue(lib.os, &word));  // no value
     lib.os.SetDword(kKey, "Setting", 0x4001);
-    ASSERT_TRUE(LoadSettingValue(lib.ctx, &word));
+    ASSERT_TRUE(LoadSettingValue(lib.os, &word));
     EXPECT_EQ(word, 0x4001u);
 
     // Two bytes of data are no setting word: unreadable, not half a word.
     lib.os.registry["software\\harnwick\\quorvel"]["setting"] = {3u, std::string("\x01\x02", 2)};
     word = 0xDEAD;
-    EXPECT_FALSE(LoadSettingValue(lib.ctx, &word));
+    EXPECT_FALSE(LoadSettingValue(lib.os, &word));
     EXPECT_EQ(word, 0xDEADu);
     // Longer data does not fit the four-byte buffer either.
     lib.os.registry["software\\harnwick\\quorvel"]["setting"] = {3u, std::string(8, '\x01')};
-    EXPECT_FALSE(LoadSettingValue(lib.ctx, &word));
+    EXPECT_FALSE(LoadSettingValue(lib.os, &word));
     EXPECT_EQ(lib.os.openRegKeys(), 0);
 }
 
@@ -52,8 +52,8 @@ TEST(Setting, DeniedAccessReadsAsNoSetting) {
     lib.os.SetDword(kKey, "Setting", 0x1);
     lib.os.deniedKeys.insert("software\\harnwick\\quorvel");
     uint32_t word = 0;
-    EXPECT_FALSE(LoadSettingValue(lib.ctx, &word));
-    EXPECT_FALSE(StoreSettingValue(lib.ctx, 0x2));
+    EXPECT_FALSE(LoadSettingValue(lib.os, &word));
+    EXPECT_FALSE(StoreSettingValue(lib.os, 0x2));
 }
 
 TEST(Setting, ALimitedAccountReadsTheWordButCannotStoreIt) {
@@ -61,7 +61,7 @@ TEST(Setting, ALimitedAccountReadsTheWordButCannotStoreIt) {
     lib.os.SetDword(kKey, "Setting", 0x2001);
     lib.os.registryReadOnly = true;
     uint32_t word = 0;
-    ASSERT_TRUE(LoadSettingValue(lib.ctx, &word));
+    ASSERT_TRUE(LoadSettingValue(lib.os, &word));
     EXPECT_EQ(word, 0x2001u);
     EXPECT_EQ(SaveSetting(lib.ctx, 0x4000), 0);
     EXPECT_EQ(GetSetting(lib.ctx), 0x4000u);

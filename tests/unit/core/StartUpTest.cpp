@@ -162,7 +162,7 @@ TEST_P(WindowsVersionText, DescribesTheVersion) {
     lib.os.version.build = c.build;
     std::strcpy(lib.os.version.csdVersion, c.csd);
     char text[WINDOWS_VERSION_TEXT_SIZE];
-    ASSERT_TRUE(GetWindowsVersionText(lib.ctx, text, sizeof text));
+    ASSERT_TRUE(GetWindowsVersionText(lib.os, lib.shared, text, sizeof text));
     EXPECT_STREQ(text, c.text);
     EXPECT_EQ(lib.shared.IsNTPlatform, c.nt);
 }

@@ -26,7 +26,7 @@ class GestureActions : public GestureDesktop {};
 
 TEST_F(GestureActions, KeystrokesAreExactAndOneSendInputEach) {
     struct Case {
-        void (*action)(Context&);
+        void (*action)(Input&);
         std::vector<Key> keys;
     } cases[] = {
         {SendBrowserBack, {{0x12, 0x38, 0}, {0x25, 0xE04B, 1}, {0x25, 0xE04B, 3}, {0x12, 0x38, 2}}},
@@ -38,7 +38,7 @@ TEST_F(GestureActions, KeystrokesAreExactAndOneSendInputEach) {
     };
     for (const Case& c : cases) {
         os.ClearRecords();
-        c.action(lib.ctx);
+        c.action(lib.os);
         ASSERT_EQ(os.inputs.size(), 1u);
         EXPECT_EQ(Keys(os.inputs[0]), c.keys);
     }
@@ -177,7 +177,7 @@ TEST_F(GestureActions, ShowDesktopWithoutTaskbarOrWithAnOverlongFolder) {
 }
 
 TEST_F(GestureActions, LaunchBrowserStartsInternetExplorer) {
-    LaunchBrowser(lib.ctx);
+    LaunchBrowser(lib.os);
     ASSERT_EQ(os.shellCalls.size(), 1u);
     EXPECT_EQ(os.shellCalls[0].verb, "open");
     EXPECT_EQ(os.shellCalls[0].file, "Iexplore.exe");

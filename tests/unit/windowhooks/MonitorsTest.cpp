@@ -16,7 +16,7 @@ const Rect kAbove{512, -600, 1312, 0};
 
 struct MonitorsTest : ::testing::Test {
     MonitorsTest() { lib.os.monitors = {kPrimary, kLeft, kAbove}; }
-    MonitorLayout Layout() { return ReadMonitors(lib.ctx); }
+    MonitorLayout Layout() { return ReadMonitors(lib.os, lib.shared); }
     FakeLibrary lib;
 };
 

@@ -199,7 +199,7 @@ TEST_F(SmartMoveTest, RegistryFormPacksYHighAndXLow) {
     EXPECT_EQ(PackDialogClick(12, 40), 2621452u);
     EXPECT_EQ(PackDialogClick(0x1FFFF, 1), 0x1FFFFu);
     DialogSizeKey key;
-    ASSERT_TRUE(MakeDialogSizeKey(lib.ctx, dialog, &key));
+    ASSERT_TRUE(MakeDialogSizeKey(lib.os, dialog, &key));
     EXPECT_EQ(key, "03200096");
 }
 
