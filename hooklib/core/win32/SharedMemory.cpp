@@ -7,54 +7,78 @@
 #include <cstring>
 #include <new>
 
+#include "common/win32/Owners.h"
+
 namespace quorvel {
 namespace {
 
-
 constexpr int kReadyYields = 200;  // bounded: a few milliseconds at most
 
+// A SID as a string, owned.
+OwnedLocal SidText(PSID sid) {
+    char* text = nullptr;
+    if (!ConvertSidToStringSidA(sid, &text)) return OwnedLocal();
+    return OwnedLocal(text);
+}
+
+const char* Text(const OwnedLocal& text) { return static_cast<const char*>(text.Get()); }
+
 // The user's SID and the integrity level SID of this process's token, as
-// strings (LocalFree'd by the caller). The level is absent before Vista.
+// strings. The level is absent before Vista.
 struct TokenSids {
-    char* user = nullptr;
-    char* level = nullptr;
-    ~TokenSids() {
-        if (user) LocalFree(user);
-        if (level) LocalFree(level);
-    }
+    OwnedLocal user;
+    OwnedLocal level;
 };
 
 void ReadTokenSids(TokenSids* out) {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
+    OwnedHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return;
     alignas(8) BYTE buffer[512];
     DWORD size = 0;
-    if (GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size)) {
-        ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &out->user);
+    if (GetTokenInformation(token.Get(), TokenUser, buffer, sizeof buffer, &size)) {
+        out->user = SidText(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid);
     }
-    if (GetTokenInformation(token, TokenIntegrityLevel, buffer, sizeof buffer, &size)) {
-        ConvertSidToStringSidA(reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid, &out->level);
+    if (GetTokenInformation(token.Get(), TokenIntegrityLevel, buffer, sizeof buffer, &size)) {
+        out->level = SidText(reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid);
     }
-    CloseHandle(token);
+}
+
+// A security descriptor from its text form; empty when it cannot be made.
+OwnedLocal Descriptor(const char* sddl) {
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr)) {
+        return OwnedLocal();
+    }
+    return OwnedLocal(sd);
 }
 
 // DACL: all access for the current user only; SACL: mandatory label at our
 // own level, no write up. Falls back to the DACL alone where the system does
-// not know labels. Null if nothing can be made.
-PSECURITY_DESCRIPTOR MakeDescriptor() {
+// not know labels. Empty if nothing can be made.
+OwnedLocal MakeDescriptor() {
     TokenSids sids;
     ReadTokenSids(&sids);
-    if (!sids.user) return nullptr;
+    if (!sids.user) return OwnedLocal();
     char sddl[400];
-    PSECURITY_DESCRIPTOR sd = nullptr;
     if (sids.level) {
-        wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)S:(ML;;NW;;;%s)", sids.user, sids.user, sids.level);
-        if (ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr)) return sd;
+        wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)S:(ML;;NW;;;%s)", Text(sids.user), Text(sids.user), Text(sids.level));
+        if (OwnedLocal sd = Descriptor(sddl)) return sd;
     }
-    wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)", sids.user, sids.user);
-    if (ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr)) return sd;
-    return nullptr;
+    wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)", Text(sids.user), Text(sids.user));
+    return Descriptor(sddl);
 }
+
+// Security attributes carrying the descriptor, or none (the default
+// security) when there is no descriptor.
+class Protection {
+public:
+    Protection() : descriptor_(MakeDescriptor()), attributes_{sizeof attributes_, descriptor_.Get(), FALSE} {}
+    SECURITY_ATTRIBUTES* Attributes() { return descriptor_ ? &attributes_ : nullptr; }
+
+private:
+    OwnedLocal descriptor_;
+    SECURITY_ATTRIBUTES attributes_;
+};
 
 // An object that existed before we asked for it: is it ours (owned by the
 // current user, or by the token's default owner, e.g. the administrators of
@@ -66,20 +90,18 @@ bool OwnedByCurrentUser(HANDLE object) {
                         &sd) != ERROR_SUCCESS) {
         return false;
     }
+    const OwnedLocal descriptor(sd);  // `owner` points into it
+    OwnedHandle token;
+    if (!owner || !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return false;
+    alignas(8) BYTE buffer[512];
+    DWORD size = 0;
     bool ours = false;
-    HANDLE token = nullptr;
-    if (owner && OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-        alignas(8) BYTE buffer[512];
-        DWORD size = 0;
-        if (GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size)) {
-            ours = EqualSid(owner, reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid) != FALSE;
-        }
-        if (!ours && GetTokenInformation(token, TokenOwner, buffer, sizeof buffer, &size)) {
-            ours = EqualSid(owner, reinterpret_cast<TOKEN_OWNER*>(buffer)->Owner) != FALSE;
-        }
-        CloseHandle(token);
+    if (GetTokenInformation(token.Get(), TokenUser, buffer, sizeof buffer, &size)) {
+        ours = EqualSid(owner, reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid) != FALSE;
     }
-    LocalFree(sd);
+    if (!ours && GetTokenInformation(token.Get(), TokenOwner, buffer, sizeof buffer, &size)) {
+        ours = EqualSid(owner, reinterpret_cast<TOKEN_OWNER*>(buffer)->Owner) != FALSE;
+    }
     return ours;
 }
 
@@ -118,52 +140,46 @@ MapOutcome SettleState(SharedState* view) {
 }  // namespace
 
 MapOutcome MapSharedState(SharedMapping* out) {
-    PSECURITY_DESCRIPTOR sd = MakeDescriptor();
-    SECURITY_ATTRIBUTES sa{sizeof sa, sd, FALSE};
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, sd ? &sa : nullptr, PAGE_READWRITE, 0,
-                                        sizeof(SharedState), SHARED_STATE_NAME.text);
-    bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
-    if (sd) LocalFree(sd);
+    OwnedHandle mapping;
+    bool existed = false;
+    {
+        Protection protection;
+        mapping.Reset(CreateFileMappingA(INVALID_HANDLE_VALUE, protection.Attributes(), PAGE_READWRITE, 0,
+                                         sizeof(SharedState), SHARED_STATE_NAME.text));
+        existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    }
     if (!mapping) return MapOutcome::Failed;
-    if (existed && !OwnedByCurrentUser(mapping)) {
-        CloseHandle(mapping);
-        return MapOutcome::Untrusted;
-    }
-    auto* view = static_cast<SharedState*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedState)));
-    if (!view) {
-        CloseHandle(mapping);
-        return MapOutcome::Failed;
-    }
-    MapOutcome outcome = SettleState(view);
-    if (outcome != MapOutcome::Mapped) {
-        UnmapViewOfFile(view);
-        CloseHandle(mapping);
-        return outcome;
-    }
+    if (existed && !OwnedByCurrentUser(mapping.Get())) return MapOutcome::Untrusted;
+    OwnedView view(MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedState)));
+    if (!view) return MapOutcome::Failed;
+    MapOutcome outcome = SettleState(static_cast<SharedState*>(view.Get()));
+    if (outcome != MapOutcome::Mapped) return outcome;
     // The handle stays open while the view is in use: the name of the
     // mapping must stay known (Wine forgets it when the last handle closes,
-    // even with views still mapped).
-    out->mapping = mapping;
-    out->view = view;
+    // even with views still mapped). Both are given back by UnmapSharedState.
+    out->view = static_cast<SharedState*>(view.Release());
+    out->mapping = mapping.Release();
     return MapOutcome::Mapped;
 }
 
+// Called on a dynamic unload only, never at process exit: the record stays
+// mapped for the life of the process otherwise.
 void UnmapSharedState(SharedMapping* m) {
     if (m->view) UnmapViewOfFile(m->view);
     if (m->mapping) CloseHandle(m->mapping);
     *m = SharedMapping{};
 }
 
-HANDLE CreateProtectedEvent(const char* name, DWORD* error) {
-    PSECURITY_DESCRIPTOR sd = MakeDescriptor();
-    SECURITY_ATTRIBUTES sa{sizeof sa, sd, FALSE};
-    HANDLE event = CreateEventA(sd ? &sa : nullptr, FALSE, FALSE, name);
-    *error = GetLastError();
-    if (sd) LocalFree(sd);
-    if (event && *error == ERROR_ALREADY_EXISTS && !OwnedByCurrentUser(event)) {
-        CloseHandle(event);
+OwnedHandle CreateProtectedEvent(const char* name, DWORD* error) {
+    OwnedHandle event;
+    {
+        Protection protection;
+        event.Reset(CreateEventA(protection.Attributes(), FALSE, FALSE, name));
+        *error = GetLastError();
+    }
+    if (event && *error == ERROR_ALREADY_EXISTS && !OwnedByCurrentUser(event.Get())) {
         *error = ERROR_ACCESS_DENIED;
-        return nullptr;
+        return OwnedHandle();
     }
     return event;
 }

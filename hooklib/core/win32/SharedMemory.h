@@ -11,6 +11,7 @@
 
 #include "WindowsApi.h"
 
+#include "common/win32/Owners.h"
 #include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel {
@@ -22,6 +23,10 @@ enum class MapOutcome {
     Failed,     // no mapping could be made
 };
 
+// The mapping of this process, held without an owner on purpose: it lives in
+// a global of the library and must not be given back by a destructor at
+// process exit (under the loader lock); UnmapSharedState gives it back at a
+// dynamic unload.
 struct SharedMapping {
     HANDLE mapping = nullptr;
     SharedState* view = nullptr;
@@ -32,8 +37,8 @@ struct SharedMapping {
 MapOutcome MapSharedState(SharedMapping* out);
 void UnmapSharedState(SharedMapping* mapping);
 
-// Creates or opens a named auto-reset event with the same protection; null
+// Creates or opens a named auto-reset event with the same protection; empty
 // when it cannot, or when the existing one belongs to someone else.
-HANDLE CreateProtectedEvent(const char* name, DWORD* error);
+OwnedHandle CreateProtectedEvent(const char* name, DWORD* error);
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/UtilApi.h"
+#include "common/win32/Owners.h"
 #include "hooklib/core/Constants.h"
 
 namespace quorvel {
@@ -12,13 +13,20 @@ UtilTexts::UtilTexts(const char* installPath, EXCEPTION_POINTERS* pointers) : po
     int n = std::snprintf(path, sizeof path, "%s%s", installPath, UTIL_LIBRARY_FILE_NAME);
     if (n <= 0 || n >= static_cast<int>(sizeof path) || installPath[0] == '\0') return;
     // An already loaded copy is reused; otherwise load it by its full path.
-    HMODULE util = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    OwnedModule util(LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     if (!util) return;
-    reason_ = reinterpret_cast<void*>(GetProcAddress(util, "GetFaultReason"));
-    registers_ = reinterpret_cast<void*>(GetProcAddress(util, "GetRegisterString"));
-    first_ = reinterpret_cast<void*>(GetProcAddress(util, "GetFirstStackTraceString"));
-    next_ = reinterpret_cast<void*>(GetProcAddress(util, "GetNextStackTraceString"));
-    if (!reason_ || !registers_ || !first_ || !next_) reason_ = registers_ = first_ = next_ = nullptr;
+    reason_ = reinterpret_cast<void*>(GetProcAddress(util.Get(), "GetFaultReason"));
+    registers_ = reinterpret_cast<void*>(GetProcAddress(util.Get(), "GetRegisterString"));
+    first_ = reinterpret_cast<void*>(GetProcAddress(util.Get(), "GetFirstStackTraceString"));
+    next_ = reinterpret_cast<void*>(GetProcAddress(util.Get(), "GetNextStackTraceString"));
+    if (!reason_ || !registers_ || !first_ || !next_) {
+        reason_ = registers_ = first_ = next_ = nullptr;
+        return;  // not the helper we know: given back
+    }
+    // A usable helper stays loaded for the life of the process: it keeps a
+    // thread-local slot and per-thread texts that it never gives back, which
+    // loading it afresh for every report would leak.
+    util.Release();
 }
 
 const char* UtilTexts::FaultReason() {

@@ -18,6 +18,9 @@
 namespace quorvel {
 namespace {
 
+// Made at the first call, deleted only at a dynamic unload (never at process
+// exit). Its members go in reverse order: the dialog tables, the lock and the
+// platform first, then the outer and the inner wait event.
 struct LibraryProcess {
     explicit LibraryProcess(SharedState& shared)
         : os(HookProcedureTable{MouseHookEntry, CallWndRetHookEntry, GetMessageHookEntry}),
@@ -25,6 +28,8 @@ struct LibraryProcess {
         process.lock = &lock;
         process.Is64Bit = sizeof(void*) == 8;
     }
+    OwnedHandle innerEvent;
+    OwnedHandle outerEvent;
     Win32Platform os;
     RecoverableLock lock;
     ProcessState process;
@@ -38,8 +43,6 @@ volatile LONG g_state = NOT_STARTED;
 HINSTANCE g_instance = nullptr;
 LibraryProcess* g_process = nullptr;
 SharedMapping g_mapping;
-HANDLE g_outerEvent = nullptr;
-HANDLE g_innerEvent = nullptr;
 
 // Before the next block: a report file grown past its limit becomes
 // "QuorvelExceptionLog.old.txt" (replacing an older one).
@@ -126,11 +129,11 @@ void StartProcess() {
     }
     WaitEvents events;
     DWORD error = 0;
-    g_outerEvent = CreateProtectedEvent(OUTER_WAIT_EVENT_NAME, &error);
-    events.outer = reinterpret_cast<uintptr_t>(g_outerEvent);
+    g_process->outerEvent = CreateProtectedEvent(OUTER_WAIT_EVENT_NAME, &error);
+    events.outer = reinterpret_cast<uintptr_t>(g_process->outerEvent.Get());
     events.outerError = error;
-    g_innerEvent = CreateProtectedEvent(INNER_WAIT_EVENT_NAME, &error);
-    events.inner = reinterpret_cast<uintptr_t>(g_innerEvent);
+    g_process->innerEvent = CreateProtectedEvent(INNER_WAIT_EVENT_NAME, &error);
+    events.inner = reinterpret_cast<uintptr_t>(g_process->innerEvent.Get());
     events.innerError = error;
     AttachArgs args{&g_process->context, reinterpret_cast<uintptr_t>(g_instance), events};
     RunGuarded(AttachBody, &args);
@@ -146,11 +149,8 @@ void AttachProcess(HINSTANCE instance) {
 // after the hooks are gone): give back everything the process took. No
 // worker runs any more (each holds a reference on the module).
 void DetachProcess() {
-    delete g_process;
+    delete g_process;  // the tables, then the events
     g_process = nullptr;
-    if (g_outerEvent) CloseHandle(g_outerEvent);
-    if (g_innerEvent) CloseHandle(g_innerEvent);
-    g_outerEvent = g_innerEvent = nullptr;
     UnmapSharedState(&g_mapping);
     RemoveExceptionGuard();
     g_state = NOT_STARTED;
