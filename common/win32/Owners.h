@@ -204,3 +204,15 @@ class ComRef {
 };
 
 }  // namespace quorvel
+
+namespace quorvel {
+
+namespace owners {
+struct Cursor : NullIsEmpty<HCURSOR> {  // cursors made for us (not shared ones)
+  static void Free(HCURSOR c) { DestroyCursor(c); }
+};
+}  // namespace owners
+
+using OwnedCursor = Owned<HCURSOR, owners::Cursor>;
+
+}  // namespace quorvel

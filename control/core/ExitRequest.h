@@ -13,6 +13,9 @@
 namespace quorvel {
 
 constexpr uint32_t ExitRequestWaitMs = 15000;
+// Without the right to wait on the running instance's process, its window
+// is looked at this often until it has gone (see PollUntil in Clock.h).
+constexpr uint32_t RunningWindowLookMs = 100;
 
 // The command line (without the program name) asks for /exit (or -exit,
 // any case, as one of its words).

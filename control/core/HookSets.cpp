@@ -13,4 +13,15 @@ uint32_t StopHookSets(HookHost& host, uint32_t helperWaitMs) {
   return host.RunStopHook();
 }
 
+bool WaitForHelperToEnd(HelperProcess& helper, Clock& clock, uint32_t waitMs) {
+  const uint32_t start = clock.NowMs();
+  bool posted = false;
+  for (;;) {
+    const uint32_t elapsed = clock.NowMs() - start;
+    if (elapsed >= waitMs) return false;
+    if (!posted) posted = helper.PostStop();
+    if (helper.WaitForEnd(posted ? waitMs - elapsed : HelperPostRetryMs)) return true;
+  }
+}
+
 }  // namespace quorvel

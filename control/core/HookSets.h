@@ -8,7 +8,13 @@
 
 #include <cstdint>
 
+#include "Clock.h"
+
 namespace quorvel {
+
+// While the helper's thread has no message queue yet, the stop message is
+// posted again this often.
+constexpr uint32_t HelperPostRetryMs = 20;
 
 class HookHost {
  public:
@@ -33,5 +39,21 @@ uint32_t StartHookSets(HookHost& host);
 // ends first, within a bounded wait, then the 32-bit set goes and with it the
 // shared record's reset.
 uint32_t StopHookSets(HookHost& host, uint32_t helperWaitMs);
+
+// The helper's process as its stop waits for it.
+class HelperProcess {
+ public:
+  virtual ~HelperProcess() = default;
+  // Posts the stop message to the helper's thread; false while the thread
+  // has no queue yet.
+  virtual bool PostStop() = 0;
+  // Waits at most `ms`; true once the process has ended.
+  virtual bool WaitForEnd(uint32_t ms) = 0;
+};
+
+// The stop message may only be posted once the helper's thread has its
+// queue: it is posted again until it is taken, all within the one bounded
+// wait. True when the helper ended within waitMs.
+bool WaitForHelperToEnd(HelperProcess& helper, Clock& clock, uint32_t waitMs);
 
 }  // namespace quorvel

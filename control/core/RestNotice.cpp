@@ -22,6 +22,29 @@ int SlideStepCount(int height) { return height + 1; }
 
 int SlideStepTop(int step, int height, bool show) { return show ? step - height : -step; }
 
+namespace {
+void PauseNotice(NoticeWindow& window, Clock& clock, unsigned ms) {
+  window.HandlePendingMessages();
+  clock.PauseMs(ms);
+}
+}  // namespace
+
+void SlideNotice(NoticeWindow& window, Clock& clock, NoticePlacement place, bool show) {
+  for (int step = 0; step < SlideStepCount(place.height); ++step) {
+    window.MoveNotice(place.left, place.top + SlideStepTop(step, place.height, show), place.width, place.height);
+    PauseNotice(window, clock, SlideStepSleepMs);
+  }
+}
+
+void BlinkPrompt(NoticeWindow& window, Clock& clock) {
+  for (int blink = 0; blink < BlinkCount; ++blink) {
+    window.ShowPrompt(false);
+    PauseNotice(window, clock, BlinkHiddenMs);
+    window.ShowPrompt(true);
+    PauseNotice(window, clock, BlinkShownMs);
+  }
+}
+
 void RestNotice::OnShow() {
   ClosedByUser_ = false;
   BlinkDone_ = false;

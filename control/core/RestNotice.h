@@ -1,6 +1,8 @@
 // The rest reminder notice: where it slides and what its delay timer does.
 #pragma once
 
+#include "Clock.h"
+
 namespace quorvel {
 
 constexpr unsigned NoticeDelayMs = 3000;
@@ -36,6 +38,24 @@ NoticePlacement PlaceNotice(double outerWidthTwips, double outerHeightTwips, int
 // showing (from just above the screen down to 0), at -i when hiding.
 int SlideStepCount(int height);
 int SlideStepTop(int step, int height, bool show);
+
+// The notice's window as the slide and the blinking move it.
+class NoticeWindow {
+ public:
+  virtual ~NoticeWindow() = default;
+  virtual void MoveNotice(int left, int top, int width, int height) = 0;
+  virtual void ShowPrompt(bool shown) = 0;
+  // Handles the messages waiting now; called before each pause, so that the
+  // notice repaints while it moves.
+  virtual void HandlePendingMessages() = 0;
+};
+
+// One slide of the notice into its place (show) or out of it, a step every
+// SlideStepSleepMs. The place is a copy: a showing started by a message
+// handled during the slide does not move this one.
+void SlideNotice(NoticeWindow& window, Clock& clock, NoticePlacement place, bool show);
+// The prompt hidden for BlinkHiddenMs and shown for BlinkShownMs, BlinkCount times.
+void BlinkPrompt(NoticeWindow& window, Clock& clock);
 
 enum class NoticeDelayAction { Nothing, Blink, SlideOut };
 

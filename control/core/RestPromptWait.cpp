@@ -2,10 +2,6 @@
 
 namespace quorvel {
 
-int32_t TickDifference(uint32_t now, uint32_t earlier) {
-  return static_cast<int32_t>(now - earlier);
-}
-
 bool RestPromptWait::OnMonitorTick(uint32_t shouldRest) {
   if (shouldRest == 1) {
     WaitedMs_ = 0;

@@ -6,17 +6,14 @@
 
 #include <cstdint>
 
+#include "Clock.h"
+
 namespace quorvel {
 
 constexpr uint32_t MonitorRSIIntervalMs = 60000;
 constexpr uint32_t PromptUserToRestIntervalMs = 1000;
 constexpr int32_t QuietPauseMs = 4000;
 constexpr int32_t LongestWaitMs = 30000;
-
-// now - earlier in milliseconds, correct across the wrap of GetTickCount
-// after 49.7 days; an "earlier" that is in fact a little later gives a
-// small negative value rather than a huge one.
-int32_t TickDifference(uint32_t now, uint32_t earlier);
 
 class RestPromptWait {
  public:

@@ -12,19 +12,17 @@
 #include "common/FileNames.h"
 #include "common/HookExports.h"
 #include "common/Messages.h"
+#include "common/win32/Owners.h"
 
 namespace {
 
 using Export0 = int(WINAPI*)();
 
 struct Library {
-    HMODULE module = nullptr;
+    quorvel::OwnedModule module;
     Export0 startHook = nullptr, stopHook = nullptr, setStopHookFlag = nullptr;
-    ~Library() {
-        if (module) FreeLibrary(module);
-    }
     bool Load(const std::string& path) {
-        module = LoadLibraryA(path.c_str());
+        module.Reset(LoadLibraryA(path.c_str()));
         if (!module) return false;
         startHook = Bind(quorvel::HookExport::startHook);
         stopHook = Bind(quorvel::HookExport::stopHook);
@@ -33,22 +31,8 @@ struct Library {
     }
     Export0 Bind(quorvel::HookExport which) {
         return reinterpret_cast<Export0>(
-            reinterpret_cast<void*>(GetProcAddress(module, quorvel::HookExportName(which))));
+            reinterpret_cast<void*>(GetProcAddress(module.Get(), quorvel::HookExportName(which))));
     }
-};
-
-class ScopedHandle {
-public:
-    explicit ScopedHandle(HANDLE h) : h_(h) {}
-    ~ScopedHandle() {
-        if (h_) CloseHandle(h_);
-    }
-    ScopedHandle(const ScopedHandle&) = delete;
-    ScopedHandle& operator=(const ScopedHandle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
 };
 
 std::string OwnFolder() {
@@ -82,7 +66,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     MSG msg;
     PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
     const DWORD controlId = commandLine ? std::strtoul(commandLine, nullptr, 10) : 0;
-    ScopedHandle control(controlId ? OpenProcess(SYNCHRONIZE, FALSE, controlId) : nullptr);
+    const quorvel::OwnedHandle control(controlId ? OpenProcess(SYNCHRONIZE, FALSE, controlId) : nullptr);
 
     Library library;
     if (!library.Load(OwnFolder() + quorvel::HOOK64_LIBRARY_FILE_NAME)) return 3;
@@ -91,7 +75,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         library.stopHook();
         return 2;
     }
-    Pump(control.get());
+    Pump(control.Get());
     // The stop flag is shared: the control program sets it before it asks,
     // and it is set here too so that a helper left alone still unhooks.
     library.setStopHookFlag();

@@ -2,11 +2,8 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "MessagePause.h"
 #include "Pictures.h"
-#include "tutorial/TextWrap.h"
 
 namespace quorvel::tutorial {
 
@@ -20,47 +17,18 @@ const char* const kBaseProcProperty = "QuorvelTutorialBaseProc";
 constexpr UINT_PTR kOpeningTimerId = 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-const COLORREF kHeadColor = RGB(0, 0, 128);
-const COLORREF kStepColor = RGB(24, 24, 40);
-const COLORREF kSeeAnimationColor = RGB(200, 64, 24);
-const COLORREF kTextColor = RGB(0, 0, 0);
-
-COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
-
-std::string WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
-// Draws `line` with every letter where GetTextExtentExPoint measured it, so
-// that the line is exactly as wide as it was when it was broken.
-void DrawMeasuredLine(HDC dc, int x, int y, const RECT& clip, const std::string& line) {
-    const int count = static_cast<int>(line.size());
-    if (count == 0) return;
-    std::vector<int> ends(line.size()), advances(line.size());
-    SIZE size;
-    GetTextExtentExPointA(dc, line.c_str(), count, 0, nullptr, ends.data(), &size);
-    for (int i = 0; i < count; ++i) advances[i] = ends[i] - (i ? ends[i - 1] : 0);
-    ExtTextOutA(dc, x, y, ETO_CLIPPED, &clip, line.c_str(), static_cast<UINT>(count), advances.data());
-}
-
-bool IsOperationId(int id) { return id >= OperationLabelId(0) && id < OperationLabelId(kOperationCount); }
-
 }  // namespace
 
 MainWindow::MainWindow() : mainForm_(*this) {}
 
+// The window goes first, while the form it reports to is still there; a
+// window the user closed has destroyed itself already.
 MainWindow::~MainWindow() {
-    if (form_ && IsWindow(form_)) DestroyWindow(form_);
-    for (HFONT f : fonts_) if (f) DeleteObject(f);
-    for (HBITMAP b : mousePictures_) if (b) DeleteObject(b);
-    if (arrowLeft_) DeleteObject(arrowLeft_);
-    if (arrowRight_) DeleteObject(arrowRight_);
-    if (pictureBrush_) DeleteObject(pictureBrush_);
-    if (operationCursor_) DestroyCursor(operationCursor_);  // only our own one
+    if (IsWindow(form_.Get())) {
+        form_.Reset();
+    } else {
+        form_.Release();
+    }
 }
 
 bool MainWindow::Create(HINSTANCE instance) {
@@ -68,10 +36,11 @@ bool MainWindow::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
 
-    HDC screen = GetDC(nullptr);
-    dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
-    dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    {
+        const WindowDc screen(nullptr);
+        dpiX_ = GetDeviceCaps(screen.Get(), LOGPIXELSX);
+        dpiY_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    }
     CreateResources();
 
     WNDCLASSA wc = {};
@@ -95,21 +64,21 @@ bool MainWindow::Create(HINSTANCE instance) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + ((work.right - work.left) - width) / 2;
     const int y = work.top + ((work.bottom - work.top) - height) / 2;
-    form_ = CreateWindowExA(0, kFormClass, kFormCaption, kFormStyle, x < work.left ? work.left : x,
-                            y < work.top ? work.top : y, width, height, nullptr, nullptr, instance, this);
+    form_.Reset(CreateWindowExA(0, kFormClass, kFormCaption, kFormStyle, x < work.left ? work.left : x,
+                                y < work.top ? work.top : y, width, height, nullptr, nullptr, instance, this));
     if (!form_) return false;
     CreateControls();
     CreateTooltips();
     mainForm_.Form_Load();
-    ShowWindow(form_, SW_SHOWNORMAL);
-    UpdateWindow(form_);
+    ShowWindow(form_.Get(), SW_SHOWNORMAL);
+    UpdateWindow(form_.Get());
     return true;
 }
 
 int MainWindow::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!IsWindow(form_) || !IsDialogMessageA(form_, &msg)) {
+        if (!IsWindow(form_.Get()) || !IsDialogMessageA(form_.Get(), &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -121,21 +90,23 @@ void MainWindow::CreateResources() {
     struct FontSpec { int points; int weight; };
     const FontSpec specs[kFontCount] = {{9, FW_BOLD}, {14, FW_BOLD}, {10, FW_BOLD}, {9, FW_NORMAL}, {9, FW_BOLD}};
     for (int i = 0; i < kFontCount; ++i) {
-        fonts_[i] = CreateFontA(-MulDiv(specs[i].points, dpiY_, 72), 0, 0, 0, specs[i].weight, FALSE, FALSE, FALSE,
-                                ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                                VARIABLE_PITCH | FF_SWISS, "Arial");
+        fonts_[i].Reset(CreateFontA(-MulDiv(specs[i].points, dpiY_, 72), 0, 0, 0, specs[i].weight, FALSE, FALSE,
+                                    FALSE, ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                    VARIABLE_PITCH | FF_SWISS, "Arial"));
     }
     const COLORREF pictureBack = ToColorRef(kPicture1BackColor);
-    pictureBrush_ = CreateSolidBrush(pictureBack);
+    pictureBrush_.Reset(CreateSolidBrush(pictureBack));
     const TwipsRect mouse = DesignRect(Control::PictureMouse);
     const MousePicture pictures[4] = {MousePicture::NoButton, MousePicture::RightButton, MousePicture::MiddleButton,
                                       MousePicture::LeftRightButton};
-    for (int i = 0; i < 4; ++i) mousePictures_[i] = DrawMousePicture(pictures[i], Px(mouse.width), Py(mouse.height), pictureBack);
+    for (int i = 0; i < 4; ++i) {
+        mousePictures_[i].Reset(DrawMousePicture(pictures[i], Px(mouse.width), Py(mouse.height), pictureBack));
+    }
     const TwipsRect left = DesignRect(Control::PictureArrowLeft), right = DesignRect(Control::PictureArrowRight);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    arrowLeft_ = DrawArrowPicture(true, Px(left.width), Py(left.height), face);
-    arrowRight_ = DrawArrowPicture(false, Px(right.width), Py(right.height), face);
-    operationCursor_ = CreateOperationCursor(dpiX_);
+    arrowLeft_.Reset(DrawArrowPicture(true, Px(left.width), Py(left.height), face));
+    arrowRight_.Reset(DrawArrowPicture(false, Px(right.width), Py(right.height), face));
+    operationCursor_.Reset(CreateOperationCursor(dpiX_));
 }
 
 HWND MainWindow::CreateChild(const char* className, const char* text, DWORD style, HWND parent, TwipsRect rect,
@@ -149,7 +120,7 @@ void MainWindow::CreateControls() {
     for (int i = 0; i < kOperationCount; ++i) {
         operationRects_[i] = OperationLabelRect(i);
         operationColors_[i] = ToColorRef(kNormalColor);
-        HWND label = CreateChild("STATIC", GetOperation(i).caption, SS_OWNERDRAW | SS_NOTIFY, form_,
+        HWND label = CreateChild("STATIC", GetOperation(i).caption, SS_OWNERDRAW | SS_NOTIFY, form_.Get(),
                                  operationRects_[i], OperationLabelId(i));
         SetPropA(label, kBaseProcProperty,
                  reinterpret_cast<HANDLE>(SetWindowLongPtrA(label, GWLP_WNDPROC,
@@ -168,7 +139,7 @@ void MainWindow::CreateControls() {
         rects_[i] = DesignRect(c);
         HWND parent = c == Control::PictureMouse ? Handle(Control::Picture1)
                       : IsInsideFrame1(c)        ? Handle(Control::Frame1)
-                                                 : form_;
+                                                 : form_.Get();
         const char* cls = "STATIC";
         DWORD style = SS_OWNERDRAW;
         DWORD exStyle = 0;
@@ -196,18 +167,18 @@ void MainWindow::CreateControls() {
         }
         controls_[i] = hwnd;
     }
-    SendMessageA(Handle(Control::CommandShowAgain), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[kFontText]), FALSE);
+    SendMessageA(Handle(Control::CommandShowAgain), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[kFontText].Get()), FALSE);
 }
 
 void MainWindow::CreateTooltips() {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr, instance_, nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_.Get(), nullptr, instance_, nullptr);
     if (!tooltip_) return;
     for (HWND label : operations_) {
         TOOLINFOA ti = {};
         ti.cbSize = TTTOOLINFOA_V1_SIZE;
         ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        ti.hwnd = form_;
+        ti.hwnd = form_.Get();
         ti.uId = reinterpret_cast<UINT_PTR>(label);
         ti.lpszText = const_cast<char*>(kTooltipText);
         SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
@@ -277,14 +248,12 @@ LRESULT CALLBACK MainWindow::ContainerProc(HWND hwnd, UINT msg, WPARAM wParam, L
             RECT r;
             GetClientRect(hwnd, &r);
             FillRect(reinterpret_cast<HDC>(wParam), &r,
-                     isPicture ? self->pictureBrush_ : GetSysColorBrush(COLOR_BTNFACE));
+                     isPicture ? self->pictureBrush_.Get() : GetSysColorBrush(COLOR_BTNFACE));
             return TRUE;
         }
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            if (!isPicture) self->PaintFrame(hwnd, dc);
-            EndPaint(hwnd, &ps);
+            const Painting paint(hwnd);
+            if (!isPicture) self->PaintFrame(hwnd, paint.Dc());
             return 0;
         }
         case WM_SETTEXT: {
@@ -305,7 +274,7 @@ LRESULT CALLBACK MainWindow::OperationLabelProc(HWND hwnd, UINT msg, WPARAM wPar
             self->mainForm_.LabelOperation_MouseMove(GetDlgCtrlID(hwnd) - OperationLabelId(0));
         } else if (msg == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT) {
             // The system's hand is shared: used when ours could not be made, never destroyed.
-            SetCursor(self->operationCursor_ ? self->operationCursor_ : LoadCursor(nullptr, IDC_HAND));
+            SetCursor(self->operationCursor_ ? self->operationCursor_.Get() : LoadCursor(nullptr, IDC_HAND));
             return TRUE;
         }
     }
@@ -322,151 +291,6 @@ void MainWindow::OnCommand(int id, int code) {
     } else if (id == ControlId(Control::CommandShowAgain) && code == BN_CLICKED) {
         mainForm_.CommandShowAgain_Click();
     }
-}
-
-COLORREF MainWindow::BackgroundOf(HWND control) const {
-    return GetParent(control) == Handle(Control::Picture1) ? ToColorRef(kPicture1BackColor)
-                                                           : GetSysColor(COLOR_BTNFACE);
-}
-
-void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    const int id = static_cast<int>(item.CtlID);
-    if (IsOperationId(id)) {
-        const int index = id - OperationLabelId(0);
-        COLORREF color = operationColors_[index];
-        const bool disabled = (item.itemState & ODS_DISABLED) || !IsWindowEnabled(item.hwndItem);
-        if (disabled && color != ToColorRef(kSelectedColor)) color = GetSysColor(COLOR_GRAYTEXT);
-        DrawLabel(item, fonts_[kFontOperation], color, DT_WORDBREAK);
-        return;
-    }
-    switch (static_cast<Control>(id - kControlIdBase)) {
-        case Control::LabelHead: DrawLabel(item, fonts_[kFontHead], kHeadColor, DT_WORDBREAK); break;
-        case Control::LabelStep1:
-        case Control::LabelStep2:
-        case Control::LabelStep3: DrawLabel(item, fonts_[kFontStep], kStepColor, DT_WORDBREAK); break;
-        case Control::LabelSeeAnimation:
-            DrawLabel(item, fonts_[kFontStep], kSeeAnimationColor, DT_SINGLELINE | DT_VCENTER);
-            break;
-        case Control::LabelDescriptionText: DrawLabel(item, fonts_[kFontText], kTextColor, DT_WORDBREAK); break;
-        case Control::LabelCursorMovement:
-            DrawLabel(item, fonts_[kFontBoldText], kTextColor, DT_SINGLELINE | DT_VCENTER);
-            break;
-        case Control::LabelMoveDescription:
-            DrawLabel(item, fonts_[kFontText], kTextColor, DT_SINGLELINE | DT_VCENTER);
-            break;
-        case Control::PictureArrowLeft: DrawPicture(item, arrowLeft_); break;
-        case Control::PictureArrowRight: DrawPicture(item, arrowRight_); break;
-        case Control::PictureMouse: {
-            const int picture = static_cast<int>(mousePicture_) - static_cast<int>(MousePicture::NoButton);
-            DrawPicture(item, mousePictures_[picture < 0 ? 0 : picture]);
-            break;
-        }
-        case Control::LineHorizontal: DrawLine(item); break;
-        case Control::ShapeCircle: DrawCircle(item); break;
-        default: break;
-    }
-}
-
-void MainWindow::DrawLabel(const DRAWITEMSTRUCT& item, HFONT font, COLORREF color, UINT format) {
-    HDC dc = item.hDC;
-    RECT r = item.rcItem;
-    HBRUSH back = CreateSolidBrush(BackgroundOf(item.hwndItem));
-    FillRect(dc, &r, back);
-    DeleteObject(back);
-    const std::string text = WindowText(item.hwndItem);
-    HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, color);
-    if (format & DT_WORDBREAK) {
-        // Lines are broken here rather than by DrawText, whose breaking some
-        // renderers get wrong (dropping the last letter of a line).
-        const TextMeasure measure = [dc](const std::string& piece) {
-            SIZE size = {0, 0};
-            GetTextExtentPoint32A(dc, piece.c_str(), static_cast<int>(piece.size()), &size);
-            return static_cast<int>(size.cx);
-        };
-        TEXTMETRICA tm;
-        GetTextMetricsA(dc, &tm);
-        int y = r.top;
-        const int width = r.right - r.left - MulDiv(4, dpiX_, 96);  // room for overhanging letters
-        for (const std::string& line : WrapText(text, width, measure)) {
-            if (y >= r.bottom) break;
-            DrawMeasuredLine(dc, r.left, y, r, line);
-            y += tm.tmHeight + tm.tmExternalLeading;
-        }
-    } else {
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOPREFIX | DT_LEFT);
-    }
-    SelectObject(dc, old);
-}
-
-void MainWindow::DrawPicture(const DRAWITEMSTRUCT& item, HBITMAP bitmap) {
-    HDC dc = item.hDC;
-    HBRUSH back = CreateSolidBrush(BackgroundOf(item.hwndItem));
-    FillRect(dc, &item.rcItem, back);
-    DeleteObject(back);
-    if (!bitmap) return;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap);
-    BITMAP info;
-    GetObject(bitmap, sizeof(info), &info);
-    // A narrowed picture shows its left part, as it grows into view.
-    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
-}
-
-void MainWindow::DrawLine(const DRAWITEMSTRUCT& item) {
-    HDC dc = item.hDC;
-    const RECT r = item.rcItem;
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    const int y = (r.top + r.bottom) / 2;
-    const int tick = (r.bottom - r.top) / 3;
-    HPEN pen = CreatePen(PS_SOLID, MulDiv(1, dpiY_, 96), RGB(0, 0, 0));
-    HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, r.left, y, nullptr);
-    LineTo(dc, r.right - 1, y);
-    MoveToEx(dc, r.left, y - tick, nullptr);
-    LineTo(dc, r.left, y + tick + 1);
-    MoveToEx(dc, r.right - 1, y - tick, nullptr);
-    LineTo(dc, r.right - 1, y + tick + 1);
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
-
-void MainWindow::DrawCircle(const DRAWITEMSTRUCT& item) {
-    HDC dc = item.hDC;
-    const RECT r = item.rcItem;
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    const int inset = MulDiv(1, dpiY_, 96);
-    HPEN pen = CreatePen(PS_SOLID, inset, RGB(0, 0, 0));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Ellipse(dc, r.left + inset, r.top + inset, r.right - inset, r.bottom - inset);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-}
-
-void MainWindow::PaintFrame(HWND frame, HDC dc) {
-    char caption[64] = {};
-    GetWindowTextA(frame, caption, sizeof(caption));
-    HGDIOBJ old = SelectObject(dc, fonts_[kFontBoldText]);
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc, &tm);
-    RECT r;
-    GetClientRect(frame, &r);
-    r.top += tm.tmHeight / 2;
-    DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-    SIZE extent;
-    GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &extent);
-    const int x = Px(120);
-    RECT textRect = {x - 2, 0, x + extent.cx + 2, tm.tmHeight};
-    FillRect(dc, &textRect, GetSysColorBrush(COLOR_BTNFACE));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    TextOutA(dc, x, 0, caption, lstrlenA(caption));
-    SelectObject(dc, old);
 }
 
 void MainWindow::Place(HWND hwnd, const TwipsRect& rect) {
@@ -534,12 +358,12 @@ void MainWindow::SetOperationColor(int index, Rgb color) {
 }
 
 void MainWindow::EnableOpeningTimer(int intervalMs) {
-    SetTimer(form_, kOpeningTimerId, static_cast<UINT>(intervalMs), nullptr);
+    SetTimer(form_.Get(), kOpeningTimerId, static_cast<UINT>(intervalMs), nullptr);
 }
 
-void MainWindow::DisableOpeningTimer() { KillTimer(form_, kOpeningTimerId); }
+void MainWindow::DisableOpeningTimer() { KillTimer(form_.Get(), kOpeningTimerId); }
 
-bool MainWindow::Pause(int ms) { return PauseProcessingMessages(static_cast<DWORD>(ms), form_); }
+bool MainWindow::Pause(int ms) { return PauseProcessingMessages(static_cast<DWORD>(ms), form_.Get()); }
 
 // The performance counter: GetTickCount moves in 15.6 ms steps on Windows.
 long long MainWindow::NowMs() {

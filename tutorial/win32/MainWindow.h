@@ -1,17 +1,24 @@
 // The tutorial's Win32 window: MainForm's controls as real child windows,
 // placed from their twips with the display's DPI, painted with the form's
-// fonts and colours, and the input events handed to MainForm.
+// fonts and colours (MainWindowPaint.cpp), and the input events handed to
+// MainForm.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "common/win32/Owners.h"
 #include "tutorial/FormLayout.h"
 #include "tutorial/MainForm.h"
 #include "tutorial/TutorialView.h"
 
 namespace quorvel::tutorial {
+
+// Shared by the window's creation and its painting.
+inline COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
+
+inline bool IsOperationId(int id) { return id >= OperationLabelId(0) && id < OperationLabelId(kOperationCount); }
 
 class MainWindow : public TutorialView {
 public:
@@ -70,7 +77,14 @@ private:
     COLORREF BackgroundOf(HWND control) const;
 
     HINSTANCE instance_ = nullptr;
-    HWND form_ = nullptr;
+    // What the window draws with, declared before it so that it goes after it.
+    OwnedFont fonts_[kFontCount];
+    OwnedBitmap mousePictures_[4];
+    OwnedBitmap arrowLeft_;
+    OwnedBitmap arrowRight_;
+    OwnedBrush pictureBrush_;
+    OwnedCursor operationCursor_;  // null: the system's shared hand is used
+    OwnedWindow form_;
     HWND controls_[kControlCount] = {};
     HWND operations_[kOperationCount] = {};
     TwipsRect rects_[kControlCount] = {};
@@ -80,12 +94,6 @@ private:
     HWND tooltip_ = nullptr;
     int dpiX_ = 96;
     int dpiY_ = 96;
-    HFONT fonts_[kFontCount] = {};
-    HBITMAP mousePictures_[4] = {};
-    HBITMAP arrowLeft_ = nullptr;
-    HBITMAP arrowRight_ = nullptr;
-    HBRUSH pictureBrush_ = nullptr;
-    HCURSOR operationCursor_ = nullptr;
     MousePicture mousePicture_ = MousePicture::NoButton;
     MainForm mainForm_;
 };

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "common/win32/Owners.h"
 
 namespace quorvel::tutorial {
 
@@ -37,24 +40,20 @@ public:
         bi.bmiHeader.biPlanes = 1;
         bi.bmiHeader.biBitCount = 32;
         bi.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        dc_.Reset(CreateCompatibleDC(nullptr));
+        bitmap_.Reset(CreateDIBSection(dc_.Get(), &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
         // Out of memory or GDI objects: no surface, and no picture made from it.
         if (!bitmap_) bits_ = nullptr;
-        if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_);
+        if (dc_ && bitmap_) {
+            selected_.emplace(dc_.Get(), bitmap_.Get());
+            ready_ = bits_ != nullptr && GetCurrentObject(dc_.Get(), OBJ_BITMAP) == bitmap_.Get();
+        }
         sx_ = width * kSupersample / unitsWide;
         sy_ = height * kSupersample / unitsHigh;
     }
-    ~Canvas() {
-        if (old_) SelectObject(dc_, old_);
-        if (bitmap_) DeleteObject(bitmap_);
-        if (dc_) DeleteDC(dc_);
-    }
-    bool Ready() const { return bits_ != nullptr && old_ != nullptr; }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
+    bool Ready() const { return ready_; }
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.Get(); }
     int X(double u) const { return static_cast<int>(u * sx_ + 0.5); }
     int Y(double u) const { return static_cast<int>(u * sy_ + 0.5); }
     POINT P(double x, double y) const { return {X(x), Y(y)}; }
@@ -62,9 +61,7 @@ public:
 
     void Fill(COLORREF color) {
         RECT r = {0, 0, width_ * kSupersample, height_ * kSupersample};
-        HBRUSH b = CreateSolidBrush(color);
-        FillRect(dc_, &r, b);
-        DeleteObject(b);
+        FillRect(dc_.Get(), &r, OwnedBrush(CreateSolidBrush(color)).Get());
     }
 
     // Averages each kSupersample x kSupersample block into one pixel (BGRA).
@@ -93,15 +90,17 @@ public:
 
 private:
     int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    // The bitmap is selected out again before it goes, and it goes before the DC.
+    OwnedMemoryDc dc_;
+    OwnedBitmap bitmap_;
+    std::optional<Selected> selected_;
+    bool ready_ = false;
     std::uint32_t* bits_ = nullptr;
     double sx_ = 1, sy_ = 1;
 };
 
 // A 32-bit top-down DIB section holding `pixels` (BGRA), alpha as given.
-HBITMAP MakeBitmap(const std::vector<std::uint32_t>& pixels, int width, int height) {
+OwnedBitmap MakeBitmap(const std::vector<std::uint32_t>& pixels, int width, int height) {
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = width;
@@ -110,42 +109,31 @@ HBITMAP MakeBitmap(const std::vector<std::uint32_t>& pixels, int width, int heig
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    OwnedBitmap bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap && bits) std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
     return bitmap;
 }
 
-// Selects a solid pen and brush for the lifetime of the object.
+// Selects a solid pen and brush (hollow: the stock null brush, not ours) for
+// the lifetime of the object.
 class PenBrush {
 public:
-    PenBrush(HDC dc, COLORREF pen, int penWidth, COLORREF brush, bool hollow = false) : dc_(dc) {
-        pen_ = CreatePen(PS_SOLID, penWidth, pen);
-        brush_ = hollow ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)) : CreateSolidBrush(brush);
-        ownBrush_ = !hollow;
-        oldPen_ = SelectObject(dc, pen_);
-        oldBrush_ = SelectObject(dc, brush_);
-    }
-    ~PenBrush() {
-        SelectObject(dc_, oldPen_);
-        SelectObject(dc_, oldBrush_);
-        DeleteObject(pen_);
-        if (ownBrush_) DeleteObject(brush_);
-    }
-    PenBrush(const PenBrush&) = delete;
-    PenBrush& operator=(const PenBrush&) = delete;
+    PenBrush(HDC dc, COLORREF pen, int penWidth, COLORREF brush, bool hollow = false)
+        : pen_(CreatePen(PS_SOLID, penWidth, pen)),
+          brush_(hollow ? nullptr : CreateSolidBrush(brush)),
+          selectedPen_(dc, pen_.Get()),
+          selectedBrush_(dc, hollow ? GetStockObject(NULL_BRUSH) : brush_.Get()) {}
 
 private:
-    HDC dc_;
-    HPEN pen_;
-    HBRUSH brush_;
-    bool ownBrush_;
-    HGDIOBJ oldPen_, oldBrush_;
+    // Selected out again before they go.
+    OwnedPen pen_;
+    OwnedBrush brush_;
+    Selected selectedPen_;
+    Selected selectedBrush_;
 };
 
 void FillRegion(HDC dc, HRGN region, COLORREF color) {
-    HBRUSH b = CreateSolidBrush(color);
-    FillRgn(dc, region, b);
-    DeleteObject(b);
+    FillRgn(dc, region, OwnedBrush(CreateSolidBrush(color)).Get());
 }
 
 // Mouse design space: 44 x 64 units, the body from (5, 9) to (39, 63).
@@ -161,23 +149,22 @@ void DrawMouse(Canvas& c, MousePicture picture) {
         POINT curve[4] = {c.P(kMiddle, kBodyTop + 1), c.P(kMiddle, 3), c.P(30, 5.5), c.P(33, 0.5)};
         PolyBezier(dc, curve, 4);
     }
-    HRGN body = CreateRoundRectRgn(c.X(kBodyLeft), c.Y(kBodyTop), c.X(kBodyRight), c.Y(kBodyBottom),
-                                   c.X(30), c.Y(34));
-    FillRegion(dc, body, kBody);
+    const OwnedRegion body(CreateRoundRectRgn(c.X(kBodyLeft), c.Y(kBodyTop), c.X(kBodyRight), c.Y(kBodyBottom),
+                                              c.X(30), c.Y(34)));
+    FillRegion(dc, body.Get(), kBody);
     {  // a soft shade along the right side and the bottom gives the body some volume
-        HRGN shade = CreateEllipticRgn(c.X(kBodyLeft + 10), c.Y(kBodyTop + 18), c.X(kBodyRight + 16), c.Y(kBodyBottom + 20));
-        CombineRgn(shade, shade, body, RGN_AND);
-        FillRegion(dc, shade, kBodyShade);
-        DeleteObject(shade);
+        const OwnedRegion shade(
+            CreateEllipticRgn(c.X(kBodyLeft + 10), c.Y(kBodyTop + 18), c.X(kBodyRight + 16), c.Y(kBodyBottom + 20)));
+        CombineRgn(shade.Get(), shade.Get(), body.Get(), RGN_AND);
+        FillRegion(dc, shade.Get(), kBodyShade);
     }
     const bool left = picture == MousePicture::LeftRightButton;
     const bool right = picture == MousePicture::RightButton || picture == MousePicture::LeftRightButton;
     const bool middle = picture == MousePicture::MiddleButton;
     auto pressButton = [&](double x0, double x1) {
-        HRGN button = CreateRectRgn(c.X(x0), c.Y(kBodyTop), c.X(x1), c.Y(kButtonLine));
-        CombineRgn(button, button, body, RGN_AND);
-        FillRegion(dc, button, kPressed);
-        DeleteObject(button);
+        const OwnedRegion button(CreateRectRgn(c.X(x0), c.Y(kBodyTop), c.X(x1), c.Y(kButtonLine)));
+        CombineRgn(button.Get(), button.Get(), body.Get(), RGN_AND);
+        FillRegion(dc, button.Get(), kPressed);
     };
     if (left) pressButton(kBodyLeft, kMiddle);
     if (right) pressButton(kMiddle, kBodyRight);
@@ -202,12 +189,8 @@ void DrawMouse(Canvas& c, MousePicture picture) {
             LineTo(dc, c.X(kMiddle + 1.6), c.Y(y));
         }
     }
-    {  // the outline of the body
-        HBRUSH outline = CreateSolidBrush(kOutline);
-        FrameRgn(dc, body, outline, c.Pen(1.4), c.Pen(1.4));
-        DeleteObject(outline);
-    }
-    DeleteObject(body);
+    // the outline of the body
+    FrameRgn(dc, body.Get(), OwnedBrush(CreateSolidBrush(kOutline)).Get(), c.Pen(1.4), c.Pen(1.4));
 }
 
 void DrawArrow(Canvas& c, bool pointsLeft) {
@@ -250,7 +233,7 @@ HBITMAP DrawMousePicture(MousePicture picture, int width, int height, COLORREF b
     if (!c.Ready()) return nullptr;
     c.Fill(background);
     DrawMouse(c, picture);
-    return MakeBitmap(c.Resolve(), width, height);
+    return MakeBitmap(c.Resolve(), width, height).Release();
 }
 
 HBITMAP DrawArrowPicture(bool pointsLeft, int width, int height, COLORREF background) {
@@ -258,7 +241,7 @@ HBITMAP DrawArrowPicture(bool pointsLeft, int width, int height, COLORREF backgr
     if (!c.Ready()) return nullptr;
     c.Fill(background);
     DrawArrow(c, pointsLeft);
-    return MakeBitmap(c.Resolve(), width, height);
+    return MakeBitmap(c.Resolve(), width, height).Release();
 }
 
 HCURSOR CreateOperationCursor(int dotsPerInch) {
@@ -294,12 +277,12 @@ HCURSOR CreateOperationCursor(int dotsPerInch) {
     info.fIcon = FALSE;
     info.xHotspot = static_cast<DWORD>(size / 32);
     info.yHotspot = static_cast<DWORD>(size / 32);
-    info.hbmColor = MakeBitmap(color, size, size);
-    info.hbmMask = CreateBitmap(size, size, 1, 1, mask.data());
-    HCURSOR cursor = CreateIconIndirect(&info);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return cursor;
+    // The cursor keeps copies of its two bitmaps.
+    const OwnedBitmap colorBitmap = MakeBitmap(color, size, size);
+    const OwnedBitmap maskBitmap(CreateBitmap(size, size, 1, 1, mask.data()));
+    info.hbmColor = colorBitmap.Get();
+    info.hbmMask = maskBitmap.Get();
+    return CreateIconIndirect(&info);
 }
 
 }  // namespace quorvel::tutorial

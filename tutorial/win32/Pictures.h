@@ -9,7 +9,9 @@
 
 namespace quorvel::tutorial {
 
-// Each returns an object the caller owns, or null when it could not be made.
+// Each hands the caller an object it owns from then on (an OwnedBitmap or
+// OwnedCursor of common/win32/Owners.h takes it), or null when it could not
+// be made.
 
 // A mouse picture of `width` x `height` pixels on `background`.
 HBITMAP DrawMousePicture(MousePicture picture, int width, int height, COLORREF background);

@@ -14,16 +14,18 @@
 #include "control/core/win32/TrayIcon.h"
 #include "control/core/win32/Win32FileSystem.h"
 #include "control/core/win32/TwoArchHookLibrary.h"
+#include "control/core/win32/Win32Clock.h"
 #include "control/dragscroll/win32/Win32DragScroll.h"
 #include "Win32ProgramShell.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   using namespace quorvel;
-  if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch();
+  Win32Clock clock;
+  if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch(clock);
   const std::string directory = ProgramDirectoryOf(OwnModulePath());
-  TwoArchHookLibrary library(directory + HOOK_LIBRARY_FILE_NAME, directory);
+  TwoArchHookLibrary library(directory + HOOK_LIBRARY_FILE_NAME, directory, clock);
   Win32FileSystem files;
-  Win32ProgramShell shell(library);
+  Win32ProgramShell shell(library, clock);
   ControlProgram program(library, files, shell);
   shell.Attach(program);
   Win32DragScroll dragScroll(library, &WriteDebugLine);

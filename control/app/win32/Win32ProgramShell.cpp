@@ -10,11 +10,11 @@ void RemoveCloseMenuItem(HWND window) {
   DrawMenuBar(window);
 }
 
-Win32ProgramShell::Win32ProgramShell(HookLibrary& library)
-    : library_(library), autoClick_(library), taskList_(library) {}
+Win32ProgramShell::Win32ProgramShell(HookLibrary& library, Clock& clock)
+    : library_(library), clock_(clock), prompt_(clock), autoClick_(library, clock), taskList_(library) {}
 
 void Win32ProgramShell::Attach(ControlProgram& program) {
-  main_ = std::make_unique<MainForm>(program, library_, prompt_);
+  main_ = std::make_unique<MainForm>(program, library_, prompt_, clock_);
   // The notice and the start animation stay loaded for the whole run.
   const auto exiting = [&program] { return program.ExitRequested(); };
   animation_.HideOnClose(exiting);

@@ -17,7 +17,7 @@ namespace quorvel {
 
 class Win32ProgramShell : public ProgramShell {
  public:
-  explicit Win32ProgramShell(HookLibrary& library);
+  Win32ProgramShell(HookLibrary& library, Clock& clock);
   // The forms are made once the program they report to exists.
   void Attach(ControlProgram& program);
   // Browser drag-to-scroll steps reaching the main window go here.
@@ -44,6 +44,7 @@ class Win32ProgramShell : public ProgramShell {
   Form* FormOf(FormId form);
 
   HookLibrary& library_;
+  Clock& clock_;
   HWND runningInstance_ = nullptr;
   ApplicationWindow application_;  // owns the task switcher's window
   AnimationForm animation_;

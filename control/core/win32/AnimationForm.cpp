@@ -20,25 +20,20 @@ AnimationForm::AnimationForm()
       TimerAnimation(*this, 0, false, [this] { OnTimerAnimation(); }),
       TimerControlWindow(*this, ShrinkTickMs, false, [this] { OnTimerControlWindow(); }) {}
 
-AnimationForm::~AnimationForm() {
-  if (bannerFont_) DeleteObject(bannerFont_);
-}
-
 void AnimationForm::OnLoad() {
   DesignHeight = HeightTwips();
-  bannerFont_ = CreateFontA(-MulDiv(BannerPoints, DpiY(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, "Arial");
+  bannerFont_.Reset(CreateFontA(-MulDiv(BannerPoints, DpiY(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, "Arial"));
 }
 
 // The banner: the program's name on the title-bar colour.
 void AnimationForm::OnPaint(HDC dc, const RECT& client) {
-  HGDIOBJ old = SelectObject(dc, bannerFont_);
+  const Selected font(dc, bannerFont_.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
   RECT banner = client;
   DrawTextA(dc, BannerText, -1, &banner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, old);
 }
 
 void AnimationForm::ShowStart() {

@@ -11,7 +11,6 @@ namespace quorvel {
 class AnimationForm : public Form {
  public:
   AnimationForm();
-  ~AnimationForm() override;
   void ShowStart();
 
  protected:
@@ -25,7 +24,7 @@ class AnimationForm : public Form {
 
   StartCaption caption_;
   double DesignHeight = 0;
-  HFONT bannerFont_ = nullptr;
+  OwnedFont bannerFont_;
   FormTimer TimerAnimation;
   FormTimer TimerControlWindow;
 };

@@ -16,7 +16,7 @@ namespace {
 WNDPROC PreviousAutoClickWindowProcedure = nullptr;
 AutoClickForm* TheAutoClickForm = nullptr;
 
-constexpr DWORD AutoClickSettleMs = 60;
+constexpr uint32_t AutoClickSettleMs = 60;
 
 bool AnyButtonHeld() {
   for (int button : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2}) {
@@ -49,9 +49,10 @@ ScreenRect MonitorAround(const ScreenPoint& point) {
 
 }  // namespace
 
-AutoClickForm::AutoClickForm(HookLibrary& library)
+AutoClickForm::AutoClickForm(HookLibrary& library, Clock& clock)
     : Form(AutoClickFormTable()),
       library_(library),
+      clock_(clock),
       box_(*this),
       ClickTimer(*this, 0, false, [this] { box_.OnClickTimer(); }),
       HideTimer(*this, 0, false, [this] { box_.OnHideTimer(); }),
@@ -134,7 +135,7 @@ void AutoClickForm::SwitchDwell(bool enabled) {
 void AutoClickForm::OnDwellTimer() {
   POINT point{};
   if (!GetCursorPos(&point)) return;  // e.g. while the desktop is locked
-  const DwellSample sample{GetTickCount(), {point.x, point.y}, AnyButtonHeld(), OverOwnWindow(point), Visible(),
+  const DwellSample sample{clock_.NowMs(), {point.x, point.y}, AnyButtonHeld(), OverOwnWindow(point), Visible(),
                            paused_};
   if (dwell_.OnSample(sample)) PostMessageA(Window(), AUTO_CLICK_MESSAGE, 0, 0);
 }
@@ -175,7 +176,7 @@ void AutoClickForm::StartTimer(AutoClickTimer which, unsigned ms) {
 void AutoClickForm::SimulateClick(int x, int y) {
   MSG pending;
   PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
-  Sleep(AutoClickSettleMs);
+  clock_.PauseMs(AutoClickSettleMs);
   library_.SimulateClick(static_cast<uint32_t>(x), static_cast<uint32_t>(y));
 }
 

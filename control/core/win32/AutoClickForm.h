@@ -5,6 +5,7 @@
 #pragma once
 
 #include "control/core/AutoClick.h"
+#include "control/core/Clock.h"
 #include "control/core/DwellDetector.h"
 #include "Form.h"
 #include "FormTimer.h"
@@ -16,7 +17,7 @@ constexpr int AutoClickHotkeyId = 0xA001;
 
 class AutoClickForm : public Form, private AutoClickView {
  public:
-  explicit AutoClickForm(HookLibrary& library);
+  AutoClickForm(HookLibrary& library, Clock& clock);
   ~AutoClickForm() override;
 
   void ProcessAutoClickActivate() { box_.ProcessAutoClickActivate(); }
@@ -52,6 +53,7 @@ class AutoClickForm : public Form, private AutoClickView {
   void DebugLine(const std::string& text) override;
 
   HookLibrary& library_;
+  Clock& clock_;
   AutoClickBox box_;
   DwellDetector dwell_;
   bool dwellEnabled_ = false;

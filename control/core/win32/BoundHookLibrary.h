@@ -46,7 +46,7 @@ class BoundHookLibrary : public HookLibrary {
   };
 
   std::string libraryPath_;
-  HMODULE module_ = nullptr;
+  HMODULE module_ = nullptr;  // kept for the program's life: the hooks run from it
   bool loadTried_ = false;
   FARPROC procs_[HOOK_EXPORT_COUNT] = {};
   bool bindTried_[HOOK_EXPORT_COUNT] = {};

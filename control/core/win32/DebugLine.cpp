@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "common/win32/Owners.h"
+
 namespace quorvel {
 
 namespace {
@@ -22,21 +24,6 @@ class QuietCriticalErrors {
   UINT previous_;
 };
 
-class ScopedFile {
- public:
-  explicit ScopedFile(HANDLE handle) : handle_(handle) {}
-  ~ScopedFile() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  ScopedFile(const ScopedFile&) = delete;
-  ScopedFile& operator=(const ScopedFile&) = delete;
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 // A missing drive or a CD drive is not asked at all; an empty removable
 // drive fails the open quietly.
 bool TraceDriveUsable() {
@@ -49,9 +36,9 @@ bool TraceDriveUsable() {
 void WriteDebugLine(const std::string& text) {
   QuietCriticalErrors quiet;
   if (!TraceDriveUsable()) return;
-  ScopedFile file(CreateFileA(DebugTraceFile, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return;
+  const OwnedHandle file(CreateFileA(DebugTraceFile, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
   const std::string line = text + "\r\n";
   DWORD written = 0;
   WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

@@ -4,29 +4,12 @@
 
 #include <cstdlib>
 
+#include "common/win32/Owners.h"
+
 namespace quorvel {
 
-namespace {
-
-class ScopedKey {
- public:
-  ScopedKey() = default;
-  ~ScopedKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  ScopedKey(const ScopedKey&) = delete;
-  ScopedKey& operator=(const ScopedKey&) = delete;
-  HKEY* Out() { return &key_; }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
-}  // namespace
-
 bool ReadDwellPreference() {
-  ScopedKey key;
+  OwnedKey key;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, KEY_QUERY_VALUE, key.Out()) != ERROR_SUCCESS) {
     return false;
   }
@@ -37,7 +20,7 @@ bool ReadDwellPreference() {
 }
 
 void StoreDwellPreference(bool enabled) {
-  ScopedKey key;
+  OwnedKey key;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
                       nullptr, key.Out(), nullptr) != ERROR_SUCCESS) {
     return;

@@ -1,25 +1,11 @@
 #include "ExclusionForm.h"
 
+#include "common/win32/Owners.h"
 #include "control/core/ExclusionFormTable.h"
 
 namespace quorvel {
 
 namespace {
-
-// Closes a process handle when it goes out of scope.
-class ProcessHandle {
- public:
-  explicit ProcessHandle(HANDLE h) : h_(h) {}
-  ~ProcessHandle() {
-    if (h_) CloseHandle(h_);
-  }
-  ProcessHandle(const ProcessHandle&) = delete;
-  ProcessHandle& operator=(const ProcessHandle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 std::string TextOf(HWND control) {
   char text[MAX_PATH] = {};
@@ -38,11 +24,11 @@ std::string ProgramPathOfWindow(HWND window) {
       GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
   DWORD processId = 0;
   if (!query || !window || !GetWindowThreadProcessId(window, &processId) || !processId) return "";
-  ProcessHandle process(OpenProcess(QueryLimitedInformation, FALSE, processId));
-  if (!process.get()) return "";
+  const OwnedHandle process(OpenProcess(QueryLimitedInformation, FALSE, processId));
+  if (!process) return "";
   char path[MAX_PATH * 2] = {};
   DWORD size = sizeof path;
-  if (!query(process.get(), 0, path, &size) || size >= sizeof path) return "";
+  if (!query(process.Get(), 0, path, &size) || size >= sizeof path) return "";
   return std::string(path, size);
 }
 

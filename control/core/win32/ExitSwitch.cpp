@@ -2,28 +2,17 @@
 
 #include <windows.h>
 
+#include "common/win32/Owners.h"
 #include "control/core/ExitRequest.h"
 
 namespace quorvel {
 
 namespace {
 
-class ScopedHandle {
- public:
-  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
-  ~ScopedHandle() {
-    if (handle_) CloseHandle(handle_);
-  }
-  ScopedHandle(const ScopedHandle&) = delete;
-  ScopedHandle& operator=(const ScopedHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 class Win32RunningInstanceLink : public RunningInstanceLink {
  public:
+  explicit Win32RunningInstanceLink(Clock& clock) : clock_(clock) {}
+
   RunningInstance FindRunningInstance() override {
     window_ = FindWindowA(MAIN_WINDOW_CLASS, MAIN_WINDOW_CAPTION);
     if (!window_) return {false, 0, 0, 0};
@@ -34,31 +23,27 @@ class Win32RunningInstanceLink : public RunningInstanceLink {
     DWORD processId = 0;
     GetWindowThreadProcessId(window_, &processId);
     // Opened before posting, so that the process cannot end unseen.
-    process_ = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    process_.Reset(OpenProcess(SYNCHRONIZE, FALSE, processId));
     PostMessageA(window_, message, 0, 0);
   }
 
   bool WaitForRunningInstanceToEnd(uint32_t timeoutMs) override {
-    ScopedHandle process(process_);
-    process_ = nullptr;
-    if (process.get()) return WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0;
+    const OwnedHandle process = std::move(process_);
+    if (process) return WaitForSingleObject(process.Get(), timeoutMs) == WAIT_OBJECT_0;
     // No right to wait on the process: watch its window instead.
-    for (uint32_t waited = 0; waited < timeoutMs; waited += 100) {
-      if (!IsWindow(window_)) return true;
-      Sleep(100);
-    }
-    return !IsWindow(window_);
+    return PollUntil(clock_, timeoutMs, RunningWindowLookMs, [this] { return !IsWindow(window_); });
   }
 
  private:
+  Clock& clock_;
   HWND window_ = nullptr;
-  HANDLE process_ = nullptr;
+  OwnedHandle process_;
 };
 
 }  // namespace
 
-int RunExitSwitch() {
-  Win32RunningInstanceLink link;
+int RunExitSwitch(Clock& clock) {
+  Win32RunningInstanceLink link(clock);
   return ExitCodeOf(AskRunningInstanceToExit(link));
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/win32/Owners.h"
 #include "control/core/TutorialOffer.h"
 
 namespace quorvel {
@@ -20,32 +21,30 @@ std::optional<std::string> ReadText(HKEY key, const char* name) {
 
 InstallMarks ReadMarks() {
   InstallMarks marks;
-  HKEY machine = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, MACHINE_KEY, 0, KEY_QUERY_VALUE, &machine) == ERROR_SUCCESS) {
+  OwnedKey machine;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, MACHINE_KEY, 0, KEY_QUERY_VALUE, machine.Out()) == ERROR_SUCCESS) {
     DWORD value = 0, type = 0, size = sizeof value;
-    marks.firstStart = RegQueryValueExA(machine, FIRST_START_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                                        &size) == ERROR_SUCCESS &&
+    marks.firstStart = RegQueryValueExA(machine.Get(), FIRST_START_VALUE, nullptr, &type,
+                                        reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
                        type == REG_DWORD && value == 1;
-    marks.installStamp = ReadText(machine, INSTALL_STAMP_VALUE);
-    RegCloseKey(machine);
+    marks.installStamp = ReadText(machine.Get(), INSTALL_STAMP_VALUE);
+    machine.Reset();
   }
-  HKEY user = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, KEY_QUERY_VALUE, &user) == ERROR_SUCCESS) {
-    marks.offeredFor = ReadText(user, TUTORIAL_OFFERED_FOR_VALUE);
-    RegCloseKey(user);
+  OwnedKey user;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, KEY_QUERY_VALUE, user.Out()) == ERROR_SUCCESS) {
+    marks.offeredFor = ReadText(user.Get(), TUTORIAL_OFFERED_FOR_VALUE);
   }
   return marks;
 }
 
 void RecordOffer(const std::string& stamp) {
-  HKEY user = nullptr;
+  OwnedKey user;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, USER_KEY, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
-                      nullptr, &user, nullptr) != ERROR_SUCCESS) {
+                      nullptr, user.Out(), nullptr) != ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExA(user, TUTORIAL_OFFERED_FOR_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(stamp.c_str()),
+  RegSetValueExA(user.Get(), TUTORIAL_OFFERED_FOR_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(stamp.c_str()),
                  static_cast<DWORD>(stamp.size() + 1));
-  RegCloseKey(user);
 }
 
 }  // namespace

@@ -58,9 +58,8 @@ DWORD ControlStyle(const ControlRow& control) {
 }
 
 int ScreenPixelsPerInch(int axis) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, axis);
-  ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.Get(), axis);
   return dpi > 0 ? dpi : 96;
 }
 
@@ -87,14 +86,11 @@ bool IsFormWindow(HWND window) {
 
 Form::Form(const FormTable& table) : table_(table) {}
 
-Form::~Form() {
-  if (window_) DestroyWindow(window_);
-  if (font_) DeleteObject(font_);
-  if (ownsBackground_ && background_) DeleteObject(background_);
-}
+// The window goes first, then its font and brush (see the members).
+Form::~Form() = default;
 
 HWND Form::Load(HWND owner) {
-  if (window_) return window_;
+  if (window_) return window_.Get();
   dpiX_ = ScreenPixelsPerInch(LOGPIXELSX);
   dpiY_ = ScreenPixelsPerInch(LOGPIXELSY);
   CreateBrushAndFont();
@@ -102,21 +98,20 @@ HWND Form::Load(HWND owner) {
   CreateControls();
   for (FormTimer* timer : timers_) timer->Apply();
   OnLoad();
-  return window_;
+  return window_.Get();
 }
 
 void Form::CreateBrushAndFont() {
   if (!background_) {
     const FormColour& colour = table_.background;
-    ownsBackground_ = !colour.isSystemColour;
     backgroundColour_ = colour.isSystemColour ? GetSysColor(static_cast<int>(colour.value)) : colour.value;
-    background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value))
-                                        : CreateSolidBrush(colour.value);
+    if (!colour.isSystemColour) ownBackground_.Reset(CreateSolidBrush(colour.value));
+    background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value)) : ownBackground_.Get();
   }
   if (!font_) {
-    font_ = CreateFontA(-MulDiv(table_.font.points, dpiY_, PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, table_.font.face);
+    font_.Reset(CreateFontA(-MulDiv(table_.font.points, dpiY_, PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, table_.font.face));
   }
 }
 
@@ -132,12 +127,12 @@ bool Form::CreateFormWindow(HWND owner) {
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   const int frameHeight = (outer.bottom - outer.top) - clientHeight;
   heightTwips_ = table_.outerHeight ? table_.outerHeight : table_.clientHeight + PixelsToTwips(frameHeight, dpiY_);
-  window_ = CreateWindowExA(exStyle, MAIN_WINDOW_CLASS, table_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
-                            instance, nullptr);
+  window_.Reset(CreateWindowExA(exStyle, MAIN_WINDOW_CLASS, table_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
+                                instance, nullptr));
   if (!window_) return false;
-  SetWindowLongPtrA(window_, 0, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::FormProcedure));
+  SetWindowLongPtrA(Window(), 0, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::FormProcedure));
   return true;
 }
 
@@ -147,9 +142,9 @@ void Form::CreateControls() {
   for (size_t i = 0; i < table_.controls.size(); ++i) {
     const ControlRow& table = table_.controls[i];
     HWND control = CreateWindowExA(0, ControlClass(table.kind), table.caption, ControlStyle(table), 0, 0, 0, 0,
-                                   window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + i)),
+                                   Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + i)),
                                    instance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     controls_.push_back(control);
   }
   for (size_t i = 0; i < controls_.size(); ++i) PlaceControl(static_cast<int>(i), controls_[i]);
@@ -183,17 +178,16 @@ void Form::StackControls() {
 bool Form::Unload() {
   if (!window_) return true;
   if (OnQueryUnload()) return false;
-  for (FormTimer* timer : timers_) KillTimer(window_, timer->id_);
-  HWND window = window_;
-  window_ = nullptr;
+  for (FormTimer* timer : timers_) KillTimer(Window(), timer->id_);
+  OwnedWindow window = std::move(window_);
   controls_.clear();
   lastFocus_ = nullptr;
   // Windows activates the owner of a destroyed window only if it is enabled;
   // otherwise another program comes to the front.
   if (modalOwner_) EnableWindow(modalOwner_, TRUE);
   modalOwner_ = nullptr;
-  SetWindowLongPtrA(window, 0, 0);
-  DestroyWindow(window);
+  SetWindowLongPtrA(window.Get(), 0, 0);
+  window.Reset();
   OnUnloaded();
   return true;
 }
@@ -203,49 +197,49 @@ HWND Form::Control(int index) const {
 }
 
 void Form::Show() {
-  if (window_) ShowWindow(window_, SW_SHOW);
+  if (Window()) ShowWindow(Window(), SW_SHOW);
 }
 
 void Form::ShowWithoutActivating() {
-  if (window_) ShowWindow(window_, SW_SHOWNOACTIVATE);
+  if (Window()) ShowWindow(Window(), SW_SHOWNOACTIVATE);
 }
 
 void Form::Hide() {
-  if (window_) ShowWindow(window_, SW_HIDE);
+  if (Window()) ShowWindow(Window(), SW_HIDE);
 }
 
-bool Form::Visible() const { return window_ && IsWindowVisible(window_); }
+bool Form::Visible() const { return Window() && IsWindowVisible(Window()); }
 
 void Form::SetCaption(const std::string& caption) {
-  if (window_) SetWindowTextA(window_, caption.c_str());
+  if (Window()) SetWindowTextA(Window(), caption.c_str());
 }
 
 std::string Form::Caption() const {
   char text[256] = {};
-  if (window_) GetWindowTextA(window_, text, sizeof text);
+  if (Window()) GetWindowTextA(Window(), text, sizeof text);
   return text;
 }
 
 void Form::CentreOnScreen() {
   RECT rect{};
-  GetWindowRect(window_, &rect);
+  GetWindowRect(Window(), &rect);
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+  SetWindowPos(Window(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double Form::WidthTwips() const {
   RECT rect{};
-  GetWindowRect(window_, &rect);
+  GetWindowRect(Window(), &rect);
   return PixelsToTwips(rect.right - rect.left, dpiX_);
 }
 
 void Form::SetHeightTwips(double height) {
   heightTwips_ = height;
   RECT rect{};
-  GetWindowRect(window_, &rect);
-  SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, TwipsToPixels(height, dpiY_),
+  GetWindowRect(Window(), &rect);
+  SetWindowPos(Window(), nullptr, 0, 0, rect.right - rect.left, TwipsToPixels(height, dpiY_),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -253,7 +247,8 @@ void Form::SetHeightTwips(double height) {
 // squeezed below the height of its frame.
 int Form::NonClientHeight() const {
   RECT frame{0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, GetWindowLongA(window_, GWL_STYLE), FALSE, GetWindowLongA(window_, GWL_EXSTYLE));
+  HWND window = Window();
+  AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE, GetWindowLongA(window, GWL_EXSTYLE));
   return frame.bottom - frame.top;
 }
 
@@ -310,14 +305,14 @@ void Form::RestoreFocus() {
     SetFocus(lastFocus_);
     return;
   }
-  HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+  HWND first = GetNextDlgTabItem(Window(), nullptr, FALSE);
   if (first) SetFocus(first);
 }
 
 void Form::OnActivate(WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
     HWND focus = GetFocus();
-    if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+    if (focus && IsChild(Window(), focus)) lastFocus_ = focus;
   } else {
     RestoreFocus();
   }
@@ -327,19 +322,17 @@ void Form::OnActivate(WPARAM wParam) {
 // box or Alt+F4.
 LRESULT Form::OnSysCommand(WPARAM wParam, LPARAM lParam) {
   if ((wParam & 0xFFF0) == SC_CLOSE &&
-      GetMenuState(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+      GetMenuState(GetSystemMenu(Window(), FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
     return 0;
   }
-  return DefWindowProcA(window_, WM_SYSCOMMAND, wParam, lParam);
+  return DefWindowProcA(Window(), WM_SYSCOMMAND, wParam, lParam);
 }
 
 void Form::OnPaintMessage() {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(window_, &paint);
+  const Painting paint(Window());
   RECT client{};
-  GetClientRect(window_, &client);
-  OnPaint(dc, client);
-  EndPaint(window_, &paint);
+  GetClientRect(Window(), &client);
+  OnPaint(paint.Dc(), client);
 }
 
 // Labels, check boxes and frames take the form's background colour.
@@ -368,20 +361,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_ERASEBKGND: {
       RECT client{};
-      GetClientRect(window_, &client);
+      GetClientRect(Window(), &client);
       FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
       return 1;
     }
     case WM_PAINT: OnPaintMessage(); return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: return OnControlColour(reinterpret_cast<HDC>(wParam));
-    default: return DefWindowProcA(window_, message, wParam, lParam);
+    default: return DefWindowProcA(Window(), message, wParam, lParam);
   }
 }
 
 LRESULT CALLBACK Form::FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Form* form = FormOf(window);
-  if (!form || form->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
+  if (!form || form->Window() != window) return DefWindowProcA(window, message, wParam, lParam);
   return form->HandleMessage(message, wParam, lParam);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/Owners.h"
 #include "control/core/ControlTable.h"
 
 namespace quorvel {
@@ -28,7 +29,7 @@ class Form {
   // Asks OnQueryUnload; unless it cancels, destroys the window. Returns
   // whether the form is unloaded.
   bool Unload();
-  bool Loaded() const { return window_ != nullptr; }
+  bool Loaded() const { return static_cast<bool>(window_); }
   // WM_CLOSE (a close box, Alt+F4, another program) only hides the form
   // unless `programExiting` says the program is ending.
   void HideOnClose(std::function<bool()> programExiting) { programExiting_ = std::move(programExiting); }
@@ -36,7 +37,7 @@ class Form {
   // before the form's window goes, so activation returns to it.
   void SetModalOwner(HWND owner) { modalOwner_ = owner; }
 
-  HWND Window() const { return window_; }
+  HWND Window() const { return window_.Get(); }
   HWND Control(int index) const;
 
   void Show();
@@ -90,13 +91,15 @@ class Form {
   int NonClientHeight() const;
 
   const FormTable& table_;
-  HWND window_ = nullptr;
+  // Declared before the window, so that they go after it: its controls
+  // draw with them until then.
+  OwnedBrush ownBackground_;     // a colour of the table's own
+  HBRUSH background_ = nullptr;  // that one, or a system colour's shared brush
+  OwnedFont font_;
+  OwnedWindow window_;
   std::vector<HWND> controls_;
   std::vector<FormTimer*> timers_;
-  HFONT font_ = nullptr;
-  HBRUSH background_ = nullptr;
   COLORREF backgroundColour_ = 0;
-  bool ownsBackground_ = false;
   HWND lastFocus_ = nullptr;
   HWND modalOwner_ = nullptr;
   std::function<bool()> programExiting_;

@@ -39,11 +39,12 @@ void AcceptFromLowerIntegrity(HWND window, UINT message) {
 }
 }  // namespace
 
-MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt)
+MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt, Clock& clock)
     : Form(MainFormTable()),
       program_(program),
       library_(library),
       prompt_(prompt),
+      clock_(clock),
       TimerMonitorRSI(*this, 0, true, [this] { OnTimerMonitorRSI(); }),
       TimerPromptUserToRest(*this, PromptUserToRestIntervalMs, false, [this] { OnTimerPromptUserToRest(); }) {
   TheMainForm = this;
@@ -140,7 +141,7 @@ void MainForm::OnTimerMonitorRSI() {
 }
 
 void MainForm::OnTimerPromptUserToRest() {
-  if (wait_.OnPromptTick(GetTickCount(), library_.GetUserLastClickOrKeyTime())) {
+  if (wait_.OnPromptTick(clock_.NowMs(), library_.GetUserLastClickOrKeyTime())) {
     TimerPromptUserToRest.SetEnabled(false);
     prompt_.PromptUserToRest();
   }

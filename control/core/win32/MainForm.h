@@ -2,6 +2,7 @@
 // the rest-reminder timers and the main window procedure.
 #pragma once
 
+#include "control/core/Clock.h"
 #include "control/core/ControlProgram.h"
 #include "control/core/DragScrollSeam.h"
 #include "Form.h"
@@ -14,7 +15,7 @@ namespace quorvel {
 
 class MainForm : public Form {
  public:
-  MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt);
+  MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt, Clock& clock);
   ~MainForm() override;
 
   void StartMonitorClock();
@@ -41,6 +42,7 @@ class MainForm : public Form {
   ControlProgram& program_;
   HookLibrary& library_;
   PromptRestForm& prompt_;
+  Clock& clock_;
   DragScrollHandler* dragScroll_ = nullptr;
   RestPromptWait wait_;
   FormTimer TimerMonitorRSI;

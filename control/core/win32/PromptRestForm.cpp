@@ -5,15 +5,10 @@
 
 namespace quorvel {
 
-namespace {
-void PauseMs(unsigned ms) {
-  ProcessPendingMessages();
-  Sleep(ms);
-}
-}  // namespace
-
-PromptRestForm::PromptRestForm()
-    : Form(PromptRestFormTable()), TimerDelay(*this, NoticeDelayMs, false, [this] { OnTimerDelay(); }) {}
+PromptRestForm::PromptRestForm(Clock& clock)
+    : Form(PromptRestFormTable()),
+      clock_(clock),
+      TimerDelay(*this, NoticeDelayMs, false, [this] { OnTimerDelay(); }) {}
 
 // The work area of the monitor under the pointer (the primary one when
 // the pointer cannot be read).
@@ -54,30 +49,24 @@ void PromptRestForm::SlideWindow(bool show) {
   SetControlEnabled(PromptCommandOK, false);
   // It slides out where it slid in, wherever the pointer went meanwhile.
   if (show) place_ = Placement();
-  const NoticePlacement place = place_;
-  for (int step = 0; step < SlideStepCount(place.height); ++step) {
-    MoveWindow(Window(), place.left, place.top + SlideStepTop(step, place.height, show), place.width, place.height,
-               TRUE);
-    PauseMs(SlideStepSleepMs);
-  }
+  SlideNotice(*this, clock_, place_, show);
   SetControlEnabled(PromptCommandOK, true);
 }
 
-void PromptRestForm::BlinkPrompt() {
-  for (int blink = 0; blink < BlinkCount; ++blink) {
-    SetControlVisible(LabelPrompt, false);
-    PauseMs(BlinkHiddenMs);
-    SetControlVisible(LabelPrompt, true);
-    PauseMs(BlinkShownMs);
-  }
+void PromptRestForm::MoveNotice(int left, int top, int width, int height) {
+  MoveWindow(Window(), left, top, width, height, TRUE);
 }
+
+void PromptRestForm::ShowPrompt(bool shown) { SetControlVisible(LabelPrompt, shown); }
+
+void PromptRestForm::HandlePendingMessages() { ProcessPendingMessages(); }
 
 void PromptRestForm::OnTimerDelay() {
   switch (notice_.OnDelayTick()) {
     case NoticeDelayAction::Nothing: break;
     case NoticeDelayAction::Blink:
       TimerDelay.SetEnabled(false);
-      BlinkPrompt();
+      BlinkPrompt(*this, clock_);
       TimerDelay.SetEnabled(true);  // the next tick comes 3 s after the blinking
       break;
     case NoticeDelayAction::SlideOut:

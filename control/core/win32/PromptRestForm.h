@@ -5,13 +5,14 @@
 
 #include "Form.h"
 #include "FormTimer.h"
+#include "control/core/Clock.h"
 #include "control/core/RestNotice.h"
 
 namespace quorvel {
 
-class PromptRestForm : public Form {
+class PromptRestForm : public Form, private NoticeWindow {
  public:
-  PromptRestForm();
+  explicit PromptRestForm(Clock& clock);
   void PromptUserToRest();
 
  protected:
@@ -21,9 +22,14 @@ class PromptRestForm : public Form {
  private:
   NoticePlacement Placement() const;
   void SlideWindow(bool show);
-  void BlinkPrompt();
   void OnTimerDelay();
 
+  // NoticeWindow
+  void MoveNotice(int left, int top, int width, int height) override;
+  void ShowPrompt(bool shown) override;
+  void HandlePendingMessages() override;
+
+  Clock& clock_;
   RestNotice notice_;
   NoticePlacement place_{0, 0, 0, 0};  // of the current showing
   FormTimer TimerDelay;

@@ -16,12 +16,6 @@ namespace quorvel {
 
 namespace {
 
-// A popup menu, destroyed when it goes out of scope.
-struct MenuDeleter {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using ScopedMenu = std::unique_ptr<std::remove_pointer<HMENU>::type, MenuDeleter>;
-
 // Icons loaded from resources are shared: they need no DestroyIcon.
 HICON TrayPicture(int iconId) {
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId));
@@ -33,10 +27,8 @@ HICON TrayPicture(int iconId) {
 Win32EverydayShell::Win32EverydayShell(ControlProgram& program, ProgramShell& programShell, HookLibrary& library)
     : program_(program), programShell_(programShell), library_(library) {}
 
-Win32EverydayShell::~Win32EverydayShell() {
-  RemoveIcon();
-  if (window_) DestroyWindow(window_);
-}
+// The icon goes before the window it reports to.
+Win32EverydayShell::~Win32EverydayShell() { RemoveIcon(); }
 
 void Win32EverydayShell::Attach(EverydayControl& control) {
   control_ = &control;
@@ -48,10 +40,10 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   RegisterClassA(&windowClass);
   // Top-level (not message-only): "TaskbarCreated" is broadcast to top-level windows.
   // Its caption is the tooltip: never the main window's "Quorvel".
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, control.Look().tooltip.c_str(), WS_POPUP, 0, 0, 0, 0,
-                            nullptr, nullptr, instance, this);
+  window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, control.Look().tooltip.c_str(), WS_POPUP, 0, 0,
+                                0, 0, nullptr, nullptr, instance, this));
   if (!window_) return;
-  SetWindowLongPtrA(window_, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
+  SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   // Explorer runs at a lower integrity level than an elevated Quorvel:
   // let its broadcast through (Windows 7 and later).
@@ -59,7 +51,7 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   constexpr DWORD MessageFilterAllow = 1;  // MSGFLT_ALLOW
   const auto allow = reinterpret_cast<AllowMessage>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
-  if (allow && taskbarCreated_) allow(window_, taskbarCreated_, MessageFilterAllow, nullptr);
+  if (allow && taskbarCreated_) allow(window_.Get(), taskbarCreated_, MessageFilterAllow, nullptr);
 }
 
 LRESULT CALLBACK Win32EverydayShell::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,7 +61,7 @@ LRESULT CALLBACK Win32EverydayShell::WindowProcedure(HWND window, UINT message, 
   }
   auto* shell = static_cast<Win32EverydayShell*>(GetPropA(window, "QuorvelTray"));
   if (message == WM_NCDESTROY) RemovePropA(window, "QuorvelTray");
-  if (shell && shell->window_ == window) return shell->HandleMessage(message, wParam, lParam);
+  if (shell && shell->window_.Get() == window) return shell->HandleMessage(message, wParam, lParam);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -92,31 +84,31 @@ LRESULT Win32EverydayShell::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     control_->OnTaskbarCreated();
     return 0;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcA(window_.Get(), message, wParam, lParam);
 }
 
 void Win32EverydayShell::ShowMenu() {
-  ScopedMenu menu(CreatePopupMenu());
+  const OwnedMenu menu(CreatePopupMenu());
   if (!menu) return;
   for (const TrayMenuItem& item : control_->MenuItems()) {
-    if (item.separatorBefore) AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu.get(), MF_STRING | (item.checked ? MF_CHECKED : 0), item.command, item.text.c_str());
-    if (item.isDefault) SetMenuDefaultItem(menu.get(), item.command, FALSE);
+    if (item.separatorBefore) AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : 0), item.command, item.text.c_str());
+    if (item.isDefault) SetMenuDefaultItem(menu.Get(), item.command, FALSE);
   }
   POINT at{};
   GetCursorPos(&at);
   // The menu closes when the user clicks elsewhere only if our window is in front.
-  SetForegroundWindow(window_);
-  TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
-  PostMessageA(window_, WM_NULL, 0, 0);
+  SetForegroundWindow(window_.Get());
+  TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, at.x, at.y, 0, window_.Get(), nullptr);
+  PostMessageA(window_.Get(), WM_NULL, 0, 0);
 }
 
 void Win32EverydayShell::ShowIcon(const TrayLook& look) {
   if (!window_) return;
-  SetWindowTextA(window_, look.tooltip.c_str());
+  SetWindowTextA(window_.Get(), look.tooltip.c_str());
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
-  data.hWnd = window_;
+  data.hWnd = window_.Get();
   data.uID = TrayIconUid;
   data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
   data.uCallbackMessage = TrayCallbackMessage;
@@ -132,7 +124,7 @@ void Win32EverydayShell::RemoveIcon() {
   if (!iconAdded_ || !window_) return;
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
-  data.hWnd = window_;
+  data.hWnd = window_.Get();
   data.uID = TrayIconUid;
   Shell_NotifyIconA(NIM_DELETE, &data);
   iconAdded_ = false;

@@ -6,8 +6,7 @@
 
 #include <windows.h>
 
-#include <memory>
-
+#include "common/win32/Owners.h"
 #include "control/core/ControlProgram.h"
 #include "control/core/EverydayControl.h"
 #include "control/core/HookLibrary.h"
@@ -47,7 +46,7 @@ class Win32EverydayShell : public EverydayShell {
   ProgramShell& programShell_;
   HookLibrary& library_;
   EverydayControl* control_ = nullptr;
-  HWND window_ = nullptr;
+  OwnedWindow window_;
   UINT taskbarCreated_ = 0;
   bool iconAdded_ = false;
   bool modalOpen_ = false;

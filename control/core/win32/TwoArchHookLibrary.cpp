@@ -17,6 +17,18 @@ constexpr uint32_t HOOK64_STOP_WAIT_MS = 3000;
 // The one library object the timer procedure reports to.
 TwoArchHookLibrary* TheLibrary = nullptr;
 
+// The helper's process as its stop waits for it.
+class Win32Helper : public HelperProcess {
+ public:
+  Win32Helper(HANDLE process, DWORD threadId) : process_(process), threadId_(threadId) {}
+  bool PostStop() override { return PostThreadMessageA(threadId_, HOOK64_STOP_MESSAGE, 0, 0) != FALSE; }
+  bool WaitForEnd(uint32_t ms) override { return WaitForSingleObject(process_, ms) != WAIT_TIMEOUT; }
+
+ private:
+  HANDLE process_;
+  DWORD threadId_;
+};
+
 bool IsWindows64() {
   using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
   auto isWow64 = reinterpret_cast<IsWow64Fn>(
@@ -41,8 +53,8 @@ bool HelperAllowedHere() {
 
 }  // namespace
 
-TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string programDirectory)
-    : BoundHookLibrary(std::move(libraryPath)), programDirectory_(std::move(programDirectory)) {}
+TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string programDirectory, Clock& clock)
+    : BoundHookLibrary(std::move(libraryPath)), programDirectory_(std::move(programDirectory)), clock_(clock) {}
 
 TwoArchHookLibrary::~TwoArchHookLibrary() {
   if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
@@ -144,7 +156,7 @@ bool TwoArchHookLibrary::StartHelper() {
     WriteDebugLine("QuorvelHook64.exe could not be started: 64-bit programs are not reached");
     return false;
   }
-  CloseHandle(info.hThread);
+  const OwnedHandle helperThread(info.hThread);  // only its id is needed
   helperProcess_.Reset(info.hProcess);
   helperThreadId_ = info.dwThreadId;
   return true;
@@ -154,21 +166,10 @@ bool TwoArchHookLibrary::HelperRunning() {
   return helperProcess_ && WaitForSingleObject(helperProcess_.Get(), 0) == WAIT_TIMEOUT;
 }
 
-// The stop message may only be posted once the helper's thread has its
-// queue: retry until it is taken, all within the one bounded wait.
+// Asked to end (see WaitForHelperToEnd), or ended by force.
 bool TwoArchHookLibrary::StopHelper(uint32_t waitMs) {
-  const DWORD start = GetTickCount();
-  bool ended = false;
-  bool posted = false;
-  for (;;) {
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= waitMs) break;
-    if (!posted) posted = PostThreadMessageA(helperThreadId_, HOOK64_STOP_MESSAGE, 0, 0) != FALSE;
-    if (WaitForSingleObject(helperProcess_.Get(), posted ? waitMs - elapsed : 20) != WAIT_TIMEOUT) {
-      ended = true;
-      break;
-    }
-  }
+  Win32Helper helper(helperProcess_.Get(), helperThreadId_);
+  const bool ended = WaitForHelperToEnd(helper, clock_, waitMs);
   if (!ended) {
     WriteDebugLine("QuorvelHook64.exe did not end in time: ended by force");
     TerminateProcess(helperProcess_.Get(), 1);

@@ -11,32 +11,16 @@
 #include <string>
 
 #include "BoundHookLibrary.h"
+#include "common/win32/Owners.h"
+#include "control/core/Clock.h"
 #include "control/core/HookSets.h"
 #include "control/core/UnreachableNotice.h"
 
 namespace quorvel {
 
-// A kernel handle closed when it goes.
-class OwnedHandle {
- public:
-  OwnedHandle() = default;
-  ~OwnedHandle() { Reset(); }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  void Reset(HANDLE h = nullptr) {
-    if (handle_) CloseHandle(handle_);
-    handle_ = h;
-  }
-  HANDLE Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  HANDLE handle_ = nullptr;
-};
-
 class TwoArchHookLibrary : public BoundHookLibrary, private HookHost {
  public:
-  TwoArchHookLibrary(std::string libraryPath, std::string programDirectory);
+  TwoArchHookLibrary(std::string libraryPath, std::string programDirectory, Clock& clock);
   ~TwoArchHookLibrary() override;
 
   uint32_t startHook() override;
@@ -56,6 +40,7 @@ class TwoArchHookLibrary : public BoundHookLibrary, private HookHost {
   void HookThreadBody();
 
   std::string programDirectory_;
+  Clock& clock_;
   OwnedHandle hookThread_;
   DWORD hookThreadId_ = 0;
   OwnedHandle hookThreadReady_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "common/win32/Owners.h"
+
 namespace quorvel {
 
 bool Win32FileSystem::Exists(const std::string& path) {
@@ -22,21 +24,20 @@ bool Win32FileSystem::Copy(const std::string& from, const std::string& to, bool 
 }
 
 bool Win32FileSystem::Read(const std::string& path, std::string* contents) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   contents->clear();
   char buffer[65536];
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+  while ((ok = ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
     contents->append(buffer, got);
     if (contents->size() > (64u << 20)) {  // no hook library is this big
       ok = false;
       break;
     }
   }
-  CloseHandle(file);
   return ok;
 }
 

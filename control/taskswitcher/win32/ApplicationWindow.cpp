@@ -6,12 +6,8 @@ namespace {
 constexpr const char* ApplicationClass = "QuorvelApplication";
 }
 
-ApplicationWindow::~ApplicationWindow() {
-  if (window_) DestroyWindow(window_);
-}
-
 HWND ApplicationWindow::Window() {
-  if (window_) return window_;
+  if (window_) return window_.Get();
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA windowClass{};
   if (!GetClassInfoA(instance, ApplicationClass, &windowClass)) {
@@ -21,8 +17,8 @@ HWND ApplicationWindow::Window() {
     RegisterClassA(&windowClass);
   }
   // No title: nothing looks for it by name.
-  window_ = CreateWindowExA(0, ApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  return window_;
+  window_.Reset(CreateWindowExA(0, ApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
+  return window_.Get();
 }
 
 }  // namespace quorvel

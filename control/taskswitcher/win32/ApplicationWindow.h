@@ -4,20 +4,17 @@
 
 #include <windows.h>
 
+#include "common/win32/Owners.h"
+
 namespace quorvel {
 
 class ApplicationWindow {
  public:
-  ApplicationWindow() = default;
-  ~ApplicationWindow();
-  ApplicationWindow(const ApplicationWindow&) = delete;
-  ApplicationWindow& operator=(const ApplicationWindow&) = delete;
-
   // Made at the first call.
   HWND Window();
 
  private:
-  HWND window_ = nullptr;
+  OwnedWindow window_;
 };
 
 }  // namespace quorvel

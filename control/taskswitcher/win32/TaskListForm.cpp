@@ -24,33 +24,25 @@ const FormTable& TaskListFormTable() {
 class IconPicture {
  public:
   IconPicture() {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, IconSize, IconSize);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    dc_.Reset(CreateCompatibleDC(screen.Get()));
+    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), IconSize, IconSize));
   }
-  ~IconPicture() {
-    if (bitmap_) DeleteObject(bitmap_);
-    if (dc_) DeleteDC(dc_);
-  }
-  IconPicture(const IconPicture&) = delete;
-  IconPicture& operator=(const IconPicture&) = delete;
 
   // The bitmap is left unselected, as an image list wants it.
   HBITMAP Draw(HICON icon, COLORREF background) {
     if (!dc_ || !bitmap_) return nullptr;
-    HGDIOBJ previous = SelectObject(dc_, bitmap_);
+    const Selected drawn(dc_.Get(), bitmap_.Get());
     const RECT all{0, 0, IconSize, IconSize};
-    SetBkColor(dc_, background);
-    ExtTextOutA(dc_, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    DrawIconEx(dc_, 0, 0, icon, IconSize, IconSize, 0, nullptr, DI_NORMAL);
-    SelectObject(dc_, previous);
-    return bitmap_;
+    SetBkColor(dc_.Get(), background);
+    ExtTextOutA(dc_.Get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    DrawIconEx(dc_.Get(), 0, 0, icon, IconSize, IconSize, 0, nullptr, DI_NORMAL);
+    return bitmap_.Get();
   }
 
  private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
+  OwnedMemoryDc dc_;  // goes after the bitmap
+  OwnedBitmap bitmap_;
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/Owners.h"
 #include "control/core/ControlProgram.h"
 #include "control/core/win32/Form.h"
 #include "control/core/win32/FormTimer.h"
@@ -24,22 +25,13 @@ namespace quorvel {
 
 constexpr int TaskListHotKeyId = 0xA002;
 
-// An image list the form owns (the list control only borrows it).
-class ScopedImageList {
- public:
-  ScopedImageList() = default;
-  ~ScopedImageList() { Reset(nullptr); }
-  ScopedImageList(const ScopedImageList&) = delete;
-  ScopedImageList& operator=(const ScopedImageList&) = delete;
-  void Reset(HIMAGELIST list) {
-    if (list_) ImageList_Destroy(list_);
-    list_ = list;
-  }
-  HIMAGELIST Get() const { return list_; }
-
- private:
-  HIMAGELIST list_ = nullptr;
+namespace owners {
+struct ImageList : NullIsEmpty<HIMAGELIST> {
+  static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
 };
+}  // namespace owners
+// An image list the form owns (the list control only borrows it).
+using OwnedImageList = Owned<HIMAGELIST, owners::ImageList>;
 
 class TaskListForm : public Form {
  public:
@@ -76,7 +68,7 @@ class TaskListForm : public Form {
   Win32TaskWindows windows_;
   TaskListModule module_;
   HWND ListView1 = nullptr;
-  ScopedImageList IconImageList;
+  OwnedImageList IconImageList;
   std::vector<std::string> rowKeys_;  // TaskKey of each row
   std::vector<int> rowImages_;        // image of each row, -1 for none
   TaskListHover hover_;

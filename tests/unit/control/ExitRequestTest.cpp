@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "FakeClock.h"
+
 #include <string>
 #include <vector>
 
@@ -57,6 +59,33 @@ TEST(ExitRequestTest, AsksOnlyAMarkedInstanceAndWaitsABoundedTime) {
     EXPECT_EQ(link.posted, c.posted ? std::vector<uint32_t>{0xC005} : std::vector<uint32_t>{});
     EXPECT_EQ(link.waitedMs, c.posted ? 2500u : 0u);
     EXPECT_EQ(ExitCodeOf(result), c.exitCode);
+  }
+}
+
+TEST(ExitRequestTest, WithoutTheProcessItsWindowIsLookedAtEveryTenthOfASecondWithinTheTime) {
+  constexpr uint32_t Never = 0xFFFFFFFFu;
+  const struct {
+    uint32_t windowGoesAtMs;
+    uint32_t timeoutMs;
+    bool gone;
+    int looks;
+    std::vector<uint32_t> pauses;
+  } cases[] = {
+      {0, 1000, true, 1, {}},
+      {250, 1000, true, 4, {100, 100, 100}},
+      {Never, 300, false, 4, {100, 100, 100}},
+      {Never, 250, false, 4, {100, 100, 50}},  // the last pause ends with the time
+  };
+  for (const auto& c : cases) {
+    FakeClock clock(0xFFFFFF80u);  // the tick count wraps meanwhile
+    int looks = 0;
+    const bool gone = PollUntil(clock, c.timeoutMs, RunningWindowLookMs, [&] {
+      ++looks;
+      return clock.now - 0xFFFFFF80u >= c.windowGoesAtMs;
+    });
+    EXPECT_EQ(gone, c.gone) << c.windowGoesAtMs << " " << c.timeoutMs;
+    EXPECT_EQ(looks, c.looks);
+    EXPECT_EQ(clock.pauses, c.pauses);
   }
 }
 

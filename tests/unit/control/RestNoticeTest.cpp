@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
+
+#include "FakeClock.h"
 
 namespace quorvel {
 namespace {
@@ -16,6 +19,49 @@ std::vector<int> Slide(int height, bool show) {
 TEST(RestNotice, SlidesOnePixelPerStepBetweenAboveTheScreenAndTheTop) {
   EXPECT_EQ(Slide(3, true), (std::vector<int>{-3, -2, -1, 0}));
   EXPECT_EQ(Slide(3, false), (std::vector<int>{0, -1, -2, -3}));
+}
+
+// What the slide and the blinking do to the window, with the clock's time.
+struct RecordingNoticeWindow : NoticeWindow {
+  explicit RecordingNoticeWindow(FakeClock& clock) : clock(clock) {}
+  void MoveNotice(int left, int top, int width, int height) override {
+    steps.push_back("move " + std::to_string(left) + "," + std::to_string(top) + " " + std::to_string(width) + "x" +
+                    std::to_string(height) + " @" + std::to_string(clock.now));
+  }
+  void ShowPrompt(bool shown) override {
+    steps.push_back(std::string(shown ? "show" : "hide") + " @" + std::to_string(clock.now));
+  }
+  void HandlePendingMessages() override { ++messageTurns; }
+  FakeClock& clock;
+  std::vector<std::string> steps;
+  int messageTurns = 0;
+};
+
+TEST(RestNotice, SlidesAndBlinksAtItsPaceHandlingMessagesInEveryPause) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> steps;
+    uint32_t endsAtMs;
+    int messageTurns;
+  };
+  const Case cases[] = {
+      {"in", {"move 800,28 200x2 @0", "move 800,29 200x2 @5", "move 800,30 200x2 @10"}, 15, 3},
+      {"out", {"move 800,30 200x2 @0", "move 800,29 200x2 @5", "move 800,28 200x2 @10"}, 15, 3},
+      {"blink", {"hide @0", "show @300", "hide @800", "show @1100", "hide @1600", "show @1900"}, 2400, 6},
+  };
+  for (const Case& c : cases) {
+    FakeClock clock;
+    RecordingNoticeWindow window(clock);
+    const std::string what = c.what;
+    if (what == "blink") {
+      BlinkPrompt(window, clock);
+    } else {
+      SlideNotice(window, clock, NoticePlacement{800, 200, 2, 30}, what == "in");
+    }
+    EXPECT_EQ(window.steps, c.steps) << what;
+    EXPECT_EQ(clock.now, c.endsAtMs) << what;
+    EXPECT_EQ(window.messageTurns, c.messageTurns) << what;
+  }
 }
 
 TEST(RestNotice, SitsFlushWithTheRightEdgeOfTheScreen) {
