@@ -131,6 +131,17 @@ e2e_begin() {
   e2e_log "display $DISPLAY prefix $WINEPREFIX tmp $E2E_TMP"
 }
 
+# e2e_virtual_desktop: the programs started from now on run in a Wine
+# virtual desktop of the screen's size, where explorer shows a taskbar with
+# a notification area. For this test only: the next one starts with the
+# prefix's own registry again. Call it before starting any program.
+e2e_virtual_desktop() {
+  local reg="$E2E_TMP/virtual-desktop.reg"
+  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' "\"Default\"=\"${E2E_SCREEN_W}x${E2E_SCREEN_H}\"" >"$reg"
+  wine reg import "$(e2e_winpath "$reg")" >/dev/null 2>&1 || e2e_fail "could not switch to a virtual desktop"
+}
+
 # e2e_install DIR: copies the shipped files into DIR (an install folder).
 e2e_install() {
   local dir=$1; mkdir -p "$dir"
