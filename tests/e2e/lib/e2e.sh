@@ -60,13 +60,15 @@ e2e_start_xvfb() {
 # several scripts at once thanks to the lock). A fresh prefix leaves a copy
 # of its registry and drive links in $WINEPREFIX/.quorvel-fresh, which
 # e2e_prefix_reset puts back. The ready mark names the run that made the
-# prefix ($QUORVEL_E2E_RUN, set by scripts/test.sh), so that the set-up test
-# of the same run keeps a prefix the benchmark made.
+# prefix ($QUORVEL_E2E_RUN, set by scripts/test.sh): within a run a prefix
+# of an earlier run is made anew, and the set-up test keeps a prefix the
+# benchmark made in the same run.
 e2e_prefix_init() {
   mkdir -p "$QUORVEL_E2E_WORK"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.quorvel-ready" ] || [ ! -f "$WINEPREFIX/.quorvel-fresh/user.reg" ]; then
+    if [ ! -f "$WINEPREFIX/.quorvel-ready" ] || [ ! -f "$WINEPREFIX/.quorvel-fresh/user.reg" ] ||
+       { [ -n "${QUORVEL_E2E_RUN:-}" ] && [ "$(cat "$WINEPREFIX/.quorvel-ready")" != "$QUORVEL_E2E_RUN" ]; }; then
       rm -rf "$WINEPREFIX"
       e2e_log "creating Wine prefix $WINEPREFIX"
       wineboot -i >/dev/null 2>&1 || true
