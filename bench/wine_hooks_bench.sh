@@ -10,6 +10,9 @@ BIN64="$ROOT/build/win64/bin"
 [ -f "$BIN32/hookbench.exe" ] || { echo "no 32-bit build with hookbench.exe: skipped"; exit 0; }
 source "$ROOT/scripts/wine-loader.sh"
 quorvel_select_wine "$ROOT"
+# The 32-bit tree's end-to-end prefix, made here if missing (through the
+# same locked set-up; within one run of scripts/test.sh its set-up test then
+# keeps it), put back as made before the bench runs.
 export QUORVEL_BIN="$BIN32" QUORVEL_E2E_WORK="$ROOT/build/win32/e2e-work"
 source "$ROOT/tests/e2e/lib/e2e.sh"
 e2e_begin 2>/dev/null

@@ -13,6 +13,12 @@ if command -v ccache >/dev/null; then
   export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd "$ROOT/.." && pwd)}"
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
+# The 64-bit tree builds every end-to-end test program only where 32-bit
+# programs cannot run (there the whole suite runs on it); beside a working
+# 32-bit tree it builds those of the tests it runs (tests/e2e/programs).
+source "$ROOT/scripts/wine-loader.sh"
+all_programs_64=ON
+quorvel_wine32_runs && all_programs_64=OFF
 targets=("$@")
 # win64 before win32: the 32-bit build's setup program takes the 64-bit files.
 [ ${#targets[@]} -eq 0 ] && targets=(native win64 win32)
@@ -21,7 +27,7 @@ for t in "${targets[@]}"; do
   case "$t" in
     native) args=() ;;
     win32) args=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-mingw.cmake") ;;
-    win64) args=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-x86_64-mingw.cmake") ;;
+    win64) args=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-x86_64-mingw.cmake" -DQUORVEL_E2E_ALL_PROGRAMS=$all_programs_64) ;;
     *) echo "unknown build $t" >&2; exit 2 ;;
   esac
   echo "== build $t"

@@ -39,9 +39,9 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   windowClass.lpszClassName = TrayWindowClass;
   RegisterClassA(&windowClass);
   // Top-level (not message-only): "TaskbarCreated" is broadcast to top-level windows.
-  // Its caption is the tooltip: never the main window's "Quorvel".
-  window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, control.Look().tooltip.c_str(), WS_POPUP, 0, 0,
-                                0, 0, nullptr, nullptr, instance, this));
+  // No caption: it is never taken for the main window "Quorvel".
+  window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                instance, this));
   if (!window_) return;
   SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
@@ -105,7 +105,6 @@ void Win32EverydayShell::ShowMenu() {
 
 void Win32EverydayShell::ShowIcon(const TrayLook& look) {
   if (!window_) return;
-  SetWindowTextA(window_.Get(), look.tooltip.c_str());
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
   data.hWnd = window_.Get();

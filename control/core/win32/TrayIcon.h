@@ -1,7 +1,7 @@
 // The notification-area icon of the running program and the windows its
-// menu opens. A hidden top-level window (class "QuorvelTrayWindow", its
-// caption the icon's tooltip) receives the icon's callback message, the
-// menu's WM_COMMAND ids (TrayCommand) and Explorer's "TaskbarCreated".
+// menu opens. A hidden top-level window (class "QuorvelTrayWindow", no
+// caption) receives the icon's callback message, the menu's WM_COMMAND ids
+// (TrayCommand) and Explorer's "TaskbarCreated".
 #pragma once
 
 #include <windows.h>

@@ -142,6 +142,14 @@ LRESULT TaskListForm::TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:  // the switcher lives as long as the program: only hidden
       Hide();
       return 0;
+    case WM_COMMAND:
+      // Escape in the list: the message loop's dialog keys make it IDCANCEL
+      // before the list sees the key.
+      if (LOWORD(wParam) == IDCANCEL) {
+        Hide();
+        return 0;
+      }
+      break;
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header && header->hwndFrom == ListView1) return OnNotify(*header);

@@ -11,11 +11,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 BOX=Form1
 USER_KEY='HKCU\Software\Harnwick\Quorvel'
 ctl_install_app
-e2e_reg_delete AutoClickDwell "$USER_KEY"
-DRIVE_D="$WINEPREFIX/dosdevices/d:"; SAVED_D=$(readlink "$DRIVE_D" || true)
+# The drive link goes with the test: the next one starts with the prefix's own links.
+DRIVE_D="$WINEPREFIX/dosdevices/d:"
 mkdir -p "$E2E_TMP/d"; rm -f "$DRIVE_D"; ln -s "$E2E_TMP/d" "$DRIVE_D"
-restore() { rm -f "$DRIVE_D"; [ -z "$SAVED_D" ] || ln -s "$SAVED_D" "$DRIVE_D"; e2e_reg_delete AutoClickDwell "$USER_KEY"; }
-trap 'restore; ctl_restore_dpi; e2e_cleanup' EXIT
 
 CLICKS="$E2E_TMP/clicks.txt"
 e2e_start "$QUORVEL_BIN/clickwin.exe" "Auto click target" "$(e2e_winpath "$E2E_TMP")\\clicks.txt" >/dev/null

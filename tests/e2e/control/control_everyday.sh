@@ -1,22 +1,47 @@
 # The everyday controls of the running program: the notification-area icon
-# (found by a test program, its tooltip naming the state, back after
-# "TaskbarCreated", a double-click showing the main form, gone at the end);
-# its menu: Pause and Resume (by the menu's key), Settings, Task switcher,
-# Auto click and its dwell switch, Stop; the exclusions form (a program picked with the
-# cross passes everything on, another still reacts) and the full-screen
-# pause (on by default, off from the same form).
+# (found in explorer's notification area, its tooltip there naming the
+# state, back after "TaskbarCreated", a double-click on it showing the main
+# form, a right click opening its menu, gone at the end); its menu: Pause
+# and Resume (by the menu's key), Settings, Task switcher, Auto click and its
+# dwell switch, Stop; the exclusions form (a program picked with the cross
+# passes everything on, another still reacts) and the full-screen pause (on
+# by default, off from the same form). The test runs in a Wine virtual
+# desktop: there explorer has a taskbar with a notification area.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 
 PROBE="$QUORVEL_BIN/everyday_probe.exe"
 USER_KEY='HKCU\Software\Harnwick\Quorvel'
 CMD_PAUSE=0x7102; CMD_SETTINGS=0x7103; CMD_SWITCHER=0x7104; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
-TRAY_CALLBACK=0x8001; WM_COMMAND=0x0111; WM_LBUTTONDBLCLK=0x0203; WM_RBUTTONUP=0x0205
+WM_COMMAND=0x0111
 FORM="Quorvel - exclusions"
 
 ev_probe() { e2e_run "$PROBE" "$@"; }
-ev_tray_field() { ev_probe tray | sed -n "s/.*\\b$1=\\([^ ]*\\( [a-z]*\\)\\?\\).*/\\1/p"; }
-ev_tip_is() { ev_probe tray | grep -q "tip=$1 icon=1"; }
+# ev_icon TIP: "X Y", the centre on the screen of the icon shown in the
+# notification area whose tooltip (read from explorer's tooltip control) is
+# exactly TIP, while the notification area holds Quorvel's icon; fails
+# otherwise. (A removed icon keeps its tooltip control there, with an empty
+# place: it is not shown.)
+ev_icon() {
+  ev_probe tray | T="$1" awk '
+    $1 ~ /^tray=/ && $2 == "known=1" { known = 1 }
+    $1 == "icon" && $4 != "w=0" && $5 != "h=0" {
+      tip = $0; sub(/^icon x=[-0-9]+ y=[-0-9]+ w=[-0-9]+ h=[-0-9]+ tip=/, "", tip)
+      if (tip == ENVIRON["T"]) { x = substr($2, 3); y = substr($3, 3); found = 1 } }
+    END { if (known && found) print x, y; exit !(known && found) }'
+}
+ev_tip_is() { ev_icon "$1" >/dev/null; }
+# ev_area_shows TEXT: an icon shown in the notification area has a tooltip with TEXT.
+ev_area_shows() { ev_probe tray | awk -v t="$1" '$1 == "icon" && $4 != "w=0" && $5 != "h=0" && index($0, " tip=") && index(substr($0, index($0, " tip=")), t) { f = 1 } END { exit !f }'; }
+ev_area_ready() { ev_probe tray | grep -q '^area=[0-9A-Fa-f]'; }
+# ev_key KEY: a key for the window in front. On Wine's virtual desktop keys
+# reach it while the desktop's own X window has the keyboard focus (an X
+# window of a program under it would keep them to that program).
+ev_key() {
+  local desktop; desktop=$(xdotool search --name '^Default - Wine desktop$' | head -1)
+  [ -n "$desktop" ] || e2e_fail "no virtual desktop window"
+  xdotool windowfocus --sync "$desktop"; sleep 0.1; xdotool key "$1"
+}
 ev_command() { ev_probe post $WM_COMMAND "$1" 0 || e2e_fail "no notification-area window to post $1 to"; }
 # a middle drag to the left over a window, then: was it minimized?
 ev_drag_minimizes() {
@@ -30,8 +55,7 @@ ev_double_right_closes() {
 }
 
 ctl_install_app
-wine reg delete "$USER_KEY" /f >/dev/null 2>&1
-trap 'wine reg delete "$USER_KEY" /f >/dev/null 2>&1; e2e_cleanup' EXIT
+e2e_virtual_desktop
 # The same window program under another file name: that one gets excluded.
 cp "$CTL_TARGET" "$E2E_TMP/paintlike.exe"
 
@@ -44,29 +68,32 @@ xdotool mousemove 1000 100
 QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 ctl_wait_animation_done || e2e_fail "the start animation did not run"
 
-# --- the icon: a test program finds it; the tooltip names the state
+# --- the icon: found in the notification area; its tooltip names the state
+ev_area_ready || e2e_fail "no notification area on the virtual desktop: $(ev_probe tray)"
 e2e_wait_until 10 ev_tip_is "Quorvel - running" || e2e_fail "no notification icon: $(ev_probe tray)"
 e2e_screenshot "$CTL_SHOTS/icon.png"
 # Explorer restarting forgets the icon; "TaskbarCreated" brings it back.
 ev_probe forget || e2e_fail "could not remove the icon as a restarting Explorer would"
-ev_tip_is "Quorvel - running" && e2e_fail "the icon is still known after removing it"
+ev_area_shows Quorvel && e2e_fail "the notification area still shows the icon after removing it: $(ev_probe tray)"
 ev_probe post TaskbarCreated 0 0
 e2e_wait_until 10 ev_tip_is "Quorvel - running" || e2e_fail "TaskbarCreated did not bring the icon back"
-# A double-click on the icon shows the main form.
-ev_probe post $TRAY_CALLBACK 1 $WM_LBUTTONDBLCLK
+# A double-click on the icon in the notification area shows the main form.
+read -r ICON_X ICON_Y < <(ev_icon "Quorvel - running")
+xdotool mousemove "$ICON_X" "$ICON_Y"; sleep 0.3; xdotool click --repeat 2 --delay 80 1
 e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "a double-click on the icon did not show the main form"
 ctl_click Quorvel "&Continue"
 e2e_wait_until 5 ctl_hidden Quorvel || e2e_fail "the main form did not hide again"
 
 # --- Pause (from the icon's menu, by its key): a middle drag no longer
 # minimizes; Resume brings it back
-xdotool mousemove 500 600
-ev_probe post $TRAY_CALLBACK 1 $WM_RBUTTONUP
+xdotool mousemove "$ICON_X" "$ICON_Y"; sleep 0.3; xdotool click 3
 ev_menu_shown() { ev_probe menu | grep -q menu=1; }
 e2e_wait_until 10 ev_menu_shown || e2e_fail "a right click on the icon did not open its menu"
-xdotool mousemove 510 606; sleep 0.3
+# The menu takes keys once the pointer is over it (Wine's virtual desktop).
+read -r mx my mw < <(ev_probe menu | sed -n 's/^menu=1 x=\([-0-9]*\) y=\([-0-9]*\) w=\([0-9]*\) .*/\1 \2 \3/p')
+xdotool mousemove $(( mx + mw / 2 )) $(( my + 10 )); sleep 0.3
 e2e_screenshot "$CTL_SHOTS/menu.png"
-xdotool key p
+ev_key p
 e2e_wait_until 10 ev_tip_is "Quorvel - paused" || e2e_fail "the icon does not show the pause: $(ev_probe tray)"
 ev_drag_minimizes "Drag Target" 250 200 2 && e2e_fail "a middle drag minimized a window while paused"
 ev_command $CMD_PAUSE
@@ -96,7 +123,8 @@ ev_double_right_closes "$KEPT" 250 500 || e2e_fail "a right double-click did not
 # --- Full-screen pause: on by default, a borderless window over the screen
 FULL=$(e2e_start "$PROBE" fullscreen "Full Screen Target")
 e2e_wait_window "Full Screen Target" 20 >/dev/null || e2e_fail "the full-screen window did not open"
-[ "$(ctl_probe fg)" = "Full Screen Target" ] || e2e_log "foreground: $(ctl_probe fg)"
+ev_full_in_front() { [ "$(ctl_probe fg)" = "Full Screen Target" ]; }
+e2e_wait_until 5 ev_full_in_front || e2e_fail "the full-screen window is not in front: $(ctl_probe fg)"
 ev_drag_minimizes "Full Screen Target" 500 300 2 && e2e_fail "a middle drag minimized the full-screen window"
 # Off from the exclusions form: the same drag minimizes it.
 ev_command $CMD_EXCLUSIONS
@@ -120,18 +148,22 @@ e2e_wait_until 10 ev_settings_gone || e2e_fail "the settings form did not close"
 # --- Task switcher from the menu: the switcher opens
 ev_command $CMD_SWITCHER
 e2e_wait_until 10 ctl_visible "Easy task switcher" || e2e_fail "Task switcher from the menu did not open it"
-xdotool key Escape; sleep 0.3
+ev_key Escape
+ev_switcher_gone() { ctl_hidden "Easy task switcher"; }
+e2e_wait_until 5 ev_switcher_gone || e2e_fail "Escape did not close the task switcher"
 
 # --- Auto click from the menu: the "Click" box opens; the dwell switch is stored
 ev_command $CMD_AUTOCLICK
 e2e_wait_until 5 ctl_visible Form1 || e2e_fail "Auto click from the menu did not open the box"
 ev_command $CMD_DWELL
-e2e_wait_until 10 bash -c "wine reg query '$USER_KEY' /v AutoClickDwell 2>/dev/null | grep -q 0x1" ||
-  e2e_fail "the dwell switch of the menu was not stored"
+ev_dwell_is() { [ "$(e2e_reg_query AutoClickDwell "$USER_KEY")" = "$1" ]; }
+e2e_wait_until 10 ev_dwell_is 0x1 || e2e_fail "the dwell switch of the menu was not stored"
 ev_command $CMD_DWELL
+e2e_wait_until 10 ev_dwell_is 0x0 || e2e_fail "the dwell switch of the menu was not turned off again"
 
 # --- Stop from the menu: the program ends, the icon goes
 ev_command $CMD_STOP
 ctl_wait_gone "$QUORVEL" 15 || e2e_fail "Stop from the menu did not end the program"
-[ "$(ev_tray_field tray)" = none ] || e2e_fail "the icon's window outlived the program"
+ev_probe tray | grep -q '^tray=none ' || e2e_fail "the icon's window outlived the program"
+ev_area_shows Quorvel && e2e_fail "the icon stayed in the notification area: $(ev_probe tray)"
 e2e_pass

@@ -76,31 +76,33 @@ ctl_check_tab_order() {
 ctl_wait_gone() { e2e_wait_until "$2" bash -c "! kill -0 $1 2>/dev/null"; }
 
 # ctl_install_app: the shipped files in a new install folder $APP (its
-# Windows path in $APPWIN). The stored setting needs no restoring (every test
-# starts with none); the display's pixels per inch, if the test changes
-# them, are put back when it ends.
+# Windows path in $APPWIN). Nothing needs restoring when the test ends: the
+# next test starts in the prefix as it was made (e2e_begin).
 ctl_install_app() {
   APP=$E2E_TMP/app; e2e_install "$APP"
   [ -f "$APP/system.dat" ] || e2e_fail "system.dat is not built"
   APPWIN=$(e2e_winpath "$APP")
-  trap 'ctl_restore_dpi; e2e_cleanup' EXIT
 }
 
 # ctl_set_dpi N: the display's pixels per inch for the programs started
-# from now on; ctl_restore_dpi puts back what was there.
+# from now on (the next test starts with the prefix's own again).
 CTL_DPI_KEY='HKCU\Control Panel\Desktop'
-CTL_SAVED_DPI=""
 ctl_set_dpi() {
-  CTL_SAVED_DPI=$(e2e_reg_query LogPixels "$CTL_DPI_KEY" || echo none)
   e2e_reg_set_dword LogPixels "$1" "$CTL_DPI_KEY"
   wineserver -k; wineserver -w
 }
-ctl_restore_dpi() {
-  case "$CTL_SAVED_DPI" in
-    "") ;;
-    none) e2e_reg_delete LogPixels "$CTL_DPI_KEY" ;;
-    *) e2e_reg_set_dword LogPixels "$CTL_SAVED_DPI" "$CTL_DPI_KEY" ;;
-  esac
+
+# ctl_minute_tick: one tick of the main form's one-minute clock (its first
+# form timer, id 1, which asks the hook library whether the user should
+# rest), posted as WM_TIMER instead of waited for.
+ctl_minute_tick() { ctl_probe post Quorvel 0x0113 1 || e2e_fail "no main form to post the minute tick to"; }
+
+# ctl_clock_to_hour: the library's minute clock runs on until the work period
+# is 59 minutes long, so that the next minute tick is the 60th of it (the
+# program's own clock may have added minutes already: they are counted).
+ctl_clock_to_hour() {
+  local out; out=$(e2e_run "$CTL_DRIVER" "$APPWIN" restto 59)
+  case "$out" in "rest 0 minutes 59 "*) ;; *) e2e_fail "the driver could not run the clock: $out" ;; esac
 }
 
 # ctl_wait_animation_done: the start animation has been shown and hidden again.

@@ -1,6 +1,7 @@
 # The rest reminder: a should-rest report of the hook library (brought
 # about by a driver that runs the library's minute clock 59 minutes ahead)
-# shows the notice at the next tick of the one-minute timer. Left alone it
+# shows the notice at the next tick of the one-minute timer (posted by the
+# test rather than waited for). Left alone it
 # slides into the top right corner, blinks and slides out; "OK" dismisses it.
 # Shown twice, it blinks both times only 3 s after it arrived, and a WM_CLOSE
 # in between leaves it loaded.
@@ -19,19 +20,12 @@ QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 ctl_wait_animation_done || e2e_fail "the start animation did not run"
 e2e_log "started"
 
-# run_clock_ahead: 59 minutes of the library's clock, so that the program's
-# own next minute tick is the 60th of the work period.
-run_clock_ahead() {
-  local out; out=$(e2e_run "$CTL_DRIVER" "$APPWIN" rest 59)
-  case "$out" in "rest 0"*) ;; *) e2e_fail "the driver could not run the clock: $out" ;; esac
-}
-
 # track_notice FILE WAIT_MS SAMPLE_MS: follows the notice in the background
 # from the moment it shows (lines end in CR LF).
 track_notice() {
   "$(e2e_wine_for)" "$CTL_PROBE" track "$NOTICE" "$2" "$3" >"$1" 2>/dev/null &
   TRACKER=$!
-  E2E_PIDS+=("$TRACKER")
+  e2e_record "$TRACKER"
 }
 
 notice_height() { ctl_twips_px "$1" "$(ctl_probe form "$NOTICE" | awk '$1=="dpi" { print $3 }')"; }
@@ -60,10 +54,11 @@ blinked_after_arriving() { [ -z "$bad" ] && [ $(( blinkAt - downAt )) -ge 2800 ]
 
 # First showing: "OK" during the blinking dismisses it at once, with no
 # later blink or slide; the delay timer goes on ticking idly.
-run_clock_ahead
-e2e_log "clock run ahead; waiting for the minute tick"
-track_notice "$CTL_SHOTS/first-showing.txt" 80000 13000
-e2e_wait_window "$NOTICE" 80 >/dev/null || e2e_fail "no reminder at the minute tick"
+ctl_clock_to_hour
+track_notice "$CTL_SHOTS/first-showing.txt" 40000 13000
+ctl_minute_tick
+e2e_log "clock run ahead and the minute tick posted"
+e2e_wait_window "$NOTICE" 40 >/dev/null || e2e_fail "no reminder at the minute tick"
 e2e_log "first reminder shown"
 at_top() { [ "$(ctl_form_field "$NOTICE" y)" = 0 ]; }
 e2e_wait_until 5 at_top || e2e_fail "the notice did not come down to the top edge"
@@ -98,10 +93,11 @@ ctl_probe form "$NOTICE" >/dev/null || e2e_fail "WM_CLOSE unloaded the notice"
 
 # Second showing, left alone: down from -h to 0 one pixel at a time, three
 # blinks 3 s after it arrived, then up to -h and hidden.
-run_clock_ahead
-e2e_log "clock run ahead again; waiting for the next minute tick"
-track_notice "$CTL_SHOTS/second-showing.txt" 80000 13000
-e2e_wait_window "$NOTICE" 80 >/dev/null || e2e_fail "no second reminder"
+ctl_clock_to_hour
+track_notice "$CTL_SHOTS/second-showing.txt" 40000 13000
+ctl_minute_tick
+e2e_log "clock run ahead again and the next minute tick posted"
+e2e_wait_window "$NOTICE" 40 >/dev/null || e2e_fail "no second reminder"
 e2e_log "second reminder shown"
 e2e_wait_until 15 ctl_hidden "$NOTICE" || e2e_fail "the notice did not go away by itself"
 wait "$TRACKER"

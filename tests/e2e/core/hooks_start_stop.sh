@@ -21,7 +21,8 @@ e2e_move 250 250; sleep 0.2; e2e_click 1
 e2e_wait_file_has "$CLICKS" "click mapped=1" 10 || e2e_fail "system.dat not mapped into the clicked process: $(cat "$CLICKS" 2>/dev/null)"
 
 touch "$DIR/hookdriver.stop"
-e2e_wait_until 10 grep -c waiting "$OUT" || true
+# The driver takes the stop file (it deletes it) and goes on with the stop commands.
+e2e_wait_until 10 bash -c "[ ! -e '$DIR/hookdriver.stop' ]" || e2e_fail "driver did not see the stop file: $(cat "$OUT")"
 e2e_wait_until 10 bash -c "[ \$(grep -c waiting '$OUT') -ge 2 ]" || e2e_fail "driver did not stop: $(cat "$OUT")"
 tr -d '\r' <"$LOG" | sed -n '/Enter function stop/,$p' >"$E2E_TMP/stop.txt"
 cat "$E2E_TMP/stop.txt" >&2

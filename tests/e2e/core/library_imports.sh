@@ -1,5 +1,6 @@
 # The shipped binaries stand alone: no mingw runtime DLL beside them, and
-# system.dat's exports carry undecorated names.
+# system.dat's exports carry undecorated names: every name of the list in
+# common/HookExports.h and no other.
 source "$QUORVEL_E2E_LIB"
 OBJDUMP=i686-w64-mingw32-objdump
 [ "${QUORVEL_ARCH:-}" = x86_64 ] && OBJDUMP=x86_64-w64-mingw32-objdump
@@ -11,11 +12,15 @@ for f in system.dat Util.dat Quorvel.exe QuorvelTutorial.exe SetForegroundWindow
   done < <($OBJDUMP -p "$QUORVEL_BIN/$f" | awk '/DLL Name:/ {print $3}')
 done
 exports=$($OBJDUMP -p "$QUORVEL_BIN/system.dat" | awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && /^[ \t]*\[/ {print $NF} t && /^$/ {t=0}')
-for name in startHook stopHook SetStopHookFlag PauseQuorvel ResumeQuorvel SetMainWindowAndMessage \
-            SetTaskListWindowAndMessage SetAutoClickWindowAndMessage SetPromptRestWindow SetQuorvelWindowUserData \
-            SetQuorvelVersion AddIEWindow RemoveIEWindow GetRootWindow IfDialogBoxWindow LowWord HiWord GetSetting \
-            SaveSetting UserShouldRest GetUserLastClickOrKeyTime SimulateClick; do
+# The library's exports are exactly those of the one list the programs share.
+list="$(dirname "${BASH_SOURCE[0]}")/../../../common/HookExports.h"
+expected=$(sed -n 's/^[[:space:]]*X(\([A-Za-z]*\),.*/\1/p' "$list")
+[ -n "$expected" ] || e2e_fail "no list of exports"
+while read -r name; do
   echo "$exports" | grep -qx "$name" || e2e_fail "system.dat does not export $name"
-done
+done <<<"$expected"
+while read -r name; do
+  [ -z "$name" ] || echo "$expected" | grep -qx "$name" || e2e_fail "system.dat exports $name, which the list does not name"
+done <<<"$exports"
 echo "$exports" | grep -q '@' && e2e_fail "decorated export names"
 e2e_pass

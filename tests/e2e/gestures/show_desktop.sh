@@ -1,7 +1,8 @@
 # A middle double-click opens "ShowDesktop.scf" from the install folder and
 # starts "SetForegroundWindow.exe" with the taskbar's handle, at most once
 # per 1500 ms. Both are replaced here by a recorder that notes how it was
-# started: the command file through a temporary shell association of ".scf".
+# started: the command file through a temporary shell association of ".scf"
+# (gone for the next test, which starts with the prefix's own registry).
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
@@ -12,7 +13,6 @@ cp "$QUORVEL_BIN/gesture_recorder.exe" "$E2E_TMP/scfopen.exe"
 SCF_CMD="\"$(e2e_winpath "$E2E_TMP")\\scfopen.exe\" \"%1\""
 wine reg add 'HKCR\.scf' /ve /d QuorvelTestScf /f >/dev/null 2>&1
 wine reg add 'HKCR\QuorvelTestScf\shell\open\command' /ve /d "$SCF_CMD" /f >/dev/null 2>&1
-trap 'wine reg delete "HKCR\.scf" /f >/dev/null 2>&1; wine reg delete "HKCR\QuorvelTestScf" /f >/dev/null 2>&1; e2e_cleanup' EXIT
 g_start_hooks
 
 SCF_LOG="$E2E_TMP/scfopen.exe.log"

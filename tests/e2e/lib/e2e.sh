@@ -57,29 +57,61 @@ e2e_start_xvfb() {
 }
 
 # Makes the Wine prefix if it is missing (once per run; safe to call from
-# several scripts at once thanks to the lock).
+# several scripts at once thanks to the lock). A fresh prefix leaves a copy
+# of its registry and drive links in $WINEPREFIX/.quorvel-fresh, which
+# e2e_prefix_reset puts back. The ready mark names the run that made the
+# prefix ($QUORVEL_E2E_RUN, set by scripts/test.sh): within a run a prefix
+# of an earlier run is made anew, and the set-up test keeps a prefix the
+# benchmark made in the same run.
 e2e_prefix_init() {
   mkdir -p "$QUORVEL_E2E_WORK"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.quorvel-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.quorvel-ready" ] || [ ! -f "$WINEPREFIX/.quorvel-fresh/user.reg" ] ||
+       { [ -n "${QUORVEL_E2E_RUN:-}" ] && [ "$(cat "$WINEPREFIX/.quorvel-ready")" != "$QUORVEL_E2E_RUN" ]; }; then
       rm -rf "$WINEPREFIX"
       e2e_log "creating Wine prefix $WINEPREFIX"
       wineboot -i >/dev/null 2>&1 || true
       wineserver -w
       # The machine-wide key our installer creates.
       wine reg add 'HKLM\SOFTWARE\Harnwick\Quorvel' /f >/dev/null 2>&1
-      wineserver -w
-      touch "$WINEPREFIX/.quorvel-ready"
+      wineserver -k >/dev/null 2>&1; wineserver -w
+      mkdir -p "$WINEPREFIX/.quorvel-fresh"
+      cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.quorvel-fresh/"
+      cp -a "$WINEPREFIX/dosdevices" "$WINEPREFIX/.quorvel-fresh/dosdevices"
+      echo "${QUORVEL_E2E_RUN:-}" >"$WINEPREFIX/.quorvel-ready"
     fi
   ) 9>"$QUORVEL_E2E_WORK/prefix.lock"
 }
 
+# e2e_prefix_reset: the prefix as it was made, whatever a test before (even
+# one killed by its timeout) left in it: its processes end, and the registry
+# (machine-wide and user keys, Wine's own settings such as the dpi, the
+# virtual desktop and the drives, file associations) and the drive links
+# are put back. Files the tests wrote under drive_c stay.
+e2e_prefix_reset() {
+  local fresh="$WINEPREFIX/.quorvel-fresh"
+  wineserver -k >/dev/null 2>&1; wineserver -w 2>/dev/null
+  [ -f "$fresh/user.reg" ] || e2e_fail "the prefix has no fresh registry to put back"
+  cp "$fresh"/*.reg "$WINEPREFIX/"
+  rm -rf "$WINEPREFIX/dosdevices"
+  cp -a "$fresh/dosdevices" "$WINEPREFIX/dosdevices"
+}
+
+# e2e_record PID: the process is ended when the test ends. Works from a
+# command substitution too (the id goes to a file the test's shell reads).
+e2e_record() {
+  E2E_PIDS+=("$1")
+  [ -n "$E2E_TMP" ] && echo "$1" >>"$E2E_TMP/.pids"
+  return 0
+}
+
 e2e_cleanup() {
-  local pid
-  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  local pid pids=("${E2E_PIDS[@]}")
+  [ -n "$E2E_TMP" ] && [ -f "$E2E_TMP/.pids" ] && mapfile -t -O "${#pids[@]}" pids <"$E2E_TMP/.pids"
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   sleep 0.2
-  for pid in "${E2E_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
   # Processes the tested programs started themselves (a launched browser,
   # a helper) belong to this prefix's server: end them with it.
   WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1
@@ -94,11 +126,22 @@ e2e_begin() {
   e2e_prefix_init
   e2e_start_xvfb
   E2E_TMP=$(mktemp -d "${QUORVEL_E2E_WORK}/${E2E_NAME}.XXXXXX")
-  wineserver -k >/dev/null 2>&1; wineserver -w 2>/dev/null
-  # Every test starts with no stored setting (all features on) and no
-  # first-start mark, whatever the test before it stored.
-  wine reg delete "$E2E_KEY" /va /f >/dev/null 2>&1
+  # Every test starts in the prefix as it was made: no stored setting (all
+  # features on), no first-start mark, no user preferences, whatever the
+  # test before it did or left running.
+  e2e_prefix_reset
   e2e_log "display $DISPLAY prefix $WINEPREFIX tmp $E2E_TMP"
+}
+
+# e2e_virtual_desktop: the programs started from now on run in a Wine
+# virtual desktop of the screen's size, where explorer shows a taskbar with
+# a notification area. For this test only: the next one starts with the
+# prefix's own registry again. Call it before starting any program.
+e2e_virtual_desktop() {
+  local reg="$E2E_TMP/virtual-desktop.reg"
+  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' "\"Default\"=\"${E2E_SCREEN_W}x${E2E_SCREEN_H}\"" >"$reg"
+  wine reg import "$(e2e_winpath "$reg")" >/dev/null 2>&1 || e2e_fail "could not switch to a virtual desktop"
 }
 
 # e2e_install DIR: copies the shipped files into DIR (an install folder).
@@ -125,13 +168,14 @@ e2e_start_hooks() {
 e2e_winpath() { echo "Z:$(readlink -f "$1" | sed 's#/#\\#g')"; }
 
 # e2e_start EXE [ARGS...]: starts a Windows program in the background;
-# its id is recorded and printed. Its output is appended to $E2E_TMP/<exe file name>.out
+# its id is recorded (also when called as $(e2e_start ...)) and printed.
+# Its output is appended to $E2E_TMP/<exe file name>.out
 e2e_start() {
   local exe=$1; shift
   local out="$E2E_TMP/$(basename "$exe").out"
   "$(e2e_wine_for)" "$exe" "$@" >>"$out" 2>&1 &
   local pid=$!
-  E2E_PIDS+=("$pid")
+  e2e_record "$pid"
   echo "$pid"
 }
 

@@ -1,16 +1,18 @@
-# The setup program and the uninstaller in a fresh Wine prefix: silent
-# install (files, machine-wide key, Start menu, Add/Remove entry, start with
-# Windows), the first start from the program folder offers the tutorial once,
-# a second silent install over the running program stops and upgrades it
-# (the setting kept), a silent uninstall stops Quorvel and leaves no files,
-# entries or process, keeping the settings; /D= installs elsewhere.
-export WINEPREFIX="$QUORVEL_E2E_WORK/product-prefix"
-rm -rf "$WINEPREFIX"
+# The setup program and the uninstaller in the run's Wine prefix as it was
+# made (e2e_begin puts its registry back; the folders of an earlier install
+# are removed here): silent install (files, machine-wide key, Start menu,
+# Add/Remove entry, start with Windows), the first start from the program
+# folder offers the tutorial once, a second silent install over the running
+# program stops and upgrades it (the setting kept), a silent uninstall stops
+# Quorvel and leaves no files, entries or process, keeping the settings; /D=
+# installs elsewhere.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 HERE=$(dirname "${BASH_SOURCE[0]}")
 source "$HERE/../control/control_lib.sh"
 source "$HERE/product_lib.sh"
 [ -f "$SETUP" ] || e2e_fail "no setup program $SETUP"
+rm -rf "$WINEPREFIX/drive_c/Program Files/Quorvel" "$WINEPREFIX/drive_c/Program Files (x86)/Quorvel" \
+       "$WINEPREFIX/drive_c/Tools/QuorvelD" "$START_MENU"
 wine reg delete "$E2E_KEY" /f >/dev/null 2>&1
 
 prd_setup /S || e2e_fail "the silent install failed"

@@ -4,8 +4,9 @@
 //   control_probe fg             caption of the foreground window
 //   control_probe iconic CAPTION 1 if that window is minimized
 //   control_probe close CAPTION  posts it the system menu's Close command
-//   control_probe post CAPTION MESSAGE  posts the message (hex or decimal),
-//                                wParam 0 and lParam 0, to that window
+//   control_probe post CAPTION MESSAGE [WPARAM [LPARAM]]
+//                                posts the message to that window (numbers
+//                                hex or decimal; wParam and lParam 0 if left out)
 //   control_probe track CAPTION WAIT_MS SAMPLE_MS
 //                                follows the top edge and visibility of a window
 // Lines: "screen W H", "dpi X Y", "full W H", "form ...", "ctl ...", "sysmenu ...".
@@ -179,7 +180,9 @@ int main(int argc, char** argv) {
   if (argc >= 4 && std::strcmp(argv[1], "post") == 0) {
     HWND window = FindTopLevel(argv[2]);
     const UINT message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 0));
-    return window && PostMessageA(window, message, 0, 0) ? 0 : 1;
+    const WPARAM wParam = argc >= 5 ? static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 0)) : 0;
+    const LPARAM lParam = argc >= 6 ? static_cast<LPARAM>(std::strtoul(argv[5], nullptr, 0)) : 0;
+    return window && PostMessageA(window, message, wParam, lParam) ? 0 : 1;
   }
   if (argc >= 3 && std::strcmp(argv[1], "iconic") == 0) {
     HWND window = FindTopLevel(argv[2]);
