@@ -5,10 +5,10 @@
 namespace quorvel {
 
 namespace {
-constexpr int FallbackPixelsPerInch = 96;
+constexpr int FALLBACK_PIXELS_PER_INCH = 96;
 
 int SanePixelsPerInch(int pixelsPerInch) {
-  return pixelsPerInch > 0 ? pixelsPerInch : FallbackPixelsPerInch;
+  return pixelsPerInch > 0 ? pixelsPerInch : FALLBACK_PIXELS_PER_INCH;
 }
 }  // namespace
 

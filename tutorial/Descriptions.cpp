@@ -2,7 +2,7 @@
 
 namespace quorvel::tutorial {
 
-const char* const kParagraphBreak = "\r\r";
+const char* const PARAGRAPH_BREAK = "\r\r";
 
 namespace {
 
@@ -12,7 +12,7 @@ std::string BrowserDragTail() {
            "selecting a piece of text using mouse, except pressing right button " +
            "instead of left button. How far to move? To be simple, just a little. " +
            "To be exact, you should make cursor move a miminum of one third of inch. " +
-           kParagraphBreak +
+           PARAGRAPH_BREAK +
            "If you are a left-handed user and have swapped mouse left and right button, " +
            "you should press left button when moving mouse.";
 }
@@ -42,7 +42,7 @@ std::string ApplicationDrag(const char* action, const char* direction, const cha
 
 std::string CloseApplication() {
     return std::string("You can close an application by double clicking mouse right button as long as ") +
-           "cursor is on that application. " + kParagraphBreak +
+           "cursor is on that application. " + PARAGRAPH_BREAK +
            "If you are a left-handed user and " +
            "have swapped mouse left and right button, just double click mouse left button. ";
 }
@@ -50,22 +50,22 @@ std::string CloseApplication() {
 std::string ShowDesktop() {
     return std::string(
                "This function achieves the same result as if you click the Show Desktop button on system taskbar.") +
-           kParagraphBreak +
+           PARAGRAPH_BREAK +
            "You can minimize all application and show desktop by clicking mouse middle button (or scroll button) consecutively two times. " +
            "Since most middle button (or scroll button) is not so easy to click as left or right button, " +
            "the maximum time interval between two clicks is about 1.5 seconds. So you don't have to be " +
-           "so hurry as left or right double click." + kParagraphBreak +
+           "so hurry as left or right double click." + PARAGRAPH_BREAK +
            "When double clicking middle button, cursor can be anywhere on the screen.";
 }
 
 std::string SwitchToLastApplication() {
     return std::string("This function achieves the same result as if you press Alt + tab key.") +
            " It will enable you switch to last active application very easily by using mouse." +
-           kParagraphBreak +
+           PARAGRAPH_BREAK +
            "First make sure cursor is on the active application you are now working with. Then press mouse left and right button at the same time. You can press either button first, just make sure to still hold the first pressed button while pressing the other button.  At last, release both mouse buttons." +
-           kParagraphBreak +
+           PARAGRAPH_BREAK +
            "This mouse shortcut has no time constrain on how long you should press the mouse button." +
-           kParagraphBreak + "(This shortcut is not supported on Windows98)";
+           PARAGRAPH_BREAK + "(This shortcut is not supported on Windows98)";
 }
 
 }  // namespace

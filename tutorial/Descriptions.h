@@ -9,9 +9,9 @@
 namespace quorvel::tutorial {
 
 // A paragraph break inside a description: two carriage returns.
-extern const char* const kParagraphBreak;
+extern const char* const PARAGRAPH_BREAK;
 
-using DescriptionTable = std::array<std::string, kOperationCount>;
+using DescriptionTable = std::array<std::string, OPERATION_COUNT>;
 
 // The eleven paragraphs, indexed by operation.
 DescriptionTable FillDescriptions();

@@ -6,10 +6,10 @@ namespace quorvel::tutorial {
 
 namespace {
 
-constexpr int kOperationLabelLeft = 144;
-constexpr int kOperationLabelTop = 120;
-constexpr int kOperationLabelWidth = 2304;
-constexpr int kOperationLabelHeight = 480;
+constexpr int OPERATION_LABEL_LEFT = 144;
+constexpr int OPERATION_LABEL_TOP = 120;
+constexpr int OPERATION_LABEL_WIDTH = 2304;
+constexpr int OPERATION_LABEL_HEIGHT = 480;
 
 struct Design {
     Control control;
@@ -17,7 +17,7 @@ struct Design {
     const char* caption;
 };
 
-const Design kDesign[kControlCount] = {
+const Design kDesign[CONTROL_COUNT] = {
     {Control::LabelHead, {3264, 2760, 5940, 900},
      "Click on an operation to see how to do it with Quorvel"},
     {Control::PictureArrowLeft, {2544, 2820, 624, 432}, ""},
@@ -39,16 +39,16 @@ const Design kDesign[kControlCount] = {
 
 const Design& DesignOf(Control control) {
     const int i = static_cast<int>(control);
-    if (i < 0 || i >= kControlCount) throw std::out_of_range("control");
+    if (i < 0 || i >= CONTROL_COUNT) throw std::out_of_range("control");
     return kDesign[i];
 }
 
 }  // namespace
 
 TwipsRect OperationLabelRect(int index) {
-    if (index < 0 || index >= kOperationCount) throw std::out_of_range("operation index");
-    return {kOperationLabelLeft, kOperationLabelTop + index * kOperationLabelSpacingTwips,
-            kOperationLabelWidth, kOperationLabelHeight};
+    if (index < 0 || index >= OPERATION_COUNT) throw std::out_of_range("operation index");
+    return {OPERATION_LABEL_LEFT, OPERATION_LABEL_TOP + index * OPERATION_LABEL_SPACING_TWIPS,
+            OPERATION_LABEL_WIDTH, OPERATION_LABEL_HEIGHT};
 }
 
 TwipsRect DesignRect(Control control) { return DesignOf(control).rect; }

@@ -29,7 +29,7 @@ enum class Control {
     ShapeCircle,
     CommandShowAgain,
 };
-constexpr int kControlCount = static_cast<int>(Control::CommandShowAgain) + 1;
+constexpr int CONTROL_COUNT = static_cast<int>(Control::CommandShowAgain) + 1;
 
 struct TwipsRect {
     int left;
@@ -44,16 +44,16 @@ struct Rgb {
     bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
 
-constexpr int kClientWidthTwips = 9444;
-constexpr int kClientHeightTwips = 6384;
+constexpr int CLIENT_WIDTH_TWIPS = 9444;
+constexpr int CLIENT_HEIGHT_TWIPS = 6384;
 
 constexpr Rgb kPicture1BackColor{0, 0, 128};
 constexpr Rgb kHoverColor{84, 175, 98};
 constexpr Rgb kNormalColor{0, 128, 128};
-constexpr Rgb kSelectedColor = kPicture1BackColor;
+constexpr Rgb SELECTED_COLOR = kPicture1BackColor;
 
 // Operation labels: a column, each one this far below the previous one.
-constexpr int kOperationLabelSpacingTwips = 576;
+constexpr int OPERATION_LABEL_SPACING_TWIPS = 576;
 TwipsRect OperationLabelRect(int index);
 
 // Design-time place of a control inside its container (Picture1 for
@@ -68,9 +68,9 @@ bool VisibleAtStart(Control control);
 const char* DesignCaption(Control control);
 
 // Child window identifiers, also used by the end-to-end probe.
-constexpr int kControlIdBase = 1000;
-constexpr int kOperationLabelIdBase = 2000;
-constexpr int ControlId(Control control) { return kControlIdBase + static_cast<int>(control); }
-constexpr int OperationLabelId(int index) { return kOperationLabelIdBase + index; }
+constexpr int CONTROL_ID_BASE = 1000;
+constexpr int OPERATION_LABEL_ID_BASE = 2000;
+constexpr int ControlId(Control control) { return CONTROL_ID_BASE + static_cast<int>(control); }
+constexpr int OperationLabelId(int index) { return OPERATION_LABEL_ID_BASE + index; }
 
 }  // namespace quorvel::tutorial

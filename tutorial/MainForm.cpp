@@ -4,8 +4,8 @@ namespace quorvel::tutorial {
 
 namespace {
 
-const char* const kCursorMinimumMovement = "Cursor minimum movement :";
-const char* const kCursorTraceMinimumCircle = "Cursor trace minimum circle : ";
+const char* const CURSOR_MINIMUM_MOVEMENT = "Cursor minimum movement :";
+const char* const CURSOR_TRACE_MINIMUM_CIRCLE = "Cursor trace minimum circle : ";
 
 MousePicture PressedPicture(ShortcutButton button) {
     switch (button) {
@@ -40,7 +40,7 @@ void MainForm::StartPacing() { paceDeadline_ = view_.NowMs(); }
 void MainForm::Wait(int ms) {
     paceDeadline_ += ms;
     const long long now = view_.NowMs();
-    if (now - paceDeadline_ > kMaxPaceLagMs) paceDeadline_ = now;
+    if (now - paceDeadline_ > MAX_PACE_LAG_MS) paceDeadline_ = now;
     const long long remaining = paceDeadline_ - now;
     if (!view_.Pause(remaining > 0 ? static_cast<int>(remaining) : 0)) throw Cancelled{};
 }
@@ -51,7 +51,7 @@ void MainForm::Form_Load() {
     selectedColor_ = kPicture1BackColor;
     selectedOperation_ = -1;
     hoveredOperation_ = -1;
-    for (int i = 0; i < kOperationCount; ++i) view_.SetOperationColor(i, normalColor_);
+    for (int i = 0; i < OPERATION_COUNT; ++i) view_.SetOperationColor(i, normalColor_);
 
     const TwipsRect home = DesignRect(Control::PictureMouse);
     homeLeft_ = home.left;
@@ -60,7 +60,7 @@ void MainForm::Form_Load() {
     operationLabelHeight_ = OperationLabelRect(0).height;
     animationReady_ = false;
 
-    view_.EnableOpeningTimer(kOpeningTimerMs);
+    view_.EnableOpeningTimer(OPENING_TIMER_MS);
 }
 
 void MainForm::TimerAnimateLabel_Timer() {
@@ -69,7 +69,7 @@ void MainForm::TimerAnimateLabel_Timer() {
     try {
         BusyScope busy(animating_);
         StartPacing();
-        for (int i = 0; i < kOperationCount; ++i) GrowOperationLabel(i);
+        for (int i = 0; i < OPERATION_COUNT; ++i) GrowOperationLabel(i);
         view_.SetVisible(Control::LabelHead, true);
         animationReady_ = true;
     } catch (const Cancelled&) {
@@ -79,9 +79,9 @@ void MainForm::TimerAnimateLabel_Timer() {
 void MainForm::GrowOperationLabel(int index) {
     view_.SetOperationHeight(index, 0);
     view_.SetOperationVisible(index, true);
-    for (int k = 0; k <= kGrowSteps; ++k) {
-        view_.SetOperationHeight(index, operationLabelHeight_ * k / kGrowSteps);
-        Wait(kGrowPauseMs);
+    for (int k = 0; k <= GROW_STEPS; ++k) {
+        view_.SetOperationHeight(index, operationLabelHeight_ * k / GROW_STEPS);
+        Wait(GROW_PAUSE_MS);
     }
 }
 
@@ -100,7 +100,7 @@ void MainForm::ClearHover() {
 
 void MainForm::LabelOperation_Click(int index) {
     if (!animationReady_ || animating_) return;
-    if (index < 0 || index >= kOperationCount) return;
+    if (index < 0 || index >= OPERATION_COUNT) return;
     try {
         BusyScope busy(animating_);
         StartPacing();
@@ -128,11 +128,11 @@ void MainForm::SelectOperation(int index) {
         view_.SetVisible(Control::CommandShowAgain, false);
         view_.SetVisible(Control::PictureMouse, false);
         view_.SetVisible(Control::ShapeCircle, false);
-        Wait(kSelectPauseMs);
+        Wait(SELECT_PAUSE_MS);
 
         if (IsClickShortcut(index)) {
             if (index == kLaunchNewIE) {
-                view_.SetCaption(Control::LabelCursorMovement, kCursorTraceMinimumCircle);
+                view_.SetCaption(Control::LabelCursorMovement, CURSOR_TRACE_MINIMUM_CIRCLE);
                 view_.SetVisible(Control::LabelCursorMovement, true);
                 view_.SetVisible(Control::ShapeCircle, true);
             } else {
@@ -142,7 +142,7 @@ void MainForm::SelectOperation(int index) {
             view_.SetVisible(Control::LineHorizontal, false);
             PlayClickShortcut(index, true);
         } else {
-            view_.SetCaption(Control::LabelCursorMovement, kCursorMinimumMovement);
+            view_.SetCaption(Control::LabelCursorMovement, CURSOR_MINIMUM_MOVEMENT);
             view_.SetVisible(Control::LabelCursorMovement, true);
             view_.SetVisible(Control::LabelMoveDescription, true);
             view_.SetVisible(Control::LineHorizontal, true);
@@ -180,10 +180,10 @@ void MainForm::PlayDragShortcut(int index, bool first) {
     if (first) {
         for (Control step : steps) {
             RevealStepLabel(step);
-            Wait(kBetweenStepsMs);
+            Wait(BETWEEN_STEPS_MS);
         }
         ShowSeeAnimation();
-        Wait(kBetweenStepsMs);
+        Wait(BETWEEN_STEPS_MS);
     }
     view_.MoveTo(Control::PictureMouse, homeLeft_, homeTop_);
     Wait(500);
@@ -195,7 +195,7 @@ void MainForm::PlayDragShortcut(int index, bool first) {
     Wait(300);
     for (const TwipsPoint& p : DragPositions({homeLeft_, homeTop_}, op.direction)) {
         view_.MoveTo(Control::PictureMouse, p.left, p.top);
-        Wait(kDragMovePauseMs);
+        Wait(DRAG_MOVE_PAUSE_MS);
     }
     Wait(300);
     SetMousePicture(MousePicture::NoButton);
@@ -220,13 +220,13 @@ void MainForm::PlayClickShortcut(int index, bool first) {
 }
 
 void MainForm::PlayCircle() {
-    view_.MoveTo(Control::PictureMouse, homeLeft_ + kCircleStartOffsetTwips, homeTop_);
+    view_.MoveTo(Control::PictureMouse, homeLeft_ + CIRCLE_START_OFFSET_TWIPS, homeTop_);
     Wait(500);
     view_.SetVisible(Control::PictureMouse, true);
     Wait(1000);
     for (const TwipsPoint& p : CirclePositions({homeLeft_, homeTop_})) {
         view_.MoveTo(Control::PictureMouse, p.left, p.top);
-        Wait(kCircleTurnMs / kCirclePositionCount);
+        Wait(CIRCLE_TURN_MS / CIRCLE_POSITION_COUNT);
     }
 }
 
@@ -259,11 +259,11 @@ void MainForm::PlayDoubleClick(MousePicture button) {
 void MainForm::RevealStepLabel(Control label) {
     view_.SetHeight(label, 0);
     view_.SetVisible(label, true);
-    for (int k = 0; k <= kRevealSteps; ++k) {
-        view_.SetHeight(label, k * kRevealStepTwips);
-        Wait(kRevealPauseMs);
+    for (int k = 0; k <= REVEAL_STEPS; ++k) {
+        view_.SetHeight(label, k * REVEAL_STEP_TWIPS);
+        Wait(REVEAL_PAUSE_MS);
     }
-    Wait(kAfterRevealMs);
+    Wait(AFTER_REVEAL_MS);
 }
 
 void MainForm::ShowSeeAnimation() {
@@ -273,13 +273,13 @@ void MainForm::ShowSeeAnimation() {
     view_.SetWidth(Control::PictureArrowRight, 0);
     view_.SetVisible(Control::LabelSeeAnimation, true);
     view_.SetVisible(Control::PictureArrowRight, true);
-    for (int k = 1; k <= kSeeAnimationSteps; ++k) {
-        view_.SetWidth(Control::LabelSeeAnimation, labelWidth * k / kSeeAnimationSteps);
-        Wait(kSeeAnimationLabelMs / kSeeAnimationSteps);
+    for (int k = 1; k <= SEE_ANIMATION_STEPS; ++k) {
+        view_.SetWidth(Control::LabelSeeAnimation, labelWidth * k / SEE_ANIMATION_STEPS);
+        Wait(SEE_ANIMATION_LABEL_MS / SEE_ANIMATION_STEPS);
     }
-    for (int k = 1; k <= kSeeAnimationSteps; ++k) {
-        view_.SetWidth(Control::PictureArrowRight, arrowWidth * k / kSeeAnimationSteps);
-        Wait(kSeeAnimationArrowMs / kSeeAnimationSteps);
+    for (int k = 1; k <= SEE_ANIMATION_STEPS; ++k) {
+        view_.SetWidth(Control::PictureArrowRight, arrowWidth * k / SEE_ANIMATION_STEPS);
+        Wait(SEE_ANIMATION_ARROW_MS / SEE_ANIMATION_STEPS);
     }
     Wait(500);
 }
@@ -293,11 +293,11 @@ void MainForm::FinishAnimation() {
 }
 
 void MainForm::DisableAllOperations() {
-    for (int i = 0; i < kOperationCount; ++i) view_.SetOperationEnabled(i, false);
+    for (int i = 0; i < OPERATION_COUNT; ++i) view_.SetOperationEnabled(i, false);
 }
 
 void MainForm::EnableOperationsExceptSelected() {
-    for (int i = 0; i < kOperationCount; ++i) view_.SetOperationEnabled(i, i != selectedOperation_);
+    for (int i = 0; i < OPERATION_COUNT; ++i) view_.SetOperationEnabled(i, i != selectedOperation_);
 }
 
 }  // namespace quorvel::tutorial

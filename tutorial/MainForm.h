@@ -12,23 +12,23 @@
 namespace quorvel::tutorial {
 
 // Pauses and steps of the animations, in milliseconds and twips.
-constexpr int kOpeningTimerMs = 10;
-constexpr int kGrowSteps = 5;
-constexpr int kGrowPauseMs = 10;
-constexpr int kRevealSteps = 25;
-constexpr int kRevealStepTwips = 20;
-constexpr int kRevealPauseMs = 20;
-constexpr int kAfterRevealMs = 1000;
-constexpr int kBetweenStepsMs = 500;
-constexpr int kSeeAnimationSteps = 10;
-constexpr int kSeeAnimationLabelMs = 200;
-constexpr int kSeeAnimationArrowMs = 100;
-constexpr int kSelectPauseMs = 500;
-constexpr int kDragMovePauseMs = 10;
-constexpr int kCircleTurnMs = 1000;
+constexpr int OPENING_TIMER_MS = 10;
+constexpr int GROW_STEPS = 5;
+constexpr int GROW_PAUSE_MS = 10;
+constexpr int REVEAL_STEPS = 25;
+constexpr int REVEAL_STEP_TWIPS = 20;
+constexpr int REVEAL_PAUSE_MS = 20;
+constexpr int AFTER_REVEAL_MS = 1000;
+constexpr int BETWEEN_STEPS_MS = 500;
+constexpr int SEE_ANIMATION_STEPS = 10;
+constexpr int SEE_ANIMATION_LABEL_MS = 200;
+constexpr int SEE_ANIMATION_ARROW_MS = 100;
+constexpr int SELECT_PAUSE_MS = 500;
+constexpr int DRAG_MOVE_PAUSE_MS = 10;
+constexpr int CIRCLE_TURN_MS = 1000;
 // An animation that fell this far behind its schedule (the window was
 // dragged, the machine was busy) goes on from where it is instead of rushing.
-constexpr int kMaxPaceLagMs = 100;
+constexpr int MAX_PACE_LAG_MS = 100;
 
 class MainForm {
 public:

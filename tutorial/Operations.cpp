@@ -6,7 +6,7 @@ namespace quorvel::tutorial {
 
 namespace {
 
-const Operation kOperations[kOperationCount] = {
+const Operation kOperations[OPERATION_COUNT] = {
     {"IE Go Back", ShortcutKind::Drag, ShortcutButton::Right, DragDirection::Left},
     {"IE Go Forward", ShortcutKind::Drag, ShortcutButton::Right, DragDirection::Right},
     {"IE Stop", ShortcutKind::Drag, ShortcutButton::Right, DragDirection::Down},
@@ -39,7 +39,7 @@ const char* MoveText(DragDirection direction) {
 }  // namespace
 
 const Operation& GetOperation(int index) {
-    if (index < 0 || index >= kOperationCount) throw std::out_of_range("operation index");
+    if (index < 0 || index >= OPERATION_COUNT) throw std::out_of_range("operation index");
     return kOperations[index];
 }
 

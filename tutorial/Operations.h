@@ -6,7 +6,7 @@
 
 namespace quorvel::tutorial {
 
-constexpr int kOperationCount = 11;
+constexpr int OPERATION_COUNT = 11;
 
 enum class ShortcutKind { Drag, Click };
 enum class ShortcutButton { None, Right, Middle, LeftRight };

@@ -6,9 +6,9 @@ namespace {
 
 // One axis: after the cursor when the box fits there, else before it.
 int PlaceOnAxis(int cursor, int size, int low, int high) {
-  const int after = cursor + AutoClickOffset;
+  const int after = cursor + AUTO_CLICK_OFFSET;
   if (after + size <= high) return after;
-  const int before = cursor - AutoClickOffset - size;
+  const int before = cursor - AUTO_CLICK_OFFSET - size;
   return before >= low ? before : after;
 }
 
@@ -26,7 +26,7 @@ void AutoClickBox::ProcessAutoClickActivate() {
   ClickY_ = cursor.y;
   view_.ShowBox(cursor);
   view_.DebugLine("x : " + std::to_string(ClickX_) + " y : " + std::to_string(ClickY_));
-  view_.StartTimer(AutoClickTimer::Hide, AutoClickHideMs);
+  view_.StartTimer(AutoClickTimer::Hide, AUTO_CLICK_HIDE_MS);
 }
 
 // A movement still queued when the box went away is no longer over it.
@@ -34,7 +34,7 @@ void AutoClickBox::OnMouseMove() {
   if (!view_.BoxShown()) return;
   view_.DebugLine("Move in auto click form");
   view_.StopTimer(AutoClickTimer::Hide);
-  view_.StartTimer(AutoClickTimer::Click, AutoClickRestMs);
+  view_.StartTimer(AutoClickTimer::Click, AUTO_CLICK_REST_MS);
 }
 
 // The timer is stopped first: nothing the click or the trace does may let

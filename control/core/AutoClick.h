@@ -12,11 +12,11 @@
 
 namespace quorvel {
 
-constexpr unsigned AutoClickHideMs = 2000;   // HideTimer
-constexpr unsigned AutoClickRestMs = 600;    // ClickTimer
-constexpr int AutoClickOffset = 10;          // box corner to cursor, pixels
-constexpr int AutoClickWidthTwips = 768;
-constexpr int AutoClickHeightTwips = 552;
+constexpr unsigned AUTO_CLICK_HIDE_MS = 2000;   // HideTimer
+constexpr unsigned AUTO_CLICK_REST_MS = 600;    // ClickTimer
+constexpr int AUTO_CLICK_OFFSET = 10;          // box corner to cursor, pixels
+constexpr int AUTO_CLICK_WIDTH_TWIPS = 768;
+constexpr int AUTO_CLICK_HEIGHT_TWIPS = 552;
 
 struct ScreenRect {
   int left;

@@ -9,7 +9,7 @@ std::string StartFailureText() {
   return std::string(
              "Error when starting Quorvel. Please stop any other mouse enhancement software and try again. "
              "If this problem still exists, report a bug to ") +
-         SupportAddress + ".";
+         SUPPORT_ADDRESS + ".";
 }
 
 bool ControlProgram::Start() {

@@ -13,8 +13,8 @@
 
 namespace quorvel {
 
-constexpr const char* SupportAddress = "support@harnwick.com";
-constexpr const char* ProgramTitle = "Quorvel";
+constexpr const char* SUPPORT_ADDRESS = "support@harnwick.com";
+constexpr const char* PROGRAM_TITLE = "Quorvel";
 
 // "Error when starting Quorvel. ... report a bug to <address>."
 std::string StartFailureText();

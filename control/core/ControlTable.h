@@ -12,7 +12,7 @@ enum class ControlKind { Button, CheckBox, Frame, Label, ListBox, TextBox };
 // Enter presses the default button, Esc the cancel button.
 enum class ControlRole { None, Default, Cancel };
 
-constexpr int NoContainer = -1;
+constexpr int NO_CONTAINER = -1;
 
 struct ControlRow {
   ControlKind kind;

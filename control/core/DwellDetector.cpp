@@ -20,14 +20,14 @@ bool DwellDetector::OnSample(const DwellSample& sample) {
     RestartRest(sample, false);
     return false;
   }
-  const bool still = std::abs(sample.cursor.x - anchor_.x) <= DwellJitterPixels &&
-                     std::abs(sample.cursor.y - anchor_.y) <= DwellJitterPixels;
+  const bool still = std::abs(sample.cursor.x - anchor_.x) <= DWELL_JITTER_PIXELS &&
+                     std::abs(sample.cursor.y - anchor_.y) <= DWELL_JITTER_PIXELS;
   if (!still) {
     RestartRest(sample, true);
     return false;
   }
   // Plain 32-bit subtraction: right across the wrap of the tick count.
-  if (moved_ && sample.now - restStart_ >= DwellMs) {
+  if (moved_ && sample.now - restStart_ >= DWELL_MS) {
     RestartRest(sample, false);
     return true;
   }

@@ -10,9 +10,9 @@
 
 namespace quorvel {
 
-constexpr unsigned DwellMs = 1000;
-constexpr int DwellJitterPixels = 4;    // a rest may wobble this far from where it began
-constexpr unsigned DwellSampleMs = 100;  // how often the timer reads the cursor
+constexpr unsigned DWELL_MS = 1000;
+constexpr int DWELL_JITTER_PIXELS = 4;    // a rest may wobble this far from where it began
+constexpr unsigned DWELL_SAMPLE_MS = 100;  // how often the timer reads the cursor
 
 struct DwellSample {
   uint32_t now;           // GetTickCount

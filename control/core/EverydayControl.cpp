@@ -42,7 +42,7 @@ std::vector<TrayMenuItem> EverydayControl::MenuItems() const {
 }
 
 TrayLook EverydayControl::Look() const {
-  return paused_ ? TrayLook{PausedIconId, "Quorvel - paused"} : TrayLook{ApplicationIconId, "Quorvel - running"};
+  return paused_ ? TrayLook{PAUSED_ICON_ID, "Quorvel - paused"} : TrayLook{APPLICATION_ICON_ID, "Quorvel - running"};
 }
 
 void EverydayControl::OnCommand(uint16_t command) {

@@ -29,8 +29,8 @@ enum TrayCommand : uint16_t {
 };
 
 // ICON resource ids of Quorvel.exe.
-constexpr int ApplicationIconId = 1;
-constexpr int PausedIconId = 2;
+constexpr int APPLICATION_ICON_ID = 1;
+constexpr int PAUSED_ICON_ID = 2;
 
 struct TrayMenuItem {
   TrayCommand command;

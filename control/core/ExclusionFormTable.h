@@ -6,7 +6,7 @@
 
 namespace quorvel {
 
-constexpr const char* ExclusionFormCaption = "Quorvel - exclusions";
+constexpr const char* EXCLUSION_FORM_CAPTION = "Quorvel - exclusions";
 
 const FormTable& ExclusionFormTable();
 enum ExclusionFormControl {

@@ -12,10 +12,10 @@
 
 namespace quorvel {
 
-constexpr uint32_t ExitRequestWaitMs = 15000;
+constexpr uint32_t EXIT_REQUEST_WAIT_MS = 15000;
 // Without the right to wait on the running instance's process, its window
 // is looked at this often until it has gone (see PollUntil in Clock.h).
-constexpr uint32_t RunningWindowLookMs = 100;
+constexpr uint32_t RUNNING_WINDOW_LOOK_MS = 100;
 
 // The command line (without the program name) asks for /exit (or -exit,
 // any case, as one of its words).
@@ -33,7 +33,7 @@ class RunningInstanceLink {
 
 enum class ExitRequestResult { NoneRunning, Ended, StillRunning };
 
-ExitRequestResult AskRunningInstanceToExit(RunningInstanceLink& link, uint32_t timeoutMs = ExitRequestWaitMs);
+ExitRequestResult AskRunningInstanceToExit(RunningInstanceLink& link, uint32_t timeoutMs = EXIT_REQUEST_WAIT_MS);
 
 // Process exit code of the /exit start: 0 when no Quorvel runs any more.
 int ExitCodeOf(ExitRequestResult result);

@@ -17,7 +17,7 @@ constexpr FormFont AnimationFont{"Arial", 9};
 constexpr int Frame1 = SettingFrame1;
 
 ControlRow Check(const char* name, const char* caption, int left, int top, int width,
-                  int container = NoContainer) {
+                  int container = NO_CONTAINER) {
   return {ControlKind::CheckBox, name, caption, left, top, width, 324, container, ControlRole::None};
 }
 
@@ -25,14 +25,14 @@ ControlRow Check(const char* name, const char* caption, int left, int top, int w
 
 const FormTable& MainFormTable() {
   static const FormTable table{
-      "Quorvel", 5664, 0, MainFormShownHeightTwips, FormFrame::FixedSingle, ButtonFace, DialogFont,
+      "Quorvel", 5664, 0, MAIN_FORM_SHOWN_HEIGHT_TWIPS, FormFrame::FixedSingle, ButtonFace, DialogFont,
       {
-          {ControlKind::Button, "ExitCommand", "&Stop", 360, 240, 972, 372, NoContainer, ControlRole::None},
-          {ControlKind::Button, "CancelCommand", "&Continue", 1728, 240, 900, 372, NoContainer,
+          {ControlKind::Button, "ExitCommand", "&Stop", 360, 240, 972, 372, NO_CONTAINER, ControlRole::None},
+          {ControlKind::Button, "CancelCommand", "&Continue", 1728, 240, 900, 372, NO_CONTAINER,
            ControlRole::Cancel},
-          {ControlKind::Button, "Command1", "Se&tting", 3000, 240, 948, 372, NoContainer,
+          {ControlKind::Button, "Command1", "Se&tting", 3000, 240, 948, 372, NO_CONTAINER,
            ControlRole::Default},
-          {ControlKind::Button, "CommandHelp", "&Help", 4392, 240, 900, 372, NoContainer, ControlRole::None},
+          {ControlKind::Button, "CommandHelp", "&Help", 4392, 240, 900, 372, NO_CONTAINER, ControlRole::None},
       }};
   return table;
 }
@@ -55,10 +55,10 @@ const FormTable& SettingFormTable() {
           Check("CheckIEStop", "Sto&p\r\n", 2520, 1236, 1692, Frame1),
           Check("CheckIEOpenURL", "Open &URL Dialog Box", 2520, 1536, 1932, Frame1),
           Check("CheckIELaunch", "Lau&nch a new IE", 2520, 1824, 1692, Frame1),
-          {ControlKind::Button, "CommandOK", "&OK", 744, 3864, 1164, 348, NoContainer, ControlRole::Default},
-          {ControlKind::Button, "CommandCancel", "&Cancel", 2496, 3888, 1332, 348, NoContainer,
+          {ControlKind::Button, "CommandOK", "&OK", 744, 3864, 1164, 348, NO_CONTAINER, ControlRole::Default},
+          {ControlKind::Button, "CommandCancel", "&Cancel", 2496, 3888, 1332, 348, NO_CONTAINER,
            ControlRole::Cancel},
-          {ControlKind::Frame, "Frame1", "Mouse Shortcuts", 192, 1392, 4500, 2268, NoContainer, ControlRole::None},
+          {ControlKind::Frame, "Frame1", "Mouse Shortcuts", 192, 1392, 4500, 2268, NO_CONTAINER, ControlRole::None},
           {ControlKind::Label, "Label2", "IE Operations", 2496, 384, 1500, 252, Frame1, ControlRole::None},
           {ControlKind::Label, "Label1", "Windows Operations", 96, 384, 1860, 324, Frame1, ControlRole::None},
       }};
@@ -71,8 +71,8 @@ const FormTable& PromptRestFormTable() {
       {
           {ControlKind::Label, "LabelPrompt",
            "You have been using computer for a long time. It is time to take a rest. ", 24, 48, 2892, 780,
-           NoContainer, ControlRole::None},
-          {ControlKind::Button, "CommandOK", "OK", 1080, 504, 636, 276, NoContainer, ControlRole::None},
+           NO_CONTAINER, ControlRole::None},
+          {ControlKind::Button, "CommandOK", "OK", 1080, 504, 636, 276, NO_CONTAINER, ControlRole::None},
       }};
   return table;
 }
@@ -80,10 +80,10 @@ const FormTable& PromptRestFormTable() {
 const FormTable& AutoClickFormTable() {
   static const FormTable table{
       // Shown, the outer size is 768 x 552 twips (the box sizes itself then).
-      "Form1", AutoClickWidthTwips, AutoClickHeightTwips, AutoClickHeightTwips, FormFrame::ThinLine,
+      "Form1", AUTO_CLICK_WIDTH_TWIPS, AUTO_CLICK_HEIGHT_TWIPS, AUTO_CLICK_HEIGHT_TWIPS, FormFrame::ThinLine,
       InfoBackground, DialogFont,
       {
-          {ControlKind::Label, "Label1", "Click", 0, 24, 444, 252, NoContainer, ControlRole::None},
+          {ControlKind::Label, "Label1", "Click", 0, 24, 444, 252, NO_CONTAINER, ControlRole::None},
       }};
   return table;
 }

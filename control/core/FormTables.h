@@ -8,13 +8,13 @@ namespace quorvel {
 // Main form "Tessary": the control panel, hidden while the program runs.
 const FormTable& MainFormTable();
 enum MainFormControl { ExitCommand, CancelCommand, Command1, CommandHelp };
-constexpr int MainFormShownHeightTwips = 1248;  // one row of buttons
+constexpr int MAIN_FORM_SHOWN_HEIGHT_TWIPS = 1248;  // one row of buttons
 
 // "SettingForm": one check box per feature bit, in tab order.
 const FormTable& SettingFormTable();
-constexpr int SettingCheckBoxCount = 14;
+constexpr int SETTING_CHECK_BOX_COUNT = 14;
 enum SettingFormControl {
-  SettingCommandOK = SettingCheckBoxCount,
+  SettingCommandOK = SETTING_CHECK_BOX_COUNT,
   SettingCommandCancel,
   SettingFrame1,
   SettingLabel2,

@@ -20,7 +20,7 @@ bool WaitForHelperToEnd(HelperProcess& helper, Clock& clock, uint32_t waitMs) {
     const uint32_t elapsed = clock.NowMs() - start;
     if (elapsed >= waitMs) return false;
     if (!posted) posted = helper.PostStop();
-    if (helper.WaitForEnd(posted ? waitMs - elapsed : HelperPostRetryMs)) return true;
+    if (helper.WaitForEnd(posted ? waitMs - elapsed : HELPER_POST_RETRY_MS)) return true;
   }
 }
 

@@ -14,7 +14,7 @@ namespace quorvel {
 
 // While the helper's thread has no message queue yet, the stop message is
 // posted again this often.
-constexpr uint32_t HelperPostRetryMs = 20;
+constexpr uint32_t HELPER_POST_RETRY_MS = 20;
 
 class HookHost {
  public:

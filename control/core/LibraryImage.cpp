@@ -8,8 +8,8 @@
 namespace quorvel {
 namespace {
 
-constexpr uint32_t MaxSections = 96;
-constexpr uint32_t MaxNames = 4096;
+constexpr uint32_t MAX_SECTIONS = 96;
+constexpr uint32_t MAX_NAMES = 4096;
 
 class Image {
  public:
@@ -79,7 +79,7 @@ bool LooksLikeHookLibrary(const std::string& bytes) {
     return false;
   }
   Sections sections{optional + optionalSize, sectionCount};
-  if (sectionCount == 0 || sectionCount > MaxSections) return false;
+  if (sectionCount == 0 || sectionCount > MAX_SECTIONS) return false;
   for (uint32_t i = 0; i < sectionCount; ++i) {  // a torn file ends inside some section
     uint32_t rawSize, raw;
     if (!image.U32(sections.table + 40ull * i + 16, &rawSize) || !image.U32(sections.table + 40ull * i + 20, &raw) ||
@@ -90,7 +90,7 @@ bool LooksLikeHookLibrary(const std::string& bytes) {
   uint64_t exports, names;
   uint32_t nameCount, namesRva;
   if (!sections.ToOffset(image, exportRva, &exports) || !image.U32(exports + 24, &nameCount) ||
-      !image.U32(exports + 32, &namesRva) || nameCount > MaxNames || !sections.ToOffset(image, namesRva, &names)) {
+      !image.U32(exports + 32, &namesRva) || nameCount > MAX_NAMES || !sections.ToOffset(image, namesRva, &names)) {
     return false;
   }
   size_t found = 0;

@@ -32,16 +32,16 @@ void PauseNotice(NoticeWindow& window, Clock& clock, unsigned ms) {
 void SlideNotice(NoticeWindow& window, Clock& clock, NoticePlacement place, bool show) {
   for (int step = 0; step < SlideStepCount(place.height); ++step) {
     window.MoveNotice(place.left, place.top + SlideStepTop(step, place.height, show), place.width, place.height);
-    PauseNotice(window, clock, SlideStepSleepMs);
+    PauseNotice(window, clock, SLIDE_STEP_SLEEP_MS);
   }
 }
 
 void BlinkPrompt(NoticeWindow& window, Clock& clock) {
-  for (int blink = 0; blink < BlinkCount; ++blink) {
+  for (int blink = 0; blink < BLINK_COUNT; ++blink) {
     window.ShowPrompt(false);
-    PauseNotice(window, clock, BlinkHiddenMs);
+    PauseNotice(window, clock, BLINK_HIDDEN_MS);
     window.ShowPrompt(true);
-    PauseNotice(window, clock, BlinkShownMs);
+    PauseNotice(window, clock, BLINK_SHOWN_MS);
   }
 }
 

@@ -5,11 +5,11 @@
 
 namespace quorvel {
 
-constexpr unsigned NoticeDelayMs = 3000;
-constexpr unsigned SlideStepSleepMs = 5;
-constexpr int BlinkCount = 3;
-constexpr unsigned BlinkHiddenMs = 300;
-constexpr unsigned BlinkShownMs = 500;
+constexpr unsigned NOTICE_DELAY_MS = 3000;
+constexpr unsigned SLIDE_STEP_SLEEP_MS = 5;
+constexpr int BLINK_COUNT = 3;
+constexpr unsigned BLINK_HIDDEN_MS = 300;
+constexpr unsigned BLINK_SHOWN_MS = 500;
 
 // The notice's size in pixels and its left edge: flush with the right edge
 // of the primary screen.

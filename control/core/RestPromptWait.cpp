@@ -12,11 +12,11 @@ bool RestPromptWait::OnMonitorTick(uint32_t shouldRest) {
 
 bool RestPromptWait::OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime) {
   if (!waiting_) return false;
-  if (TickDifference(now, lastClickOrKeyTime) > QuietPauseMs || WaitedMs_ > LongestWaitMs) {
+  if (TickDifference(now, lastClickOrKeyTime) > QUIET_PAUSE_MS || WaitedMs_ > LONGEST_WAIT_MS) {
     waiting_ = false;
     return true;
   }
-  WaitedMs_ += static_cast<int32_t>(PromptUserToRestIntervalMs);
+  WaitedMs_ += static_cast<int32_t>(PROMPT_USER_TO_REST_INTERVAL_MS);
   return false;
 }
 

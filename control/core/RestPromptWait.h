@@ -10,10 +10,10 @@
 
 namespace quorvel {
 
-constexpr uint32_t MonitorRSIIntervalMs = 60000;
-constexpr uint32_t PromptUserToRestIntervalMs = 1000;
-constexpr int32_t QuietPauseMs = 4000;
-constexpr int32_t LongestWaitMs = 30000;
+constexpr uint32_t MONITOR_RSI_INTERVAL_MS = 60000;
+constexpr uint32_t PROMPT_USER_TO_REST_INTERVAL_MS = 1000;
+constexpr int32_t QUIET_PAUSE_MS = 4000;
+constexpr int32_t LONGEST_WAIT_MS = 30000;
 
 class RestPromptWait {
  public:

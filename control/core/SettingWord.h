@@ -10,7 +10,7 @@
 namespace quorvel {
 
 // Check box states, indexed like the check boxes of SettingFormTable().
-using SettingChecks = std::array<bool, SettingCheckBoxCount>;
+using SettingChecks = std::array<bool, SETTING_CHECK_BOX_COUNT>;
 
 // The bit each check box of the settings form stands for.
 uint32_t SettingBitOfCheckBox(int checkBoxIndex);

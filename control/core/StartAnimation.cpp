@@ -3,21 +3,21 @@
 namespace quorvel {
 
 void StartCaption::Start() {
-  Caption_ = StartingCaption;
+  Caption_ = STARTING_CAPTION;
   StartedShown_ = false;
 }
 
 bool StartCaption::OnTick() {
   if (StartedShown_) return false;
-  Caption_ += CaptionDot;
-  if (Caption_.find(SixDots) == std::string::npos) return false;
+  Caption_ += CAPTION_DOT;
+  if (Caption_.find(SIX_DOTS) == std::string::npos) return false;
   StartedShown_ = true;
-  Caption_ = StartedCaption;
+  Caption_ = STARTED_CAPTION;
   return true;
 }
 
 std::optional<double> ShrinkStep(double outerHeightTwips, double clientHeightTwips) {
-  if (clientHeightTwips > ShrinkStepTwips) return outerHeightTwips - ShrinkStepTwips;
+  if (clientHeightTwips > SHRINK_STEP_TWIPS) return outerHeightTwips - SHRINK_STEP_TWIPS;
   return std::nullopt;
 }
 

@@ -8,16 +8,16 @@
 
 namespace quorvel {
 
-constexpr const char* StartingCaption = "Quorvel is starting";
-constexpr const char* StartedCaption = "Quorvel has been started.";
-constexpr const char* CaptionDot = " .";
-constexpr const char* SixDots = " . . . . . .";
-constexpr unsigned CaptionTickMs = 500;
-constexpr unsigned ShrinkTickMs = 50;
-constexpr int ShrinkStepTwips = 50;
-constexpr const char* TutorialOffer =
+constexpr const char* STARTING_CAPTION = "Quorvel is starting";
+constexpr const char* STARTED_CAPTION = "Quorvel has been started.";
+constexpr const char* CAPTION_DOT = " .";
+constexpr const char* SIX_DOTS = " . . . . . .";
+constexpr unsigned CAPTION_TICK_MS = 500;
+constexpr unsigned SHRINK_TICK_MS = 50;
+constexpr int SHRINK_STEP_TWIPS = 50;
+constexpr const char* TUTORIAL_OFFER_TEXT =
     "The following tutorial will teach you how to use mouse shortcuts step by step.";
-constexpr const char* TutorialArguments = "0";
+constexpr const char* TUTORIAL_ARGUMENTS = "0";
 
 class StartCaption {
  public:
@@ -30,7 +30,7 @@ class StartCaption {
   bool StartedShown() const { return StartedShown_; }
 
  private:
-  std::string Caption_ = StartingCaption;
+  std::string Caption_ = STARTING_CAPTION;
   bool StartedShown_ = false;
 };
 

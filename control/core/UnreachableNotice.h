@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-constexpr unsigned UnreachableCheckIntervalMs = 2000;
+constexpr unsigned UNREACHABLE_CHECK_INTERVAL_MS = 2000;
 
 class UnreachableNotice {
  public:

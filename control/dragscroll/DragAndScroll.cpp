@@ -19,7 +19,7 @@ bool GetScrollTop(PageFrame& w, long& value) {
 
 // Frames of a frameset lie left to right, then row under row; more than
 // this many pixels left at the right of a frame means another one follows.
-constexpr long FrameRowSlack = 4;
+constexpr long FRAME_ROW_SLACK = 4;
 
 }  // namespace
 
@@ -131,7 +131,7 @@ bool DragAndScroll::ChooseActiveFrame(IEWindowClass& r, int x, int y, int top, i
       r.activeFrame = std::move(f);
       return true;
     }
-    if ((static_cast<long>(left) + width) - fr > FrameRowSlack) {
+    if ((static_cast<long>(left) + width) - fr > FRAME_ROW_SLACK) {
       cl = fr + 1;
     } else {
       cl = left;

@@ -11,7 +11,7 @@ uint32_t HandleOfTaskKey(const std::string& key) {
   return static_cast<uint32_t>(std::strtoul(key.c_str() + 1, nullptr, 10));
 }
 
-bool IsProgramManager(const std::string& title) { return title == ProgramManagerTitle; }
+bool IsProgramManager(const std::string& title) { return title == PROGRAM_MANAGER_TITLE; }
 
 void TaskListModule::RefreshTaskList() {
   TaskCollection_.clear();
@@ -20,10 +20,10 @@ void TaskListModule::RefreshTaskList() {
 }
 
 std::string TaskListModule::TitleOf(uint32_t window, int& count) {
-  char buffer[TaskTitleBufferSize] = {};
-  count = windows_.Text(window, buffer, TaskTitleBufferSize);
+  char buffer[TASK_TITLE_BUFFER_SIZE] = {};
+  count = windows_.Text(window, buffer, TASK_TITLE_BUFFER_SIZE);
   if (count <= 0) return std::string();
-  if (count > TaskTitleBufferSize - 1) count = TaskTitleBufferSize - 1;
+  if (count > TASK_TITLE_BUFFER_SIZE - 1) count = TASK_TITLE_BUFFER_SIZE - 1;
   return std::string(buffer, static_cast<size_t>(count));
 }
 
@@ -68,7 +68,7 @@ bool TaskListModule::EnumTaskWindow(uint32_t window) {
 }
 
 uint32_t TaskListModule::GetTaskIcon(uint32_t window) {
-  uint32_t result = windows_.SmallIcon(window, TaskIconTimeoutMs);
+  uint32_t result = windows_.SmallIcon(window, TASK_ICON_TIMEOUT_MS);
   if (!result) result = windows_.ClassSmallIcon(window);
   if (!result) result = windows_.ApplicationIcon();
   return result;

@@ -43,9 +43,9 @@ struct ClassTaskInfo {
   uint32_t icon = 0;
 };
 
-constexpr int TaskTitleBufferSize = 100;  // a title keeps its first 99 characters
-constexpr uint32_t TaskIconTimeoutMs = 1000;
-constexpr const char* ProgramManagerTitle = "Program Manager";
+constexpr int TASK_TITLE_BUFFER_SIZE = 100;  // a title keeps its first 99 characters
+constexpr uint32_t TASK_ICON_TIMEOUT_MS = 1000;
+constexpr const char* PROGRAM_MANAGER_TITLE = "Program Manager";
 
 // "h" followed by the decimal handle: the key of a task's row and icon.
 std::string TaskKey(uint32_t handle);

@@ -8,8 +8,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr int ListBorders = 4;  // the list's sunken edge
-constexpr int FormBorders = 6;  // the form's fixed frame
+constexpr int LIST_BORDERS = 4;  // the list's sunken edge
+constexpr int FORM_BORDERS = 6;  // the form's fixed frame
 
 }  // namespace
 
@@ -26,17 +26,17 @@ TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent&
   if (clippedV) listW += m.cxVScroll;
 
   TaskListPlacement p;
-  p.listWidth = listW + ListBorders;
-  p.listHeight = listH + ListBorders;
-  p.width = p.listWidth + FormBorders;
+  p.listWidth = listW + LIST_BORDERS;
+  p.listHeight = listH + LIST_BORDERS;
+  p.width = p.listWidth + FORM_BORDERS;
   // The system widens a narrower captioned window by itself; the list
   // takes the room, and the form is centred and kept on the screen by the
   // width it really gets.
   if (p.width < m.minTrackW) {
     p.width = m.minTrackW;
-    p.listWidth = p.width - FormBorders;
+    p.listWidth = p.width - FORM_BORDERS;
   }
-  p.height = p.listHeight + m.captionH + FormBorders;
+  p.height = p.listHeight + m.captionH + FORM_BORDERS;
   // The caption bar is centred vertically on the pointer, the form
   // horizontally.
   const int x = cursorX - m.areaLeft;

@@ -15,7 +15,7 @@ struct HookSlot {
 };
 
 // The order in which the hooks are removed.
-const HookSlot kHookSlots[] = {
+const HookSlot HOOK_SLOTS[] = {
     {CallWndRetHookKind, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_CALLWNDPROCRET",
      "Successfully remove call ret routine", 4},
     {MouseHookKind, "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_MOUSE",
@@ -54,7 +54,7 @@ int StartHook(Context& ctx) {
 int StopHook(Context& ctx) {
     SharedState& s = ctx.shared;
     WriteLog(ctx, "Enter function stop");
-    for (const HookSlot& slot : kHookSlots) {
+    for (const HookSlot& slot : HOOK_SLOTS) {
         uint32_t& handle = s.*OwnHookField(ctx.process, slot.kind);
         if (!handle) continue;
         if (s.StopHookFlag != 1) {

@@ -162,11 +162,11 @@ bool CanCloseWindow(Context& ctx, Hwnd window) {
 }
 
 bool IsNotepadOrWordProcess(const char* commandLine) {
-    static const char* const kPrograms[] = {"notepad.exe", "winword.exe"};
+    static const char* const PROGRAMS[] = {"notepad.exe", "winword.exe"};
     if (!commandLine) return false;
     // A case-insensitive search in place: no lower-case copy to allocate.
     for (const char* p = commandLine; *p; ++p) {
-        for (const char* program : kPrograms) {
+        for (const char* program : PROGRAMS) {
             size_t i = 0;
             while (program[i] && p[i]) {
                 char c = (p[i] >= 'A' && p[i] <= 'Z') ? static_cast<char>(p[i] - 'A' + 'a') : p[i];

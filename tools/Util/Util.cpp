@@ -11,16 +11,16 @@
 
 namespace {
 
-constexpr int kTextSize = 1024;
-constexpr int kMaxFrames = 64;
+constexpr int TEXT_SIZE = 1024;
+constexpr int MAX_FRAMES = 64;
 
 // Texts live per thread until the next call on that thread.
 struct UtilThreadTexts {
-    char reason[kTextSize];
-    char registers[kTextSize];
-    char frame[kTextSize];
+    char reason[TEXT_SIZE];
+    char registers[TEXT_SIZE];
+    char frame[TEXT_SIZE];
     int nextFrame;
-    uintptr_t frames[kMaxFrames];
+    uintptr_t frames[MAX_FRAMES];
     int frameCount;
 };
 
@@ -88,7 +88,7 @@ bool Readable(uintptr_t address, size_t size) {
 void WalkStack(const CONTEXT& start, UtilThreadTexts* t) {
     CONTEXT c = start;
     t->frameCount = 0;
-    while (t->frameCount < kMaxFrames && c.Rip) {
+    while (t->frameCount < MAX_FRAMES && c.Rip) {
         t->frames[t->frameCount++] = c.Rip;
         DWORD64 imageBase = 0;
         PRUNTIME_FUNCTION fn = RtlLookupFunctionEntry(c.Rip, &imageBase, nullptr);
@@ -108,7 +108,7 @@ void WalkStack(const CONTEXT& start, UtilThreadTexts* t) {
     t->frameCount = 0;
     t->frames[t->frameCount++] = start.Eip;
     uintptr_t frame = start.Ebp;
-    while (t->frameCount < kMaxFrames && frame && (frame & 3) == 0 && Readable(frame, 2 * sizeof(uintptr_t))) {
+    while (t->frameCount < MAX_FRAMES && frame && (frame & 3) == 0 && Readable(frame, 2 * sizeof(uintptr_t))) {
         auto* words = reinterpret_cast<uintptr_t*>(frame);
         uintptr_t returnAddress = words[1];
         uintptr_t next = words[0];

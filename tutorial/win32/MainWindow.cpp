@@ -9,13 +9,13 @@ namespace quorvel::tutorial {
 
 namespace {
 
-const char* const kFormClass = "QuorvelTutorialForm";
-const char* const kContainerClass = "QuorvelTutorialContainer";
-const char* const kFormCaption = "Quorvel Shortcuts Tutorial";
-const char* const kTooltipText = "Click to show";
-const char* const kBaseProcProperty = "QuorvelTutorialBaseProc";
-constexpr UINT_PTR kOpeningTimerId = 1;
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+const char* const FORM_CLASS = "QuorvelTutorialForm";
+const char* const CONTAINER_CLASS = "QuorvelTutorialContainer";
+const char* const FORM_CAPTION = "Quorvel Shortcuts Tutorial";
+const char* const TOOLTIP_TEXT = "Click to show";
+const char* const BASE_PROC_PROPERTY = "QuorvelTutorialBaseProc";
+constexpr UINT_PTR OPENING_TIMER_ID = 1;
+constexpr DWORD FORM_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 }  // namespace
 
@@ -49,22 +49,22 @@ bool MainWindow::Create(HINSTANCE instance) {
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
+    wc.lpszClassName = FORM_CLASS;
     if (!RegisterClassA(&wc)) return false;
     wc.lpfnWndProc = ContainerProc;
     wc.hIcon = nullptr;
     wc.hbrBackground = nullptr;
-    wc.lpszClassName = kContainerClass;
+    wc.lpszClassName = CONTAINER_CLASS;
     if (!RegisterClassA(&wc)) return false;
 
-    RECT frame = {0, 0, Px(kClientWidthTwips), Py(kClientHeightTwips)};
-    AdjustWindowRect(&frame, kFormStyle, FALSE);
+    RECT frame = {0, 0, Px(CLIENT_WIDTH_TWIPS), Py(CLIENT_HEIGHT_TWIPS)};
+    AdjustWindowRect(&frame, FORM_STYLE, FALSE);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + ((work.right - work.left) - width) / 2;
     const int y = work.top + ((work.bottom - work.top) - height) / 2;
-    form_.Reset(CreateWindowExA(0, kFormClass, kFormCaption, kFormStyle, x < work.left ? work.left : x,
+    form_.Reset(CreateWindowExA(0, FORM_CLASS, FORM_CAPTION, FORM_STYLE, x < work.left ? work.left : x,
                                 y < work.top ? work.top : y, width, height, nullptr, nullptr, instance, this));
     if (!form_) return false;
     CreateControls();
@@ -117,12 +117,12 @@ HWND MainWindow::CreateChild(const char* className, const char* text, DWORD styl
 }
 
 void MainWindow::CreateControls() {
-    for (int i = 0; i < kOperationCount; ++i) {
+    for (int i = 0; i < OPERATION_COUNT; ++i) {
         operationRects_[i] = OperationLabelRect(i);
         operationColors_[i] = ToColorRef(kNormalColor);
         HWND label = CreateChild("STATIC", GetOperation(i).caption, SS_OWNERDRAW | SS_NOTIFY, form_.Get(),
                                  operationRects_[i], OperationLabelId(i));
-        SetPropA(label, kBaseProcProperty,
+        SetPropA(label, BASE_PROC_PROPERTY,
                  reinterpret_cast<HANDLE>(SetWindowLongPtrA(label, GWLP_WNDPROC,
                                                             reinterpret_cast<LONG_PTR>(OperationLabelProc))));
         operations_[i] = label;
@@ -145,12 +145,12 @@ void MainWindow::CreateControls() {
         DWORD exStyle = 0;
         switch (c) {
             case Control::Picture1:
-                cls = kContainerClass;
+                cls = CONTAINER_CLASS;
                 style = WS_CLIPCHILDREN;
                 exStyle = WS_EX_CLIENTEDGE;
                 break;
             case Control::Frame1:
-                cls = kContainerClass;
+                cls = CONTAINER_CLASS;
                 style = WS_CLIPCHILDREN;
                 break;
             case Control::CommandShowAgain:
@@ -180,7 +180,7 @@ void MainWindow::CreateTooltips() {
         ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         ti.hwnd = form_.Get();
         ti.uId = reinterpret_cast<UINT_PTR>(label);
-        ti.lpszText = const_cast<char*>(kTooltipText);
+        ti.lpszText = const_cast<char*>(TOOLTIP_TEXT);
         SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
 }
@@ -203,7 +203,7 @@ LRESULT CALLBACK MainWindow::FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 LRESULT MainWindow::HandleFormMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_TIMER:
-            if (wParam == kOpeningTimerId) mainForm_.TimerAnimateLabel_Timer();
+            if (wParam == OPENING_TIMER_ID) mainForm_.TimerAnimateLabel_Timer();
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -218,7 +218,7 @@ LRESULT MainWindow::HandleFormMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
             DestroyWindow(hwnd);
             return 0;
         case WM_DESTROY:
-            KillTimer(hwnd, kOpeningTimerId);
+            KillTimer(hwnd, OPENING_TIMER_ID);
             PostQuitMessage(0);
             return 0;
         default:
@@ -267,7 +267,7 @@ LRESULT CALLBACK MainWindow::ContainerProc(HWND hwnd, UINT msg, WPARAM wParam, L
 }
 
 LRESULT CALLBACK MainWindow::OperationLabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto base = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kBaseProcProperty));
+    auto base = reinterpret_cast<WNDPROC>(GetPropA(hwnd, BASE_PROC_PROPERTY));
     MainWindow* self = FromChild(hwnd);
     if (self) {
         if (msg == WM_MOUSEMOVE) {
@@ -279,7 +279,7 @@ LRESULT CALLBACK MainWindow::OperationLabelProc(HWND hwnd, UINT msg, WPARAM wPar
         }
     }
     if (msg == WM_NCDESTROY) {
-        RemovePropA(hwnd, kBaseProcProperty);
+        RemovePropA(hwnd, BASE_PROC_PROPERTY);
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
     }
     return base ? CallWindowProcA(base, hwnd, msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -358,10 +358,10 @@ void MainWindow::SetOperationColor(int index, Rgb color) {
 }
 
 void MainWindow::EnableOpeningTimer(int intervalMs) {
-    SetTimer(form_.Get(), kOpeningTimerId, static_cast<UINT>(intervalMs), nullptr);
+    SetTimer(form_.Get(), OPENING_TIMER_ID, static_cast<UINT>(intervalMs), nullptr);
 }
 
-void MainWindow::DisableOpeningTimer() { KillTimer(form_.Get(), kOpeningTimerId); }
+void MainWindow::DisableOpeningTimer() { KillTimer(form_.Get(), OPENING_TIMER_ID); }
 
 bool MainWindow::Pause(int ms) { return PauseProcessingMessages(static_cast<DWORD>(ms), form_.Get()); }
 

@@ -18,7 +18,7 @@ namespace quorvel::tutorial {
 // Shared by the window's creation and its painting.
 inline COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
-inline bool IsOperationId(int id) { return id >= OperationLabelId(0) && id < OperationLabelId(kOperationCount); }
+inline bool IsOperationId(int id) { return id >= OperationLabelId(0) && id < OperationLabelId(OPERATION_COUNT); }
 
 class MainWindow : public TutorialView {
 public:
@@ -85,11 +85,11 @@ private:
     OwnedBrush pictureBrush_;
     OwnedCursor operationCursor_;  // null: the system's shared hand is used
     OwnedWindow form_;
-    HWND controls_[kControlCount] = {};
-    HWND operations_[kOperationCount] = {};
-    TwipsRect rects_[kControlCount] = {};
-    TwipsRect operationRects_[kOperationCount] = {};
-    COLORREF operationColors_[kOperationCount] = {};
+    HWND controls_[CONTROL_COUNT] = {};
+    HWND operations_[OPERATION_COUNT] = {};
+    TwipsRect rects_[CONTROL_COUNT] = {};
+    TwipsRect operationRects_[OPERATION_COUNT] = {};
+    COLORREF operationColors_[OPERATION_COUNT] = {};
     WNDPROC labelBaseProc_ = nullptr;
     HWND tooltip_ = nullptr;
     int dpiX_ = 96;

@@ -8,10 +8,10 @@ namespace quorvel::tutorial {
 
 namespace {
 
-const COLORREF kHeadColor = RGB(0, 0, 128);
-const COLORREF kStepColor = RGB(24, 24, 40);
-const COLORREF kSeeAnimationColor = RGB(200, 64, 24);
-const COLORREF kTextColor = RGB(0, 0, 0);
+const COLORREF HEAD_COLOR = RGB(0, 0, 128);
+const COLORREF STEP_COLOR = RGB(24, 24, 40);
+const COLORREF SEE_ANIMATION_COLOR = RGB(200, 64, 24);
+const COLORREF TEXT_COLOR = RGB(0, 0, 0);
 
 std::string WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthA(hwnd);
@@ -46,24 +46,24 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
         const int index = id - OperationLabelId(0);
         COLORREF color = operationColors_[index];
         const bool disabled = (item.itemState & ODS_DISABLED) || !IsWindowEnabled(item.hwndItem);
-        if (disabled && color != ToColorRef(kSelectedColor)) color = GetSysColor(COLOR_GRAYTEXT);
+        if (disabled && color != ToColorRef(SELECTED_COLOR)) color = GetSysColor(COLOR_GRAYTEXT);
         DrawLabel(item, fonts_[kFontOperation].Get(), color, DT_WORDBREAK);
         return;
     }
-    switch (static_cast<Control>(id - kControlIdBase)) {
-        case Control::LabelHead: DrawLabel(item, fonts_[kFontHead].Get(), kHeadColor, DT_WORDBREAK); break;
+    switch (static_cast<Control>(id - CONTROL_ID_BASE)) {
+        case Control::LabelHead: DrawLabel(item, fonts_[kFontHead].Get(), HEAD_COLOR, DT_WORDBREAK); break;
         case Control::LabelStep1:
         case Control::LabelStep2:
-        case Control::LabelStep3: DrawLabel(item, fonts_[kFontStep].Get(), kStepColor, DT_WORDBREAK); break;
+        case Control::LabelStep3: DrawLabel(item, fonts_[kFontStep].Get(), STEP_COLOR, DT_WORDBREAK); break;
         case Control::LabelSeeAnimation:
-            DrawLabel(item, fonts_[kFontStep].Get(), kSeeAnimationColor, DT_SINGLELINE | DT_VCENTER);
+            DrawLabel(item, fonts_[kFontStep].Get(), SEE_ANIMATION_COLOR, DT_SINGLELINE | DT_VCENTER);
             break;
-        case Control::LabelDescriptionText: DrawLabel(item, fonts_[kFontText].Get(), kTextColor, DT_WORDBREAK); break;
+        case Control::LabelDescriptionText: DrawLabel(item, fonts_[kFontText].Get(), TEXT_COLOR, DT_WORDBREAK); break;
         case Control::LabelCursorMovement:
-            DrawLabel(item, fonts_[kFontBoldText].Get(), kTextColor, DT_SINGLELINE | DT_VCENTER);
+            DrawLabel(item, fonts_[kFontBoldText].Get(), TEXT_COLOR, DT_SINGLELINE | DT_VCENTER);
             break;
         case Control::LabelMoveDescription:
-            DrawLabel(item, fonts_[kFontText].Get(), kTextColor, DT_SINGLELINE | DT_VCENTER);
+            DrawLabel(item, fonts_[kFontText].Get(), TEXT_COLOR, DT_SINGLELINE | DT_VCENTER);
             break;
         case Control::PictureArrowLeft: DrawPicture(item, arrowLeft_.Get()); break;
         case Control::PictureArrowRight: DrawPicture(item, arrowRight_.Get()); break;

@@ -13,19 +13,19 @@ namespace {
 
 // Every picture is drawn this many times larger and then averaged down, which
 // gives smooth edges at any size without blurring.
-constexpr int kSupersample = 4;
+constexpr int SUPERSAMPLE = 4;
 
-const COLORREF kOutline = RGB(52, 56, 70);
-const COLORREF kBody = RGB(232, 234, 240);
-const COLORREF kBodyShade = RGB(204, 208, 218);
-const COLORREF kPressed = RGB(236, 86, 52);
-const COLORREF kWheel = RGB(96, 100, 116);
-const COLORREF kCable = RGB(170, 174, 186);
-const COLORREF kArrowFill = RGB(244, 150, 30);
-const COLORREF kArrowOutline = RGB(150, 80, 10);
-const COLORREF kPointerFill = RGB(255, 255, 255);
-const COLORREF kPointerOutline = RGB(0, 0, 0);
-const COLORREF kPointerMouse = RGB(0, 128, 128);
+const COLORREF OUTLINE = RGB(52, 56, 70);
+const COLORREF BODY = RGB(232, 234, 240);
+const COLORREF BODY_SHADE = RGB(204, 208, 218);
+const COLORREF PRESSED = RGB(236, 86, 52);
+const COLORREF WHEEL = RGB(96, 100, 116);
+const COLORREF CABLE = RGB(170, 174, 186);
+const COLORREF ARROW_FILL = RGB(244, 150, 30);
+const COLORREF ARROW_OUTLINE = RGB(150, 80, 10);
+const COLORREF POINTER_FILL = RGB(255, 255, 255);
+const COLORREF POINTER_OUTLINE = RGB(0, 0, 0);
+const COLORREF POINTER_MOUSE = RGB(0, 128, 128);
 
 // A 32-bit drawing surface in a design coordinate space of `unitsWide` x
 // `unitsHigh`, kSupersample times the size of the final picture.
@@ -35,8 +35,8 @@ public:
         : width_(width), height_(height) {
         BITMAPINFO bi = {};
         bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = width * kSupersample;
-        bi.bmiHeader.biHeight = -height * kSupersample;
+        bi.bmiHeader.biWidth = width * SUPERSAMPLE;
+        bi.bmiHeader.biHeight = -height * SUPERSAMPLE;
         bi.bmiHeader.biPlanes = 1;
         bi.bmiHeader.biBitCount = 32;
         bi.bmiHeader.biCompression = BI_RGB;
@@ -48,8 +48,8 @@ public:
             selected_.emplace(dc_.Get(), bitmap_.Get());
             ready_ = bits_ != nullptr && GetCurrentObject(dc_.Get(), OBJ_BITMAP) == bitmap_.Get();
         }
-        sx_ = width * kSupersample / unitsWide;
-        sy_ = height * kSupersample / unitsHigh;
+        sx_ = width * SUPERSAMPLE / unitsWide;
+        sy_ = height * SUPERSAMPLE / unitsHigh;
     }
     bool Ready() const { return ready_; }
 
@@ -60,7 +60,7 @@ public:
     int Pen(double u) const { return std::max(1, static_cast<int>(u * std::min(sx_, sy_) + 0.5)); }
 
     void Fill(COLORREF color) {
-        RECT r = {0, 0, width_ * kSupersample, height_ * kSupersample};
+        RECT r = {0, 0, width_ * SUPERSAMPLE, height_ * SUPERSAMPLE};
         FillRect(dc_.Get(), &r, OwnedBrush(CreateSolidBrush(color)).Get());
     }
 
@@ -68,19 +68,19 @@ public:
     std::vector<std::uint32_t> Resolve() const {
         std::vector<std::uint32_t> out(static_cast<size_t>(width_) * height_);
         if (!bits_) return out;
-        const int stride = width_ * kSupersample;
+        const int stride = width_ * SUPERSAMPLE;
         for (int y = 0; y < height_; ++y) {
             for (int x = 0; x < width_; ++x) {
                 unsigned sum[3] = {0, 0, 0};
-                for (int j = 0; j < kSupersample; ++j) {
-                    const std::uint32_t* row = bits_ + (y * kSupersample + j) * stride + x * kSupersample;
-                    for (int i = 0; i < kSupersample; ++i) {
+                for (int j = 0; j < SUPERSAMPLE; ++j) {
+                    const std::uint32_t* row = bits_ + (y * SUPERSAMPLE + j) * stride + x * SUPERSAMPLE;
+                    for (int i = 0; i < SUPERSAMPLE; ++i) {
                         sum[0] += row[i] & 0xFF;
                         sum[1] += (row[i] >> 8) & 0xFF;
                         sum[2] += (row[i] >> 16) & 0xFF;
                     }
                 }
-                const unsigned n = kSupersample * kSupersample;
+                const unsigned n = SUPERSAMPLE * SUPERSAMPLE;
                 out[static_cast<size_t>(y) * width_ + x] =
                     ((sum[0] + n / 2) / n) | (((sum[1] + n / 2) / n) << 8) | (((sum[2] + n / 2) / n) << 16);
             }
@@ -137,60 +137,60 @@ void FillRegion(HDC dc, HRGN region, COLORREF color) {
 }
 
 // Mouse design space: 44 x 64 units, the body from (5, 9) to (39, 63).
-constexpr double kMouseUnitsWide = 44, kMouseUnitsHigh = 64;
-constexpr double kBodyLeft = 5, kBodyTop = 9, kBodyRight = 39, kBodyBottom = 63;
-constexpr double kButtonLine = 29;  // bottom edge of the buttons
-constexpr double kMiddle = 22;
+constexpr double MOUSE_UNITS_WIDE = 44, kMouseUnitsHigh = 64;
+constexpr double BODY_LEFT = 5, kBodyTop = 9, kBodyRight = 39, kBodyBottom = 63;
+constexpr double BUTTON_LINE = 29;  // bottom edge of the buttons
+constexpr double MIDDLE = 22;
 
 void DrawMouse(Canvas& c, MousePicture picture) {
     HDC dc = c.dc();
     {  // the cable
-        PenBrush pb(dc, kCable, c.Pen(2.2), 0, true);
-        POINT curve[4] = {c.P(kMiddle, kBodyTop + 1), c.P(kMiddle, 3), c.P(30, 5.5), c.P(33, 0.5)};
+        PenBrush pb(dc, CABLE, c.Pen(2.2), 0, true);
+        POINT curve[4] = {c.P(MIDDLE, kBodyTop + 1), c.P(MIDDLE, 3), c.P(30, 5.5), c.P(33, 0.5)};
         PolyBezier(dc, curve, 4);
     }
-    const OwnedRegion body(CreateRoundRectRgn(c.X(kBodyLeft), c.Y(kBodyTop), c.X(kBodyRight), c.Y(kBodyBottom),
+    const OwnedRegion body(CreateRoundRectRgn(c.X(BODY_LEFT), c.Y(kBodyTop), c.X(kBodyRight), c.Y(kBodyBottom),
                                               c.X(30), c.Y(34)));
-    FillRegion(dc, body.Get(), kBody);
+    FillRegion(dc, body.Get(), BODY);
     {  // a soft shade along the right side and the bottom gives the body some volume
         const OwnedRegion shade(
-            CreateEllipticRgn(c.X(kBodyLeft + 10), c.Y(kBodyTop + 18), c.X(kBodyRight + 16), c.Y(kBodyBottom + 20)));
+            CreateEllipticRgn(c.X(BODY_LEFT + 10), c.Y(kBodyTop + 18), c.X(kBodyRight + 16), c.Y(kBodyBottom + 20)));
         CombineRgn(shade.Get(), shade.Get(), body.Get(), RGN_AND);
-        FillRegion(dc, shade.Get(), kBodyShade);
+        FillRegion(dc, shade.Get(), BODY_SHADE);
     }
     const bool left = picture == MousePicture::LeftRightButton;
     const bool right = picture == MousePicture::RightButton || picture == MousePicture::LeftRightButton;
     const bool middle = picture == MousePicture::MiddleButton;
     auto pressButton = [&](double x0, double x1) {
-        const OwnedRegion button(CreateRectRgn(c.X(x0), c.Y(kBodyTop), c.X(x1), c.Y(kButtonLine)));
+        const OwnedRegion button(CreateRectRgn(c.X(x0), c.Y(kBodyTop), c.X(x1), c.Y(BUTTON_LINE)));
         CombineRgn(button.Get(), button.Get(), body.Get(), RGN_AND);
-        FillRegion(dc, button.Get(), kPressed);
+        FillRegion(dc, button.Get(), PRESSED);
     };
-    if (left) pressButton(kBodyLeft, kMiddle);
-    if (right) pressButton(kMiddle, kBodyRight);
+    if (left) pressButton(BODY_LEFT, MIDDLE);
+    if (right) pressButton(MIDDLE, kBodyRight);
     {  // the seams between the buttons and the body
-        PenBrush pb(dc, kOutline, c.Pen(1.2), 0, true);
-        MoveToEx(dc, c.X(kMiddle), c.Y(kBodyTop), nullptr);
-        LineTo(dc, c.X(kMiddle), c.Y(kButtonLine));
-        POINT seam[4] = {c.P(kBodyLeft, kButtonLine - 1), c.P(15, kButtonLine + 1.5), c.P(29, kButtonLine + 1.5),
-                         c.P(kBodyRight, kButtonLine - 1)};
+        PenBrush pb(dc, OUTLINE, c.Pen(1.2), 0, true);
+        MoveToEx(dc, c.X(MIDDLE), c.Y(kBodyTop), nullptr);
+        LineTo(dc, c.X(MIDDLE), c.Y(BUTTON_LINE));
+        POINT seam[4] = {c.P(BODY_LEFT, BUTTON_LINE - 1), c.P(15, BUTTON_LINE + 1.5), c.P(29, BUTTON_LINE + 1.5),
+                         c.P(kBodyRight, BUTTON_LINE - 1)};
         PolyBezier(dc, seam, 4);
     }
     {  // the wheel, which is the middle button; pressed, it glows
         if (middle) {
-            PenBrush glow(dc, kPressed, 1, RGB(250, 170, 140));
-            RoundRect(dc, c.X(kMiddle - 6), c.Y(10), c.X(kMiddle + 6), c.Y(28), c.X(10), c.Y(10));
+            PenBrush glow(dc, PRESSED, 1, RGB(250, 170, 140));
+            RoundRect(dc, c.X(MIDDLE - 6), c.Y(10), c.X(MIDDLE + 6), c.Y(28), c.X(10), c.Y(10));
         }
-        PenBrush pb(dc, kOutline, c.Pen(1.1), middle ? kPressed : kWheel);
-        RoundRect(dc, c.X(kMiddle - 2.8), c.Y(13), c.X(kMiddle + 2.8), c.Y(25), c.X(5), c.Y(5));
+        PenBrush pb(dc, OUTLINE, c.Pen(1.1), middle ? PRESSED : WHEEL);
+        RoundRect(dc, c.X(MIDDLE - 2.8), c.Y(13), c.X(MIDDLE + 2.8), c.Y(25), c.X(5), c.Y(5));
         PenBrush ridges(dc, middle ? RGB(255, 200, 180) : RGB(170, 174, 190), c.Pen(0.8), 0, true);
         for (double y = 16; y <= 22; y += 3) {
-            MoveToEx(dc, c.X(kMiddle - 1.6), c.Y(y), nullptr);
-            LineTo(dc, c.X(kMiddle + 1.6), c.Y(y));
+            MoveToEx(dc, c.X(MIDDLE - 1.6), c.Y(y), nullptr);
+            LineTo(dc, c.X(MIDDLE + 1.6), c.Y(y));
         }
     }
     // the outline of the body
-    FrameRgn(dc, body.Get(), OwnedBrush(CreateSolidBrush(kOutline)).Get(), c.Pen(1.4), c.Pen(1.4));
+    FrameRgn(dc, body.Get(), OwnedBrush(CreateSolidBrush(OUTLINE)).Get(), c.Pen(1.4), c.Pen(1.4));
 }
 
 void DrawArrow(Canvas& c, bool pointsLeft) {
@@ -201,7 +201,7 @@ void DrawArrow(Canvas& c, bool pointsLeft) {
         const double x = pointsLeft ? 100 - pts[i][0] : pts[i][0];
         poly[i] = c.P(x, pts[i][1]);
     }
-    PenBrush pb(c.dc(), kArrowOutline, c.Pen(3), kArrowFill);
+    PenBrush pb(c.dc(), ARROW_OUTLINE, c.Pen(3), ARROW_FILL);
     SetPolyFillMode(c.dc(), WINDING);
     Polygon(c.dc(), poly, 7);
 }
@@ -213,11 +213,11 @@ void DrawPointer(Canvas& c) {
     POINT poly[7];
     for (int i = 0; i < 7; ++i) poly[i] = c.P(arrow[i][0], arrow[i][1]);
     {
-        PenBrush pb(dc, kPointerOutline, c.Pen(1.2), kPointerFill);
+        PenBrush pb(dc, POINTER_OUTLINE, c.Pen(1.2), POINTER_FILL);
         Polygon(dc, poly, 7);
     }
     {
-        PenBrush pb(dc, kPointerOutline, c.Pen(1.1), kPointerMouse);
+        PenBrush pb(dc, POINTER_OUTLINE, c.Pen(1.1), POINTER_MOUSE);
         RoundRect(dc, c.X(18), c.Y(15), c.X(29), c.Y(30.5), c.X(10), c.Y(10));
         MoveToEx(dc, c.X(23.5), c.Y(15), nullptr);
         LineTo(dc, c.X(23.5), c.Y(21));
@@ -229,7 +229,7 @@ void DrawPointer(Canvas& c) {
 }  // namespace
 
 HBITMAP DrawMousePicture(MousePicture picture, int width, int height, COLORREF background) {
-    Canvas c(width, height, kMouseUnitsWide, kMouseUnitsHigh);
+    Canvas c(width, height, MOUSE_UNITS_WIDE, kMouseUnitsHigh);
     if (!c.Ready()) return nullptr;
     c.Fill(background);
     DrawMouse(c, picture);

@@ -80,7 +80,7 @@ void Win32ProgramShell::ShowStart() { animation_.ShowStart(); }
 void Win32ProgramShell::StartMonitorClock() { main_->StartMonitorClock(); }
 
 void Win32ProgramShell::ShowStartFailure(const std::string& text) {
-  MessageBoxA(nullptr, text.c_str(), ProgramTitle, MB_OK);
+  MessageBoxA(nullptr, text.c_str(), PROGRAM_TITLE, MB_OK);
 }
 
 void Win32ProgramShell::RemoveCloseMenuItem() { quorvel::RemoveCloseMenuItem(main_->Window()); }

@@ -11,18 +11,18 @@
 namespace quorvel {
 
 namespace {
-constexpr int BannerPoints = 28;
-constexpr const char* BannerText = "Quorvel";
+constexpr int BANNER_POINTS = 28;
+constexpr const char* BANNER_TEXT = "Quorvel";
 }  // namespace
 
 AnimationForm::AnimationForm()
     : Form(AnimationFormTable()),
       TimerAnimation(*this, 0, false, [this] { OnTimerAnimation(); }),
-      TimerControlWindow(*this, ShrinkTickMs, false, [this] { OnTimerControlWindow(); }) {}
+      TimerControlWindow(*this, SHRINK_TICK_MS, false, [this] { OnTimerControlWindow(); }) {}
 
 void AnimationForm::OnLoad() {
   DesignHeight = HeightTwips();
-  bannerFont_.Reset(CreateFontA(-MulDiv(BannerPoints, DpiY(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+  bannerFont_.Reset(CreateFontA(-MulDiv(BANNER_POINTS, DpiY(), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, "Arial"));
 }
@@ -33,7 +33,7 @@ void AnimationForm::OnPaint(HDC dc, const RECT& client) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_CAPTIONTEXT));
   RECT banner = client;
-  DrawTextA(dc, BannerText, -1, &banner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, BANNER_TEXT, -1, &banner, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 void AnimationForm::ShowStart() {
@@ -44,7 +44,7 @@ void AnimationForm::ShowStart() {
   SetForegroundWindow(Window());
   caption_.Start();
   SetCaption(caption_.Caption());
-  TimerAnimation.SetInterval(CaptionTickMs);
+  TimerAnimation.SetInterval(CAPTION_TICK_MS);
   TimerAnimation.SetEnabled(true);
   TimerControlWindow.SetEnabled(false);
 }
@@ -71,10 +71,10 @@ void AnimationForm::OnTimerControlWindow() {
 // The tutorial is started by its full path, so that it is found whatever
 // the working folder the program was started from.
 void AnimationForm::OfferTutorial() {
-  MessageBoxA(nullptr, TutorialOffer, ProgramTitle, MB_OK);
+  MessageBoxA(nullptr, TUTORIAL_OFFER_TEXT, PROGRAM_TITLE, MB_OK);
   const std::string folder = ProgramDirectoryOf(OwnModulePath());
   const std::string tutorial = folder + TUTORIAL_FILE_NAME;
-  ShellExecuteA(nullptr, "open", tutorial.c_str(), TutorialArguments, folder.c_str(), SW_SHOWNORMAL);
+  ShellExecuteA(nullptr, "open", tutorial.c_str(), TUTORIAL_ARGUMENTS, folder.c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace quorvel

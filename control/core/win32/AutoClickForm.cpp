@@ -16,7 +16,7 @@ namespace {
 WNDPROC PreviousAutoClickWindowProcedure = nullptr;
 AutoClickForm* TheAutoClickForm = nullptr;
 
-constexpr uint32_t AutoClickSettleMs = 60;
+constexpr uint32_t AUTO_CLICK_SETTLE_MS = 60;
 
 bool AnyButtonHeld() {
   for (int button : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2}) {
@@ -56,7 +56,7 @@ AutoClickForm::AutoClickForm(HookLibrary& library, Clock& clock)
       box_(*this),
       ClickTimer(*this, 0, false, [this] { box_.OnClickTimer(); }),
       HideTimer(*this, 0, false, [this] { box_.OnHideTimer(); }),
-      DwellTimer(*this, DwellSampleMs, false, [this] { OnDwellTimer(); }) {
+      DwellTimer(*this, DWELL_SAMPLE_MS, false, [this] { OnDwellTimer(); }) {
   TheAutoClickForm = this;
 }
 
@@ -77,14 +77,14 @@ void AutoClickForm::OnLoad() {
 }
 
 bool AutoClickForm::OnQueryUnload() {
-  if (hotkey_) UnregisterHotKey(Window(), AutoClickHotkeyId);
+  if (hotkey_) UnregisterHotKey(Window(), AUTO_CLICK_HOTKEY_ID);
   hotkey_ = false;
   return false;
 }
 
 // A hotkey another program holds already is left to it.
 void AutoClickForm::RegisterAutoClickHotkey() {
-  hotkey_ = RegisterHotKey(Window(), AutoClickHotkeyId, MOD_CONTROL | MOD_ALT, 'K') != 0;
+  hotkey_ = RegisterHotKey(Window(), AUTO_CLICK_HOTKEY_ID, MOD_CONTROL | MOD_ALT, 'K') != 0;
   if (!hotkey_) WriteDebugLine("Hotkey Ctrl+Alt+K is used by another program, auto click has no hotkey");
 }
 
@@ -104,7 +104,7 @@ LRESULT AutoClickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;  // the box never takes the keyboard
     case WM_HOTKEY:
-      if (static_cast<int>(wParam) == AutoClickHotkeyId) ProcessAutoClickActivate();
+      if (static_cast<int>(wParam) == AUTO_CLICK_HOTKEY_ID) ProcessAutoClickActivate();
       return 0;
     default: return Form::HandleMessage(message, wParam, lParam);
   }
@@ -151,8 +151,8 @@ ScreenPoint AutoClickForm::CursorPos() {
 }
 
 void AutoClickForm::ShowBox(const ScreenPoint& cursor) {
-  const int width = TwipsToPixels(AutoClickWidthTwips, DpiX());
-  const int height = TwipsToPixels(AutoClickHeightTwips, DpiY());
+  const int width = TwipsToPixels(AUTO_CLICK_WIDTH_TWIPS, DpiX());
+  const int height = TwipsToPixels(AUTO_CLICK_HEIGHT_TWIPS, DpiY());
   const ScreenPoint place = PlaceAutoClickBox(cursor, width, height, MonitorAround(cursor));
   SetWindowPos(Window(), HWND_TOPMOST, place.x, place.y, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
@@ -176,7 +176,7 @@ void AutoClickForm::StartTimer(AutoClickTimer which, unsigned ms) {
 void AutoClickForm::SimulateClick(int x, int y) {
   MSG pending;
   PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
-  clock_.PauseMs(AutoClickSettleMs);
+  clock_.PauseMs(AUTO_CLICK_SETTLE_MS);
   library_.SimulateClick(static_cast<uint32_t>(x), static_cast<uint32_t>(y));
 }
 

@@ -13,7 +13,7 @@
 
 namespace quorvel {
 
-constexpr int AutoClickHotkeyId = 0xA001;
+constexpr int AUTO_CLICK_HOTKEY_ID = 0xA001;
 
 class AutoClickForm : public Form, private AutoClickView {
  public:

@@ -8,8 +8,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* DebugTraceFile = "d:\\vbdebug.txt";
-constexpr const char* DebugTraceDrive = "d:\\";
+constexpr const char* DEBUG_TRACE_FILE = "d:\\vbdebug.txt";
+constexpr const char* DEBUG_TRACE_DRIVE = "d:\\";
 
 // No "There is no disk in the drive" box while the trace is written: a
 // drive without a medium makes the open fail quietly instead.
@@ -27,7 +27,7 @@ class QuietCriticalErrors {
 // A missing drive or a CD drive is not asked at all; an empty removable
 // drive fails the open quietly.
 bool TraceDriveUsable() {
-  const UINT type = GetDriveTypeA(DebugTraceDrive);
+  const UINT type = GetDriveTypeA(DEBUG_TRACE_DRIVE);
   return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR && type != DRIVE_CDROM;
 }
 
@@ -36,7 +36,7 @@ bool TraceDriveUsable() {
 void WriteDebugLine(const std::string& text) {
   QuietCriticalErrors quiet;
   if (!TraceDriveUsable()) return;
-  const OwnedHandle file(CreateFileA(DebugTraceFile, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const OwnedHandle file(CreateFileA(DEBUG_TRACE_FILE, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return;
   const std::string line = text + "\r\n";

@@ -31,7 +31,7 @@ void StoreDwellPreference(bool enabled) {
 
 bool StartedWithDwellSwitch() {
   for (int i = 1; i < __argc; ++i) {
-    if (__argv[i] && lstrcmpiA(__argv[i], DwellSwitch) == 0) return true;
+    if (__argv[i] && lstrcmpiA(__argv[i], DWELL_SWITCH) == 0) return true;
   }
   return false;
 }

@@ -6,7 +6,7 @@
 
 namespace quorvel {
 
-constexpr const char* DwellSwitch = "/dwell";
+constexpr const char* DWELL_SWITCH = "/dwell";
 
 bool ReadDwellPreference();
 void StoreDwellPreference(bool enabled);

@@ -19,12 +19,12 @@ std::string TextOf(HWND control) {
 // level; the function exists from Windows Vista on.
 std::string ProgramPathOfWindow(HWND window) {
   using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
-  constexpr DWORD QueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
+  constexpr DWORD QUERY_LIMITED_INFORMATION = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
   static const auto query = reinterpret_cast<QueryImageName>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
   DWORD processId = 0;
   if (!query || !window || !GetWindowThreadProcessId(window, &processId) || !processId) return "";
-  const OwnedHandle process(OpenProcess(QueryLimitedInformation, FALSE, processId));
+  const OwnedHandle process(OpenProcess(QUERY_LIMITED_INFORMATION, FALSE, processId));
   if (!process) return "";
   char path[MAX_PATH * 2] = {};
   DWORD size = sizeof path;

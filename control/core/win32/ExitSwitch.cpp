@@ -31,7 +31,7 @@ class Win32RunningInstanceLink : public RunningInstanceLink {
     const OwnedHandle process = std::move(process_);
     if (process) return WaitForSingleObject(process.Get(), timeoutMs) == WAIT_OBJECT_0;
     // No right to wait on the process: watch its window instead.
-    return PollUntil(clock_, timeoutMs, RunningWindowLookMs, [this] { return !IsWindow(window_); });
+    return PollUntil(clock_, timeoutMs, RUNNING_WINDOW_LOOK_MS, [this] { return !IsWindow(window_); });
   }
 
  private:

@@ -10,9 +10,9 @@ namespace quorvel {
 
 namespace {
 
-constexpr int FirstControlId = 100;
-constexpr int PointsPerInch = 72;
-constexpr int ClassNameLength = 64;
+constexpr int FIRST_CONTROL_ID = 100;
+constexpr int POINTS_PER_INCH = 72;
+constexpr int CLASS_NAME_LENGTH = 64;
 
 DWORD FormStyle(FormFrame frame) {
   switch (frame) {
@@ -80,7 +80,7 @@ void RegisterFormClass(HINSTANCE instance) {
 }
 
 bool IsFormWindow(HWND window) {
-  char name[ClassNameLength] = {};
+  char name[CLASS_NAME_LENGTH] = {};
   return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, MAIN_WINDOW_CLASS) == 0;
 }
 
@@ -109,7 +109,7 @@ void Form::CreateBrushAndFont() {
     background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value)) : ownBackground_.Get();
   }
   if (!font_) {
-    font_.Reset(CreateFontA(-MulDiv(table_.font.points, dpiY_, PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+    font_.Reset(CreateFontA(-MulDiv(table_.font.points, dpiY_, POINTS_PER_INCH), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, table_.font.face));
   }
@@ -142,7 +142,7 @@ void Form::CreateControls() {
   for (size_t i = 0; i < table_.controls.size(); ++i) {
     const ControlRow& table = table_.controls[i];
     HWND control = CreateWindowExA(0, ControlClass(table.kind), table.caption, ControlStyle(table), 0, 0, 0, 0,
-                                   Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstControlId + i)),
+                                   Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(FIRST_CONTROL_ID + i)),
                                    instance, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     controls_.push_back(control);
@@ -155,7 +155,7 @@ void Form::PlaceControl(int index, HWND control) {
   const ControlRow& table = table_.controls[index];
   int left = TwipsToPixels(table.left, dpiX_);
   int top = TwipsToPixels(table.top, dpiY_);
-  if (table.container != NoContainer) {
+  if (table.container != NO_CONTAINER) {
     const ControlRow& frame = table_.controls[table.container];
     left += TwipsToPixels(frame.left, dpiX_);
     top += TwipsToPixels(frame.top, dpiY_);
@@ -291,8 +291,8 @@ LRESULT Form::OnCommand(WPARAM wParam) {
     control = ControlWithRole(ControlRole::Default);
   } else if (id == IDCANCEL) {
     control = ControlWithRole(ControlRole::Cancel);
-  } else if (HIWORD(wParam) == BN_CLICKED && id >= FirstControlId) {
-    control = id - FirstControlId;
+  } else if (HIWORD(wParam) == BN_CLICKED && id >= FIRST_CONTROL_ID) {
+    control = id - FIRST_CONTROL_ID;
   }
   if (control >= 0 && control < static_cast<int>(controls_.size()) && IsWindowEnabled(controls_[control])) {
     OnClick(control);
@@ -348,7 +348,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: OnTimerMessage(wParam); return 0;
     case DM_GETDEFID: {
       const int control = ControlWithRole(ControlRole::Default);
-      return control < 0 ? 0 : MAKELONG(FirstControlId + control, DC_HASDEFID);
+      return control < 0 ? 0 : MAKELONG(FIRST_CONTROL_ID + control, DC_HASDEFID);
     }
     case WM_CLOSE:
       if (programExiting_ && !programExiting_()) {

@@ -7,12 +7,12 @@
 namespace quorvel {
 
 namespace {
-constexpr UINT_PTR FirstTimerId = 1;
+constexpr UINT_PTR FIRST_TIMER_ID = 1;
 }
 
 FormTimer::FormTimer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTick)
     : form_(form),
-      id_(FirstTimerId + form.timers_.size()),
+      id_(FIRST_TIMER_ID + form.timers_.size()),
       interval_(intervalMs),
       enabled_(enabled),
       onTick_(std::move(onTick)) {

@@ -19,7 +19,7 @@ MainForm* TheMainForm = nullptr;
 
 // The drag handlers want the browser's top-level window whether or not a
 // dialog lies on the way up.
-constexpr uint32_t AcceptDialogs = 0;
+constexpr uint32_t ACCEPT_DIALOGS = 0;
 
 uint32_t Handle32(LPARAM value) { return static_cast<uint32_t>(value); }
 
@@ -46,7 +46,7 @@ MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm
       prompt_(prompt),
       clock_(clock),
       TimerMonitorRSI(*this, 0, true, [this] { OnTimerMonitorRSI(); }),
-      TimerPromptUserToRest(*this, PromptUserToRestIntervalMs, false, [this] { OnTimerPromptUserToRest(); }) {
+      TimerPromptUserToRest(*this, PROMPT_USER_TO_REST_INTERVAL_MS, false, [this] { OnTimerPromptUserToRest(); }) {
   TheMainForm = this;
 }
 
@@ -54,7 +54,7 @@ MainForm::~MainForm() {
   if (TheMainForm == this) TheMainForm = nullptr;
 }
 
-void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MonitorRSIIntervalMs); }
+void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MONITOR_RSI_INTERVAL_MS); }
 
 void MainForm::SubclassWindow() {
   PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
@@ -69,7 +69,7 @@ LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM
     switch (message) {
       case INSTANCE_ACTIVATE_MESSAGE:
         // Already moved, shown and brought to the front by the second start.
-        form->SetHeightTwips(MainFormShownHeightTwips);
+        form->SetHeightTwips(MAIN_FORM_SHOWN_HEIGHT_TWIPS);
         return 1;
       case DRAG_SCROLL_STEP_MESSAGE: return form->OnDragScrollStep(wParam, lParam);
       case DRAG_SCROLL_END_MESSAGE: return form->OnForgetActiveFrame(lParam);
@@ -89,7 +89,7 @@ LRESULT MainForm::OnDragScrollStep(WPARAM wParam, LPARAM lParam) {
   if (!dragScroll_) return 1;
   const int x = static_cast<int16_t>(library_.LowWord(static_cast<uint32_t>(wParam)));
   const int y = static_cast<int16_t>(library_.HiWord(static_cast<uint32_t>(wParam)));
-  const uint32_t root = library_.GetRootWindow(Handle32(lParam), AcceptDialogs);
+  const uint32_t root = library_.GetRootWindow(Handle32(lParam), ACCEPT_DIALOGS);
   dragScroll_->WatchBrowserWindow(root, Handle32(lParam));
   RECT rect{};
   GetWindowRect(reinterpret_cast<HWND>(lParam), &rect);
@@ -99,7 +99,7 @@ LRESULT MainForm::OnDragScrollStep(WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainForm::OnForgetActiveFrame(LPARAM lParam) {
   if (!dragScroll_) return 1;
-  dragScroll_->ForgetActiveFrame(library_.GetRootWindow(Handle32(lParam), AcceptDialogs));
+  dragScroll_->ForgetActiveFrame(library_.GetRootWindow(Handle32(lParam), ACCEPT_DIALOGS));
   return 1;
 }
 

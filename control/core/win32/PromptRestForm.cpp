@@ -8,7 +8,7 @@ namespace quorvel {
 PromptRestForm::PromptRestForm(Clock& clock)
     : Form(PromptRestFormTable()),
       clock_(clock),
-      TimerDelay(*this, NoticeDelayMs, false, [this] { OnTimerDelay(); }) {}
+      TimerDelay(*this, NOTICE_DELAY_MS, false, [this] { OnTimerDelay(); }) {}
 
 // The work area of the monitor under the pointer (the primary one when
 // the pointer cannot be read).

@@ -22,7 +22,7 @@ OwnedKey OpenUserKey(bool forWriting) {
   return key;
 }
 
-constexpr DWORD LargestListBytes = 64 * 1024;  // far beyond what the list may hold
+constexpr DWORD LARGEST_LIST_BYTES = 64 * 1024;  // far beyond what the list may hold
 
 }  // namespace
 
@@ -49,7 +49,7 @@ bool RegistryPreferences::ReadMultiString(const char* name, std::string* bytes) 
   const OwnedKey key = OpenUserKey(false);
   DWORD type = 0, size = 0;
   if (!key || RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
-  if ((type != REG_MULTI_SZ && type != REG_SZ) || size > LargestListBytes) return false;
+  if ((type != REG_MULTI_SZ && type != REG_SZ) || size > LARGEST_LIST_BYTES) return false;
   std::vector<char> data(size + 2, '\0');
   DWORD got = size;
   if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got) !=

@@ -9,7 +9,7 @@ SettingForm::SettingForm(HookLibrary& library) : Form(SettingFormTable()), libra
 
 void SettingForm::OnLoad() {
   const SettingChecks checks = ChecksFromSettingWord(library_.GetSetting());
-  for (int box = 0; box < SettingCheckBoxCount; ++box) SetChecked(box, checks[box]);
+  for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) SetChecked(box, checks[box]);
 }
 
 void SettingForm::OnClick(int control) {
@@ -22,7 +22,7 @@ void SettingForm::OnClick(int control) {
 
 void SettingForm::CommandOK_Click() {
   SettingChecks checks{};
-  for (int box = 0; box < SettingCheckBoxCount; ++box) checks[box] = Checked(box);
+  for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) checks[box] = Checked(box);
   library_.SaveSetting(SettingWordFromChecks(checks));
   Unload();
 }

@@ -36,11 +36,11 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &Win32EverydayShell::WindowProcedure;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = TrayWindowClass;
+  windowClass.lpszClassName = TRAY_WINDOW_CLASS;
   RegisterClassA(&windowClass);
   // Top-level (not message-only): "TaskbarCreated" is broadcast to top-level windows.
   // No caption: it is never taken for the main window "Quorvel".
-  window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+  window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, TRAY_WINDOW_CLASS, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                 instance, this));
   if (!window_) return;
   SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
@@ -48,10 +48,10 @@ void Win32EverydayShell::Attach(EverydayControl& control) {
   // Explorer runs at a lower integrity level than an elevated Quorvel:
   // let its broadcast through (Windows 7 and later).
   using AllowMessage = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-  constexpr DWORD MessageFilterAllow = 1;  // MSGFLT_ALLOW
+  constexpr DWORD MESSAGE_FILTER_ALLOW = 1;  // MSGFLT_ALLOW
   const auto allow = reinterpret_cast<AllowMessage>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
-  if (allow && taskbarCreated_) allow(window_.Get(), taskbarCreated_, MessageFilterAllow, nullptr);
+  if (allow && taskbarCreated_) allow(window_.Get(), taskbarCreated_, MESSAGE_FILTER_ALLOW, nullptr);
 }
 
 LRESULT CALLBACK Win32EverydayShell::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,7 +66,7 @@ LRESULT CALLBACK Win32EverydayShell::WindowProcedure(HWND window, UINT message, 
 }
 
 LRESULT Win32EverydayShell::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == TrayCallbackMessage) {
+  if (message == TRAY_CALLBACK_MESSAGE) {
     switch (LOWORD(lParam)) {
       case WM_LBUTTONDBLCLK: control_->OnIconDoubleClick(); break;
       case WM_RBUTTONUP:
@@ -108,9 +108,9 @@ void Win32EverydayShell::ShowIcon(const TrayLook& look) {
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
   data.hWnd = window_.Get();
-  data.uID = TrayIconUid;
+  data.uID = TRAY_ICON_UID;
   data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
-  data.uCallbackMessage = TrayCallbackMessage;
+  data.uCallbackMessage = TRAY_CALLBACK_MESSAGE;
   data.hIcon = TrayPicture(look.iconId);
   lstrcpynA(data.szTip, look.tooltip.c_str(), sizeof data.szTip);
   // A notification area that lost the icon without telling (Explorer
@@ -124,7 +124,7 @@ void Win32EverydayShell::RemoveIcon() {
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
   data.hWnd = window_.Get();
-  data.uID = TrayIconUid;
+  data.uID = TRAY_ICON_UID;
   Shell_NotifyIconA(NIM_DELETE, &data);
   iconAdded_ = false;
 }
@@ -157,7 +157,7 @@ void Win32EverydayShell::ShowExclusions() {
 void Win32EverydayShell::StartTutorial() {
   const std::string folder = ProgramDirectoryOf(OwnModulePath());
   const std::string tutorial = folder + TUTORIAL_FILE_NAME;
-  ShellExecuteA(nullptr, "open", tutorial.c_str(), TutorialArguments, folder.c_str(), SW_SHOWNORMAL);
+  ShellExecuteA(nullptr, "open", tutorial.c_str(), TUTORIAL_ARGUMENTS, folder.c_str(), SW_SHOWNORMAL);
 }
 
 void Win32EverydayShell::ShowHelp() {

@@ -14,9 +14,9 @@
 
 namespace quorvel {
 
-constexpr const char* TrayWindowClass = "QuorvelTrayWindow";
-constexpr UINT TrayCallbackMessage = WM_APP + 1;
-constexpr UINT TrayIconUid = 1;
+constexpr const char* TRAY_WINDOW_CLASS = "QuorvelTrayWindow";
+constexpr UINT TRAY_CALLBACK_MESSAGE = WM_APP + 1;
+constexpr UINT TRAY_ICON_UID = 1;
 
 class Win32EverydayShell : public EverydayShell {
  public:

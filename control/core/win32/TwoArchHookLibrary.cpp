@@ -9,8 +9,8 @@ namespace quorvel {
 namespace {
 
 // Posted to the hook thread: remove the 32-bit hooks and end.
-constexpr UINT HookThreadStopMessage = WM_APP + 0x32;
-constexpr DWORD HookThreadWaitMs = 10000;
+constexpr UINT HOOK_THREAD_STOP_MESSAGE = WM_APP + 0x32;
+constexpr DWORD HOOK_THREAD_WAIT_MS = 10000;
 // How long the helper has to end before it is ended by force.
 constexpr uint32_t HOOK64_STOP_WAIT_MS = 3000;
 
@@ -67,7 +67,7 @@ uint32_t TwoArchHookLibrary::startHook() {
   if (result == 1 && !unreachableTimer_) {
     TheLibrary = this;
     unreachable_.Start(GetUnreachableCount());
-    unreachableTimer_ = SetTimer(nullptr, 0, UnreachableCheckIntervalMs, &OnUnreachableCheck);
+    unreachableTimer_ = SetTimer(nullptr, 0, UNREACHABLE_CHECK_INTERVAL_MS, &OnUnreachableCheck);
   }
   return result;
 }
@@ -106,7 +106,7 @@ void TwoArchHookLibrary::HookThreadBody() {
   startResult_ = BoundHookLibrary::startHook();
   SetEvent(hookThreadReady_.Get());
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == HookThreadStopMessage) {
+    if (message.message == HOOK_THREAD_STOP_MESSAGE) {
       stopResult_ = BoundHookLibrary::stopHook();
       return;
     }
@@ -123,15 +123,15 @@ uint32_t TwoArchHookLibrary::RunStartHook() {
     return BoundHookLibrary::startHook();
   }
   HANDLE waits[2] = {hookThreadReady_.Get(), hookThread_.Get()};
-  WaitForMultipleObjects(2, waits, FALSE, HookThreadWaitMs);
+  WaitForMultipleObjects(2, waits, FALSE, HOOK_THREAD_WAIT_MS);
   return startResult_;
 }
 
 uint32_t TwoArchHookLibrary::RunStopHook() {
   if (!hookThread_) return BoundHookLibrary::stopHook();
   if (WaitForSingleObject(hookThread_.Get(), 0) == WAIT_TIMEOUT) {
-    PostThreadMessageA(hookThreadId_, HookThreadStopMessage, 0, 0);
-    if (WaitForSingleObject(hookThread_.Get(), HookThreadWaitMs) == WAIT_TIMEOUT) {
+    PostThreadMessageA(hookThreadId_, HOOK_THREAD_STOP_MESSAGE, 0, 0);
+    if (WaitForSingleObject(hookThread_.Get(), HOOK_THREAD_WAIT_MS) == WAIT_TIMEOUT) {
       WriteDebugLine("Hook thread did not end: hooks removed by the main thread");
       return BoundHookLibrary::stopHook();
     }

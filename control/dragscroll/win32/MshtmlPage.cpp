@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 // A browser that does not answer within this time is left alone.
-constexpr UINT DocumentRequestTimeoutMs = 1000;
+constexpr UINT DOCUMENT_REQUEST_TIMEOUT_MS = 1000;
 
 // ObjectFromLresult of oleacc.dll, bound at the first use: a system without
 // Active Accessibility still runs the program, it only scrolls no pages.
@@ -129,7 +129,7 @@ std::unique_ptr<PageDocument> MshtmlDocumentOf(HWND contentWindow) {
   static const UINT getObject = RegisterWindowMessageA("WM_HTML_GETOBJECT");
   DWORD_PTR result = 0;
   if (!getObject || !IsWindow(contentWindow) ||
-      !SendMessageTimeoutA(contentWindow, getObject, 0, 0, SMTO_ABORTIFHUNG, DocumentRequestTimeoutMs, &result) ||
+      !SendMessageTimeoutA(contentWindow, getObject, 0, 0, SMTO_ABORTIFHUNG, DOCUMENT_REQUEST_TIMEOUT_MS, &result) ||
       !result) {
     return nullptr;
   }

@@ -8,10 +8,10 @@ namespace quorvel {
 
 namespace {
 
-constexpr int IconSize = 16;
-constexpr UINT_PTR ListSubclassId = 1;
-constexpr int ListControlId = 1;
-constexpr unsigned MouseMoveIntervalMs = 300;
+constexpr int ICON_SIZE = 16;
+constexpr UINT_PTR LIST_SUBCLASS_ID = 1;
+constexpr int LIST_CONTROL_ID = 1;
+constexpr unsigned MOUSE_MOVE_INTERVAL_MS = 300;
 
 const FormTable& TaskListFormTable() {
   static const FormTable table{TASK_LIST_CAPTION, 3600, 2400, 0, FormFrame::FixedSingle, {true, 15},
@@ -26,17 +26,17 @@ class IconPicture {
   IconPicture() {
     const WindowDc screen(nullptr);
     dc_.Reset(CreateCompatibleDC(screen.Get()));
-    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), IconSize, IconSize));
+    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), ICON_SIZE, ICON_SIZE));
   }
 
   // The bitmap is left unselected, as an image list wants it.
   HBITMAP Draw(HICON icon, COLORREF background) {
     if (!dc_ || !bitmap_) return nullptr;
     const Selected drawn(dc_.Get(), bitmap_.Get());
-    const RECT all{0, 0, IconSize, IconSize};
+    const RECT all{0, 0, ICON_SIZE, ICON_SIZE};
     SetBkColor(dc_.Get(), background);
     ExtTextOutA(dc_.Get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    DrawIconEx(dc_.Get(), 0, 0, icon, IconSize, IconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc_.Get(), 0, 0, icon, ICON_SIZE, ICON_SIZE, 0, nullptr, DI_NORMAL);
     return bitmap_.Get();
   }
 
@@ -51,11 +51,11 @@ TaskListForm::TaskListForm(HookLibrary& library)
     : Form(TaskListFormTable()),
       windows_(library),
       module_(windows_),
-      MouseMoveTimer(*this, MouseMoveIntervalMs, false, [this] { MouseMoveTimer_Timer(); }) {}
+      MouseMoveTimer(*this, MOUSE_MOVE_INTERVAL_MS, false, [this] { MouseMoveTimer_Timer(); }) {}
 
 TaskListForm::~TaskListForm() {
   if (ListView1 && IsWindow(ListView1)) ListView_SetImageList(ListView1, nullptr, LVSIL_SMALL);
-  if (hotKey_ && Window()) UnregisterHotKey(Window(), TaskListHotKeyId);
+  if (hotKey_ && Window()) UnregisterHotKey(Window(), TASK_LIST_HOT_KEY_ID);
 }
 
 void TaskListForm::OnLoad() {
@@ -78,10 +78,10 @@ void TaskListForm::OnLoad() {
 // at run time so that older systems still start).
 void TaskListForm::AllowTaskListMessageFromBelow() {
   using FilterFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-  constexpr DWORD Allow = 1;  // MSGFLT_ALLOW
+  constexpr DWORD ALLOW = 1;  // MSGFLT_ALLOW
   HMODULE user32 = GetModuleHandleA("user32.dll");
   FARPROC found = user32 ? GetProcAddress(user32, "ChangeWindowMessageFilterEx") : nullptr;
-  if (found) reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(found))(Window(), TASK_LIST_MESSAGE, Allow, nullptr);
+  if (found) reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(found))(Window(), TASK_LIST_MESSAGE, ALLOW, nullptr);
 }
 
 void TaskListForm::CreateList() {
@@ -93,23 +93,23 @@ void TaskListForm::CreateList() {
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                                   LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS,
                               0, 0, client.right, client.bottom, Window(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(ListControlId)), GetModuleHandleA(nullptr),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(LIST_CONTROL_ID)), GetModuleHandleA(nullptr),
                               nullptr);
   if (!ListView1) return;
   SendMessageA(ListView1, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
-  SetWindowSubclass(ListView1, &TaskListForm::ListProcedure, ListSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  IconImageList.Reset(ImageList_Create(IconSize, IconSize, ILC_COLOR24, 0, 8));
+  SetWindowSubclass(ListView1, &TaskListForm::ListProcedure, LIST_SUBCLASS_ID, reinterpret_cast<DWORD_PTR>(this));
+  IconImageList.Reset(ImageList_Create(ICON_SIZE, ICON_SIZE, ILC_COLOR24, 0, 8));
 }
 
 // A hotkey another program holds already is left to it.
 void TaskListForm::RegisterHotKey() {
-  hotKey_ = ::RegisterHotKey(Window(), TaskListHotKeyId, MOD_CONTROL | MOD_ALT, 'W') != FALSE;
+  hotKey_ = ::RegisterHotKey(Window(), TASK_LIST_HOT_KEY_ID, MOD_CONTROL | MOD_ALT, 'W') != FALSE;
   if (!hotKey_) WriteDebugLine("Task switcher hot key Ctrl+Alt+W is taken by another program: not registered");
 }
 
 bool TaskListForm::OnQueryUnload() {
-  if (hotKey_) UnregisterHotKey(Window(), TaskListHotKeyId);
+  if (hotKey_) UnregisterHotKey(Window(), TASK_LIST_HOT_KEY_ID);
   hotKey_ = false;
   if (ListView1) ListView_SetImageList(ListView1, nullptr, LVSIL_SMALL);
   MouseMoveTimer.SetEnabled(false);
@@ -136,7 +136,7 @@ LRESULT TaskListForm::TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lPa
       if (!Visible()) ShowTasks();
       return 1;
     case WM_HOTKEY:
-      if (wParam != TaskListHotKeyId) break;
+      if (wParam != TASK_LIST_HOT_KEY_ID) break;
       if (!Visible()) ShowTasks();
       return 0;
     case WM_CLOSE:  // the switcher lives as long as the program: only hidden

@@ -23,7 +23,7 @@
 
 namespace quorvel {
 
-constexpr int TaskListHotKeyId = 0xA002;
+constexpr int TASK_LIST_HOT_KEY_ID = 0xA002;
 
 namespace owners {
 struct ImageList : NullIsEmpty<HIMAGELIST> {

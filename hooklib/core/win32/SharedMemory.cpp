@@ -12,7 +12,7 @@
 namespace quorvel {
 namespace {
 
-constexpr int kReadyYields = 200;  // bounded: a few milliseconds at most
+constexpr int READY_YIELDS = 200;  // bounded: a few milliseconds at most
 
 // A SID as a string, owned.
 OwnedLocal SidText(PSID sid) {
@@ -130,7 +130,7 @@ MapOutcome SettleState(SharedState* view) {
         InterlockedExchange(word, SHARED_STATE_READY);
         return MapOutcome::Mapped;
     }
-    for (int i = 0; i < kReadyYields && seen != SHARED_STATE_READY; ++i) {
+    for (int i = 0; i < READY_YIELDS && seen != SHARED_STATE_READY; ++i) {
         SwitchToThread();
         seen = InterlockedCompareExchange(word, 0, 0);
     }

@@ -39,9 +39,9 @@ int16_t Win32Input::GetAsyncKeyState(int vk) { return static_cast<int16_t>(::Get
 int16_t Win32Input::GetKeyState(int vk) { return static_cast<int16_t>(::GetKeyState(vk)); }
 
 uint32_t Win32Input::SendInput(const InputEvent* inputs, uint32_t count) {
-    constexpr uint32_t kMaxInputs = 8;
-    INPUT in[kMaxInputs] = {};
-    if (count > kMaxInputs) count = kMaxInputs;
+    constexpr uint32_t MAX_INPUTS = 8;
+    INPUT in[MAX_INPUTS] = {};
+    if (count > MAX_INPUTS) count = MAX_INPUTS;
     for (uint32_t i = 0; i < count; ++i) {
         if (inputs[i].kind == InputEvent::Keyboard) {
             in[i].type = INPUT_KEYBOARD;

@@ -8,7 +8,7 @@
 namespace quorvel {
 namespace {
 
-constexpr DWORD QueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION (Vista and later)
+constexpr DWORD QUERY_LIMITED = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION (Vista and later)
 
 // The token's integrity level (its mandatory label's last sub-authority);
 // -1 where the system has none (before Vista) or it cannot be read.
@@ -39,7 +39,7 @@ uint32_t Win32Processes::GetProcessImageName(uint32_t processId, char* buffer, u
     static const auto query = reinterpret_cast<QueryImageName>(reinterpret_cast<void*>(
         ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
     if (!query || !buffer || size == 0) return 0;
-    const OwnedHandle process(::OpenProcess(QueryLimited, FALSE, processId));
+    const OwnedHandle process(::OpenProcess(QUERY_LIMITED, FALSE, processId));
     if (!process) return 0;
     DWORD length = size;
     const BOOL ok = query(process.Get(), 0, buffer, &length);
@@ -52,7 +52,7 @@ bool Win32Processes::CanHookWindow(Hwnd w) {
     DWORD pid = 0;
     ::GetWindowThreadProcessId(ToHwnd(w), &pid);
     if (!pid || pid == ::GetCurrentProcessId()) return true;
-    OwnedHandle process(::OpenProcess(QueryLimited, FALSE, pid));
+    OwnedHandle process(::OpenProcess(QUERY_LIMITED, FALSE, pid));
     if (!process) process.Reset(::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid));
     // A program that has gone is no reason to warn anyone.
     if (!process) return ::GetLastError() != ERROR_ACCESS_DENIED;

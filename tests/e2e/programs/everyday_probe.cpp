@@ -32,7 +32,7 @@
 
 namespace {
 
-constexpr UINT TrayIconUid = 1;
+constexpr UINT TRAY_ICON_UID = 1;
 // Tooltip control messages (commctrl.h).
 constexpr UINT TooltipGetToolCount = WM_USER + 13;  // TTM_GETTOOLCOUNT
 constexpr UINT TooltipGetTextW = WM_USER + 56;      // TTM_GETTEXTW
@@ -44,7 +44,7 @@ NOTIFYICONDATAA IconOf(HWND window) {
   NOTIFYICONDATAA data{};
   data.cbSize = sizeof data;
   data.hWnd = window;
-  data.uID = TrayIconUid;
+  data.uID = TRAY_ICON_UID;
   return data;
 }
 

@@ -20,7 +20,7 @@ namespace {
 
 const char* const kCaption = "Quorvel Shortcuts Tutorial";
 constexpr int kFirstOperationId = 2000;
-constexpr int kOperationCount = 11;
+constexpr int OPERATION_COUNT = 11;
 
 struct Found {
     int id;
@@ -130,7 +130,7 @@ int Watch(int id, DWORD ms, int stopId) {
 int WaitReady(DWORD ms) {
     HWND form = WaitForm(ms);
     HWND first = Child(form, kFirstOperationId);
-    HWND last = Child(form, kFirstOperationId + kOperationCount - 1);
+    HWND last = Child(form, kFirstOperationId + OPERATION_COUNT - 1);
     if (!first || !last) return 2;
     const DWORD start = GetTickCount();
     for (;;) {
@@ -147,7 +147,7 @@ int WaitReady(DWORD ms) {
 
 int VisibleOperations(HWND form) {
     int n = 0;
-    for (int i = 0; i < kOperationCount; ++i) {
+    for (int i = 0; i < OPERATION_COUNT; ++i) {
         HWND c = Child(form, kFirstOperationId + i);
         if (c && IsWindowVisible(c)) ++n;
     }

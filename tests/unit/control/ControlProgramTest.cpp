@@ -151,7 +151,7 @@ TEST_F(ControlProgramTest, StartFailureNamesTheSupportAddress) {
   EXPECT_EQ(StartFailureText(),
             "Error when starting Quorvel. Please stop any other mouse enhancement software and try again. "
             "If this problem still exists, report a bug to " +
-                std::string(SupportAddress) + ".");
+                std::string(SUPPORT_ADDRESS) + ".");
 }
 
 TEST_F(ControlProgramTest, UnloadWithoutStopOnlyHides) {

@@ -24,7 +24,7 @@ std::vector<unsigned> Fires(const std::vector<Stretch>& stretches, uint32_t star
   unsigned t = 0;
   for (const Stretch& s : stretches) {
     auto has = [&](char flag) { return s.flags.find(flag) != std::string::npos; };
-    for (const unsigned end = t + s.ms; t < end; t += DwellSampleMs) {
+    for (const unsigned end = t + s.ms; t < end; t += DWELL_SAMPLE_MS) {
       if (dwell.OnSample({start + t, {s.x, s.y}, has('b'), has('o'), has('s'), has('p')})) fires.push_back(t);
     }
   }

@@ -79,7 +79,7 @@ TEST(ExitRequestTest, WithoutTheProcessItsWindowIsLookedAtEveryTenthOfASecondWit
   for (const auto& c : cases) {
     FakeClock clock(0xFFFFFF80u);  // the tick count wraps meanwhile
     int looks = 0;
-    const bool gone = PollUntil(clock, c.timeoutMs, RunningWindowLookMs, [&] {
+    const bool gone = PollUntil(clock, c.timeoutMs, RUNNING_WINDOW_LOOK_MS, [&] {
       ++looks;
       return clock.now - 0xFFFFFF80u >= c.windowGoesAtMs;
     });

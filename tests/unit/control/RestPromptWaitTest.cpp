@@ -10,7 +10,7 @@ namespace {
 template <typename AgeAtTick>
 int TicksUntilReminder(RestPromptWait& wait, uint32_t start, AgeAtTick ageAtTick) {
   for (int tick = 1; tick <= 100; ++tick) {
-    const uint32_t now = start + tick * PromptUserToRestIntervalMs;
+    const uint32_t now = start + tick * PROMPT_USER_TO_REST_INTERVAL_MS;
     if (wait.OnPromptTick(now, now - ageAtTick(tick))) return tick;
   }
   return -1;

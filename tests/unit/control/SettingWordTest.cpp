@@ -22,7 +22,7 @@ TEST(SettingWord, CheckBoxesStandForTheirBitsInTabOrder) {
 
 TEST(SettingWord, EveryBoxHasItsOwnBit) {
   uint32_t all = 0;
-  for (int box = 0; box < SettingCheckBoxCount; ++box) {
+  for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) {
     EXPECT_EQ(all & SettingBitOfCheckBox(box), 0u) << box;
     all |= SettingBitOfCheckBox(box);
   }

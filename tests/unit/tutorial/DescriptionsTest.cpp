@@ -6,7 +6,7 @@ namespace quorvel::tutorial {
 namespace {
 
 // The paragraphs as the user reads them, piece by piece.
-const char* const kExpected[kOperationCount] = {
+const char* const kExpected[OPERATION_COUNT] = {
     // 0
     "You can make IE go to previous page by moving mouse toward "
     "left horizontally while pressing right button, as long as cursor is on "
@@ -115,7 +115,7 @@ const char* const kExpected[kOperationCount] = {
 
 TEST(Descriptions, EveryParagraphIsExact) {
     const DescriptionTable d = FillDescriptions();
-    for (int i = 0; i < kOperationCount; ++i) EXPECT_EQ(d[i], kExpected[i]) << "operation " << i;
+    for (int i = 0; i < OPERATION_COUNT; ++i) EXPECT_EQ(d[i], kExpected[i]) << "operation " << i;
 }
 
 TEST(Descriptions, ParagraphBreaksAreTwoCarriageReturnsAndNoLineFeeds) {
@@ -125,8 +125,8 @@ TEST(Descriptions, ParagraphBreaksAreTwoCarriageReturnsAndNoLineFeeds) {
         for (size_t p = s.find(what); p != std::string::npos; p = s.find(what, p + what.size())) ++n;
         return n;
     };
-    const int breaks[kOperationCount] = {1, 1, 1, 1, 0, 0, 0, 0, 1, 2, 3};
-    for (int i = 0; i < kOperationCount; ++i) {
+    const int breaks[OPERATION_COUNT] = {1, 1, 1, 1, 0, 0, 0, 0, 1, 2, 3};
+    for (int i = 0; i < OPERATION_COUNT; ++i) {
         EXPECT_EQ(count(d[i], "\r\r"), breaks[i]) << "operation " << i;
         EXPECT_EQ(count(d[i], "\r"), 2 * breaks[i]) << "operation " << i;
         EXPECT_EQ(d[i].find('\n'), std::string::npos) << "operation " << i;

@@ -29,7 +29,7 @@ public:
 
     // Every control starts as visible or hidden as in the real window.
     FakeTutorialView() {
-        for (int i = 0; i < kControlCount; ++i) controls[i].visible = VisibleAtStart(static_cast<Control>(i));
+        for (int i = 0; i < CONTROL_COUNT; ++i) controls[i].visible = VisibleAtStart(static_cast<Control>(i));
     }
 
     ControlState& operator[](Control c) { return controls[static_cast<int>(c)]; }
@@ -89,8 +89,8 @@ public:
         return n;
     }
 
-    ControlState controls[kControlCount];
-    OperationState operations[kOperationCount];
+    ControlState controls[CONTROL_COUNT];
+    OperationState operations[OPERATION_COUNT];
     std::vector<std::string> log;
     std::vector<std::pair<int, int>> moves;  // left, top of each MoveTo
     std::vector<long long> moveTimes;         // NowMs at each MoveTo

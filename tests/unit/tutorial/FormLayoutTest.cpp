@@ -18,12 +18,12 @@ TEST(TwipsToPixels, RoundsToTheNearestPixelAtTheDisplayDpi) {
 }
 
 TEST(FormLayout, OperationLabelsAreStackedEvery576Twips) {
-    for (int i = 1; i < kOperationCount; ++i) {
+    for (int i = 1; i < OPERATION_COUNT; ++i) {
         EXPECT_EQ(OperationLabelRect(i).top - OperationLabelRect(i - 1).top, 576);
         EXPECT_EQ(OperationLabelRect(i).left, OperationLabelRect(0).left);
     }
-    const TwipsRect last = OperationLabelRect(kOperationCount - 1);
-    EXPECT_LE(last.top + last.height, kClientHeightTwips);
+    const TwipsRect last = OperationLabelRect(OPERATION_COUNT - 1);
+    EXPECT_LE(last.top + last.height, CLIENT_HEIGHT_TWIPS);
 }
 
 TEST(FormLayout, FixedPlacesOfTheDesign) {

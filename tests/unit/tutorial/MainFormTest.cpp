@@ -20,7 +20,7 @@ protected:
         return true;
     }
     void ExpectOnlySelectedDisabled(int selected) {
-        for (int i = 0; i < kOperationCount; ++i) EXPECT_EQ(view.operations[i].enabled, i != selected) << i;
+        for (int i = 0; i < OPERATION_COUNT; ++i) EXPECT_EQ(view.operations[i].enabled, i != selected) << i;
     }
 
     FakeTutorialView view;
@@ -42,7 +42,7 @@ TEST_F(MainFormTest, OpeningGrowsEachLabelInFiveStepsThenIsReady) {
     EXPECT_EQ(view.timerMs, 0);
     const int full = OperationLabelRect(0).height;
     std::vector<std::string> expected;
-    for (int i = 0; i < kOperationCount; ++i) {
+    for (int i = 0; i < OPERATION_COUNT; ++i) {
         expected.push_back("operation " + std::to_string(i) + " height 0");
         for (int k = 0; k <= 5; ++k) {
             expected.push_back("operation " + std::to_string(i) + " height " + std::to_string(full * k / 5));
@@ -110,7 +110,7 @@ TEST_F(MainFormTest, DragShortcutPlaysTheWholeScript) {
     EXPECT_EQ(view.totalPauseMs, 500 + 3 * (26 * 20 + 1000 + 500) + 800 + 500 + 500 + 1000 + 300 + 510 + 300 + 1000);
 
     EXPECT_EQ(form.SelectedOperation(), kIEGoBack);
-    EXPECT_EQ(view.operations[kIEGoBack].color, kSelectedColor);
+    EXPECT_EQ(view.operations[kIEGoBack].color, SELECTED_COLOR);
     ExpectOnlySelectedDisabled(kIEGoBack);
     EXPECT_FALSE(form.Animating());
 }
@@ -210,13 +210,13 @@ TEST_F(MainFormTest, HoverHighlightsOneLabelButNeverTheSelectedOne) {
 
     form.LabelOperation_Click(5);
     form.LabelOperation_MouseMove(5);
-    EXPECT_EQ(view.operations[5].color, kSelectedColor);
+    EXPECT_EQ(view.operations[5].color, SELECTED_COLOR);
     EXPECT_EQ(form.HoveredOperation(), -1);
 
     // Choosing another operation gives the old one its normal colour back.
     form.LabelOperation_Click(6);
     EXPECT_EQ(view.operations[5].color, kNormalColor);
-    EXPECT_EQ(view.operations[6].color, kSelectedColor);
+    EXPECT_EQ(view.operations[6].color, SELECTED_COLOR);
     ExpectOnlySelectedDisabled(6);
 }
 
