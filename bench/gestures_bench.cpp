@@ -110,7 +110,7 @@ void BM_MouseMoveWhileDragScrolling(benchmark::State& state) {
     PostingDesktop os;
     Context ctx{os, lib.shared, lib.process};
     os.keyStates[0x04] = static_cast<int16_t>(0x8000);  // VK_MBUTTON held
-    lib.shared.DragScrollState = 2;                      // scrolling
+    lib.shared.DragScrollState = 2;                     // scrolling
     lib.shared.DragScrollTarget = 0x10010;
     lib.shared.DragScrollMessage = 0xC003;
     MouseHookInput in;

@@ -47,7 +47,8 @@ __attribute__((noinline)) long CallWndRetHookFiltered(Context& ctx, const CallWn
 }
 
 __attribute__((noinline)) long GetMessageHookFiltered(Context& ctx, HookMessage& msg) {
-    if (IsGetMessageHookMessage(win::PM_REMOVE, msg.message)) GetMessageHookProc(ctx, win::HC_ACTION, win::PM_REMOVE, msg);
+    if (IsGetMessageHookMessage(win::PM_REMOVE, msg.message))
+        GetMessageHookProc(ctx, win::HC_ACTION, win::PM_REMOVE, msg);
     return CallNextHookStandIn(win::HC_ACTION, win::PM_REMOVE, msg.lParam);
 }
 

@@ -21,7 +21,9 @@ inline DWORD AnsiModulePath(HMODULE module, char* out, DWORD size) {
     wchar_t shortPath[WIDE];
     DWORD s = GetShortPathNameW(wide, shortPath, WIDE);
     lossy = FALSE;
-    m = (s > 0 && s < WIDE) ? WideCharToMultiByte(CP_ACP, 0, shortPath, -1, out, static_cast<int>(size), nullptr, &lossy) : 0;
+    m = (s > 0 && s < WIDE)
+            ? WideCharToMultiByte(CP_ACP, 0, shortPath, -1, out, static_cast<int>(size), nullptr, &lossy)
+            : 0;
     if (m <= 0 || lossy) {
         out[0] = '\0';
         return 0;

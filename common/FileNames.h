@@ -3,10 +3,10 @@
 
 namespace quorvel {
 
-constexpr char HOOK_LIBRARY_FILE_NAME[] = "system.dat";      // the 32-bit hook library
-constexpr char PRISTINE_LIBRARY_FILE_NAME[] = "system2.dat"; // its pristine copy
-constexpr char RETIRED_LIBRARY_FILE_NAME[] = "Nouse.dat";    // the previous one, moved aside
-constexpr char HOOK64_LIBRARY_FILE_NAME[] = "system64.dat";  // the 64-bit hook library
+constexpr char HOOK_LIBRARY_FILE_NAME[] = "system.dat";       // the 32-bit hook library
+constexpr char PRISTINE_LIBRARY_FILE_NAME[] = "system2.dat";  // its pristine copy
+constexpr char RETIRED_LIBRARY_FILE_NAME[] = "Nouse.dat";     // the previous one, moved aside
+constexpr char HOOK64_LIBRARY_FILE_NAME[] = "system64.dat";   // the 64-bit hook library
 constexpr char HOOK64_HELPER_FILE_NAME[] = "QuorvelHook64.exe";
 constexpr char PROGRAM_FILE_NAME[] = "Quorvel.exe";
 constexpr char TUTORIAL_FILE_NAME[] = "QuorvelTutorial.exe";

@@ -11,32 +11,32 @@
 #include <cstddef>
 #include <cstdint>
 
-#define QUORVEL_HOOK_EXPORTS(X)                                                                             \
-    X(startHook, uint32_t, (), ())                                                                          \
-    X(stopHook, uint32_t, (), ())                                                                           \
-    X(SetStopHookFlag, void, (), ())                                                                        \
-    X(PauseQuorvel, void, (), ())                                                                           \
-    X(ResumeQuorvel, void, (), ())                                                                          \
-    X(SetMainWindowAndMessage, uint32_t, (uint32_t window, uint32_t message), (window, message))            \
-    X(SetTaskListWindowAndMessage, uint32_t, (uint32_t window, uint32_t message), (window, message))        \
-    X(SetAutoClickWindowAndMessage, uint32_t, (uint32_t window, uint32_t message), (window, message))       \
-    X(SetPromptRestWindow, uint32_t, (uint32_t window), (window))                                           \
-    X(SetQuorvelWindowUserData, uint32_t, (uint32_t marker), (marker))                                      \
-    X(SetQuorvelVersion, uint32_t, (uint32_t major, uint32_t minor, uint32_t build), (major, minor, build)) \
-    X(AddIEWindow, void, (uint32_t key), (key))                                                             \
-    X(RemoveIEWindow, void, (uint32_t key), (key))                                                          \
-    X(GetRootWindow, uint32_t, (uint32_t window, uint32_t refuseDialogs), (window, refuseDialogs))          \
-    X(IfDialogBoxWindow, uint32_t, (uint32_t window), (window))                                             \
-    X(LowWord, uint32_t, (uint32_t value), (value))                                                         \
-    X(HiWord, uint32_t, (uint32_t value), (value))                                                          \
-    X(GetSetting, uint32_t, (), ())                                                                         \
-    X(SaveSetting, uint32_t, (uint32_t setting), (setting))                                                 \
+#define QUORVEL_HOOK_EXPORTS(X)                                                                                \
+    X(startHook, uint32_t, (), ())                                                                             \
+    X(stopHook, uint32_t, (), ())                                                                              \
+    X(SetStopHookFlag, void, (), ())                                                                           \
+    X(PauseQuorvel, void, (), ())                                                                              \
+    X(ResumeQuorvel, void, (), ())                                                                             \
+    X(SetMainWindowAndMessage, uint32_t, (uint32_t window, uint32_t message), (window, message))               \
+    X(SetTaskListWindowAndMessage, uint32_t, (uint32_t window, uint32_t message), (window, message))           \
+    X(SetAutoClickWindowAndMessage, uint32_t, (uint32_t window, uint32_t message), (window, message))          \
+    X(SetPromptRestWindow, uint32_t, (uint32_t window), (window))                                              \
+    X(SetQuorvelWindowUserData, uint32_t, (uint32_t marker), (marker))                                         \
+    X(SetQuorvelVersion, uint32_t, (uint32_t major, uint32_t minor, uint32_t build), (major, minor, build))    \
+    X(AddIEWindow, void, (uint32_t key), (key))                                                                \
+    X(RemoveIEWindow, void, (uint32_t key), (key))                                                             \
+    X(GetRootWindow, uint32_t, (uint32_t window, uint32_t refuseDialogs), (window, refuseDialogs))             \
+    X(IfDialogBoxWindow, uint32_t, (uint32_t window), (window))                                                \
+    X(LowWord, uint32_t, (uint32_t value), (value))                                                            \
+    X(HiWord, uint32_t, (uint32_t value), (value))                                                             \
+    X(GetSetting, uint32_t, (), ())                                                                            \
+    X(SaveSetting, uint32_t, (uint32_t setting), (setting))                                                    \
     X(UserShouldRest, uint32_t, (uint32_t * keys, uint32_t * clicks, uint32_t * distance, uint32_t * minutes), \
-      (keys, clicks, distance, minutes))                                                                    \
-    X(GetUserLastClickOrKeyTime, uint32_t, (), ())                                                          \
-    X(SimulateClick, uint32_t, (uint32_t x, uint32_t y), (x, y))                                            \
-    X(SetExcludedPrograms, void, (const char* list, uint32_t size), (list, size))                           \
-    X(SetFullScreenPause, void, (uint32_t on), (on))                                                        \
+      (keys, clicks, distance, minutes))                                                                       \
+    X(GetUserLastClickOrKeyTime, uint32_t, (), ())                                                             \
+    X(SimulateClick, uint32_t, (uint32_t x, uint32_t y), (x, y))                                               \
+    X(SetExcludedPrograms, void, (const char* list, uint32_t size), (list, size))                              \
+    X(SetFullScreenPause, void, (uint32_t on), (on))                                                           \
     X(GetUnreachableCount, uint32_t, (), ())
 
 namespace quorvel {

@@ -35,7 +35,7 @@ size_t CopyProgramList(char* out, size_t room, const char* list, size_t size) {
     size_t at = 0;
     ProgramName name;
     while (NextProgramName(list, size, &at, &name)) {
-        if (!name.terminated) break;                    // no terminator inside the given size
+        if (!name.terminated) break;                   // no terminator inside the given size
         if (written + name.length + 1 >= room) break;  // keep the closing empty name
         std::memcpy(out + written, name.text, name.length);
         written += name.length + 1;

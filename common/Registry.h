@@ -10,13 +10,13 @@ constexpr char MACHINE_KEY[] = "SOFTWARE\\Harnwick\\Quorvel";
 // HKEY_CURRENT_USER: the user's own preferences.
 constexpr char USER_KEY[] = "Software\\Harnwick\\Quorvel";
 
-constexpr char SETTING_VALUE[] = "Setting";                        // REG_DWORD, the feature switches
-constexpr char FIRST_START_VALUE[] = "FirstStart";                 // REG_DWORD 1: offer the tutorial
-constexpr char INSTALL_STAMP_VALUE[] = "InstallStamp";             // unique to one installation
+constexpr char SETTING_VALUE[] = "Setting";                          // REG_DWORD, the feature switches
+constexpr char FIRST_START_VALUE[] = "FirstStart";                   // REG_DWORD 1: offer the tutorial
+constexpr char INSTALL_STAMP_VALUE[] = "InstallStamp";               // unique to one installation
 constexpr char TUTORIAL_OFFERED_FOR_VALUE[] = "TutorialOfferedFor";  // the stamp the tutorial was offered for
-constexpr char TRAY_ICON_VALUE[] = "TrayIcon";                     // REG_DWORD, default 1
-constexpr char FULL_SCREEN_PAUSE_VALUE[] = "FullScreenPause";      // REG_DWORD, default 1
-constexpr char EXCLUDED_PROGRAMS_VALUE[] = "ExcludedPrograms";     // REG_MULTI_SZ
-constexpr char AUTO_CLICK_DWELL_VALUE[] = "AutoClickDwell";        // REG_DWORD, default 0
+constexpr char TRAY_ICON_VALUE[] = "TrayIcon";                       // REG_DWORD, default 1
+constexpr char FULL_SCREEN_PAUSE_VALUE[] = "FullScreenPause";        // REG_DWORD, default 1
+constexpr char EXCLUDED_PROGRAMS_VALUE[] = "ExcludedPrograms";       // REG_MULTI_SZ
+constexpr char AUTO_CLICK_DWELL_VALUE[] = "AutoClickDwell";          // REG_DWORD, default 0
 
 }  // namespace quorvel

@@ -28,9 +28,9 @@ struct ActivityMinute {
 };
 
 constexpr int32_t MAX_MOUSE_TRACE_NUM = 100;  // points in the pointer trace ring
-constexpr int ACTIVITY_MINUTES = 1440;  // one entry per minute of a day, used as a ring
+constexpr int ACTIVITY_MINUTES = 1440;        // one entry per minute of a day, used as a ring
 constexpr int IE_WINDOW_TABLE_SIZE = 100;
-constexpr int INSTALL_PATH_SIZE = 304;       // at most 300 characters used
+constexpr int INSTALL_PATH_SIZE = 304;  // at most 300 characters used
 constexpr int INSTALL_PATH_MAX_CHARS = 300;
 constexpr int SET_FOREGROUND_PATH_SIZE = 304;
 constexpr int WINDOWS_VERSION_TEXT_SIZE = 204;
@@ -126,11 +126,11 @@ struct SharedState {
     uint32_t CallWndRetHook64;
     uint32_t MouseHook64;
     uint32_t GetMessageHook64;
-    uint32_t Hook64Active;        // 1 while the 64-bit hooks are installed
-    uint32_t Hook32ThreadId;      // thread that installed the 32-bit hooks
-    uint32_t Hook64ThreadId;      // thread that installed the 64-bit hooks
-    uint32_t UnreachableWindow;   // last root window a gesture met in a program Quorvel cannot hook
-    uint32_t UnreachableCount;    // bumped each time that happens
+    uint32_t Hook64Active;       // 1 while the 64-bit hooks are installed
+    uint32_t Hook32ThreadId;     // thread that installed the 32-bit hooks
+    uint32_t Hook64ThreadId;     // thread that installed the 64-bit hooks
+    uint32_t UnreachableWindow;  // last root window a gesture met in a program Quorvel cannot hook
+    uint32_t UnreachableCount;   // bumped each time that happens
     uint32_t SpareArch[8];
 
     // Task switcher trigger.
@@ -151,9 +151,9 @@ struct SharedState {
     uint32_t SpareGestures[3];
 
     // Everyday control: pause, exclusions, full-screen pause.
-    uint32_t ExclusionChange;    // bumped at every change of ExcludedPrograms
+    uint32_t ExclusionChange;                       // bumped at every change of ExcludedPrograms
     char ExcludedPrograms[EXCLUDED_PROGRAMS_SIZE];  // file names, each zero-terminated; an empty name ends the list
-    uint32_t FullScreenPause;    // 1: the hooks stay quiet over a full-screen foreground window
+    uint32_t FullScreenPause;                       // 1: the hooks stay quiet over a full-screen foreground window
     uint32_t SpareControl[15];
 };
 

@@ -18,8 +18,7 @@ struct Design {
 };
 
 const Design kDesign[CONTROL_COUNT] = {
-    {Control::LabelHead, {3264, 2760, 5940, 900},
-     "Click on an operation to see how to do it with Quorvel"},
+    {Control::LabelHead, {3264, 2760, 5940, 900}, "Click on an operation to see how to do it with Quorvel"},
     {Control::PictureArrowLeft, {2544, 2820, 624, 432}, ""},
     {Control::LabelStep1, {2544, 336, 3840, 500}, "Step 1. Press mouse middle button"},
     {Control::LabelStep2, {2544, 948, 3840, 500}, "Step 2. Move mouse upward "},
@@ -47,8 +46,8 @@ const Design& DesignOf(Control control) {
 
 TwipsRect OperationLabelRect(int index) {
     if (index < 0 || index >= OPERATION_COUNT) throw std::out_of_range("operation index");
-    return {OPERATION_LABEL_LEFT, OPERATION_LABEL_TOP + index * OPERATION_LABEL_SPACING_TWIPS,
-            OPERATION_LABEL_WIDTH, OPERATION_LABEL_HEIGHT};
+    return {OPERATION_LABEL_LEFT, OPERATION_LABEL_TOP + index * OPERATION_LABEL_SPACING_TWIPS, OPERATION_LABEL_WIDTH,
+            OPERATION_LABEL_HEIGHT};
 }
 
 TwipsRect DesignRect(Control control) { return DesignOf(control).rect; }
@@ -66,10 +65,8 @@ bool IsInsideFrame1(Control control) {
         case Control::LabelCursorMovement:
         case Control::LabelMoveDescription:
         case Control::LineHorizontal:
-        case Control::ShapeCircle:
-            return true;
-        default:
-            return false;
+        case Control::ShapeCircle: return true;
+        default: return false;
     }
 }
 

@@ -13,8 +13,8 @@ struct TwipsPoint {
     bool operator==(const TwipsPoint& o) const { return left == o.left && top == o.top; }
 };
 
-constexpr int DRAG_MOVE_COUNT = 51;      // moves of one drag
-constexpr int DRAG_MOVE_TWIPS = 12;      // twips per move (612 in all)
+constexpr int DRAG_MOVE_COUNT = 51;  // moves of one drag
+constexpr int DRAG_MOVE_TWIPS = 12;  // twips per move (612 in all)
 constexpr int CIRCLE_POSITION_COUNT = 40;
 constexpr int CIRCLE_RADIUS_TWIPS = 650;
 constexpr int CIRCLE_START_OFFSET_TWIPS = 750;  // the picture waits right of home

@@ -17,13 +17,10 @@ const Operation kOperations[OPERATION_COUNT] = {
     {"Restore Application", ShortcutKind::Drag, ShortcutButton::Middle, DragDirection::Right},
     {"Close Application", ShortcutKind::Click, ShortcutButton::Right, DragDirection::None},
     {"Show Desktop", ShortcutKind::Click, ShortcutButton::Middle, DragDirection::None},
-    {"Switch to Last Active Application", ShortcutKind::Click, ShortcutButton::LeftRight,
-     DragDirection::None},
+    {"Switch to Last Active Application", ShortcutKind::Click, ShortcutButton::LeftRight, DragDirection::None},
 };
 
-const char* ButtonWord(ShortcutButton button) {
-    return button == ShortcutButton::Middle ? "middle" : "right";
-}
+const char* ButtonWord(ShortcutButton button) { return button == ShortcutButton::Middle ? "middle" : "right"; }
 
 const char* MoveText(DragDirection direction) {
     switch (direction) {
@@ -62,12 +59,10 @@ std::string StepCaption(int n, int index) {
 
 std::string ClickInstruction(int index) {
     switch (index) {
-        case kLaunchNewIE:
-            return "Draw a circle using mouse. You should finish it within 1.5 seconds.";
+        case kLaunchNewIE: return "Draw a circle using mouse. You should finish it within 1.5 seconds.";
         case kCloseApplication: return "Double click mouse right button";
         case kShowDesktop: return "Double click mouse middle button";
-        case kSwitchToLastApplication:
-            return "Press mouse left and right button at the same time, then release them.";
+        case kSwitchToLastApplication: return "Press mouse left and right button at the same time, then release them.";
         default: throw std::out_of_range("not a click shortcut");
     }
 }

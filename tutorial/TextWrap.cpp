@@ -36,8 +36,8 @@ std::vector<std::string> WrapText(const std::string& text, int width, const Text
     size_t start = 0;
     for (;;) {
         const size_t end = text.find_first_of("\r\n", start);
-        WrapParagraph(text.substr(start, end == std::string::npos ? std::string::npos : end - start), width,
-                      measure, lines);
+        WrapParagraph(text.substr(start, end == std::string::npos ? std::string::npos : end - start), width, measure,
+                      lines);
         if (end == std::string::npos) break;
         start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }

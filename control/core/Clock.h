@@ -10,10 +10,10 @@
 namespace quorvel {
 
 class Clock {
- public:
-  virtual ~Clock() = default;
-  virtual uint32_t NowMs() = 0;
-  virtual void PauseMs(uint32_t ms) = 0;
+public:
+    virtual ~Clock() = default;
+    virtual uint32_t NowMs() = 0;
+    virtual void PauseMs(uint32_t ms) = 0;
 };
 
 // now - earlier in milliseconds, correct across the wrap of GetTickCount

@@ -6,77 +6,77 @@
 namespace quorvel {
 
 std::string StartFailureText() {
-  return std::string(
-             "Error when starting Quorvel. Please stop any other mouse enhancement software and try again. "
-             "If this problem still exists, report a bug to ") +
-         SUPPORT_ADDRESS + ".";
+    return std::string(
+               "Error when starting Quorvel. Please stop any other mouse enhancement software and try again. "
+               "If this problem still exists, report a bug to ") +
+           SUPPORT_ADDRESS + ".";
 }
 
 bool ControlProgram::Start() {
-  const RunningInstance running = shell_.FindRunningInstance();
-  if (IsRunningInstance(running)) {
-    int workWidth = 0, workHeight = 0;
-    shell_.WorkAreaSize(workWidth, workHeight);
-    shell_.HandOverTo(CentredOrigin(workWidth, workHeight, running.width, running.height));
-    return false;
-  }
-  ProgramDirectory_ = ProgramDirectoryOf(shell_.ModuleFileName());
-  RefreshHookLibraryFile(files_, ProgramDirectory_);
-  // The first call into the library loads it: after the refresh.
-  library_.SetQuorvelVersion(VERSION_MAJOR, VERSION_MINOR, VERSION_REVISION);
-  library_.SetQuorvelWindowUserData(OWN_WINDOW_MARKER);
-  shell_.CreateForm(FormId::Animation);
-  library_.SetPromptRestWindow(shell_.CreateForm(FormId::PromptRest));
-  if (const uint32_t autoClick = shell_.CreateForm(FormId::AutoClick)) {
-    library_.SetAutoClickWindowAndMessage(autoClick, AUTO_CLICK_MESSAGE);
-  }
-  if (const uint32_t taskList = shell_.CreateForm(FormId::TaskList)) {
-    library_.SetTaskListWindowAndMessage(taskList, TASK_LIST_MESSAGE);
-  }
-  OnMainFormLoad(shell_.CreateForm(FormId::Main));
-  if (ExitRequested_) shell_.UnloadForm(FormId::Main);
-  return true;
+    const RunningInstance running = shell_.FindRunningInstance();
+    if (IsRunningInstance(running)) {
+        int workWidth = 0, workHeight = 0;
+        shell_.WorkAreaSize(workWidth, workHeight);
+        shell_.HandOverTo(CentredOrigin(workWidth, workHeight, running.width, running.height));
+        return false;
+    }
+    ProgramDirectory_ = ProgramDirectoryOf(shell_.ModuleFileName());
+    RefreshHookLibraryFile(files_, ProgramDirectory_);
+    // The first call into the library loads it: after the refresh.
+    library_.SetQuorvelVersion(VERSION_MAJOR, VERSION_MINOR, VERSION_REVISION);
+    library_.SetQuorvelWindowUserData(OWN_WINDOW_MARKER);
+    shell_.CreateForm(FormId::Animation);
+    library_.SetPromptRestWindow(shell_.CreateForm(FormId::PromptRest));
+    if (const uint32_t autoClick = shell_.CreateForm(FormId::AutoClick)) {
+        library_.SetAutoClickWindowAndMessage(autoClick, AUTO_CLICK_MESSAGE);
+    }
+    if (const uint32_t taskList = shell_.CreateForm(FormId::TaskList)) {
+        library_.SetTaskListWindowAndMessage(taskList, TASK_LIST_MESSAGE);
+    }
+    OnMainFormLoad(shell_.CreateForm(FormId::Main));
+    if (ExitRequested_) shell_.UnloadForm(FormId::Main);
+    return true;
 }
 
 void ControlProgram::OnMainFormLoad(uint32_t mainWindow) {
-  ExitRequested_ = false;
-  shell_.MarkMainWindow();
-  if (library_.startHook() == 1) {
-    library_.SetMainWindowAndMessage(mainWindow, DRAG_SCROLL_STEP_MESSAGE);
-    shell_.SubclassMainWindow();
-    shell_.ShowStart();
-    shell_.StartMonitorClock();
-  } else {
-    shell_.ShowStartFailure(StartFailureText());
-    ExitRequested_ = true;
-    shell_.UnloadForm(FormId::AutoClick);
-    shell_.UnloadForm(FormId::TaskList);
-    shell_.UnloadForm(FormId::Animation);
-    shell_.UnloadForm(FormId::PromptRest);
-  }
-  shell_.RemoveCloseMenuItem();
+    ExitRequested_ = false;
+    shell_.MarkMainWindow();
+    if (library_.startHook() == 1) {
+        library_.SetMainWindowAndMessage(mainWindow, DRAG_SCROLL_STEP_MESSAGE);
+        shell_.SubclassMainWindow();
+        shell_.ShowStart();
+        shell_.StartMonitorClock();
+    } else {
+        shell_.ShowStartFailure(StartFailureText());
+        ExitRequested_ = true;
+        shell_.UnloadForm(FormId::AutoClick);
+        shell_.UnloadForm(FormId::TaskList);
+        shell_.UnloadForm(FormId::Animation);
+        shell_.UnloadForm(FormId::PromptRest);
+    }
+    shell_.RemoveCloseMenuItem();
 }
 
 bool ControlProgram::OnMainFormUnload() {
-  if (!ExitRequested_) {
-    shell_.HideForm(FormId::Main);
-    return true;
-  }
-  // The library refuses to remove the hooks until the stop flag is set.
-  library_.SetStopHookFlag();
-  library_.stopHook();
-  KeepPristineLibraryCopy(files_, ProgramDirectory_);
-  return false;
+    if (!ExitRequested_) {
+        shell_.HideForm(FormId::Main);
+        return true;
+    }
+    // The library refuses to remove the hooks until the stop flag is set.
+    library_.SetStopHookFlag();
+    library_.stopHook();
+    KeepPristineLibraryCopy(files_, ProgramDirectory_);
+    return false;
 }
 
 void ControlProgram::Stop() {
-  ExitRequested_ = true;
-  shell_.HideForm(FormId::Main);
-  shell_.UnloadForm(FormId::AutoClick);
-  shell_.UnloadForm(FormId::TaskList);
-  shell_.UnloadForm(FormId::Main);
-  shell_.UnloadForm(FormId::Animation);
-  shell_.UnloadForm(FormId::PromptRest);
+    ExitRequested_ = true;
+    shell_.HideForm(FormId::Main);
+    shell_.UnloadForm(FormId::AutoClick);
+    shell_.UnloadForm(FormId::TaskList);
+    shell_.UnloadForm(FormId::Main);
+    shell_.UnloadForm(FormId::Animation);
+    shell_.UnloadForm(FormId::PromptRest);
 }
 
 }  // namespace quorvel

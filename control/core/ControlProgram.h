@@ -20,32 +20,32 @@ constexpr const char* PROGRAM_TITLE = "Quorvel";
 std::string StartFailureText();
 
 class ControlProgram {
- public:
-  ControlProgram(HookLibrary& library, FileSystem& files, ProgramShell& shell)
-      : library_(library), files_(files), shell_(shell) {}
+public:
+    ControlProgram(HookLibrary& library, FileSystem& files, ProgramShell& shell)
+        : library_(library), files_(files), shell_(shell) {}
 
-  // The program entry. Returns false when a running instance was found and
-  // handed over: this process is to end at once.
-  bool Start();
+    // The program entry. Returns false when a running instance was found and
+    // handed over: this process is to end at once.
+    bool Start();
 
-  // Main form load: starts the hooks.
-  void OnMainFormLoad(uint32_t mainWindow);
+    // Main form load: starts the hooks.
+    void OnMainFormLoad(uint32_t mainWindow);
 
-  // Main form unload; returns true to cancel it (the form is only hidden).
-  bool OnMainFormUnload();
+    // Main form unload; returns true to cancel it (the form is only hidden).
+    bool OnMainFormUnload();
 
-  // "&Stop": ends the program.
-  void Stop();
+    // "&Stop": ends the program.
+    void Stop();
 
-  bool ExitRequested() const { return ExitRequested_; }
-  const std::string& ProgramDirectory() const { return ProgramDirectory_; }
+    bool ExitRequested() const { return ExitRequested_; }
+    const std::string& ProgramDirectory() const { return ProgramDirectory_; }
 
- private:
-  HookLibrary& library_;
-  FileSystem& files_;
-  ProgramShell& shell_;
-  bool ExitRequested_ = false;
-  std::string ProgramDirectory_;
+private:
+    HookLibrary& library_;
+    FileSystem& files_;
+    ProgramShell& shell_;
+    bool ExitRequested_ = false;
+    std::string ProgramDirectory_;
 };
 
 }  // namespace quorvel

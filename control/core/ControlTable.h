@@ -15,44 +15,44 @@ enum class ControlRole { None, Default, Cancel };
 constexpr int NO_CONTAINER = -1;
 
 struct ControlRow {
-  ControlKind kind;
-  const char* name;
-  const char* caption;
-  int left;    // twips, relative to the container (the form or a frame)
-  int top;
-  int width;
-  int height;
-  int container;  // index of the frame that holds the control, or NoContainer
-  ControlRole role;
+    ControlKind kind;
+    const char* name;
+    const char* caption;
+    int left;  // twips, relative to the container (the form or a frame)
+    int top;
+    int width;
+    int height;
+    int container;  // index of the frame that holds the control, or NoContainer
+    ControlRole role;
 };
 
 // Colours: either an RGB value or a system colour index.
 struct FormColour {
-  bool isSystemColour;
-  uint32_t value;  // 0x00BBGGRR, or the COLOR_* index
+    bool isSystemColour;
+    uint32_t value;  // 0x00BBGGRR, or the COLOR_* index
 };
 
 struct FormFont {
-  const char* face;
-  int points;
+    const char* face;
+    int points;
 };
 
 enum class FormFrame {
-  FixedSingle,  // caption, system menu, fixed size
-  FixedDialog,  // caption, system menu, dialog frame
-  ToolWindow,   // small caption, stays out of the task bar
-  ThinLine,     // a one-pixel line, no caption, stays out of the task bar
+    FixedSingle,  // caption, system menu, fixed size
+    FixedDialog,  // caption, system menu, dialog frame
+    ToolWindow,   // small caption, stays out of the task bar
+    ThinLine,     // a one-pixel line, no caption, stays out of the task bar
 };
 
 struct FormTable {
-  const char* caption;
-  int clientWidth;   // twips
-  int clientHeight;  // twips
-  int outerHeight;   // twips; when not 0 it sets the height instead of clientHeight
-  FormFrame frame;
-  FormColour background;
-  FormFont font;
-  std::vector<ControlRow> controls;  // in tab order
+    const char* caption;
+    int clientWidth;   // twips
+    int clientHeight;  // twips
+    int outerHeight;   // twips; when not 0 it sets the height instead of clientHeight
+    FormFrame frame;
+    FormColour background;
+    FormFont font;
+    std::vector<ControlRow> controls;  // in tab order
 };
 
 }  // namespace quorvel

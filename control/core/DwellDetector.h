@@ -11,36 +11,36 @@
 namespace quorvel {
 
 constexpr unsigned DWELL_MS = 1000;
-constexpr int DWELL_JITTER_PIXELS = 4;    // a rest may wobble this far from where it began
+constexpr int DWELL_JITTER_PIXELS = 4;     // a rest may wobble this far from where it began
 constexpr unsigned DWELL_SAMPLE_MS = 100;  // how often the timer reads the cursor
 
 struct DwellSample {
-  uint32_t now;           // GetTickCount
-  ScreenPoint cursor;
-  bool buttonHeld;        // any mouse button is down
-  bool overOwnWindow;     // the pointer is on one of Quorvel's windows (the box too)
-  bool boxShown;
-  bool paused;
+    uint32_t now;  // GetTickCount
+    ScreenPoint cursor;
+    bool buttonHeld;     // any mouse button is down
+    bool overOwnWindow;  // the pointer is on one of Quorvel's windows (the box too)
+    bool boxShown;
+    bool paused;
 };
 
 class DwellDetector {
- public:
-  // Returns true when the box is to open now. A rest fires once; the next
-  // needs the pointer to move again. A held button, Quorvel's own windows,
-  // a shown box or a pause end the rest and need new movement too: a
-  // manual click, or the click the box itself made, is not followed by a
-  // box at the same spot.
-  bool OnSample(const DwellSample& sample);
-  // Starts over, as if the pointer had not moved yet (dwell switched on).
-  void Reset() { started_ = false; }
+public:
+    // Returns true when the box is to open now. A rest fires once; the next
+    // needs the pointer to move again. A held button, Quorvel's own windows,
+    // a shown box or a pause end the rest and need new movement too: a
+    // manual click, or the click the box itself made, is not followed by a
+    // box at the same spot.
+    bool OnSample(const DwellSample& sample);
+    // Starts over, as if the pointer had not moved yet (dwell switched on).
+    void Reset() { started_ = false; }
 
- private:
-  void RestartRest(const DwellSample& sample, bool moved);
+private:
+    void RestartRest(const DwellSample& sample, bool moved);
 
-  bool started_ = false;
-  bool moved_ = false;
-  ScreenPoint anchor_{0, 0};
-  uint32_t restStart_ = 0;
+    bool started_ = false;
+    bool moved_ = false;
+    ScreenPoint anchor_{0, 0};
+    uint32_t restStart_ = 0;
 };
 
 }  // namespace quorvel

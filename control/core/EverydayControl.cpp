@@ -3,98 +3,99 @@
 namespace quorvel {
 
 void EverydayControl::Start() {
-  preferences_ = LoadPreferences(store_);
-  library_.SetFullScreenPause(preferences_.fullScreenPause ? 1 : 0);
-  HandOverExclusions();
-  if (preferences_.trayIcon) {
-    shell_.ShowIcon(Look());
-    iconShown_ = true;
-  }
+    preferences_ = LoadPreferences(store_);
+    library_.SetFullScreenPause(preferences_.fullScreenPause ? 1 : 0);
+    HandOverExclusions();
+    if (preferences_.trayIcon) {
+        shell_.ShowIcon(Look());
+        iconShown_ = true;
+    }
 }
 
 void EverydayControl::End() {
-  if (!iconShown_) return;
-  shell_.RemoveIcon();
-  iconShown_ = false;
+    if (!iconShown_) return;
+    shell_.RemoveIcon();
+    iconShown_ = false;
 }
 
 void EverydayControl::OnTaskbarCreated() {
-  if (iconShown_) shell_.ShowIcon(Look());
+    if (iconShown_) shell_.ShowIcon(Look());
 }
 
 std::vector<TrayMenuItem> EverydayControl::MenuItems() const {
-  std::vector<TrayMenuItem> items;
-  items.push_back({TrayShowQuorvel, "&Show Quorvel", false, false, true});
-  items.push_back({TrayPauseResume, paused_ ? "&Resume" : "&Pause", false, true});
-  items.push_back({TraySettings, "Se&ttings..."});
-  if (features_.openTaskSwitcher) items.push_back({TrayTaskSwitcher, "Task s&witcher", false, true});
-  if (features_.openAutoClick) {
-    items.push_back({TrayAutoClick, "&Auto click", false, !features_.openTaskSwitcher});
-    if (features_.dwellEnabled && features_.setDwellEnabled) {
-      items.push_back({TrayDwell, "Auto click on &dwell", features_.dwellEnabled()});
+    std::vector<TrayMenuItem> items;
+    items.push_back({TrayShowQuorvel, "&Show Quorvel", false, false, true});
+    items.push_back({TrayPauseResume, paused_ ? "&Resume" : "&Pause", false, true});
+    items.push_back({TraySettings, "Se&ttings..."});
+    if (features_.openTaskSwitcher) items.push_back({TrayTaskSwitcher, "Task s&witcher", false, true});
+    if (features_.openAutoClick) {
+        items.push_back({TrayAutoClick, "&Auto click", false, !features_.openTaskSwitcher});
+        if (features_.dwellEnabled && features_.setDwellEnabled) {
+            items.push_back({TrayDwell, "Auto click on &dwell", features_.dwellEnabled()});
+        }
     }
-  }
-  items.push_back({TrayExclusions, "&Exclusions...", false, true});
-  items.push_back({TrayTutorial, "T&utorial", false, true});
-  items.push_back({TrayHelp, "&Help"});
-  items.push_back({TrayStop, "S&top", false, true});
-  return items;
+    items.push_back({TrayExclusions, "&Exclusions...", false, true});
+    items.push_back({TrayTutorial, "T&utorial", false, true});
+    items.push_back({TrayHelp, "&Help"});
+    items.push_back({TrayStop, "S&top", false, true});
+    return items;
 }
 
 TrayLook EverydayControl::Look() const {
-  return paused_ ? TrayLook{PAUSED_ICON_ID, "Quorvel - paused"} : TrayLook{APPLICATION_ICON_ID, "Quorvel - running"};
+    return paused_ ? TrayLook{PAUSED_ICON_ID, "Quorvel - paused"} : TrayLook{APPLICATION_ICON_ID, "Quorvel - running"};
 }
 
 void EverydayControl::OnCommand(uint16_t command) {
-  switch (command) {
-    case TrayShowQuorvel: shell_.ShowMainForm(); break;
-    case TrayPauseResume: TogglePause(); break;
-    case TraySettings: shell_.ShowSettings(); break;
-    case TrayTaskSwitcher:
-      if (features_.openTaskSwitcher) features_.openTaskSwitcher();
-      break;
-    case TrayAutoClick:
-      if (features_.openAutoClick) features_.openAutoClick();
-      break;
-    case TrayDwell:
-      if (features_.dwellEnabled && features_.setDwellEnabled) features_.setDwellEnabled(!features_.dwellEnabled());
-      break;
-    case TrayExclusions: shell_.ShowExclusions(); break;
-    case TrayTutorial: shell_.StartTutorial(); break;
-    case TrayHelp: shell_.ShowHelp(); break;
-    case TrayStop:
-      End();
-      shell_.Stop();
-      break;
-    default: break;
-  }
+    switch (command) {
+        case TrayShowQuorvel: shell_.ShowMainForm(); break;
+        case TrayPauseResume: TogglePause(); break;
+        case TraySettings: shell_.ShowSettings(); break;
+        case TrayTaskSwitcher:
+            if (features_.openTaskSwitcher) features_.openTaskSwitcher();
+            break;
+        case TrayAutoClick:
+            if (features_.openAutoClick) features_.openAutoClick();
+            break;
+        case TrayDwell:
+            if (features_.dwellEnabled && features_.setDwellEnabled)
+                features_.setDwellEnabled(!features_.dwellEnabled());
+            break;
+        case TrayExclusions: shell_.ShowExclusions(); break;
+        case TrayTutorial: shell_.StartTutorial(); break;
+        case TrayHelp: shell_.ShowHelp(); break;
+        case TrayStop:
+            End();
+            shell_.Stop();
+            break;
+        default: break;
+    }
 }
 
 void EverydayControl::TogglePause() {
-  paused_ = !paused_;
-  if (paused_) {
-    library_.PauseQuorvel();
-  } else {
-    library_.ResumeQuorvel();
-  }
-  if (features_.pausedChanged) features_.pausedChanged(paused_);
-  if (iconShown_) shell_.ShowIcon(Look());
+    paused_ = !paused_;
+    if (paused_) {
+        library_.PauseQuorvel();
+    } else {
+        library_.ResumeQuorvel();
+    }
+    if (features_.pausedChanged) features_.pausedChanged(paused_);
+    if (iconShown_) shell_.ShowIcon(Look());
 }
 
 void EverydayControl::ChangeExclusions(const std::vector<std::string>& programs, bool fullScreenPause) {
-  std::vector<std::string> list;
-  for (const std::string& name : programs) AddProgram(list, name);
-  preferences_.excludedPrograms = list;
-  preferences_.fullScreenPause = fullScreenPause;
-  store_.WriteMultiString(EXCLUDED_PROGRAMS_VALUE, PackedProgramList(list));
-  store_.WriteDword(FULL_SCREEN_PAUSE_VALUE, fullScreenPause ? 1 : 0);
-  library_.SetFullScreenPause(fullScreenPause ? 1 : 0);
-  HandOverExclusions();
+    std::vector<std::string> list;
+    for (const std::string& name : programs) AddProgram(list, name);
+    preferences_.excludedPrograms = list;
+    preferences_.fullScreenPause = fullScreenPause;
+    store_.WriteMultiString(EXCLUDED_PROGRAMS_VALUE, PackedProgramList(list));
+    store_.WriteDword(FULL_SCREEN_PAUSE_VALUE, fullScreenPause ? 1 : 0);
+    library_.SetFullScreenPause(fullScreenPause ? 1 : 0);
+    HandOverExclusions();
 }
 
 void EverydayControl::HandOverExclusions() {
-  const std::string packed = PackedProgramList(preferences_.excludedPrograms);
-  library_.SetExcludedPrograms(packed.data(), static_cast<uint32_t>(packed.size()));
+    const std::string packed = PackedProgramList(preferences_.excludedPrograms);
+    library_.SetExcludedPrograms(packed.data(), static_cast<uint32_t>(packed.size()));
 }
 
 }  // namespace quorvel

@@ -16,16 +16,16 @@ namespace quorvel {
 
 // Command ids of the menu (also the WM_COMMAND ids the icon's window takes).
 enum TrayCommand : uint16_t {
-  TrayShowQuorvel = 0x7101,
-  TrayPauseResume,
-  TraySettings,
-  TrayTaskSwitcher,
-  TrayAutoClick,
-  TrayDwell,
-  TrayExclusions,
-  TrayTutorial,
-  TrayHelp,
-  TrayStop,
+    TrayShowQuorvel = 0x7101,
+    TrayPauseResume,
+    TraySettings,
+    TrayTaskSwitcher,
+    TrayAutoClick,
+    TrayDwell,
+    TrayExclusions,
+    TrayTutorial,
+    TrayHelp,
+    TrayStop,
 };
 
 // ICON resource ids of Quorvel.exe.
@@ -33,78 +33,78 @@ constexpr int APPLICATION_ICON_ID = 1;
 constexpr int PAUSED_ICON_ID = 2;
 
 struct TrayMenuItem {
-  TrayCommand command;
-  std::string text;
-  bool checked = false;
-  bool separatorBefore = false;
-  bool isDefault = false;  // drawn bold: what a double-click does
+    TrayCommand command;
+    std::string text;
+    bool checked = false;
+    bool separatorBefore = false;
+    bool isDefault = false;  // drawn bold: what a double-click does
 };
 
 // What the icon shows: which picture and the tooltip.
 struct TrayLook {
-  int iconId;
-  std::string tooltip;
+    int iconId;
+    std::string tooltip;
 };
 
 // The windows the menu opens; the Win32 side provides them.
 class EverydayShell {
- public:
-  virtual ~EverydayShell() = default;
-  virtual void ShowMainForm() = 0;  // as a second start shows it
-  virtual void ShowSettings() = 0;
-  virtual void ShowExclusions() = 0;
-  virtual void StartTutorial() = 0;
-  virtual void ShowHelp() = 0;
-  virtual void Stop() = 0;           // as the "&Stop" button
-  virtual void ShowIcon(const TrayLook& look) = 0;  // adds or updates it
-  virtual void RemoveIcon() = 0;
+public:
+    virtual ~EverydayShell() = default;
+    virtual void ShowMainForm() = 0;  // as a second start shows it
+    virtual void ShowSettings() = 0;
+    virtual void ShowExclusions() = 0;
+    virtual void StartTutorial() = 0;
+    virtual void ShowHelp() = 0;
+    virtual void Stop() = 0;                          // as the "&Stop" button
+    virtual void ShowIcon(const TrayLook& look) = 0;  // adds or updates it
+    virtual void RemoveIcon() = 0;
 };
 
 // Features built elsewhere reach the menu through these; an item whose
 // callbacks are missing is left out.
 struct TrayFeatures {
-  std::function<void()> openTaskSwitcher;
-  std::function<void()> openAutoClick;
-  std::function<bool()> dwellEnabled;
-  std::function<void(bool)> setDwellEnabled;
-  std::function<void(bool)> pausedChanged;  // told after each Pause and Resume
+    std::function<void()> openTaskSwitcher;
+    std::function<void()> openAutoClick;
+    std::function<bool()> dwellEnabled;
+    std::function<void(bool)> setDwellEnabled;
+    std::function<void(bool)> pausedChanged;  // told after each Pause and Resume
 };
 
 class EverydayControl {
- public:
-  EverydayControl(HookLibrary& library, PreferenceStore& store, EverydayShell& shell)
-      : library_(library), store_(store), shell_(shell) {}
+public:
+    EverydayControl(HookLibrary& library, PreferenceStore& store, EverydayShell& shell)
+        : library_(library), store_(store), shell_(shell) {}
 
-  // Once the hooks run: reads the preferences, hands the exclusion list
-  // and the full-screen preference to the library, shows the icon.
-  void Start();
-  // At the end of the program: the icon goes.
-  void End();
-  // Explorer started again (TaskbarCreated): the icon comes back.
-  void OnTaskbarCreated();
+    // Once the hooks run: reads the preferences, hands the exclusion list
+    // and the full-screen preference to the library, shows the icon.
+    void Start();
+    // At the end of the program: the icon goes.
+    void End();
+    // Explorer started again (TaskbarCreated): the icon comes back.
+    void OnTaskbarCreated();
 
-  TrayFeatures& Features() { return features_; }
-  std::vector<TrayMenuItem> MenuItems() const;
-  TrayLook Look() const;
-  bool Paused() const { return paused_; }
-  void OnCommand(uint16_t command);
-  void OnIconDoubleClick() { shell_.ShowMainForm(); }
+    TrayFeatures& Features() { return features_; }
+    std::vector<TrayMenuItem> MenuItems() const;
+    TrayLook Look() const;
+    bool Paused() const { return paused_; }
+    void OnCommand(uint16_t command);
+    void OnIconDoubleClick() { shell_.ShowMainForm(); }
 
-  const EverydayPreferences& Preferences() const { return preferences_; }
-  // From the exclusions form's OK: stored, handed to the library.
-  void ChangeExclusions(const std::vector<std::string>& programs, bool fullScreenPause);
+    const EverydayPreferences& Preferences() const { return preferences_; }
+    // From the exclusions form's OK: stored, handed to the library.
+    void ChangeExclusions(const std::vector<std::string>& programs, bool fullScreenPause);
 
- private:
-  void TogglePause();
-  void HandOverExclusions();
+private:
+    void TogglePause();
+    void HandOverExclusions();
 
-  HookLibrary& library_;
-  PreferenceStore& store_;
-  EverydayShell& shell_;
-  TrayFeatures features_;
-  EverydayPreferences preferences_;
-  bool paused_ = false;
-  bool iconShown_ = false;
+    HookLibrary& library_;
+    PreferenceStore& store_;
+    EverydayShell& shell_;
+    TrayFeatures features_;
+    EverydayPreferences preferences_;
+    bool paused_ = false;
+    bool iconShown_ = false;
 };
 
 }  // namespace quorvel

@@ -15,19 +15,19 @@ namespace quorvel {
 
 // Where the preferences live; the Win32 side is the registry, tests fake it.
 class PreferenceStore {
- public:
-  virtual ~PreferenceStore() = default;
-  virtual bool ReadDword(const char* name, uint32_t* value) = 0;
-  virtual bool WriteDword(const char* name, uint32_t value) = 0;
-  // REG_MULTI_SZ: the raw bytes as stored.
-  virtual bool ReadMultiString(const char* name, std::string* bytes) = 0;
-  virtual bool WriteMultiString(const char* name, const std::string& bytes) = 0;
+public:
+    virtual ~PreferenceStore() = default;
+    virtual bool ReadDword(const char* name, uint32_t* value) = 0;
+    virtual bool WriteDword(const char* name, uint32_t value) = 0;
+    // REG_MULTI_SZ: the raw bytes as stored.
+    virtual bool ReadMultiString(const char* name, std::string* bytes) = 0;
+    virtual bool WriteMultiString(const char* name, const std::string& bytes) = 0;
 };
 
 struct EverydayPreferences {
-  bool trayIcon = true;
-  bool fullScreenPause = true;
-  std::vector<std::string> excludedPrograms;
+    bool trayIcon = true;
+    bool fullScreenPause = true;
+    std::vector<std::string> excludedPrograms;
 };
 
 // Missing or unreadable values keep their defaults.

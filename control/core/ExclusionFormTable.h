@@ -10,16 +10,16 @@ constexpr const char* EXCLUSION_FORM_CAPTION = "Quorvel - exclusions";
 
 const FormTable& ExclusionFormTable();
 enum ExclusionFormControl {
-  ExclusionLabelList,
-  ExclusionList,
-  ExclusionCommandRemove,
-  ExclusionLabelPick,
-  ExclusionLabelName,
-  ExclusionTextName,
-  ExclusionCommandAdd,
-  ExclusionCheckFullScreen,
-  ExclusionCommandOK,
-  ExclusionCommandCancel,
+    ExclusionLabelList,
+    ExclusionList,
+    ExclusionCommandRemove,
+    ExclusionLabelPick,
+    ExclusionLabelName,
+    ExclusionTextName,
+    ExclusionCommandAdd,
+    ExclusionCheckFullScreen,
+    ExclusionCommandOK,
+    ExclusionCommandCancel,
 };
 
 }  // namespace quorvel

@@ -23,12 +23,12 @@ bool HasExitSwitch(const std::string& commandLine);
 
 // What the /exit start needs of the windowing side.
 class RunningInstanceLink {
- public:
-  virtual ~RunningInstanceLink() = default;
-  virtual RunningInstance FindRunningInstance() = 0;
-  virtual void PostToRunningInstance(uint32_t message) = 0;
-  // True when the running instance's process has ended within the time.
-  virtual bool WaitForRunningInstanceToEnd(uint32_t timeoutMs) = 0;
+public:
+    virtual ~RunningInstanceLink() = default;
+    virtual RunningInstance FindRunningInstance() = 0;
+    virtual void PostToRunningInstance(uint32_t message) = 0;
+    // True when the running instance's process has ended within the time.
+    virtual bool WaitForRunningInstanceToEnd(uint32_t timeoutMs) = 0;
 };
 
 enum class ExitRequestResult { NoneRunning, Ended, StillRunning };

@@ -14,11 +14,11 @@ constexpr int MAIN_FORM_SHOWN_HEIGHT_TWIPS = 1248;  // one row of buttons
 const FormTable& SettingFormTable();
 constexpr int SETTING_CHECK_BOX_COUNT = 14;
 enum SettingFormControl {
-  SettingCommandOK = SETTING_CHECK_BOX_COUNT,
-  SettingCommandCancel,
-  SettingFrame1,
-  SettingLabel2,
-  SettingLabel1,
+    SettingCommandOK = SETTING_CHECK_BOX_COUNT,
+    SettingCommandCancel,
+    SettingFrame1,
+    SettingLabel2,
+    SettingLabel1,
 };
 
 // "FormPromptRest": the rest reminder notice.

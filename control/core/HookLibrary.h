@@ -9,11 +9,11 @@
 namespace quorvel {
 
 class HookLibrary {
- public:
-  virtual ~HookLibrary() = default;
+public:
+    virtual ~HookLibrary() = default;
 
 #define QUORVEL_HOOK_LIBRARY_METHOD(name, result, parameters, arguments) virtual result name parameters = 0;
-  QUORVEL_HOOK_EXPORTS(QUORVEL_HOOK_LIBRARY_METHOD)
+    QUORVEL_HOOK_EXPORTS(QUORVEL_HOOK_LIBRARY_METHOD)
 #undef QUORVEL_HOOK_LIBRARY_METHOD
 };
 

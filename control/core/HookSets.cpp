@@ -3,25 +3,25 @@
 namespace quorvel {
 
 uint32_t StartHookSets(HookHost& host) {
-  const uint32_t result = host.RunStartHook();
-  if (result == 1 && host.HelperWanted()) host.StartHelper();
-  return result;
+    const uint32_t result = host.RunStartHook();
+    if (result == 1 && host.HelperWanted()) host.StartHelper();
+    return result;
 }
 
 uint32_t StopHookSets(HookHost& host, uint32_t helperWaitMs) {
-  if (host.HelperRunning()) host.StopHelper(helperWaitMs);
-  return host.RunStopHook();
+    if (host.HelperRunning()) host.StopHelper(helperWaitMs);
+    return host.RunStopHook();
 }
 
 bool WaitForHelperToEnd(HelperProcess& helper, Clock& clock, uint32_t waitMs) {
-  const uint32_t start = clock.NowMs();
-  bool posted = false;
-  for (;;) {
-    const uint32_t elapsed = clock.NowMs() - start;
-    if (elapsed >= waitMs) return false;
-    if (!posted) posted = helper.PostStop();
-    if (helper.WaitForEnd(posted ? waitMs - elapsed : HELPER_POST_RETRY_MS)) return true;
-  }
+    const uint32_t start = clock.NowMs();
+    bool posted = false;
+    for (;;) {
+        const uint32_t elapsed = clock.NowMs() - start;
+        if (elapsed >= waitMs) return false;
+        if (!posted) posted = helper.PostStop();
+        if (helper.WaitForEnd(posted ? waitMs - elapsed : HELPER_POST_RETRY_MS)) return true;
+    }
 }
 
 }  // namespace quorvel

@@ -17,19 +17,19 @@ namespace quorvel {
 constexpr uint32_t HELPER_POST_RETRY_MS = 20;
 
 class HookHost {
- public:
-  virtual ~HookHost() = default;
-  // startHook / stopHook of the 32-bit library, run on the hook thread
-  // (started by the first and ended by the second).
-  virtual uint32_t RunStartHook() = 0;
-  virtual uint32_t RunStopHook() = 0;
-  // The helper is wanted when it lies beside Quorvel.exe and Windows is 64-bit.
-  virtual bool HelperWanted() = 0;
-  virtual bool StartHelper() = 0;
-  // Asks the helper to remove its hooks and end; waits at most waitMs.
-  // False when it had to be ended by force.
-  virtual bool StopHelper(uint32_t waitMs) = 0;
-  virtual bool HelperRunning() = 0;
+public:
+    virtual ~HookHost() = default;
+    // startHook / stopHook of the 32-bit library, run on the hook thread
+    // (started by the first and ended by the second).
+    virtual uint32_t RunStartHook() = 0;
+    virtual uint32_t RunStopHook() = 0;
+    // The helper is wanted when it lies beside Quorvel.exe and Windows is 64-bit.
+    virtual bool HelperWanted() = 0;
+    virtual bool StartHelper() = 0;
+    // Asks the helper to remove its hooks and end; waits at most waitMs.
+    // False when it had to be ended by force.
+    virtual bool StopHelper(uint32_t waitMs) = 0;
+    virtual bool HelperRunning() = 0;
 };
 
 // startHook for both sets: the 32-bit set first; the helper only after it
@@ -42,13 +42,13 @@ uint32_t StopHookSets(HookHost& host, uint32_t helperWaitMs);
 
 // The helper's process as its stop waits for it.
 class HelperProcess {
- public:
-  virtual ~HelperProcess() = default;
-  // Posts the stop message to the helper's thread; false while the thread
-  // has no queue yet.
-  virtual bool PostStop() = 0;
-  // Waits at most `ms`; true once the process has ended.
-  virtual bool WaitForEnd(uint32_t ms) = 0;
+public:
+    virtual ~HelperProcess() = default;
+    // Posts the stop message to the helper's thread; false while the thread
+    // has no queue yet.
+    virtual bool PostStop() = 0;
+    // Waits at most `ms`; true once the process has ended.
+    virtual bool WaitForEnd(uint32_t ms) = 0;
 };
 
 // The stop message may only be posted once the helper's thread has its

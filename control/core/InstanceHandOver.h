@@ -10,15 +10,15 @@
 namespace quorvel {
 
 struct RunningInstance {
-  bool found;         // a window of the main window's class and caption exists
-  uint32_t userData;  // its GWL_USERDATA
-  int width;          // its outer size in pixels
-  int height;
+    bool found;         // a window of the main window's class and caption exists
+    uint32_t userData;  // its GWL_USERDATA
+    int width;          // its outer size in pixels
+    int height;
 };
 
 struct ScreenPoint {
-  int x;
-  int y;
+    int x;
+    int y;
 };
 
 // A window of the right class and caption only counts with the marker.

@@ -16,21 +16,21 @@ constexpr int32_t QUIET_PAUSE_MS = 4000;
 constexpr int32_t LONGEST_WAIT_MS = 30000;
 
 class RestPromptWait {
- public:
-  // TimerMonitorRSI: with a should-rest report (1) the wait starts, or
-  // restarts if it was running. Returns whether TimerPromptUserToRest runs.
-  bool OnMonitorTick(uint32_t shouldRest);
+public:
+    // TimerMonitorRSI: with a should-rest report (1) the wait starts, or
+    // restarts if it was running. Returns whether TimerPromptUserToRest runs.
+    bool OnMonitorTick(uint32_t shouldRest);
 
-  // TimerPromptUserToRest: true when the reminder is to be shown now; the
-  // wait is then over and the one-second timer is to be disabled.
-  bool OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime);
+    // TimerPromptUserToRest: true when the reminder is to be shown now; the
+    // wait is then over and the one-second timer is to be disabled.
+    bool OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime);
 
-  bool Waiting() const { return waiting_; }
-  int32_t WaitedMs() const { return WaitedMs_; }
+    bool Waiting() const { return waiting_; }
+    int32_t WaitedMs() const { return WaitedMs_; }
 
- private:
-  bool waiting_ = false;
-  int32_t WaitedMs_ = 0;
+private:
+    bool waiting_ = false;
+    int32_t WaitedMs_ = 0;
 };
 
 }  // namespace quorvel

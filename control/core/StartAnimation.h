@@ -20,18 +20,18 @@ constexpr const char* TUTORIAL_OFFER_TEXT =
 constexpr const char* TUTORIAL_ARGUMENTS = "0";
 
 class StartCaption {
- public:
-  void Start();
-  // TimerAnimation: returns true on the tick that sets the final caption
-  // (the shrinking starts then); later ticks change nothing.
-  bool OnTick();
+public:
+    void Start();
+    // TimerAnimation: returns true on the tick that sets the final caption
+    // (the shrinking starts then); later ticks change nothing.
+    bool OnTick();
 
-  const std::string& Caption() const { return Caption_; }
-  bool StartedShown() const { return StartedShown_; }
+    const std::string& Caption() const { return Caption_; }
+    bool StartedShown() const { return StartedShown_; }
 
- private:
-  std::string Caption_ = STARTING_CAPTION;
-  bool StartedShown_ = false;
+private:
+    std::string Caption_ = STARTING_CAPTION;
+    bool StartedShown_ = false;
 };
 
 // TimerControlWindow: the next outer height in twips, or nothing when the

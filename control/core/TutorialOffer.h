@@ -13,9 +13,9 @@
 namespace quorvel {
 
 struct InstallMarks {
-  bool firstStart = false;                  // HKLM "FirstStart" is the DWORD 1
-  std::optional<std::string> installStamp;  // HKLM "InstallStamp"; none from an older installer
-  std::optional<std::string> offeredFor;    // HKCU "TutorialOfferedFor"
+    bool firstStart = false;                  // HKLM "FirstStart" is the DWORD 1
+    std::optional<std::string> installStamp;  // HKLM "InstallStamp"; none from an older installer
+    std::optional<std::string> offeredFor;    // HKCU "TutorialOfferedFor"
 };
 
 // The stamp to record for this user when the tutorial is to be offered now

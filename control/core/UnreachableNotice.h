@@ -10,24 +10,24 @@ namespace quorvel {
 constexpr unsigned UNREACHABLE_CHECK_INTERVAL_MS = 2000;
 
 class UnreachableNotice {
- public:
-  // The library's count when the hooks started (the record may be older
-  // than this run).
-  void Start(uint32_t count) {
-    baseline_ = count;
-    started_ = true;
-  }
-  // True once, at the first check that finds a new unreachable window.
-  bool OnCheck(uint32_t count) {
-    if (!started_ || told_ || count == baseline_) return false;
-    told_ = true;
-    return true;
-  }
+public:
+    // The library's count when the hooks started (the record may be older
+    // than this run).
+    void Start(uint32_t count) {
+        baseline_ = count;
+        started_ = true;
+    }
+    // True once, at the first check that finds a new unreachable window.
+    bool OnCheck(uint32_t count) {
+        if (!started_ || told_ || count == baseline_) return false;
+        told_ = true;
+        return true;
+    }
 
- private:
-  uint32_t baseline_ = 0;
-  bool started_ = false;
-  bool told_ = false;
+private:
+    uint32_t baseline_ = 0;
+    bool started_ = false;
+    bool told_ = false;
 };
 
 std::string UnreachableNoticeText();

@@ -33,60 +33,60 @@ namespace quorvel {
 // whether a window still exists, the hook library's browser table and the
 // control program's debug trace.
 class DragScrollHost {
- public:
-  virtual ~DragScrollHost() = default;
-  virtual std::unique_ptr<PageDocument> DocumentOf(uint32_t contentWindow) = 0;
-  virtual bool IsWindow(uint32_t window) = 0;
-  virtual void AddIEWindow(uint32_t root) = 0;
-  virtual void RemoveIEWindow(uint32_t root) = 0;
-  virtual void WriteDebugLine(const std::string& text) = 0;
+public:
+    virtual ~DragScrollHost() = default;
+    virtual std::unique_ptr<PageDocument> DocumentOf(uint32_t contentWindow) = 0;
+    virtual bool IsWindow(uint32_t window) = 0;
+    virtual void AddIEWindow(uint32_t root) = 0;
+    virtual void RemoveIEWindow(uint32_t root) = 0;
+    virtual void WriteDebugLine(const std::string& text) = 0;
 };
 
 // One tracked browser window.
 struct IEWindowClass {
-  std::unique_ptr<PageDocument> document;
-  int mouseX = -1;
-  int mouseY = -1;
-  std::unique_ptr<PageFrame> activeFrame;  // none = no drag in progress
-  double expandRatio = 0;
+    std::unique_ptr<PageDocument> document;
+    int mouseX = -1;
+    int mouseY = -1;
+    std::unique_ptr<PageFrame> activeFrame;  // none = no drag in progress
+    double expandRatio = 0;
 };
 
 class DragAndScroll : public DragScrollHandler {
- public:
-  explicit DragAndScroll(DragScrollHost& host) : host_(host) {}
+public:
+    explicit DragAndScroll(DragScrollHost& host) : host_(host) {}
 
-  // Notes the content window the next step of that browser comes from.
-  void WatchBrowserWindow(uint32_t root, uint32_t contentWindow) override;
-  void DragScrollStep(uint32_t root, int x, int y, int top, int left, int width) override;
-  void ForgetActiveFrame(uint32_t root) override;
+    // Notes the content window the next step of that browser comes from.
+    void WatchBrowserWindow(uint32_t root, uint32_t contentWindow) override;
+    void DragScrollStep(uint32_t root, int x, int y, int top, int left, int width) override;
+    void ForgetActiveFrame(uint32_t root) override;
 
-  // The record of a browser, or null.
-  const IEWindowClass* Record(uint32_t root) const;
+    // The record of a browser, or null.
+    const IEWindowClass* Record(uint32_t root) const;
 
- private:
-  struct Tracked {
-    uint32_t root;
-    IEWindowClass record;
-  };
-  using Records = std::map<std::string, Tracked>;
-  struct Waiting {  // a step or an end that arrived during another call
-    bool end;
-    uint32_t root;
-    int x, y, top, left, width;
-  };
+private:
+    struct Tracked {
+        uint32_t root;
+        IEWindowClass record;
+    };
+    using Records = std::map<std::string, Tracked>;
+    struct Waiting {  // a step or an end that arrived during another call
+        bool end;
+        uint32_t root;
+        int x, y, top, left, width;
+    };
 
-  void Run(const Waiting& call);
-  void Step(uint32_t root, int x, int y, int top, int left, int width);
-  void Forget(uint32_t root);
-  Records::iterator Drop(Records::iterator it);
-  bool ChooseActiveFrame(IEWindowClass& r, int x, int y, int top, int left, int width);
-  bool ScrollActiveFrame(IEWindowClass& r, int x, int y);
+    void Run(const Waiting& call);
+    void Step(uint32_t root, int x, int y, int top, int left, int width);
+    void Forget(uint32_t root);
+    Records::iterator Drop(Records::iterator it);
+    bool ChooseActiveFrame(IEWindowClass& r, int x, int y, int top, int left, int width);
+    bool ScrollActiveFrame(IEWindowClass& r, int x, int y);
 
-  DragScrollHost& host_;
-  Records BrowserWindows;
-  std::map<uint32_t, uint32_t> contentWindows_;  // root -> content window of its latest step
-  bool busy_ = false;
-  std::vector<Waiting> waiting_;
+    DragScrollHost& host_;
+    Records BrowserWindows;
+    std::map<uint32_t, uint32_t> contentWindows_;  // root -> content window of its latest step
+    bool busy_ = false;
+    std::vector<Waiting> waiting_;
 };
 
 }  // namespace quorvel

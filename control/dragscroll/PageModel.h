@@ -12,24 +12,24 @@ namespace quorvel {
 
 // An HTML window: the page, or one frame of a frameset.
 class PageFrame {
- public:
-  virtual ~PageFrame() = default;
-  virtual bool DocumentElementScrollTop(long& value) = 0;  // documentElement.scrollTop
-  virtual bool BodyScrollTop(long& value) = 0;             // body.scrollTop
-  virtual bool DocumentHeight(long& value) = 0;            // documentElement.offsetHeight
-  virtual bool DocumentWidth(long& value) = 0;             // documentElement.offsetWidth
-  virtual bool BodyScrollHeight(long& value) = 0;          // body.scrollHeight
-  virtual bool ScrollBy(long dx, long dy) = 0;             // window.scrollBy
+public:
+    virtual ~PageFrame() = default;
+    virtual bool DocumentElementScrollTop(long& value) = 0;  // documentElement.scrollTop
+    virtual bool BodyScrollTop(long& value) = 0;             // body.scrollTop
+    virtual bool DocumentHeight(long& value) = 0;            // documentElement.offsetHeight
+    virtual bool DocumentWidth(long& value) = 0;             // documentElement.offsetWidth
+    virtual bool BodyScrollHeight(long& value) = 0;          // body.scrollHeight
+    virtual bool ScrollBy(long dx, long dy) = 0;             // window.scrollBy
 };
 
 // The document of a content window.
 class PageDocument {
- public:
-  virtual ~PageDocument() = default;
-  virtual bool BodyTagName(std::string& tag) = 0;          // body.tagName
-  virtual std::unique_ptr<PageFrame> ParentWindow() = 0;   // parentWindow; null when unreadable
-  virtual bool FrameCount(long& count) = 0;                // frames.length
-  virtual std::unique_ptr<PageFrame> Frame(long index) = 0;  // frames.item(index); null when unreadable
+public:
+    virtual ~PageDocument() = default;
+    virtual bool BodyTagName(std::string& tag) = 0;            // body.tagName
+    virtual std::unique_ptr<PageFrame> ParentWindow() = 0;     // parentWindow; null when unreadable
+    virtual bool FrameCount(long& count) = 0;                  // frames.length
+    virtual std::unique_ptr<PageFrame> Frame(long index) = 0;  // frames.item(index); null when unreadable
 };
 
 }  // namespace quorvel

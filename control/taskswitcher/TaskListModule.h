@@ -10,37 +10,37 @@
 namespace quorvel {
 
 struct TaskRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
 };
 
 // The window queries of the enumeration; window and icon handles are
 // 32-bit values.
 class TaskWindows {
- public:
-  virtual ~TaskWindows() = default;
-  // The top-level windows, front of the Z-order first.
-  virtual std::vector<uint32_t> TopLevelWindows() = 0;
-  virtual uint32_t Owner(uint32_t window) = 0;  // GetWindow(GW_OWNER)
-  virtual bool IsVisible(uint32_t window) = 0;
-  // The hook library's dialog box rule (IfDialogBoxWindow).
-  virtual bool IsDialogBox(uint32_t window) = 0;
-  // GetWindowTextA into a buffer of `size` characters: the count it returns.
-  virtual int Text(uint32_t window, char* buffer, int size) = 0;
-  virtual bool Rect(uint32_t window, TaskRect& rect) = 0;
-  // WM_GETICON for the small icon, waiting at most timeoutMs for the
-  // window's answer; 0 for no icon or no answer.
-  virtual uint32_t SmallIcon(uint32_t window, uint32_t timeoutMs) = 0;
-  virtual uint32_t ClassSmallIcon(uint32_t window) = 0;  // GCL_HICONSM
-  virtual uint32_t ApplicationIcon() = 0;                 // IDI_APPLICATION
+public:
+    virtual ~TaskWindows() = default;
+    // The top-level windows, front of the Z-order first.
+    virtual std::vector<uint32_t> TopLevelWindows() = 0;
+    virtual uint32_t Owner(uint32_t window) = 0;  // GetWindow(GW_OWNER)
+    virtual bool IsVisible(uint32_t window) = 0;
+    // The hook library's dialog box rule (IfDialogBoxWindow).
+    virtual bool IsDialogBox(uint32_t window) = 0;
+    // GetWindowTextA into a buffer of `size` characters: the count it returns.
+    virtual int Text(uint32_t window, char* buffer, int size) = 0;
+    virtual bool Rect(uint32_t window, TaskRect& rect) = 0;
+    // WM_GETICON for the small icon, waiting at most timeoutMs for the
+    // window's answer; 0 for no icon or no answer.
+    virtual uint32_t SmallIcon(uint32_t window, uint32_t timeoutMs) = 0;
+    virtual uint32_t ClassSmallIcon(uint32_t window) = 0;  // GCL_HICONSM
+    virtual uint32_t ApplicationIcon() = 0;                // IDI_APPLICATION
 };
 
 struct ClassTaskInfo {
-  uint32_t hwnd = 0;
-  std::string title;  // at most 99 characters
-  uint32_t icon = 0;
+    uint32_t hwnd = 0;
+    std::string title;  // at most 99 characters
+    uint32_t icon = 0;
 };
 
 constexpr int TASK_TITLE_BUFFER_SIZE = 100;  // a title keeps its first 99 characters
@@ -54,30 +54,30 @@ uint32_t HandleOfTaskKey(const std::string& key);
 bool IsProgramManager(const std::string& title);
 
 class TaskListModule {
- public:
-  explicit TaskListModule(TaskWindows& windows) : windows_(windows) {}
+public:
+    explicit TaskListModule(TaskWindows& windows) : windows_(windows) {}
 
-  // The switcher's own window: its owner is the program's hidden
-  // application window, which is never a task.
-  void SetTaskListWindow(uint32_t window) { taskListWindow_ = window; }
+    // The switcher's own window: its owner is the program's hidden
+    // application window, which is never a task.
+    void SetTaskListWindow(uint32_t window) { taskListWindow_ = window; }
 
-  // Empties the collection and fills it from a fresh enumeration.
-  void RefreshTaskList();
-  // Looks at one enumerated window; always goes on with the next.
-  bool EnumTaskWindow(uint32_t window);
-  uint32_t GetTaskIcon(uint32_t window);
+    // Empties the collection and fills it from a fresh enumeration.
+    void RefreshTaskList();
+    // Looks at one enumerated window; always goes on with the next.
+    bool EnumTaskWindow(uint32_t window);
+    uint32_t GetTaskIcon(uint32_t window);
 
-  const std::vector<ClassTaskInfo>& TaskCollection() const { return TaskCollection_; }
+    const std::vector<ClassTaskInfo>& TaskCollection() const { return TaskCollection_; }
 
- private:
-  std::string TitleOf(uint32_t window, int& count);
-  bool Listed(uint32_t window) const;
-  void Add(uint32_t window, const std::string& title);
+private:
+    std::string TitleOf(uint32_t window, int& count);
+    bool Listed(uint32_t window) const;
+    void Add(uint32_t window, const std::string& title);
 
-  TaskWindows& windows_;
-  uint32_t taskListWindow_ = 0;
-  uint32_t ownApp_ = 0;
-  std::vector<ClassTaskInfo> TaskCollection_;
+    TaskWindows& windows_;
+    uint32_t taskListWindow_ = 0;
+    uint32_t ownApp_ = 0;
+    std::vector<ClassTaskInfo> TaskCollection_;
 };
 
 }  // namespace quorvel

@@ -13,53 +13,52 @@ constexpr int FORM_BORDERS = 6;  // the form's fixed frame
 
 }  // namespace
 
-TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent& content, int cursorX,
-                                int cursorY) {
-  const int maxW = RoundHalfToEven(m.cxFull / 2.0);
-  const int maxH = RoundHalfToEven(m.cyFull / 2.0);
-  const int contentH = content.rowHeight * content.rowCount;
-  const bool clippedV = maxH < contentH;
-  const bool clippedH = maxW < content.contentWidth;
-  int listH = std::min(maxH, contentH);
-  int listW = std::min(maxW, content.contentWidth);
-  if (clippedH) listH += m.cyHScroll;
-  if (clippedV) listW += m.cxVScroll;
+TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent& content, int cursorX, int cursorY) {
+    const int maxW = RoundHalfToEven(m.cxFull / 2.0);
+    const int maxH = RoundHalfToEven(m.cyFull / 2.0);
+    const int contentH = content.rowHeight * content.rowCount;
+    const bool clippedV = maxH < contentH;
+    const bool clippedH = maxW < content.contentWidth;
+    int listH = std::min(maxH, contentH);
+    int listW = std::min(maxW, content.contentWidth);
+    if (clippedH) listH += m.cyHScroll;
+    if (clippedV) listW += m.cxVScroll;
 
-  TaskListPlacement p;
-  p.listWidth = listW + LIST_BORDERS;
-  p.listHeight = listH + LIST_BORDERS;
-  p.width = p.listWidth + FORM_BORDERS;
-  // The system widens a narrower captioned window by itself; the list
-  // takes the room, and the form is centred and kept on the screen by the
-  // width it really gets.
-  if (p.width < m.minTrackW) {
-    p.width = m.minTrackW;
-    p.listWidth = p.width - FORM_BORDERS;
-  }
-  p.height = p.listHeight + m.captionH + FORM_BORDERS;
-  // The caption bar is centred vertically on the pointer, the form
-  // horizontally.
-  const int x = cursorX - m.areaLeft;
-  const int y = cursorY - m.areaTop;
-  const double halfCaption = m.captionH / 2.0;
-  if (halfCaption >= y) {
-    p.top = 0;
-  } else if (y + p.height - halfCaption > m.cyFull) {
-    p.top = m.cyFull - p.height;
-  } else {
-    p.top = RoundHalfToEven(y - halfCaption);
-  }
-  const double halfWidth = p.width / 2.0;
-  if (halfWidth > x) {
-    p.left = 0;
-  } else if (x + halfWidth > m.cxFull) {
-    p.left = m.cxFull - p.width;
-  } else {
-    p.left = RoundHalfToEven(x - halfWidth);
-  }
-  p.left += m.areaLeft;
-  p.top += m.areaTop;
-  return p;
+    TaskListPlacement p;
+    p.listWidth = listW + LIST_BORDERS;
+    p.listHeight = listH + LIST_BORDERS;
+    p.width = p.listWidth + FORM_BORDERS;
+    // The system widens a narrower captioned window by itself; the list
+    // takes the room, and the form is centred and kept on the screen by the
+    // width it really gets.
+    if (p.width < m.minTrackW) {
+        p.width = m.minTrackW;
+        p.listWidth = p.width - FORM_BORDERS;
+    }
+    p.height = p.listHeight + m.captionH + FORM_BORDERS;
+    // The caption bar is centred vertically on the pointer, the form
+    // horizontally.
+    const int x = cursorX - m.areaLeft;
+    const int y = cursorY - m.areaTop;
+    const double halfCaption = m.captionH / 2.0;
+    if (halfCaption >= y) {
+        p.top = 0;
+    } else if (y + p.height - halfCaption > m.cyFull) {
+        p.top = m.cyFull - p.height;
+    } else {
+        p.top = RoundHalfToEven(y - halfCaption);
+    }
+    const double halfWidth = p.width / 2.0;
+    if (halfWidth > x) {
+        p.left = 0;
+    } else if (x + halfWidth > m.cxFull) {
+        p.left = m.cxFull - p.width;
+    } else {
+        p.left = RoundHalfToEven(x - halfWidth);
+    }
+    p.left += m.areaLeft;
+    p.top += m.areaTop;
+    return p;
 }
 
 }  // namespace quorvel

@@ -43,9 +43,7 @@ void MarkHooksRemoved(Context& ctx) {
     }
 }
 
-bool OtherLibraryHooked(const Context& ctx) {
-    return AnyHook(ctx.shared, ctx.process.Is64Bit ? kHooks32 : kHooks64);
-}
+bool OtherLibraryHooked(const Context& ctx) { return AnyHook(ctx.shared, ctx.process.Is64Bit ? kHooks32 : kHooks64); }
 
 bool ServedByOtherLibrary(Context& ctx) {
     const SharedState& s = ctx.shared;

@@ -26,10 +26,10 @@ struct DialogClickRecord {
 using DialogClickMap = std::map<DialogSizeKey, DialogClickRecord>;
 
 struct DialogTables {
-    std::map<uint32_t, std::vector<Hwnd>> ThreadDialogStacks;   // by thread id
-    std::map<uint32_t, std::set<Hwnd>> ThreadTrackedDialogs;    // by thread id
-    std::map<uint32_t, std::set<Hwnd>> ThreadHiddenDialogs;     // by thread id
-    std::map<uint32_t, DialogClickMap> ProcessDialogClicks;     // by process id
+    std::map<uint32_t, std::vector<Hwnd>> ThreadDialogStacks;  // by thread id
+    std::map<uint32_t, std::set<Hwnd>> ThreadTrackedDialogs;   // by thread id
+    std::map<uint32_t, std::set<Hwnd>> ThreadHiddenDialogs;    // by thread id
+    std::map<uint32_t, DialogClickMap> ProcessDialogClicks;    // by process id
 };
 
 }  // namespace quorvel

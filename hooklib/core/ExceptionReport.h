@@ -24,8 +24,8 @@ public:
     virtual const char* NextStackLine() = 0;
 };
 
-constexpr int STACK_TRACE_OPTIONS = 15;   // option word passed to the stack functions
-constexpr int MAX_STACK_LINES = 256;      // a runaway stack walk is cut here
+constexpr int STACK_TRACE_OPTIONS = 15;  // option word passed to the stack functions
+constexpr int MAX_STACK_LINES = 256;     // a runaway stack walk is cut here
 
 // Writes the debug-log line and the report block; returns 1 (the filter
 // result that runs the guard's handler), also when no file can be opened.

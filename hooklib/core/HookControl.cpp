@@ -39,11 +39,11 @@ int StartHook(Context& ctx) {
     uint32_t& mouse = s.*OwnHookField(ctx.process, MouseHookKind);
     uint32_t& getMessage = s.*OwnHookField(ctx.process, GetMessageHookKind);
     callWndRet = Install(ctx, win::WH_CALLWNDPROCRET, 1,
-                               "Error when starting Quorvel. Internal error code is : %d, System error code is : %x");
+                         "Error when starting Quorvel. Internal error code is : %d, System error code is : %x");
     mouse = Install(ctx, win::WH_MOUSE, 2,
-                          "Error when starting Quorvel. Internal error code is : %d. System error code is : %0x");
+                    "Error when starting Quorvel. Internal error code is : %d. System error code is : %0x");
     getMessage = Install(ctx, win::WH_GETMESSAGE, 3,
-                               "Error when starting Quorvel. Internal error code is : %d. System error code is : %0x");
+                         "Error when starting Quorvel. Internal error code is : %d. System error code is : %0x");
     const bool essential = mouse && callWndRet;
     MarkHooksInstalled(ctx, essential);
     WriteLog(ctx, "Leave function start");

@@ -19,8 +19,7 @@ constexpr bool IsMouseButtonMessage(uint32_t m) {
 // moves only while a middle press over a browser page waits for them
 // (dragScrollState is SharedState::DragScrollState).
 constexpr bool IsMouseHookMessage(uint32_t m, uint32_t dragScrollState) {
-    return IsMouseButtonMessage(m) ||
-           (dragScrollState != 0 && (m == win::WM_MOUSEMOVE || m == win::WM_NCMOUSEMOVE));
+    return IsMouseButtonMessage(m) || (dragScrollState != 0 && (m == win::WM_MOUSEMOVE || m == win::WM_NCMOUSEMOVE));
 }
 
 // The call-window-procedure-return hook looks at four messages.
@@ -34,8 +33,8 @@ constexpr bool IsGetMessageHookMessage(uint32_t removeFlag, uint32_t message) {
     if (removeFlag != win::PM_REMOVE) return false;
     uint32_t m = message & 0xFFFFu;
     return m == win::WM_KEYUP || m == win::WM_CHAR || m == win::WM_LBUTTONUP || m == win::WM_RBUTTONUP ||
-           m == win::WM_MBUTTONUP || m == win::WM_NCLBUTTONUP || m == win::WM_NCRBUTTONUP ||
-           m == win::WM_NCMBUTTONUP || m == win::WM_MOUSEWHEEL;
+           m == win::WM_MBUTTONUP || m == win::WM_NCLBUTTONUP || m == win::WM_NCRBUTTONUP || m == win::WM_NCMBUTTONUP ||
+           m == win::WM_MOUSEWHEEL;
 }
 
 }  // namespace quorvel

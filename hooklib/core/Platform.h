@@ -108,8 +108,8 @@ class Windows {
 public:
     virtual ~Windows() = default;
     virtual bool IsWindow(Hwnd w) = 0;
-    virtual Hwnd GetParent(Hwnd w) = 0;  // for a top-level popup: its owner
-    virtual Hwnd GetOwner(Hwnd w) = 0;   // GetWindow(GW_OWNER)
+    virtual Hwnd GetParent(Hwnd w) = 0;       // for a top-level popup: its owner
+    virtual Hwnd GetOwner(Hwnd w) = 0;        // GetWindow(GW_OWNER)
     virtual Hwnd GetFirstChild(Hwnd w) = 0;   // GetWindow(GW_CHILD)
     virtual Hwnd GetNextSibling(Hwnd w) = 0;  // GetWindow(GW_HWNDNEXT)
     virtual uint32_t GetStyle(Hwnd w) = 0;
@@ -122,7 +122,7 @@ public:
     virtual bool IsWindowVisible(Hwnd w) = 0;
     virtual bool IsZoomed(Hwnd w) = 0;
     virtual Hwnd FindWindow(const char* className, const char* title) = 0;  // null = any
-    virtual void EnumWindows(EnumWindowsFn fn, void* context) = 0;  // top-level, front first
+    virtual void EnumWindows(EnumWindowsFn fn, void* context) = 0;          // top-level, front first
     virtual Hwnd WindowFromPoint(Point p) = 0;
     virtual bool ScreenToClient(Hwnd w, Point* p) = 0;
     virtual bool ClientToScreen(Hwnd w, Point* p) = 0;
@@ -218,13 +218,11 @@ public:
     virtual ~Registry() = default;
     virtual long RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) = 0;
     virtual long RegCreateKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) = 0;
-    virtual long RegQueryValue(RegKey key, const char* name, RegValue* info, void* data,
-                               uint32_t dataSize) = 0;
-    virtual long RegSetValue(RegKey key, const char* name, uint32_t type, const void* data,
-                             uint32_t size) = 0;
+    virtual long RegQueryValue(RegKey key, const char* name, RegValue* info, void* data, uint32_t dataSize) = 0;
+    virtual long RegSetValue(RegKey key, const char* name, uint32_t type, const void* data, uint32_t size) = 0;
     // name/data buffers as RegEnumValueA: nameSize counts characters with the terminator.
-    virtual long RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t nameSize,
-                              RegValue* info, void* data, uint32_t dataSize) = 0;
+    virtual long RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t nameSize, RegValue* info, void* data,
+                              uint32_t dataSize) = 0;
     virtual long RegCloseKey(RegKey key) = 0;
 };
 
@@ -241,8 +239,8 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual bool ShellExecute(const char* verb, const char* file, const char* parameters,
-                              const char* directory, int showCommand) = 0;
+    virtual bool ShellExecute(const char* verb, const char* file, const char* parameters, const char* directory,
+                              int showCommand) = 0;
 };
 
 // The global hooks (the glue calls the library's hook procedures itself).

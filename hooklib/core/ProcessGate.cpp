@@ -18,8 +18,7 @@ constexpr uint32_t EXECUTABLE_PATH_BUFFER = 520;
 bool IsDesktopWindow(Windows& windows, Hwnd window) {
     char name[CLASS_NAME_BUFFER] = {};
     windows.GetClassName(window, name, sizeof name);
-    return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0 ||
-           std::strcmp(name, "#32769") == 0;
+    return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0 || std::strcmp(name, "#32769") == 0;
 }
 
 bool Covers(const Rect& window, const Rect& monitor) {

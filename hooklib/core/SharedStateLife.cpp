@@ -52,5 +52,4 @@ void ResetSharedState(SharedState& s) {
     s.IsNTPlatform = 0;
 }
 
-
 }  // namespace quorvel

@@ -68,8 +68,8 @@ void LoadSetting(Context& ctx) {
 
 void LogStartUpLines(Context& ctx, const SystemTimeUtc& t) {
     SharedState& s = ctx.shared;
-    WriteLogF(ctx, "Date :  %04d/%02d/%02d  Time : %02d:%02d:%02d (Universal Time)", t.year, t.month, t.day,
-              t.hour, t.minute, t.second);
+    WriteLogF(ctx, "Date :  %04d/%02d/%02d  Time : %02d:%02d:%02d (Universal Time)", t.year, t.month, t.day, t.hour,
+              t.minute, t.second);
     WriteLog(ctx, s.WindowsVersionText);
     WriteLogF(ctx, "IE version : %s", s.IEVersionText);
     WriteLogF(ctx, "OS language id : %d", s.LanguageId);

@@ -144,9 +144,7 @@ bool CanSizeWindow(Context& ctx, Hwnd window) {
     return true;
 }
 
-bool IsOwnTaskSwitcherWindow(Context& ctx, Hwnd window) {
-    return IsOwnWindowWithTitle(ctx, window, TASK_LIST_CAPTION);
-}
+bool IsOwnTaskSwitcherWindow(Context& ctx, Hwnd window) { return IsOwnWindowWithTitle(ctx, window, TASK_LIST_CAPTION); }
 
 bool IsOwnMainWindow(Context& ctx, Hwnd window) { return IsOwnWindowWithTitle(ctx, window, MAIN_WINDOW_CAPTION); }
 

@@ -11,14 +11,10 @@ namespace quorvel {
 
 // 0xA1-0xA8 (non-client) or 0x201-0x208 (client): the sixteen button messages.
 // The middle double-clicks (0xA9, 0x209) and every other mouse message are not.
-inline bool IsButtonMessage(uint32_t msg) {
-    return msg - win::WM_NCLBUTTONDOWN < 8u || msg - win::WM_LBUTTONDOWN < 8u;
-}
+inline bool IsButtonMessage(uint32_t msg) { return msg - win::WM_NCLBUTTONDOWN < 8u || msg - win::WM_LBUTTONDOWN < 8u; }
 
 // The left and right messages (0xA1-0xA6, 0x201-0x206) take part in the chord.
-inline bool IsChordMessage(uint32_t msg) {
-    return msg - win::WM_NCLBUTTONDOWN < 6u || msg - win::WM_LBUTTONDOWN < 6u;
-}
+inline bool IsChordMessage(uint32_t msg) { return msg - win::WM_NCLBUTTONDOWN < 6u || msg - win::WM_LBUTTONDOWN < 6u; }
 
 inline bool IsLeftPress(uint32_t msg) { return msg == win::WM_LBUTTONDOWN || msg == win::WM_NCLBUTTONDOWN; }
 
@@ -47,8 +43,7 @@ inline bool IsMiddleRelease(uint32_t msg) { return msg == win::WM_MBUTTONUP || m
 // the high word, each as a signed 16-bit value (so -1 is 0xFFFF, not a
 // carry into the other half).
 inline uint32_t PackPointLParam(int32_t x, int32_t y) {
-    return static_cast<uint32_t>(static_cast<uint16_t>(x)) |
-           (static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16);
+    return static_cast<uint32_t>(static_cast<uint16_t>(x)) | (static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16);
 }
 
 // Is the value strictly inside the double-click box of the given size

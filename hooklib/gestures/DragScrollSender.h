@@ -26,8 +26,8 @@ constexpr uint32_t DRAG_SCROLL_IDLE = 0;
 constexpr uint32_t DRAG_SCROLL_HOLDING = 1;    // pressed over a page, not yet moved
 constexpr uint32_t DRAG_SCROLL_SCROLLING = 2;  // held long enough and moving
 
-constexpr uint32_t DRAG_SCROLL_HOLD_TIME = 300;    // ms the pointer rests after the press
-constexpr int32_t DRAG_SCROLL_HOLD_DISTANCE = 4;   // px of jitter that still counts as resting
+constexpr uint32_t DRAG_SCROLL_HOLD_TIME = 300;   // ms the pointer rests after the press
+constexpr int32_t DRAG_SCROLL_HOLD_DISTANCE = 4;  // px of jitter that still counts as resting
 
 // At a middle press, after the press is recorded: arms the drag when the
 // press is over a page, the feature is on and the main window is ours.

@@ -43,8 +43,7 @@ constexpr InputEvent Key(uint16_t vk, uint16_t scan, uint32_t flags) {
 }
 
 // modifier down, key down, key up, modifier up
-void SendChord(Input& input, uint16_t modifierVk, uint16_t modifierScan, uint16_t vk, uint16_t scan,
-               bool extended) {
+void SendChord(Input& input, uint16_t modifierVk, uint16_t modifierScan, uint16_t vk, uint16_t scan, bool extended) {
     const InputEvent inputs[] = {
         Key(modifierVk, modifierScan, KEY_DOWN),
         Key(vk, scan, extended ? EXTENDED_DOWN : KEY_DOWN),

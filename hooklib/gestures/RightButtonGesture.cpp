@@ -124,7 +124,8 @@ void CheckRightDoubleClick(Context& ctx, const MouseHookInput& in, const QueuedM
 
     bool doubleClick = static_cast<int32_t>(time - s.LastRButtonUpTime) < s.DoubleClickTime &&
                        InDoubleClickBox(pos.x, s.LastRButtonUpX, s.DoubleClickWidth) &&
-                       InDoubleClickBox(pos.y, s.LastRButtonUpY, s.DoubleClickHeight) && ctx.SettingOn(SETTING_APP_CLOSE);
+                       InDoubleClickBox(pos.y, s.LastRButtonUpY, s.DoubleClickHeight) &&
+                       ctx.SettingOn(SETTING_APP_CLOSE);
     if (doubleClick) CloseClickedWindow(ctx, s.PrevRButtonDownWindow);
 
     s.LastRButtonUpTime = time;

@@ -34,22 +34,20 @@ ActivityMinute& CurrentEntry(SharedState& s) {
 void RecordUserAction(Context& ctx, int code, int oldX, int oldY, int newX, int newY) {
     SharedState& s = ctx.shared;
     switch (code) {
-    case ACTION_KEY:
-        ++CurrentEntry(s).Keys;
-        s.LastClickOrKeyTime = ctx.clock.GetTickCount();
-        break;
-    case ACTION_CLICK:
-        ++CurrentEntry(s).Clicks;
-        s.LastClickOrKeyTime = ctx.clock.GetTickCount();
-        break;
-    case ACTION_MOVE: {
-        uint32_t d = PointerTravel(oldX, oldY, newX, newY);
-        if (d < static_cast<uint32_t>(MAX_COUNTED_MOVE)) CurrentEntry(s).MouseDistance += static_cast<uint16_t>(d);
-        break;
-    }
-    default:
-        WriteLog(ctx, "Unrecognized user action.");
-        return;
+        case ACTION_KEY:
+            ++CurrentEntry(s).Keys;
+            s.LastClickOrKeyTime = ctx.clock.GetTickCount();
+            break;
+        case ACTION_CLICK:
+            ++CurrentEntry(s).Clicks;
+            s.LastClickOrKeyTime = ctx.clock.GetTickCount();
+            break;
+        case ACTION_MOVE: {
+            uint32_t d = PointerTravel(oldX, oldY, newX, newY);
+            if (d < static_cast<uint32_t>(MAX_COUNTED_MOVE)) CurrentEntry(s).MouseDistance += static_cast<uint16_t>(d);
+            break;
+        }
+        default: WriteLog(ctx, "Unrecognized user action."); return;
     }
     NoteWorkPeriod(s);
 }

@@ -15,8 +15,8 @@ int32_t Older(int32_t slot) { return slot == 0 ? RING - 1 : slot - 1; }
 bool IsUnfilled(const TracePoint& p) { return p.x < 0; }
 
 bool WithinCloseRange(const TracePoint& p, int32_t x, int32_t y) {
-    return p.x > x - CIRCLE_CLOSE_RANGE && p.x < x + CIRCLE_CLOSE_RANGE &&
-           p.y > y - CIRCLE_CLOSE_RANGE && p.y < y + CIRCLE_CLOSE_RANGE;
+    return p.x > x - CIRCLE_CLOSE_RANGE && p.x < x + CIRCLE_CLOSE_RANGE && p.y > y - CIRCLE_CLOSE_RANGE &&
+           p.y < y + CIRCLE_CLOSE_RANGE;
 }
 
 // Squares are summed in 64 bits: two positions read from a message's

@@ -22,11 +22,11 @@ constexpr float CIRCLE_MAX_RADIUS_RATIO = 7.0f;    // largest / smallest squared
 constexpr float TWO_POINT_MAX_DISTANCE_SQUARE = 10000.0f;  // consecutive loop points at most 100 px apart
 
 // ---- further fixed numbers of the test
-constexpr float MOVEMENT_START_SQUARE = 36.0f;    // a step longer than 6 px starts the movement
-constexpr float PAUSE_DIVISOR = 50.0f;            // a step shorter than radius / 50 after the start is a pause
-constexpr float SMALLEST_RADIUS_SQUARE = 10.0f;   // a point this near the centre rejects the loop
-constexpr float SMALLEST_WEIGHT_SUM = 1.0f;       // total path length below this rejects the loop
-constexpr float MIN_SEARCH_START = 1048576.0f;    // starting value of the smallest squared radius
+constexpr float MOVEMENT_START_SQUARE = 36.0f;   // a step longer than 6 px starts the movement
+constexpr float PAUSE_DIVISOR = 50.0f;           // a step shorter than radius / 50 after the start is a pause
+constexpr float SMALLEST_RADIUS_SQUARE = 10.0f;  // a point this near the centre rejects the loop
+constexpr float SMALLEST_WEIGHT_SUM = 1.0f;      // total path length below this rejects the loop
+constexpr float MIN_SEARCH_START = 1048576.0f;   // starting value of the smallest squared radius
 
 // The loop that closes at the newest point: its oldest slot in the trace,
 // the number of points from there to the newest (both included) and the

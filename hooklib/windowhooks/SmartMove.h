@@ -10,12 +10,12 @@
 
 namespace quorvel {
 
-constexpr int SMART_MOVE_STEPS = 25;          // the glide: 26 positions including the start
-constexpr uint32_t GLIDE_STEP_MS = 10;        // between two positions of a glide
+constexpr int SMART_MOVE_STEPS = 25;                 // the glide: 26 positions including the start
+constexpr uint32_t GLIDE_STEP_MS = 10;               // between two positions of a glide
 constexpr const char* PUSH_BUTTON_CLASS = "Button";  // compared ignoring case
-constexpr uint32_t MODULE_PATH_SIZE = 300;    // characters of the executable's path read
-constexpr uint32_t CLICK_NAME_BUFFER = 50;    // bytes of a remembered value's name read
-constexpr uint32_t CLICK_DATA_BUFFER = 50;    // bytes of a remembered value's data read
+constexpr uint32_t MODULE_PATH_SIZE = 300;           // characters of the executable's path read
+constexpr uint32_t CLICK_NAME_BUFFER = 50;           // bytes of a remembered value's name read
+constexpr uint32_t CLICK_DATA_BUFFER = 50;           // bytes of a remembered value's data read
 
 // "%04d%04d" of the window's outer width and height; false when the window
 // has no rectangle.

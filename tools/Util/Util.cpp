@@ -135,9 +135,9 @@ extern "C" __declspec(dllexport) const char* WINAPI GetFaultReason(EXCEPTION_POI
     char where[MAX_PATH + 32];
     DescribeAddress(reinterpret_cast<uintptr_t>(r->ExceptionAddress), where, sizeof where);
     if (r->ExceptionCode == EXCEPTION_ACCESS_VIOLATION && r->NumberParameters >= 2) {
-        const char* kind = r->ExceptionInformation[0] == 0 ? "read of" : r->ExceptionInformation[0] == 8
-                                                                              ? "execution at"
-                                                                              : "write to";
+        const char* kind = r->ExceptionInformation[0] == 0   ? "read of"
+                           : r->ExceptionInformation[0] == 8 ? "execution at"
+                                                             : "write to";
         std::snprintf(t->reason, sizeof t->reason, "%s at %s: %s address 0x%llx", ExceptionName(r->ExceptionCode),
                       where, kind, static_cast<unsigned long long>(r->ExceptionInformation[1]));
     } else {
@@ -156,8 +156,8 @@ extern "C" __declspec(dllexport) const char* WINAPI GetRegisterString(EXCEPTION_
                   "RAX=%016llx RBX=%016llx RCX=%016llx RDX=%016llx\nRSI=%016llx RDI=%016llx RBP=%016llx "
                   "RSP=%016llx\nR8 =%016llx R9 =%016llx R10=%016llx R11=%016llx\nR12=%016llx R13=%016llx "
                   "R14=%016llx R15=%016llx\nRIP=%016llx EFLAGS=%08lx",
-                  c.Rax, c.Rbx, c.Rcx, c.Rdx, c.Rsi, c.Rdi, c.Rbp, c.Rsp, c.R8, c.R9, c.R10, c.R11, c.R12, c.R13,
-                  c.R14, c.R15, c.Rip, static_cast<unsigned long>(c.EFlags));
+                  c.Rax, c.Rbx, c.Rcx, c.Rdx, c.Rsi, c.Rdi, c.Rbp, c.Rsp, c.R8, c.R9, c.R10, c.R11, c.R12, c.R13, c.R14,
+                  c.R15, c.Rip, static_cast<unsigned long>(c.EFlags));
 #else
     std::snprintf(t->registers, sizeof t->registers,
                   "EAX=%08lx EBX=%08lx ECX=%08lx EDX=%08lx ESI=%08lx EDI=%08lx\nEIP=%08lx ESP=%08lx EBP=%08lx "

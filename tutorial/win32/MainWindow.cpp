@@ -87,11 +87,14 @@ int MainWindow::Run() {
 }
 
 void MainWindow::CreateResources() {
-    struct FontSpec { int points; int weight; };
+    struct FontSpec {
+        int points;
+        int weight;
+    };
     const FontSpec specs[kFontCount] = {{9, FW_BOLD}, {14, FW_BOLD}, {10, FW_BOLD}, {9, FW_NORMAL}, {9, FW_BOLD}};
     for (int i = 0; i < kFontCount; ++i) {
-        fonts_[i].Reset(CreateFontA(-MulDiv(specs[i].points, dpiY_, 72), 0, 0, 0, specs[i].weight, FALSE, FALSE,
-                                    FALSE, ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+        fonts_[i].Reset(CreateFontA(-MulDiv(specs[i].points, dpiY_, 72), 0, 0, 0, specs[i].weight, FALSE, FALSE, FALSE,
+                                    ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                                     VARIABLE_PITCH | FF_SWISS, "Arial"));
     }
     const COLORREF pictureBack = ToColorRef(kPicture1BackColor);
@@ -123,16 +126,26 @@ void MainWindow::CreateControls() {
         HWND label = CreateChild("STATIC", GetOperation(i).caption, SS_OWNERDRAW | SS_NOTIFY, form_.Get(),
                                  operationRects_[i], OperationLabelId(i));
         SetPropA(label, BASE_PROC_PROPERTY,
-                 reinterpret_cast<HANDLE>(SetWindowLongPtrA(label, GWLP_WNDPROC,
-                                                            reinterpret_cast<LONG_PTR>(OperationLabelProc))));
+                 reinterpret_cast<HANDLE>(
+                     SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OperationLabelProc))));
         operations_[i] = label;
     }
     // Containers first, so that their children can be made inside them.
-    const Control order[] = {Control::Picture1, Control::Frame1, Control::LabelHead, Control::PictureArrowLeft,
-                             Control::LabelStep1, Control::LabelStep2, Control::LabelStep3,
-                             Control::LabelSeeAnimation, Control::PictureArrowRight, Control::PictureMouse,
-                             Control::LabelDescriptionText, Control::LabelCursorMovement,
-                             Control::LabelMoveDescription, Control::LineHorizontal, Control::ShapeCircle,
+    const Control order[] = {Control::Picture1,
+                             Control::Frame1,
+                             Control::LabelHead,
+                             Control::PictureArrowLeft,
+                             Control::LabelStep1,
+                             Control::LabelStep2,
+                             Control::LabelStep3,
+                             Control::LabelSeeAnimation,
+                             Control::PictureArrowRight,
+                             Control::PictureMouse,
+                             Control::LabelDescriptionText,
+                             Control::LabelCursorMovement,
+                             Control::LabelMoveDescription,
+                             Control::LineHorizontal,
+                             Control::ShapeCircle,
                              Control::CommandShowAgain};
     for (Control c : order) {
         const int i = static_cast<int>(c);
@@ -167,11 +180,13 @@ void MainWindow::CreateControls() {
         }
         controls_[i] = hwnd;
     }
-    SendMessageA(Handle(Control::CommandShowAgain), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[kFontText].Get()), FALSE);
+    SendMessageA(Handle(Control::CommandShowAgain), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[kFontText].Get()),
+                 FALSE);
 }
 
 void MainWindow::CreateTooltips() {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE, CW_USEDEFAULT,
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_.Get(), nullptr, instance_, nullptr);
     if (!tooltip_) return;
     for (HWND label : operations_) {
@@ -205,24 +220,15 @@ LRESULT MainWindow::HandleFormMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
         case WM_TIMER:
             if (wParam == OPENING_TIMER_ID) mainForm_.TimerAnimateLabel_Timer();
             return 0;
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_MOUSEMOVE:
-            mainForm_.Form_MouseMove();
-            return 0;
-        case WM_CLOSE:
-            DestroyWindow(hwnd);
-            return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_MOUSEMOVE: mainForm_.Form_MouseMove(); return 0;
+        case WM_CLOSE: DestroyWindow(hwnd); return 0;
         case WM_DESTROY:
             KillTimer(hwnd, OPENING_TIMER_ID);
             PostQuitMessage(0);
             return 0;
-        default:
-            return DefWindowProcA(hwnd, msg, wParam, lParam);
+        default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -231,12 +237,8 @@ LRESULT CALLBACK MainWindow::ContainerProc(HWND hwnd, UINT msg, WPARAM wParam, L
     if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
     const bool isPicture = GetDlgCtrlID(hwnd) == ControlId(Control::Picture1);
     switch (msg) {
-        case WM_COMMAND:
-            self->OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_DRAWITEM:
-            self->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
+        case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_DRAWITEM: self->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_MOUSEMOVE:
             if (isPicture) {
                 self->mainForm_.Picture1_MouseMove();
@@ -261,8 +263,7 @@ LRESULT CALLBACK MainWindow::ContainerProc(HWND hwnd, UINT msg, WPARAM wParam, L
             InvalidateRect(hwnd, nullptr, TRUE);
             return result;
         }
-        default:
-            return DefWindowProcA(hwnd, msg, wParam, lParam);
+        default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 

@@ -31,8 +31,7 @@ const COLORREF POINTER_MOUSE = RGB(0, 128, 128);
 // `unitsHigh`, kSupersample times the size of the final picture.
 class Canvas {
 public:
-    Canvas(int width, int height, double unitsWide, double unitsHigh)
-        : width_(width), height_(height) {
+    Canvas(int width, int height, double unitsWide, double unitsHigh) : width_(width), height_(height) {
         BITMAPINFO bi = {};
         bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
         bi.bmiHeader.biWidth = width * SUPERSAMPLE;
@@ -132,9 +131,7 @@ private:
     Selected selectedBrush_;
 };
 
-void FillRegion(HDC dc, HRGN region, COLORREF color) {
-    FillRgn(dc, region, OwnedBrush(CreateSolidBrush(color)).Get());
-}
+void FillRegion(HDC dc, HRGN region, COLORREF color) { FillRgn(dc, region, OwnedBrush(CreateSolidBrush(color)).Get()); }
 
 // Mouse design space: 44 x 64 units, the body from (5, 9) to (39, 63).
 constexpr double MOUSE_UNITS_WIDE = 44, kMouseUnitsHigh = 64;
@@ -149,8 +146,8 @@ void DrawMouse(Canvas& c, MousePicture picture) {
         POINT curve[4] = {c.P(MIDDLE, kBodyTop + 1), c.P(MIDDLE, 3), c.P(30, 5.5), c.P(33, 0.5)};
         PolyBezier(dc, curve, 4);
     }
-    const OwnedRegion body(CreateRoundRectRgn(c.X(BODY_LEFT), c.Y(kBodyTop), c.X(kBodyRight), c.Y(kBodyBottom),
-                                              c.X(30), c.Y(34)));
+    const OwnedRegion body(
+        CreateRoundRectRgn(c.X(BODY_LEFT), c.Y(kBodyTop), c.X(kBodyRight), c.Y(kBodyBottom), c.X(30), c.Y(34)));
     FillRegion(dc, body.Get(), BODY);
     {  // a soft shade along the right side and the bottom gives the body some volume
         const OwnedRegion shade(
@@ -263,7 +260,8 @@ HCURSOR CreateOperationCursor(int dotsPerInch) {
         std::uint32_t px = 0;
         if (a > 0) {
             auto un = [&](int shift) {
-                return static_cast<std::uint32_t>(std::min(255, static_cast<int>((black[i] >> shift) & 0xFF) * 255 / a));
+                return static_cast<std::uint32_t>(
+                    std::min(255, static_cast<int>((black[i] >> shift) & 0xFF) * 255 / a));
             };
             px = un(0) | (un(8) << 8) | (un(16) << 16) | (static_cast<std::uint32_t>(a) << 24);
         }

@@ -12,8 +12,8 @@ void DeclareDpiAware() {
     HMODULE user32 = GetModuleHandleA("user32.dll");
     if (!user32) return;
     using SetProcessDPIAwareFn = BOOL(WINAPI*)();
-    auto fn = reinterpret_cast<SetProcessDPIAwareFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDPIAware")));
+    auto fn =
+        reinterpret_cast<SetProcessDPIAwareFn>(reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDPIAware")));
     if (fn) fn();
 }
 

@@ -19,39 +19,39 @@
 #include "Win32ProgramShell.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
-  using namespace quorvel;
-  Win32Clock clock;
-  if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch(clock);
-  const std::string directory = ProgramDirectoryOf(OwnModulePath());
-  TwoArchHookLibrary library(directory + HOOK_LIBRARY_FILE_NAME, directory, clock);
-  Win32FileSystem files;
-  Win32ProgramShell shell(library, clock);
-  ControlProgram program(library, files, shell);
-  shell.Attach(program);
-  Win32DragScroll dragScroll(library, &WriteDebugLine);
-  shell.SetDragScrollHandler(&dragScroll.Handler());
-  if (!program.Start()) return 0;
-  // The icon, pause, exclusions and full-screen pause, once the hooks run.
-  RegistryPreferences preferences;
-  Win32EverydayShell everydayShell(program, shell, library);
-  EverydayControl everyday(library, preferences, everydayShell);
-  if (!program.ExitRequested()) {
-    AutoClickForm* autoClick = shell.AutoClick();
-    TrayFeatures& features = everyday.Features();
-    TaskListForm* taskList = shell.TaskList();
-    features.openTaskSwitcher = [taskList] {
-      if (taskList->Window()) PostMessageA(taskList->Window(), TASK_LIST_MESSAGE, 0, 0);
-    };
-    features.openAutoClick = [autoClick] {
-      if (autoClick->Window()) PostMessageA(autoClick->Window(), AUTO_CLICK_MESSAGE, 0, 0);
-    };
-    features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
-    features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
-    features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
-    everydayShell.Attach(everyday);
-    everyday.Start();
-  }
-  const int exitCode = RunMessageLoop();
-  everyday.End();
-  return exitCode;
+    using namespace quorvel;
+    Win32Clock clock;
+    if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch(clock);
+    const std::string directory = ProgramDirectoryOf(OwnModulePath());
+    TwoArchHookLibrary library(directory + HOOK_LIBRARY_FILE_NAME, directory, clock);
+    Win32FileSystem files;
+    Win32ProgramShell shell(library, clock);
+    ControlProgram program(library, files, shell);
+    shell.Attach(program);
+    Win32DragScroll dragScroll(library, &WriteDebugLine);
+    shell.SetDragScrollHandler(&dragScroll.Handler());
+    if (!program.Start()) return 0;
+    // The icon, pause, exclusions and full-screen pause, once the hooks run.
+    RegistryPreferences preferences;
+    Win32EverydayShell everydayShell(program, shell, library);
+    EverydayControl everyday(library, preferences, everydayShell);
+    if (!program.ExitRequested()) {
+        AutoClickForm* autoClick = shell.AutoClick();
+        TrayFeatures& features = everyday.Features();
+        TaskListForm* taskList = shell.TaskList();
+        features.openTaskSwitcher = [taskList] {
+            if (taskList->Window()) PostMessageA(taskList->Window(), TASK_LIST_MESSAGE, 0, 0);
+        };
+        features.openAutoClick = [autoClick] {
+            if (autoClick->Window()) PostMessageA(autoClick->Window(), AUTO_CLICK_MESSAGE, 0, 0);
+        };
+        features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
+        features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
+        features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
+        everydayShell.Attach(everyday);
+        everyday.Start();
+    }
+    const int exitCode = RunMessageLoop();
+    everyday.End();
+    return exitCode;
 }

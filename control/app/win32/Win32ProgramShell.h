@@ -16,42 +16,42 @@
 namespace quorvel {
 
 class Win32ProgramShell : public ProgramShell {
- public:
-  Win32ProgramShell(HookLibrary& library, Clock& clock);
-  // The forms are made once the program they report to exists.
-  void Attach(ControlProgram& program);
-  // Browser drag-to-scroll steps reaching the main window go here.
-  void SetDragScrollHandler(DragScrollHandler* handler) { main_->SetDragScrollHandler(handler); }
+public:
+    Win32ProgramShell(HookLibrary& library, Clock& clock);
+    // The forms are made once the program they report to exists.
+    void Attach(ControlProgram& program);
+    // Browser drag-to-scroll steps reaching the main window go here.
+    void SetDragScrollHandler(DragScrollHandler* handler) { main_->SetDragScrollHandler(handler); }
 
-  RunningInstance FindRunningInstance() override;
-  void WorkAreaSize(int& width, int& height) override;
-  void HandOverTo(const ScreenPoint& origin) override;
-  std::string ModuleFileName() override;
-  uint32_t CreateForm(FormId form) override;
-  void UnloadForm(FormId form) override;
-  void HideForm(FormId form) override;
-  void MarkMainWindow() override;
-  void SubclassMainWindow() override;
-  void ShowStart() override;
-  void StartMonitorClock() override;
-  void ShowStartFailure(const std::string& text) override;
-  void RemoveCloseMenuItem() override;
+    RunningInstance FindRunningInstance() override;
+    void WorkAreaSize(int& width, int& height) override;
+    void HandOverTo(const ScreenPoint& origin) override;
+    std::string ModuleFileName() override;
+    uint32_t CreateForm(FormId form) override;
+    void UnloadForm(FormId form) override;
+    void HideForm(FormId form) override;
+    void MarkMainWindow() override;
+    void SubclassMainWindow() override;
+    void ShowStart() override;
+    void StartMonitorClock() override;
+    void ShowStartFailure(const std::string& text) override;
+    void RemoveCloseMenuItem() override;
 
-  AutoClickForm* AutoClick() { return &autoClick_; }
-  TaskListForm* TaskList() { return &taskList_; }
+    AutoClickForm* AutoClick() { return &autoClick_; }
+    TaskListForm* TaskList() { return &taskList_; }
 
- private:
-  Form* FormOf(FormId form);
+private:
+    Form* FormOf(FormId form);
 
-  HookLibrary& library_;
-  Clock& clock_;
-  HWND runningInstance_ = nullptr;
-  ApplicationWindow application_;  // owns the task switcher's window
-  AnimationForm animation_;
-  PromptRestForm prompt_;
-  AutoClickForm autoClick_;
-  std::unique_ptr<MainForm> main_;
-  TaskListForm taskList_;
+    HookLibrary& library_;
+    Clock& clock_;
+    HWND runningInstance_ = nullptr;
+    ApplicationWindow application_;  // owns the task switcher's window
+    AnimationForm animation_;
+    PromptRestForm prompt_;
+    AutoClickForm autoClick_;
+    std::unique_ptr<MainForm> main_;
+    TaskListForm taskList_;
 };
 
 // Removes the Close item of the window's system menu, so the window has no

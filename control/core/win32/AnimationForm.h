@@ -9,24 +9,24 @@
 namespace quorvel {
 
 class AnimationForm : public Form {
- public:
-  AnimationForm();
-  void ShowStart();
+public:
+    AnimationForm();
+    void ShowStart();
 
- protected:
-  void OnLoad() override;
-  void OnPaint(HDC dc, const RECT& client) override;
+protected:
+    void OnLoad() override;
+    void OnPaint(HDC dc, const RECT& client) override;
 
- private:
-  void OnTimerAnimation();
-  void OnTimerControlWindow();
-  void OfferTutorial();
+private:
+    void OnTimerAnimation();
+    void OnTimerControlWindow();
+    void OfferTutorial();
 
-  StartCaption caption_;
-  double DesignHeight = 0;
-  OwnedFont bannerFont_;
-  FormTimer TimerAnimation;
-  FormTimer TimerControlWindow;
+    StartCaption caption_;
+    double DesignHeight = 0;
+    OwnedFont bannerFont_;
+    FormTimer TimerAnimation;
+    FormTimer TimerControlWindow;
 };
 
 }  // namespace quorvel

@@ -16,52 +16,52 @@ namespace quorvel {
 constexpr int AUTO_CLICK_HOTKEY_ID = 0xA001;
 
 class AutoClickForm : public Form, private AutoClickView {
- public:
-  AutoClickForm(HookLibrary& library, Clock& clock);
-  ~AutoClickForm() override;
+public:
+    AutoClickForm(HookLibrary& library, Clock& clock);
+    ~AutoClickForm() override;
 
-  void ProcessAutoClickActivate() { box_.ProcessAutoClickActivate(); }
+    void ProcessAutoClickActivate() { box_.ProcessAutoClickActivate(); }
 
-  // Switches dwell on or off and stores the choice as the user's
-  // preference. With dwell off no timer runs for it.
-  void SetDwellEnabled(bool enabled);
-  bool DwellEnabled() const { return dwellEnabled_; }
-  // While Quorvel is paused a dwell opens nothing (the hotkey still does).
-  void SetPaused(bool paused) { paused_ = paused; }
+    // Switches dwell on or off and stores the choice as the user's
+    // preference. With dwell off no timer runs for it.
+    void SetDwellEnabled(bool enabled);
+    bool DwellEnabled() const { return dwellEnabled_; }
+    // While Quorvel is paused a dwell opens nothing (the hotkey still does).
+    void SetPaused(bool paused) { paused_ = paused; }
 
- protected:
-  void OnLoad() override;
-  bool OnQueryUnload() override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+protected:
+    void OnLoad() override;
+    bool OnQueryUnload() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
- private:
-  static LRESULT CALLBACK AutoClickWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void SwitchDwell(bool enabled);
-  void RegisterAutoClickHotkey();
-  bool OverLabel1(LPARAM clientPoint) const;
-  void OnDwellTimer();
-  FormTimer& TimerOf(AutoClickTimer timer);
+private:
+    static LRESULT CALLBACK AutoClickWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void SwitchDwell(bool enabled);
+    void RegisterAutoClickHotkey();
+    bool OverLabel1(LPARAM clientPoint) const;
+    void OnDwellTimer();
+    FormTimer& TimerOf(AutoClickTimer timer);
 
-  // AutoClickView
-  ScreenPoint CursorPos() override;
-  bool BoxShown() override { return Visible(); }
-  void ShowBox(const ScreenPoint& cursor) override;
-  void HideBox() override { Hide(); }
-  void StartTimer(AutoClickTimer timer, unsigned ms) override;
-  void StopTimer(AutoClickTimer timer) override { TimerOf(timer).SetEnabled(false); }
-  void SimulateClick(int x, int y) override;
-  void DebugLine(const std::string& text) override;
+    // AutoClickView
+    ScreenPoint CursorPos() override;
+    bool BoxShown() override { return Visible(); }
+    void ShowBox(const ScreenPoint& cursor) override;
+    void HideBox() override { Hide(); }
+    void StartTimer(AutoClickTimer timer, unsigned ms) override;
+    void StopTimer(AutoClickTimer timer) override { TimerOf(timer).SetEnabled(false); }
+    void SimulateClick(int x, int y) override;
+    void DebugLine(const std::string& text) override;
 
-  HookLibrary& library_;
-  Clock& clock_;
-  AutoClickBox box_;
-  DwellDetector dwell_;
-  bool dwellEnabled_ = false;
-  bool paused_ = false;
-  bool hotkey_ = false;
-  FormTimer ClickTimer;
-  FormTimer HideTimer;
-  FormTimer DwellTimer;
+    HookLibrary& library_;
+    Clock& clock_;
+    AutoClickBox box_;
+    DwellDetector dwell_;
+    bool dwellEnabled_ = false;
+    bool paused_ = false;
+    bool hotkey_ = false;
+    FormTimer ClickTimer;
+    FormTimer HideTimer;
+    FormTimer DwellTimer;
 };
 
 }  // namespace quorvel

@@ -13,24 +13,24 @@
 namespace quorvel {
 
 class ExclusionForm : public Form {
- public:
-  explicit ExclusionForm(EverydayControl& control);
+public:
+    explicit ExclusionForm(EverydayControl& control);
 
- protected:
-  void OnLoad() override;
-  void OnClick(int control) override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+protected:
+    void OnLoad() override;
+    void OnClick(int control) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
- private:
-  void Add(const std::string& typedOrPath);
-  void RemoveSelected();
-  void CommandOK_Click();
-  bool OverPickLabel(LPARAM clientPoint) const;
-  void FinishPick();
+private:
+    void Add(const std::string& typedOrPath);
+    void RemoveSelected();
+    void CommandOK_Click();
+    bool OverPickLabel(LPARAM clientPoint) const;
+    void FinishPick();
 
-  EverydayControl& control_;
-  std::vector<std::string> programs_;
-  bool picking_ = false;
+    EverydayControl& control_;
+    std::vector<std::string> programs_;
+    bool picking_ = false;
 };
 
 // The executable's full path of the program that owns the window (empty

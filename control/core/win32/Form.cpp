@@ -15,52 +15,52 @@ constexpr int POINTS_PER_INCH = 72;
 constexpr int CLASS_NAME_LENGTH = 64;
 
 DWORD FormStyle(FormFrame frame) {
-  switch (frame) {
-    case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION;
-    case FormFrame::ThinLine: return WS_POPUP | WS_BORDER;
-  }
-  return WS_OVERLAPPEDWINDOW;
+    switch (frame) {
+        case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+        case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION;
+        case FormFrame::ThinLine: return WS_POPUP | WS_BORDER;
+    }
+    return WS_OVERLAPPEDWINDOW;
 }
 
 DWORD FormExStyle(FormFrame frame) {
-  switch (frame) {
-    case FormFrame::FixedDialog: return WS_EX_DLGMODALFRAME;
-    case FormFrame::ToolWindow:
-    case FormFrame::ThinLine: return WS_EX_TOOLWINDOW;
-    default: return 0;
-  }
+    switch (frame) {
+        case FormFrame::FixedDialog: return WS_EX_DLGMODALFRAME;
+        case FormFrame::ToolWindow:
+        case FormFrame::ThinLine: return WS_EX_TOOLWINDOW;
+        default: return 0;
+    }
 }
 
 const char* ControlClass(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Label: return "STATIC";
-    case ControlKind::ListBox: return "LISTBOX";
-    case ControlKind::TextBox: return "EDIT";
-    default: return "BUTTON";
-  }
+    switch (kind) {
+        case ControlKind::Label: return "STATIC";
+        case ControlKind::ListBox: return "LISTBOX";
+        case ControlKind::TextBox: return "EDIT";
+        default: return "BUTTON";
+    }
 }
 
 DWORD ControlStyle(const ControlRow& control) {
-  const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  switch (control.kind) {
-    case ControlKind::Button:
-      return common | WS_TABSTOP | (control.role == ControlRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
-    case ControlKind::Frame: return common | BS_GROUPBOX;
-    case ControlKind::Label: return common | SS_LEFT;
-    case ControlKind::ListBox:
-      return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    case ControlKind::TextBox: return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-  }
-  return common;
+    const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (control.kind) {
+        case ControlKind::Button:
+            return common | WS_TABSTOP | (control.role == ControlRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
+        case ControlKind::Frame: return common | BS_GROUPBOX;
+        case ControlKind::Label: return common | SS_LEFT;
+        case ControlKind::ListBox:
+            return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+        case ControlKind::TextBox: return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+    }
+    return common;
 }
 
 int ScreenPixelsPerInch(int axis) {
-  const WindowDc screen(nullptr);
-  const int dpi = GetDeviceCaps(screen.Get(), axis);
-  return dpi > 0 ? dpi : 96;
+    const WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), axis);
+    return dpi > 0 ? dpi : 96;
 }
 
 Form* FormOf(HWND window) { return reinterpret_cast<Form*>(GetWindowLongPtrA(window, 0)); }
@@ -68,20 +68,20 @@ Form* FormOf(HWND window) { return reinterpret_cast<Form*>(GetWindowLongPtrA(win
 }  // namespace
 
 void RegisterFormClass(HINSTANCE instance) {
-  WNDCLASSA windowClass{};
-  if (GetClassInfoA(instance, MAIN_WINDOW_CLASS, &windowClass)) return;
-  windowClass.lpfnWndProc = DefWindowProcA;  // replaced per window in Form::Load
-  windowClass.hInstance = instance;
-  windowClass.cbWndExtra = sizeof(LONG_PTR);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
-  windowClass.lpszClassName = MAIN_WINDOW_CLASS;
-  RegisterClassA(&windowClass);
+    WNDCLASSA windowClass{};
+    if (GetClassInfoA(instance, MAIN_WINDOW_CLASS, &windowClass)) return;
+    windowClass.lpfnWndProc = DefWindowProcA;  // replaced per window in Form::Load
+    windowClass.hInstance = instance;
+    windowClass.cbWndExtra = sizeof(LONG_PTR);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
+    windowClass.lpszClassName = MAIN_WINDOW_CLASS;
+    RegisterClassA(&windowClass);
 }
 
 bool IsFormWindow(HWND window) {
-  char name[CLASS_NAME_LENGTH] = {};
-  return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, MAIN_WINDOW_CLASS) == 0;
+    char name[CLASS_NAME_LENGTH] = {};
+    return window && GetClassNameA(window, name, sizeof name) && std::strcmp(name, MAIN_WINDOW_CLASS) == 0;
 }
 
 Form::Form(const FormTable& table) : table_(table) {}
@@ -90,292 +90,288 @@ Form::Form(const FormTable& table) : table_(table) {}
 Form::~Form() = default;
 
 HWND Form::Load(HWND owner) {
-  if (window_) return window_.Get();
-  dpiX_ = ScreenPixelsPerInch(LOGPIXELSX);
-  dpiY_ = ScreenPixelsPerInch(LOGPIXELSY);
-  CreateBrushAndFont();
-  if (!CreateFormWindow(owner)) return nullptr;
-  CreateControls();
-  for (FormTimer* timer : timers_) timer->Apply();
-  OnLoad();
-  return window_.Get();
+    if (window_) return window_.Get();
+    dpiX_ = ScreenPixelsPerInch(LOGPIXELSX);
+    dpiY_ = ScreenPixelsPerInch(LOGPIXELSY);
+    CreateBrushAndFont();
+    if (!CreateFormWindow(owner)) return nullptr;
+    CreateControls();
+    for (FormTimer* timer : timers_) timer->Apply();
+    OnLoad();
+    return window_.Get();
 }
 
 void Form::CreateBrushAndFont() {
-  if (!background_) {
-    const FormColour& colour = table_.background;
-    backgroundColour_ = colour.isSystemColour ? GetSysColor(static_cast<int>(colour.value)) : colour.value;
-    if (!colour.isSystemColour) ownBackground_.Reset(CreateSolidBrush(colour.value));
-    background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value)) : ownBackground_.Get();
-  }
-  if (!font_) {
-    font_.Reset(CreateFontA(-MulDiv(table_.font.points, dpiY_, POINTS_PER_INCH), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, table_.font.face));
-  }
+    if (!background_) {
+        const FormColour& colour = table_.background;
+        backgroundColour_ = colour.isSystemColour ? GetSysColor(static_cast<int>(colour.value)) : colour.value;
+        if (!colour.isSystemColour) ownBackground_.Reset(CreateSolidBrush(colour.value));
+        background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value)) : ownBackground_.Get();
+    }
+    if (!font_) {
+        font_.Reset(CreateFontA(-MulDiv(table_.font.points, dpiY_, POINTS_PER_INCH), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, table_.font.face));
+    }
 }
 
 // The window gets the table's client size, or its outer height when the
 // table gives one; the outer height is remembered in twips.
 bool Form::CreateFormWindow(HWND owner) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterFormClass(instance);
-  const DWORD style = FormStyle(table_.frame);
-  const DWORD exStyle = FormExStyle(table_.frame);
-  const int clientHeight = TwipsToPixels(table_.clientHeight, dpiY_);
-  RECT outer{0, 0, TwipsToPixels(table_.clientWidth, dpiX_), clientHeight};
-  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  const int frameHeight = (outer.bottom - outer.top) - clientHeight;
-  heightTwips_ = table_.outerHeight ? table_.outerHeight : table_.clientHeight + PixelsToTwips(frameHeight, dpiY_);
-  window_.Reset(CreateWindowExA(exStyle, MAIN_WINDOW_CLASS, table_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
-                                instance, nullptr));
-  if (!window_) return false;
-  SetWindowLongPtrA(Window(), 0, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::FormProcedure));
-  return true;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterFormClass(instance);
+    const DWORD style = FormStyle(table_.frame);
+    const DWORD exStyle = FormExStyle(table_.frame);
+    const int clientHeight = TwipsToPixels(table_.clientHeight, dpiY_);
+    RECT outer{0, 0, TwipsToPixels(table_.clientWidth, dpiX_), clientHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    const int frameHeight = (outer.bottom - outer.top) - clientHeight;
+    heightTwips_ = table_.outerHeight ? table_.outerHeight : table_.clientHeight + PixelsToTwips(frameHeight, dpiY_);
+    window_.Reset(CreateWindowExA(exStyle, MAIN_WINDOW_CLASS, table_.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  outer.right - outer.left, TwipsToPixels(heightTwips_, dpiY_), owner, nullptr,
+                                  instance, nullptr));
+    if (!window_) return false;
+    SetWindowLongPtrA(Window(), 0, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::FormProcedure));
+    return true;
 }
 
 void Form::CreateControls() {
-  controls_.clear();
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  for (size_t i = 0; i < table_.controls.size(); ++i) {
-    const ControlRow& table = table_.controls[i];
-    HWND control = CreateWindowExA(0, ControlClass(table.kind), table.caption, ControlStyle(table), 0, 0, 0, 0,
-                                   Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(FIRST_CONTROL_ID + i)),
-                                   instance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    controls_.push_back(control);
-  }
-  for (size_t i = 0; i < controls_.size(); ++i) PlaceControl(static_cast<int>(i), controls_[i]);
-  StackControls();
+    controls_.clear();
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (size_t i = 0; i < table_.controls.size(); ++i) {
+        const ControlRow& table = table_.controls[i];
+        HWND control =
+            CreateWindowExA(0, ControlClass(table.kind), table.caption, ControlStyle(table), 0, 0, 0, 0, Window(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(FIRST_CONTROL_ID + i)), instance, nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        controls_.push_back(control);
+    }
+    for (size_t i = 0; i < controls_.size(); ++i) PlaceControl(static_cast<int>(i), controls_[i]);
+    StackControls();
 }
 
 void Form::PlaceControl(int index, HWND control) {
-  const ControlRow& table = table_.controls[index];
-  int left = TwipsToPixels(table.left, dpiX_);
-  int top = TwipsToPixels(table.top, dpiY_);
-  if (table.container != NO_CONTAINER) {
-    const ControlRow& frame = table_.controls[table.container];
-    left += TwipsToPixels(frame.left, dpiX_);
-    top += TwipsToPixels(frame.top, dpiY_);
-  }
-  MoveWindow(control, left, top, TwipsToPixels(table.width, dpiX_), TwipsToPixels(table.height, dpiY_), FALSE);
+    const ControlRow& table = table_.controls[index];
+    int left = TwipsToPixels(table.left, dpiX_);
+    int top = TwipsToPixels(table.top, dpiY_);
+    if (table.container != NO_CONTAINER) {
+        const ControlRow& frame = table_.controls[table.container];
+        left += TwipsToPixels(frame.left, dpiX_);
+        top += TwipsToPixels(frame.top, dpiY_);
+    }
+    MoveWindow(control, left, top, TwipsToPixels(table.width, dpiX_), TwipsToPixels(table.height, dpiY_), FALSE);
 }
 
 // Labels are drawn beneath the other controls and frames beneath their
 // contents; the tab order of the rest is the creation order.
 void Form::StackControls() {
-  for (ControlKind kind : {ControlKind::Label, ControlKind::Frame}) {
-    for (size_t i = 0; i < controls_.size(); ++i) {
-      if (table_.controls[i].kind == kind) {
-        SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      }
+    for (ControlKind kind : {ControlKind::Label, ControlKind::Frame}) {
+        for (size_t i = 0; i < controls_.size(); ++i) {
+            if (table_.controls[i].kind == kind) {
+                SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
+        }
     }
-  }
 }
 
 bool Form::Unload() {
-  if (!window_) return true;
-  if (OnQueryUnload()) return false;
-  for (FormTimer* timer : timers_) KillTimer(Window(), timer->id_);
-  OwnedWindow window = std::move(window_);
-  controls_.clear();
-  lastFocus_ = nullptr;
-  // Windows activates the owner of a destroyed window only if it is enabled;
-  // otherwise another program comes to the front.
-  if (modalOwner_) EnableWindow(modalOwner_, TRUE);
-  modalOwner_ = nullptr;
-  SetWindowLongPtrA(window.Get(), 0, 0);
-  window.Reset();
-  OnUnloaded();
-  return true;
+    if (!window_) return true;
+    if (OnQueryUnload()) return false;
+    for (FormTimer* timer : timers_) KillTimer(Window(), timer->id_);
+    OwnedWindow window = std::move(window_);
+    controls_.clear();
+    lastFocus_ = nullptr;
+    // Windows activates the owner of a destroyed window only if it is enabled;
+    // otherwise another program comes to the front.
+    if (modalOwner_) EnableWindow(modalOwner_, TRUE);
+    modalOwner_ = nullptr;
+    SetWindowLongPtrA(window.Get(), 0, 0);
+    window.Reset();
+    OnUnloaded();
+    return true;
 }
 
 HWND Form::Control(int index) const {
-  return index >= 0 && index < static_cast<int>(controls_.size()) ? controls_[index] : nullptr;
+    return index >= 0 && index < static_cast<int>(controls_.size()) ? controls_[index] : nullptr;
 }
 
 void Form::Show() {
-  if (Window()) ShowWindow(Window(), SW_SHOW);
+    if (Window()) ShowWindow(Window(), SW_SHOW);
 }
 
 void Form::ShowWithoutActivating() {
-  if (Window()) ShowWindow(Window(), SW_SHOWNOACTIVATE);
+    if (Window()) ShowWindow(Window(), SW_SHOWNOACTIVATE);
 }
 
 void Form::Hide() {
-  if (Window()) ShowWindow(Window(), SW_HIDE);
+    if (Window()) ShowWindow(Window(), SW_HIDE);
 }
 
 bool Form::Visible() const { return Window() && IsWindowVisible(Window()); }
 
 void Form::SetCaption(const std::string& caption) {
-  if (Window()) SetWindowTextA(Window(), caption.c_str());
+    if (Window()) SetWindowTextA(Window(), caption.c_str());
 }
 
 std::string Form::Caption() const {
-  char text[256] = {};
-  if (Window()) GetWindowTextA(Window(), text, sizeof text);
-  return text;
+    char text[256] = {};
+    if (Window()) GetWindowTextA(Window(), text, sizeof text);
+    return text;
 }
 
 void Form::CentreOnScreen() {
-  RECT rect{};
-  GetWindowRect(Window(), &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  SetWindowPos(Window(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rect{};
+    GetWindowRect(Window(), &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    SetWindowPos(Window(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double Form::WidthTwips() const {
-  RECT rect{};
-  GetWindowRect(Window(), &rect);
-  return PixelsToTwips(rect.right - rect.left, dpiX_);
+    RECT rect{};
+    GetWindowRect(Window(), &rect);
+    return PixelsToTwips(rect.right - rect.left, dpiX_);
 }
 
 void Form::SetHeightTwips(double height) {
-  heightTwips_ = height;
-  RECT rect{};
-  GetWindowRect(Window(), &rect);
-  SetWindowPos(Window(), nullptr, 0, 0, rect.right - rect.left, TwipsToPixels(height, dpiY_),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    heightTwips_ = height;
+    RECT rect{};
+    GetWindowRect(Window(), &rect);
+    SetWindowPos(Window(), nullptr, 0, 0, rect.right - rect.left, TwipsToPixels(height, dpiY_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Measured from the style, so that it stays right when the window is
 // squeezed below the height of its frame.
 int Form::NonClientHeight() const {
-  RECT frame{0, 0, 0, 0};
-  HWND window = Window();
-  AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE, GetWindowLongA(window, GWL_EXSTYLE));
-  return frame.bottom - frame.top;
+    RECT frame{0, 0, 0, 0};
+    HWND window = Window();
+    AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE, GetWindowLongA(window, GWL_EXSTYLE));
+    return frame.bottom - frame.top;
 }
 
 double Form::ClientHeightTwips() const { return heightTwips_ - PixelsToTwips(NonClientHeight(), dpiY_); }
 
-bool Form::Checked(int control) const {
-  return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Form::Checked(int control) const { return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void Form::SetChecked(int control, bool checked) {
-  SendMessageA(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void Form::SetControlVisible(int control, bool visible) {
-  ShowWindow(Control(control), visible ? SW_SHOW : SW_HIDE);
-}
+void Form::SetControlVisible(int control, bool visible) { ShowWindow(Control(control), visible ? SW_SHOW : SW_HIDE); }
 
 void Form::SetControlEnabled(int control, bool enabled) { EnableWindow(Control(control), enabled); }
 
 int Form::ControlWithRole(ControlRole role) const {
-  for (size_t i = 0; i < table_.controls.size(); ++i) {
-    if (table_.controls[i].role == role) return static_cast<int>(i);
-  }
-  return -1;
+    for (size_t i = 0; i < table_.controls.size(); ++i) {
+        if (table_.controls[i].role == role) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void Form::OnTimerMessage(UINT_PTR id) {
-  for (FormTimer* timer : timers_) {
-    if (timer->id_ == id) {
-      timer->Tick();
-      return;
+    for (FormTimer* timer : timers_) {
+        if (timer->id_ == id) {
+            timer->Tick();
+            return;
+        }
     }
-  }
 }
 
 LRESULT Form::OnCommand(WPARAM wParam) {
-  const int id = LOWORD(wParam);
-  int control = -1;
-  if (id == IDOK) {
-    control = ControlWithRole(ControlRole::Default);
-  } else if (id == IDCANCEL) {
-    control = ControlWithRole(ControlRole::Cancel);
-  } else if (HIWORD(wParam) == BN_CLICKED && id >= FIRST_CONTROL_ID) {
-    control = id - FIRST_CONTROL_ID;
-  }
-  if (control >= 0 && control < static_cast<int>(controls_.size()) && IsWindowEnabled(controls_[control])) {
-    OnClick(control);
-  }
-  return 0;
+    const int id = LOWORD(wParam);
+    int control = -1;
+    if (id == IDOK) {
+        control = ControlWithRole(ControlRole::Default);
+    } else if (id == IDCANCEL) {
+        control = ControlWithRole(ControlRole::Cancel);
+    } else if (HIWORD(wParam) == BN_CLICKED && id >= FIRST_CONTROL_ID) {
+        control = id - FIRST_CONTROL_ID;
+    }
+    if (control >= 0 && control < static_cast<int>(controls_.size()) && IsWindowEnabled(controls_[control])) {
+        OnClick(control);
+    }
+    return 0;
 }
 
 void Form::RestoreFocus() {
-  if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_)) {
-    SetFocus(lastFocus_);
-    return;
-  }
-  HWND first = GetNextDlgTabItem(Window(), nullptr, FALSE);
-  if (first) SetFocus(first);
+    if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return;
+    }
+    HWND first = GetNextDlgTabItem(Window(), nullptr, FALSE);
+    if (first) SetFocus(first);
 }
 
 void Form::OnActivate(WPARAM wParam) {
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    HWND focus = GetFocus();
-    if (focus && IsChild(Window(), focus)) lastFocus_ = focus;
-  } else {
-    RestoreFocus();
-  }
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Window(), focus)) lastFocus_ = focus;
+    } else {
+        RestoreFocus();
+    }
 }
 
 // A form whose system menu has no Close item cannot be closed by the close
 // box or Alt+F4.
 LRESULT Form::OnSysCommand(WPARAM wParam, LPARAM lParam) {
-  if ((wParam & 0xFFF0) == SC_CLOSE &&
-      GetMenuState(GetSystemMenu(Window(), FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
-    return 0;
-  }
-  return DefWindowProcA(Window(), WM_SYSCOMMAND, wParam, lParam);
+    if ((wParam & 0xFFF0) == SC_CLOSE &&
+        GetMenuState(GetSystemMenu(Window(), FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) {
+        return 0;
+    }
+    return DefWindowProcA(Window(), WM_SYSCOMMAND, wParam, lParam);
 }
 
 void Form::OnPaintMessage() {
-  const Painting paint(Window());
-  RECT client{};
-  GetClientRect(Window(), &client);
-  OnPaint(paint.Dc(), client);
+    const Painting paint(Window());
+    RECT client{};
+    GetClientRect(Window(), &client);
+    OnPaint(paint.Dc(), client);
 }
 
 // Labels, check boxes and frames take the form's background colour.
 LRESULT Form::OnControlColour(HDC dc) {
-  SetBkColor(dc, backgroundColour_);
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  return reinterpret_cast<LRESULT>(background_);
+    SetBkColor(dc, backgroundColour_);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    return reinterpret_cast<LRESULT>(background_);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND: return OnCommand(wParam);
-    case WM_TIMER: OnTimerMessage(wParam); return 0;
-    case DM_GETDEFID: {
-      const int control = ControlWithRole(ControlRole::Default);
-      return control < 0 ? 0 : MAKELONG(FIRST_CONTROL_ID + control, DC_HASDEFID);
+    switch (message) {
+        case WM_COMMAND: return OnCommand(wParam);
+        case WM_TIMER: OnTimerMessage(wParam); return 0;
+        case DM_GETDEFID: {
+            const int control = ControlWithRole(ControlRole::Default);
+            return control < 0 ? 0 : MAKELONG(FIRST_CONTROL_ID + control, DC_HASDEFID);
+        }
+        case WM_CLOSE:
+            if (programExiting_ && !programExiting_()) {
+                Hide();
+            } else {
+                Unload();
+            }
+            return 0;
+        case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+        case WM_ACTIVATE: OnActivate(wParam); return 0;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(Window(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+            return 1;
+        }
+        case WM_PAINT: OnPaintMessage(); return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: return OnControlColour(reinterpret_cast<HDC>(wParam));
+        default: return DefWindowProcA(Window(), message, wParam, lParam);
     }
-    case WM_CLOSE:
-      if (programExiting_ && !programExiting_()) {
-        Hide();
-      } else {
-        Unload();
-      }
-      return 0;
-    case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
-    case WM_ACTIVATE: OnActivate(wParam); return 0;
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(Window(), &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
-      return 1;
-    }
-    case WM_PAINT: OnPaintMessage(); return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return OnControlColour(reinterpret_cast<HDC>(wParam));
-    default: return DefWindowProcA(Window(), message, wParam, lParam);
-  }
 }
 
 LRESULT CALLBACK Form::FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Form* form = FormOf(window);
-  if (!form || form->Window() != window) return DefWindowProcA(window, message, wParam, lParam);
-  return form->HandleMessage(message, wParam, lParam);
+    Form* form = FormOf(window);
+    if (!form || form->Window() != window) return DefWindowProcA(window, message, wParam, lParam);
+    return form->HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace quorvel

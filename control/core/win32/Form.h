@@ -18,94 +18,94 @@ namespace quorvel {
 class FormTimer;
 
 class Form {
- public:
-  explicit Form(const FormTable& table);
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
+public:
+    explicit Form(const FormTable& table);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
 
-  // Creates the window and its controls, hidden; runs OnLoad.
-  HWND Load(HWND owner = nullptr);
-  // Asks OnQueryUnload; unless it cancels, destroys the window. Returns
-  // whether the form is unloaded.
-  bool Unload();
-  bool Loaded() const { return static_cast<bool>(window_); }
-  // WM_CLOSE (a close box, Alt+F4, another program) only hides the form
-  // unless `programExiting` says the program is ending.
-  void HideOnClose(std::function<bool()> programExiting) { programExiting_ = std::move(programExiting); }
-  // The window disabled while this form is shown modally: enabled again
-  // before the form's window goes, so activation returns to it.
-  void SetModalOwner(HWND owner) { modalOwner_ = owner; }
+    // Creates the window and its controls, hidden; runs OnLoad.
+    HWND Load(HWND owner = nullptr);
+    // Asks OnQueryUnload; unless it cancels, destroys the window. Returns
+    // whether the form is unloaded.
+    bool Unload();
+    bool Loaded() const { return static_cast<bool>(window_); }
+    // WM_CLOSE (a close box, Alt+F4, another program) only hides the form
+    // unless `programExiting` says the program is ending.
+    void HideOnClose(std::function<bool()> programExiting) { programExiting_ = std::move(programExiting); }
+    // The window disabled while this form is shown modally: enabled again
+    // before the form's window goes, so activation returns to it.
+    void SetModalOwner(HWND owner) { modalOwner_ = owner; }
 
-  HWND Window() const { return window_.Get(); }
-  HWND Control(int index) const;
+    HWND Window() const { return window_.Get(); }
+    HWND Control(int index) const;
 
-  void Show();
-  // Shows the form without taking the keyboard from the window in use.
-  void ShowWithoutActivating();
-  void Hide();
-  bool Visible() const;
-  void SetCaption(const std::string& caption);
-  std::string Caption() const;
-  void CentreOnScreen();
+    void Show();
+    // Shows the form without taking the keyboard from the window in use.
+    void ShowWithoutActivating();
+    void Hide();
+    bool Visible() const;
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    void CentreOnScreen();
 
-  // Outer and client sizes in twips; the outer height is kept exactly as
-  // set, the window gets the nearest whole number of pixels.
-  double HeightTwips() const { return heightTwips_; }
-  double WidthTwips() const;
-  void SetHeightTwips(double height);
-  double ClientHeightTwips() const;
-  int DpiX() const { return dpiX_; }
-  int DpiY() const { return dpiY_; }
+    // Outer and client sizes in twips; the outer height is kept exactly as
+    // set, the window gets the nearest whole number of pixels.
+    double HeightTwips() const { return heightTwips_; }
+    double WidthTwips() const;
+    void SetHeightTwips(double height);
+    double ClientHeightTwips() const;
+    int DpiX() const { return dpiX_; }
+    int DpiY() const { return dpiY_; }
 
-  bool Checked(int control) const;
-  void SetChecked(int control, bool checked);
-  void SetControlVisible(int control, bool visible);
-  void SetControlEnabled(int control, bool enabled);
+    bool Checked(int control) const;
+    void SetChecked(int control, bool checked);
+    void SetControlVisible(int control, bool visible);
+    void SetControlEnabled(int control, bool enabled);
 
- protected:
-  virtual void OnLoad() {}
-  virtual void OnClick(int control) {}
-  virtual bool OnQueryUnload() { return false; }  // true cancels the unload
-  virtual void OnUnloaded() {}
-  virtual void OnPaint(HDC dc, const RECT& client) {}
-  // The form's window procedure; unhandled messages go to DefWindowProc.
-  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    virtual void OnLoad() {}
+    virtual void OnClick(int control) {}
+    virtual bool OnQueryUnload() { return false; }  // true cancels the unload
+    virtual void OnUnloaded() {}
+    virtual void OnPaint(HDC dc, const RECT& client) {}
+    // The form's window procedure; unhandled messages go to DefWindowProc.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
- private:
-  friend class FormTimer;
-  static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateBrushAndFont();
-  bool CreateFormWindow(HWND owner);
-  void CreateControls();
-  void PlaceControl(int index, HWND control);
-  void StackControls();
-  void OnTimerMessage(UINT_PTR id);
-  LRESULT OnCommand(WPARAM wParam);
-  void OnActivate(WPARAM wParam);
-  LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
-  void OnPaintMessage();
-  LRESULT OnControlColour(HDC dc);
-  int ControlWithRole(ControlRole role) const;
-  void RestoreFocus();
-  int NonClientHeight() const;
+private:
+    friend class FormTimer;
+    static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateBrushAndFont();
+    bool CreateFormWindow(HWND owner);
+    void CreateControls();
+    void PlaceControl(int index, HWND control);
+    void StackControls();
+    void OnTimerMessage(UINT_PTR id);
+    LRESULT OnCommand(WPARAM wParam);
+    void OnActivate(WPARAM wParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    void OnPaintMessage();
+    LRESULT OnControlColour(HDC dc);
+    int ControlWithRole(ControlRole role) const;
+    void RestoreFocus();
+    int NonClientHeight() const;
 
-  const FormTable& table_;
-  // Declared before the window, so that they go after it: its controls
-  // draw with them until then.
-  OwnedBrush ownBackground_;     // a colour of the table's own
-  HBRUSH background_ = nullptr;  // that one, or a system colour's shared brush
-  OwnedFont font_;
-  OwnedWindow window_;
-  std::vector<HWND> controls_;
-  std::vector<FormTimer*> timers_;
-  COLORREF backgroundColour_ = 0;
-  HWND lastFocus_ = nullptr;
-  HWND modalOwner_ = nullptr;
-  std::function<bool()> programExiting_;
-  int dpiX_ = 96;
-  int dpiY_ = 96;
-  double heightTwips_ = 0;
+    const FormTable& table_;
+    // Declared before the window, so that they go after it: its controls
+    // draw with them until then.
+    OwnedBrush ownBackground_;     // a colour of the table's own
+    HBRUSH background_ = nullptr;  // that one, or a system colour's shared brush
+    OwnedFont font_;
+    OwnedWindow window_;
+    std::vector<HWND> controls_;
+    std::vector<FormTimer*> timers_;
+    COLORREF backgroundColour_ = 0;
+    HWND lastFocus_ = nullptr;
+    HWND modalOwner_ = nullptr;
+    std::function<bool()> programExiting_;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
+    double heightTwips_ = 0;
 };
 
 // Registers the form window class once per process.

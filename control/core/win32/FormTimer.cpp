@@ -16,37 +16,37 @@ FormTimer::FormTimer(Form& form, unsigned intervalMs, bool enabled, std::functio
       interval_(intervalMs),
       enabled_(enabled),
       onTick_(std::move(onTick)) {
-  form_.timers_.push_back(this);
+    form_.timers_.push_back(this);
 }
 
 FormTimer::~FormTimer() {
-  auto& timers = form_.timers_;
-  timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
+    auto& timers = form_.timers_;
+    timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
 }
 
 void FormTimer::SetInterval(unsigned intervalMs) {
-  interval_ = intervalMs;
-  Apply();
+    interval_ = intervalMs;
+    Apply();
 }
 
 // Enabling a timer that runs already does not restart it.
 void FormTimer::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  Apply();
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    Apply();
 }
 
 void FormTimer::Apply() {
-  if (!form_.Window()) return;
-  if (enabled_ && interval_ > 0) {
-    SetTimer(form_.Window(), id_, interval_, nullptr);
-  } else {
-    KillTimer(form_.Window(), id_);
-  }
+    if (!form_.Window()) return;
+    if (enabled_ && interval_ > 0) {
+        SetTimer(form_.Window(), id_, interval_, nullptr);
+    } else {
+        KillTimer(form_.Window(), id_);
+    }
 }
 
 void FormTimer::Tick() {
-  if (enabled_ && interval_ > 0 && onTick_) onTick_();
+    if (enabled_ && interval_ > 0 && onTick_) onTick_();
 }
 
 }  // namespace quorvel

@@ -11,27 +11,27 @@ namespace quorvel {
 class Form;
 
 class FormTimer {
- public:
-  FormTimer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTick);
-  ~FormTimer();
-  FormTimer(const FormTimer&) = delete;
-  FormTimer& operator=(const FormTimer&) = delete;
+public:
+    FormTimer(Form& form, unsigned intervalMs, bool enabled, std::function<void()> onTick);
+    ~FormTimer();
+    FormTimer(const FormTimer&) = delete;
+    FormTimer& operator=(const FormTimer&) = delete;
 
-  void SetInterval(unsigned intervalMs);
-  void SetEnabled(bool enabled);
-  unsigned Interval() const { return interval_; }
-  bool Enabled() const { return enabled_; }
+    void SetInterval(unsigned intervalMs);
+    void SetEnabled(bool enabled);
+    unsigned Interval() const { return interval_; }
+    bool Enabled() const { return enabled_; }
 
- private:
-  friend class Form;
-  void Apply();
-  void Tick();
+private:
+    friend class Form;
+    void Apply();
+    void Tick();
 
-  Form& form_;
-  UINT_PTR id_;
-  unsigned interval_;
-  bool enabled_;
-  std::function<void()> onTick_;
+    Form& form_;
+    UINT_PTR id_;
+    unsigned interval_;
+    bool enabled_;
+    std::function<void()> onTick_;
 };
 
 }  // namespace quorvel

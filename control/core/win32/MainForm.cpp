@@ -27,15 +27,17 @@ uint32_t Handle32(LPARAM value) { return static_cast<uint32_t>(value); }
 // mode): let the drag-to-scroll messages their hooks post reach the main
 // window. Bound by name; systems before Vista have no such filter.
 void AcceptFromLowerIntegrity(HWND window, UINT message) {
-  using FilterEx = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-  using Filter = BOOL(WINAPI*)(UINT, DWORD);
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  if (!user32) return;
-  if (auto ex = reinterpret_cast<FilterEx>(reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")))) {
-    ex(window, message, 1 /* MSGFLT_ALLOW */, nullptr);
-  } else if (auto all = reinterpret_cast<Filter>(reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")))) {
-    all(message, 1 /* MSGFLT_ADD */);
-  }
+    using FilterEx = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using Filter = BOOL(WINAPI*)(UINT, DWORD);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    if (!user32) return;
+    if (auto ex = reinterpret_cast<FilterEx>(
+            reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")))) {
+        ex(window, message, 1 /* MSGFLT_ALLOW */, nullptr);
+    } else if (auto all = reinterpret_cast<Filter>(
+                   reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")))) {
+        all(message, 1 /* MSGFLT_ADD */);
+    }
 }
 }  // namespace
 
@@ -47,85 +49,85 @@ MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm
       clock_(clock),
       TimerMonitorRSI(*this, 0, true, [this] { OnTimerMonitorRSI(); }),
       TimerPromptUserToRest(*this, PROMPT_USER_TO_REST_INTERVAL_MS, false, [this] { OnTimerPromptUserToRest(); }) {
-  TheMainForm = this;
+    TheMainForm = this;
 }
 
 MainForm::~MainForm() {
-  if (TheMainForm == this) TheMainForm = nullptr;
+    if (TheMainForm == this) TheMainForm = nullptr;
 }
 
 void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MONITOR_RSI_INTERVAL_MS); }
 
 void MainForm::SubclassWindow() {
-  PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainForm::MainWindowProcedure)));
-  AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_STEP_MESSAGE);
-  AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_END_MESSAGE);
+    PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainForm::MainWindowProcedure)));
+    AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_STEP_MESSAGE);
+    AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_END_MESSAGE);
 }
 
 LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  MainForm* form = TheMainForm;
-  if (form && form->Window() == window) {
-    switch (message) {
-      case INSTANCE_ACTIVATE_MESSAGE:
-        // Already moved, shown and brought to the front by the second start.
-        form->SetHeightTwips(MAIN_FORM_SHOWN_HEIGHT_TWIPS);
-        return 1;
-      case DRAG_SCROLL_STEP_MESSAGE: return form->OnDragScrollStep(wParam, lParam);
-      case DRAG_SCROLL_END_MESSAGE: return form->OnForgetActiveFrame(lParam);
-      case EXIT_REQUEST_MESSAGE:  // Quorvel.exe /exit
-        form->program_.Stop();
-        return 1;
-      default: break;
+    MainForm* form = TheMainForm;
+    if (form && form->Window() == window) {
+        switch (message) {
+            case INSTANCE_ACTIVATE_MESSAGE:
+                // Already moved, shown and brought to the front by the second start.
+                form->SetHeightTwips(MAIN_FORM_SHOWN_HEIGHT_TWIPS);
+                return 1;
+            case DRAG_SCROLL_STEP_MESSAGE: return form->OnDragScrollStep(wParam, lParam);
+            case DRAG_SCROLL_END_MESSAGE: return form->OnForgetActiveFrame(lParam);
+            case EXIT_REQUEST_MESSAGE:  // Quorvel.exe /exit
+                form->program_.Stop();
+                return 1;
+            default: break;
+        }
     }
-  }
-  return CallWindowProcA(PreviousMainWindowProcedure, window, message, wParam, lParam);
+    return CallWindowProcA(PreviousMainWindowProcedure, window, message, wParam, lParam);
 }
 
 // wParam: cursor position in screen pixels (x low word, y high word, each
 // signed: monitors left of or above the primary one are negative);
 // lParam: the browser window under the cursor.
 LRESULT MainForm::OnDragScrollStep(WPARAM wParam, LPARAM lParam) {
-  if (!dragScroll_) return 1;
-  const int x = static_cast<int16_t>(library_.LowWord(static_cast<uint32_t>(wParam)));
-  const int y = static_cast<int16_t>(library_.HiWord(static_cast<uint32_t>(wParam)));
-  const uint32_t root = library_.GetRootWindow(Handle32(lParam), ACCEPT_DIALOGS);
-  dragScroll_->WatchBrowserWindow(root, Handle32(lParam));
-  RECT rect{};
-  GetWindowRect(reinterpret_cast<HWND>(lParam), &rect);
-  dragScroll_->DragScrollStep(root, x, y, rect.top, rect.left, rect.right - rect.left + 1);
-  return 1;
+    if (!dragScroll_) return 1;
+    const int x = static_cast<int16_t>(library_.LowWord(static_cast<uint32_t>(wParam)));
+    const int y = static_cast<int16_t>(library_.HiWord(static_cast<uint32_t>(wParam)));
+    const uint32_t root = library_.GetRootWindow(Handle32(lParam), ACCEPT_DIALOGS);
+    dragScroll_->WatchBrowserWindow(root, Handle32(lParam));
+    RECT rect{};
+    GetWindowRect(reinterpret_cast<HWND>(lParam), &rect);
+    dragScroll_->DragScrollStep(root, x, y, rect.top, rect.left, rect.right - rect.left + 1);
+    return 1;
 }
 
 LRESULT MainForm::OnForgetActiveFrame(LPARAM lParam) {
-  if (!dragScroll_) return 1;
-  dragScroll_->ForgetActiveFrame(library_.GetRootWindow(Handle32(lParam), ACCEPT_DIALOGS));
-  return 1;
+    if (!dragScroll_) return 1;
+    dragScroll_->ForgetActiveFrame(library_.GetRootWindow(Handle32(lParam), ACCEPT_DIALOGS));
+    return 1;
 }
 
 void MainForm::OnClick(int control) {
-  switch (control) {
-    case ExitCommand: program_.Stop(); break;
-    case CancelCommand: Hide(); break;
-    case Command1: ShowSettings(); break;
-    case CommandHelp:
-      ShowHelp();
-      Hide();
-      break;
-    default: break;
-  }
+    switch (control) {
+        case ExitCommand: program_.Stop(); break;
+        case CancelCommand: Hide(); break;
+        case Command1: ShowSettings(); break;
+        case CommandHelp:
+            ShowHelp();
+            Hide();
+            break;
+        default: break;
+    }
 }
 
 void MainForm::ShowSettings() {
-  SettingForm settings(library_);
-  ShowModal(settings, Window());
+    SettingForm settings(library_);
+    ShowModal(settings, Window());
 }
 
 // Opens "Quorvel.chm" beside the executable; a missing file or viewer is
 // silently ignored.
 void MainForm::ShowHelp() {
-  const std::string help = HelpFilePathOf(OwnModulePath());
-  ShellExecuteA(nullptr, "open", help.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    const std::string help = HelpFilePathOf(OwnModulePath());
+    ShellExecuteA(nullptr, "open", help.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 bool MainForm::OnQueryUnload() { return program_.OnMainFormUnload(); }
@@ -134,17 +136,17 @@ void MainForm::OnUnloaded() { PostQuitMessage(0); }
 
 // Called once a minute: each call closes the library's current minute.
 void MainForm::OnTimerMonitorRSI() {
-  uint32_t keys = 0, clicks = 0, distance = 0, minutes = 0;
-  if (wait_.OnMonitorTick(library_.UserShouldRest(&keys, &clicks, &distance, &minutes))) {
-    TimerPromptUserToRest.SetEnabled(true);
-  }
+    uint32_t keys = 0, clicks = 0, distance = 0, minutes = 0;
+    if (wait_.OnMonitorTick(library_.UserShouldRest(&keys, &clicks, &distance, &minutes))) {
+        TimerPromptUserToRest.SetEnabled(true);
+    }
 }
 
 void MainForm::OnTimerPromptUserToRest() {
-  if (wait_.OnPromptTick(clock_.NowMs(), library_.GetUserLastClickOrKeyTime())) {
-    TimerPromptUserToRest.SetEnabled(false);
-    prompt_.PromptUserToRest();
-  }
+    if (wait_.OnPromptTick(clock_.NowMs(), library_.GetUserLastClickOrKeyTime())) {
+        TimerPromptUserToRest.SetEnabled(false);
+        prompt_.PromptUserToRest();
+    }
 }
 
 }  // namespace quorvel

@@ -14,39 +14,39 @@
 namespace quorvel {
 
 class MainForm : public Form {
- public:
-  MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt, Clock& clock);
-  ~MainForm() override;
+public:
+    MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt, Clock& clock);
+    ~MainForm() override;
 
-  void StartMonitorClock();
-  // Replaces the window procedure with MainWindowProcedure.
-  void SubclassWindow();
-  // The drag-to-scroll module, once there is one; until then the drag
-  // messages do nothing.
-  void SetDragScrollHandler(DragScrollHandler* handler) { dragScroll_ = handler; }
+    void StartMonitorClock();
+    // Replaces the window procedure with MainWindowProcedure.
+    void SubclassWindow();
+    // The drag-to-scroll module, once there is one; until then the drag
+    // messages do nothing.
+    void SetDragScrollHandler(DragScrollHandler* handler) { dragScroll_ = handler; }
 
- protected:
-  void OnClick(int control) override;
-  bool OnQueryUnload() override;
-  void OnUnloaded() override;
+protected:
+    void OnClick(int control) override;
+    bool OnQueryUnload() override;
+    void OnUnloaded() override;
 
- private:
-  static LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnDragScrollStep(WPARAM wParam, LPARAM lParam);
-  LRESULT OnForgetActiveFrame(LPARAM lParam);
-  void ShowSettings();
-  void ShowHelp();
-  void OnTimerMonitorRSI();
-  void OnTimerPromptUserToRest();
+private:
+    static LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnDragScrollStep(WPARAM wParam, LPARAM lParam);
+    LRESULT OnForgetActiveFrame(LPARAM lParam);
+    void ShowSettings();
+    void ShowHelp();
+    void OnTimerMonitorRSI();
+    void OnTimerPromptUserToRest();
 
-  ControlProgram& program_;
-  HookLibrary& library_;
-  PromptRestForm& prompt_;
-  Clock& clock_;
-  DragScrollHandler* dragScroll_ = nullptr;
-  RestPromptWait wait_;
-  FormTimer TimerMonitorRSI;
-  FormTimer TimerPromptUserToRest;
+    ControlProgram& program_;
+    HookLibrary& library_;
+    PromptRestForm& prompt_;
+    Clock& clock_;
+    DragScrollHandler* dragScroll_ = nullptr;
+    RestPromptWait wait_;
+    FormTimer TimerMonitorRSI;
+    FormTimer TimerPromptUserToRest;
 };
 
 }  // namespace quorvel

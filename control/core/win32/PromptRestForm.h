@@ -11,28 +11,28 @@
 namespace quorvel {
 
 class PromptRestForm : public Form, private NoticeWindow {
- public:
-  explicit PromptRestForm(Clock& clock);
-  void PromptUserToRest();
+public:
+    explicit PromptRestForm(Clock& clock);
+    void PromptUserToRest();
 
- protected:
-  void OnLoad() override;
-  void OnClick(int control) override;
+protected:
+    void OnLoad() override;
+    void OnClick(int control) override;
 
- private:
-  NoticePlacement Placement() const;
-  void SlideWindow(bool show);
-  void OnTimerDelay();
+private:
+    NoticePlacement Placement() const;
+    void SlideWindow(bool show);
+    void OnTimerDelay();
 
-  // NoticeWindow
-  void MoveNotice(int left, int top, int width, int height) override;
-  void ShowPrompt(bool shown) override;
-  void HandlePendingMessages() override;
+    // NoticeWindow
+    void MoveNotice(int left, int top, int width, int height) override;
+    void ShowPrompt(bool shown) override;
+    void HandlePendingMessages() override;
 
-  Clock& clock_;
-  RestNotice notice_;
-  NoticePlacement place_{0, 0, 0, 0};  // of the current showing
-  FormTimer TimerDelay;
+    Clock& clock_;
+    RestNotice notice_;
+    NoticePlacement place_{0, 0, 0, 0};  // of the current showing
+    FormTimer TimerDelay;
 };
 
 }  // namespace quorvel

@@ -6,11 +6,11 @@
 namespace quorvel {
 
 class RegistryPreferences : public PreferenceStore {
- public:
-  bool ReadDword(const char* name, uint32_t* value) override;
-  bool WriteDword(const char* name, uint32_t value) override;
-  bool ReadMultiString(const char* name, std::string* bytes) override;
-  bool WriteMultiString(const char* name, const std::string& bytes) override;
+public:
+    bool ReadDword(const char* name, uint32_t* value) override;
+    bool WriteDword(const char* name, uint32_t value) override;
+    bool ReadMultiString(const char* name, std::string* bytes) override;
+    bool WriteMultiString(const char* name, const std::string& bytes) override;
 };
 
 }  // namespace quorvel

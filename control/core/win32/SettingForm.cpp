@@ -8,23 +8,23 @@ namespace quorvel {
 SettingForm::SettingForm(HookLibrary& library) : Form(SettingFormTable()), library_(library) {}
 
 void SettingForm::OnLoad() {
-  const SettingChecks checks = ChecksFromSettingWord(library_.GetSetting());
-  for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) SetChecked(box, checks[box]);
+    const SettingChecks checks = ChecksFromSettingWord(library_.GetSetting());
+    for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) SetChecked(box, checks[box]);
 }
 
 void SettingForm::OnClick(int control) {
-  if (control == SettingCommandOK) {
-    CommandOK_Click();
-  } else if (control == SettingCommandCancel) {
-    Unload();
-  }
+    if (control == SettingCommandOK) {
+        CommandOK_Click();
+    } else if (control == SettingCommandCancel) {
+        Unload();
+    }
 }
 
 void SettingForm::CommandOK_Click() {
-  SettingChecks checks{};
-  for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) checks[box] = Checked(box);
-  library_.SaveSetting(SettingWordFromChecks(checks));
-  Unload();
+    SettingChecks checks{};
+    for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) checks[box] = Checked(box);
+    library_.SaveSetting(SettingWordFromChecks(checks));
+    Unload();
 }
 
 }  // namespace quorvel

@@ -8,17 +8,17 @@
 namespace quorvel {
 
 class SettingForm : public Form {
- public:
-  explicit SettingForm(HookLibrary& library);
+public:
+    explicit SettingForm(HookLibrary& library);
 
- protected:
-  void OnLoad() override;
-  void OnClick(int control) override;
+protected:
+    void OnLoad() override;
+    void OnClick(int control) override;
 
- private:
-  void CommandOK_Click();
+private:
+    void CommandOK_Click();
 
-  HookLibrary& library_;
+    HookLibrary& library_;
 };
 
 }  // namespace quorvel

@@ -19,37 +19,37 @@ constexpr UINT TRAY_CALLBACK_MESSAGE = WM_APP + 1;
 constexpr UINT TRAY_ICON_UID = 1;
 
 class Win32EverydayShell : public EverydayShell {
- public:
-  Win32EverydayShell(ControlProgram& program, ProgramShell& programShell, HookLibrary& library);
-  ~Win32EverydayShell() override;
-  Win32EverydayShell(const Win32EverydayShell&) = delete;
-  Win32EverydayShell& operator=(const Win32EverydayShell&) = delete;
+public:
+    Win32EverydayShell(ControlProgram& program, ProgramShell& programShell, HookLibrary& library);
+    ~Win32EverydayShell() override;
+    Win32EverydayShell(const Win32EverydayShell&) = delete;
+    Win32EverydayShell& operator=(const Win32EverydayShell&) = delete;
 
-  // Creates the hidden window that talks with the notification area.
-  void Attach(EverydayControl& control);
+    // Creates the hidden window that talks with the notification area.
+    void Attach(EverydayControl& control);
 
-  void ShowMainForm() override;
-  void ShowSettings() override;
-  void ShowExclusions() override;
-  void StartTutorial() override;
-  void ShowHelp() override;
-  void Stop() override;
-  void ShowIcon(const TrayLook& look) override;
-  void RemoveIcon() override;
+    void ShowMainForm() override;
+    void ShowSettings() override;
+    void ShowExclusions() override;
+    void StartTutorial() override;
+    void ShowHelp() override;
+    void Stop() override;
+    void ShowIcon(const TrayLook& look) override;
+    void RemoveIcon() override;
 
- private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void ShowMenu();
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ShowMenu();
 
-  ControlProgram& program_;
-  ProgramShell& programShell_;
-  HookLibrary& library_;
-  EverydayControl* control_ = nullptr;
-  OwnedWindow window_;
-  UINT taskbarCreated_ = 0;
-  bool iconAdded_ = false;
-  bool modalOpen_ = false;
+    ControlProgram& program_;
+    ProgramShell& programShell_;
+    HookLibrary& library_;
+    EverydayControl* control_ = nullptr;
+    OwnedWindow window_;
+    UINT taskbarCreated_ = 0;
+    bool iconAdded_ = false;
+    bool modalOpen_ = false;
 };
 
 }  // namespace quorvel

@@ -19,22 +19,22 @@ TwoArchHookLibrary* TheLibrary = nullptr;
 
 // The helper's process as its stop waits for it.
 class Win32Helper : public HelperProcess {
- public:
-  Win32Helper(HANDLE process, DWORD threadId) : process_(process), threadId_(threadId) {}
-  bool PostStop() override { return PostThreadMessageA(threadId_, HOOK64_STOP_MESSAGE, 0, 0) != FALSE; }
-  bool WaitForEnd(uint32_t ms) override { return WaitForSingleObject(process_, ms) != WAIT_TIMEOUT; }
+public:
+    Win32Helper(HANDLE process, DWORD threadId) : process_(process), threadId_(threadId) {}
+    bool PostStop() override { return PostThreadMessageA(threadId_, HOOK64_STOP_MESSAGE, 0, 0) != FALSE; }
+    bool WaitForEnd(uint32_t ms) override { return WaitForSingleObject(process_, ms) != WAIT_TIMEOUT; }
 
- private:
-  HANDLE process_;
-  DWORD threadId_;
+private:
+    HANDLE process_;
+    DWORD threadId_;
 };
 
 bool IsWindows64() {
-  using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
-  auto isWow64 = reinterpret_cast<IsWow64Fn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
-  BOOL wow64 = FALSE;
-  return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+    using IsWow64Fn = BOOL(WINAPI*)(HANDLE, PBOOL);
+    auto isWow64 = reinterpret_cast<IsWow64Fn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
 }
 
 // Wine (8.0) ends a global hook chain at the first hook whose library
@@ -43,12 +43,12 @@ bool IsWindows64() {
 // every 32-bit program off the 32-bit ones. Under Wine the helper is started
 // only when QUORVEL_HOOK64_UNDER_WINE is 1.
 bool HelperAllowedHere() {
-  if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return true;
-  char value[8] = {};
-  const DWORD n = GetEnvironmentVariableA("QUORVEL_HOOK64_UNDER_WINE", value, sizeof value);
-  if (n == 1 && value[0] == '1') return true;
-  WriteDebugLine("Running under Wine: QuorvelHook64.exe is not started, 32-bit programs keep their hooks");
-  return false;
+    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return true;
+    char value[8] = {};
+    const DWORD n = GetEnvironmentVariableA("QUORVEL_HOOK64_UNDER_WINE", value, sizeof value);
+    if (n == 1 && value[0] == '1') return true;
+    WriteDebugLine("Running under Wine: QuorvelHook64.exe is not started, 32-bit programs keep their hooks");
+    return false;
 }
 
 }  // namespace
@@ -57,126 +57,126 @@ TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string prog
     : BoundHookLibrary(std::move(libraryPath)), programDirectory_(std::move(programDirectory)), clock_(clock) {}
 
 TwoArchHookLibrary::~TwoArchHookLibrary() {
-  if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
-  if (HelperRunning()) StopHelper(HOOK64_STOP_WAIT_MS);
-  if (TheLibrary == this) TheLibrary = nullptr;
+    if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
+    if (HelperRunning()) StopHelper(HOOK64_STOP_WAIT_MS);
+    if (TheLibrary == this) TheLibrary = nullptr;
 }
 
 uint32_t TwoArchHookLibrary::startHook() {
-  const uint32_t result = StartHookSets(*this);
-  if (result == 1 && !unreachableTimer_) {
-    TheLibrary = this;
-    unreachable_.Start(GetUnreachableCount());
-    unreachableTimer_ = SetTimer(nullptr, 0, UNREACHABLE_CHECK_INTERVAL_MS, &OnUnreachableCheck);
-  }
-  return result;
+    const uint32_t result = StartHookSets(*this);
+    if (result == 1 && !unreachableTimer_) {
+        TheLibrary = this;
+        unreachable_.Start(GetUnreachableCount());
+        unreachableTimer_ = SetTimer(nullptr, 0, UNREACHABLE_CHECK_INTERVAL_MS, &OnUnreachableCheck);
+    }
+    return result;
 }
 
 uint32_t TwoArchHookLibrary::stopHook() {
-  if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
-  unreachableTimer_ = 0;
-  return StopHookSets(*this, HOOK64_STOP_WAIT_MS);
+    if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
+    unreachableTimer_ = 0;
+    return StopHookSets(*this, HOOK64_STOP_WAIT_MS);
 }
 
 void CALLBACK TwoArchHookLibrary::OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD) {
-  if (TheLibrary) TheLibrary->CheckUnreachable();
+    if (TheLibrary) TheLibrary->CheckUnreachable();
 }
 
 // Runs on the user-interface thread; the hooks live on their own thread, so
 // the message box stalls no program's input.
 void TwoArchHookLibrary::CheckUnreachable() {
-  if (!unreachable_.OnCheck(GetUnreachableCount())) return;
-  KillTimer(nullptr, unreachableTimer_);
-  unreachableTimer_ = 0;
-  WriteDebugLine("A gesture met a program Quorvel cannot reach: the user is told");
-  MessageBoxA(nullptr, UnreachableNoticeText().c_str(), "Quorvel",
-              MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+    if (!unreachable_.OnCheck(GetUnreachableCount())) return;
+    KillTimer(nullptr, unreachableTimer_);
+    unreachableTimer_ = 0;
+    WriteDebugLine("A gesture met a program Quorvel cannot reach: the user is told");
+    MessageBoxA(nullptr, UnreachableNoticeText().c_str(), "Quorvel",
+                MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 DWORD WINAPI TwoArchHookLibrary::HookThreadProc(LPVOID self) {
-  static_cast<TwoArchHookLibrary*>(self)->HookThreadBody();
-  return 0;
+    static_cast<TwoArchHookLibrary*>(self)->HookThreadBody();
+    return 0;
 }
 
 // The hook thread: installs the hooks, then only pumps messages until it is
 // asked to remove them.
 void TwoArchHookLibrary::HookThreadBody() {
-  MSG message{};
-  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
-  startResult_ = BoundHookLibrary::startHook();
-  SetEvent(hookThreadReady_.Get());
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == HOOK_THREAD_STOP_MESSAGE) {
-      stopResult_ = BoundHookLibrary::stopHook();
-      return;
+    MSG message{};
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    startResult_ = BoundHookLibrary::startHook();
+    SetEvent(hookThreadReady_.Get());
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message == HOOK_THREAD_STOP_MESSAGE) {
+            stopResult_ = BoundHookLibrary::stopHook();
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
 }
 
 uint32_t TwoArchHookLibrary::RunStartHook() {
-  hookThreadReady_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  if (hookThreadReady_) hookThread_.Reset(CreateThread(nullptr, 0, &HookThreadProc, this, 0, &hookThreadId_));
-  if (!hookThread_) {
-    WriteDebugLine("Hook thread not started: hooks installed by the main thread");
-    return BoundHookLibrary::startHook();
-  }
-  HANDLE waits[2] = {hookThreadReady_.Get(), hookThread_.Get()};
-  WaitForMultipleObjects(2, waits, FALSE, HOOK_THREAD_WAIT_MS);
-  return startResult_;
+    hookThreadReady_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (hookThreadReady_) hookThread_.Reset(CreateThread(nullptr, 0, &HookThreadProc, this, 0, &hookThreadId_));
+    if (!hookThread_) {
+        WriteDebugLine("Hook thread not started: hooks installed by the main thread");
+        return BoundHookLibrary::startHook();
+    }
+    HANDLE waits[2] = {hookThreadReady_.Get(), hookThread_.Get()};
+    WaitForMultipleObjects(2, waits, FALSE, HOOK_THREAD_WAIT_MS);
+    return startResult_;
 }
 
 uint32_t TwoArchHookLibrary::RunStopHook() {
-  if (!hookThread_) return BoundHookLibrary::stopHook();
-  if (WaitForSingleObject(hookThread_.Get(), 0) == WAIT_TIMEOUT) {
-    PostThreadMessageA(hookThreadId_, HOOK_THREAD_STOP_MESSAGE, 0, 0);
-    if (WaitForSingleObject(hookThread_.Get(), HOOK_THREAD_WAIT_MS) == WAIT_TIMEOUT) {
-      WriteDebugLine("Hook thread did not end: hooks removed by the main thread");
-      return BoundHookLibrary::stopHook();
+    if (!hookThread_) return BoundHookLibrary::stopHook();
+    if (WaitForSingleObject(hookThread_.Get(), 0) == WAIT_TIMEOUT) {
+        PostThreadMessageA(hookThreadId_, HOOK_THREAD_STOP_MESSAGE, 0, 0);
+        if (WaitForSingleObject(hookThread_.Get(), HOOK_THREAD_WAIT_MS) == WAIT_TIMEOUT) {
+            WriteDebugLine("Hook thread did not end: hooks removed by the main thread");
+            return BoundHookLibrary::stopHook();
+        }
     }
-  }
-  hookThread_.Reset();
-  return stopResult_;
+    hookThread_.Reset();
+    return stopResult_;
 }
 
 bool TwoArchHookLibrary::HelperWanted() {
-  const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
-  return GetFileAttributesA(helper.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindows64() && HelperAllowedHere();
+    const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
+    return GetFileAttributesA(helper.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindows64() && HelperAllowedHere();
 }
 
 bool TwoArchHookLibrary::StartHelper() {
-  const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
-  std::string commandLine = "\"" + helper + "\" " + std::to_string(GetCurrentProcessId());
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessA(helper.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      programDirectory_.c_str(), &startup, &info)) {
-    WriteDebugLine("QuorvelHook64.exe could not be started: 64-bit programs are not reached");
-    return false;
-  }
-  const OwnedHandle helperThread(info.hThread);  // only its id is needed
-  helperProcess_.Reset(info.hProcess);
-  helperThreadId_ = info.dwThreadId;
-  return true;
+    const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
+    std::string commandLine = "\"" + helper + "\" " + std::to_string(GetCurrentProcessId());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(helper.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, programDirectory_.c_str(),
+                        &startup, &info)) {
+        WriteDebugLine("QuorvelHook64.exe could not be started: 64-bit programs are not reached");
+        return false;
+    }
+    const OwnedHandle helperThread(info.hThread);  // only its id is needed
+    helperProcess_.Reset(info.hProcess);
+    helperThreadId_ = info.dwThreadId;
+    return true;
 }
 
 bool TwoArchHookLibrary::HelperRunning() {
-  return helperProcess_ && WaitForSingleObject(helperProcess_.Get(), 0) == WAIT_TIMEOUT;
+    return helperProcess_ && WaitForSingleObject(helperProcess_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 // Asked to end (see WaitForHelperToEnd), or ended by force.
 bool TwoArchHookLibrary::StopHelper(uint32_t waitMs) {
-  Win32Helper helper(helperProcess_.Get(), helperThreadId_);
-  const bool ended = WaitForHelperToEnd(helper, clock_, waitMs);
-  if (!ended) {
-    WriteDebugLine("QuorvelHook64.exe did not end in time: ended by force");
-    TerminateProcess(helperProcess_.Get(), 1);
-    WaitForSingleObject(helperProcess_.Get(), 1000);
-  }
-  helperProcess_.Reset();
-  return ended;
+    Win32Helper helper(helperProcess_.Get(), helperThreadId_);
+    const bool ended = WaitForHelperToEnd(helper, clock_, waitMs);
+    if (!ended) {
+        WriteDebugLine("QuorvelHook64.exe did not end in time: ended by force");
+        TerminateProcess(helperProcess_.Get(), 1);
+        WaitForSingleObject(helperProcess_.Get(), 1000);
+    }
+    helperProcess_.Reset();
+    return ended;
 }
 
 }  // namespace quorvel

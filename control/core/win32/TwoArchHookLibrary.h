@@ -19,37 +19,37 @@
 namespace quorvel {
 
 class TwoArchHookLibrary : public BoundHookLibrary, private HookHost {
- public:
-  TwoArchHookLibrary(std::string libraryPath, std::string programDirectory, Clock& clock);
-  ~TwoArchHookLibrary() override;
+public:
+    TwoArchHookLibrary(std::string libraryPath, std::string programDirectory, Clock& clock);
+    ~TwoArchHookLibrary() override;
 
-  uint32_t startHook() override;
-  uint32_t stopHook() override;
+    uint32_t startHook() override;
+    uint32_t stopHook() override;
 
- private:
-  uint32_t RunStartHook() override;
-  uint32_t RunStopHook() override;
-  bool HelperWanted() override;
-  bool StartHelper() override;
-  bool StopHelper(uint32_t waitMs) override;
-  bool HelperRunning() override;
+private:
+    uint32_t RunStartHook() override;
+    uint32_t RunStopHook() override;
+    bool HelperWanted() override;
+    bool StartHelper() override;
+    bool StopHelper(uint32_t waitMs) override;
+    bool HelperRunning() override;
 
-  static DWORD WINAPI HookThreadProc(LPVOID self);
-  static void CALLBACK OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD);
-  void CheckUnreachable();
-  void HookThreadBody();
+    static DWORD WINAPI HookThreadProc(LPVOID self);
+    static void CALLBACK OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD);
+    void CheckUnreachable();
+    void HookThreadBody();
 
-  std::string programDirectory_;
-  Clock& clock_;
-  OwnedHandle hookThread_;
-  DWORD hookThreadId_ = 0;
-  OwnedHandle hookThreadReady_;
-  uint32_t startResult_ = 0;
-  uint32_t stopResult_ = 0;
-  OwnedHandle helperProcess_;
-  DWORD helperThreadId_ = 0;
-  UnreachableNotice unreachable_;
-  UINT_PTR unreachableTimer_ = 0;
+    std::string programDirectory_;
+    Clock& clock_;
+    OwnedHandle hookThread_;
+    DWORD hookThreadId_ = 0;
+    OwnedHandle hookThreadReady_;
+    uint32_t startResult_ = 0;
+    uint32_t stopResult_ = 0;
+    OwnedHandle helperProcess_;
+    DWORD helperThreadId_ = 0;
+    UnreachableNotice unreachable_;
+    UINT_PTR unreachableTimer_ = 0;
 };
 
 }  // namespace quorvel

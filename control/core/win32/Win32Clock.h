@@ -6,9 +6,9 @@
 namespace quorvel {
 
 class Win32Clock : public Clock {
- public:
-  uint32_t NowMs() override;
-  void PauseMs(uint32_t ms) override;
+public:
+    uint32_t NowMs() override;
+    void PauseMs(uint32_t ms) override;
 };
 
 }  // namespace quorvel

@@ -7,42 +7,42 @@
 namespace quorvel {
 
 bool Win32FileSystem::Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32FileSystem::Delete(const std::string& path) {
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files go too
-  return DeleteFileA(path.c_str()) != 0;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files go too
+    return DeleteFileA(path.c_str()) != 0;
 }
 
 bool Win32FileSystem::Move(const std::string& from, const std::string& to) {
-  return MoveFileA(from.c_str(), to.c_str()) != 0;
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
 }
 
 bool Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
-  return CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != 0;
+    return CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != 0;
 }
 
 bool Win32FileSystem::Read(const std::string& path, std::string* contents) {
-  const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  contents->clear();
-  char buffer[65536];
-  DWORD got = 0;
-  bool ok = true;
-  while ((ok = ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
-    contents->append(buffer, got);
-    if (contents->size() > (64u << 20)) {  // no hook library is this big
-      ok = false;
-      break;
+    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    contents->clear();
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+        contents->append(buffer, got);
+        if (contents->size() > (64u << 20)) {  // no hook library is this big
+            ok = false;
+            break;
+        }
     }
-  }
-  return ok;
+    return ok;
 }
 
 bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace quorvel

@@ -13,34 +13,34 @@ namespace quorvel {
 
 // COM for the calling thread (single-threaded apartment) for the owner's life.
 class ComApartment {
- public:
-  ComApartment();
-  ~ComApartment();
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
+public:
+    ComApartment();
+    ~ComApartment();
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
 
- private:
-  bool initialised_;
+private:
+    bool initialised_;
 };
 
 class Win32DragScroll : private DragScrollHost {
- public:
-  using TraceWriter = void (*)(const std::string& text);
-  Win32DragScroll(HookLibrary& library, TraceWriter trace);
+public:
+    using TraceWriter = void (*)(const std::string& text);
+    Win32DragScroll(HookLibrary& library, TraceWriter trace);
 
-  DragScrollHandler& Handler() { return scroll_; }
+    DragScrollHandler& Handler() { return scroll_; }
 
- private:
-  std::unique_ptr<PageDocument> DocumentOf(uint32_t contentWindow) override;
-  bool IsWindow(uint32_t window) override;
-  void AddIEWindow(uint32_t root) override { library_.AddIEWindow(root); }
-  void RemoveIEWindow(uint32_t root) override { library_.RemoveIEWindow(root); }
-  void WriteDebugLine(const std::string& text) override { trace_(text); }
+private:
+    std::unique_ptr<PageDocument> DocumentOf(uint32_t contentWindow) override;
+    bool IsWindow(uint32_t window) override;
+    void AddIEWindow(uint32_t root) override { library_.AddIEWindow(root); }
+    void RemoveIEWindow(uint32_t root) override { library_.RemoveIEWindow(root); }
+    void WriteDebugLine(const std::string& text) override { trace_(text); }
 
-  ComApartment com_;  // first in, last out: the pages are released before COM ends
-  HookLibrary& library_;
-  TraceWriter trace_;
-  DragAndScroll scroll_;
+    ComApartment com_;  // first in, last out: the pages are released before COM ends
+    HookLibrary& library_;
+    TraceWriter trace_;
+    DragAndScroll scroll_;
 };
 
 }  // namespace quorvel

@@ -9,12 +9,12 @@
 namespace quorvel {
 
 class ApplicationWindow {
- public:
-  // Made at the first call.
-  HWND Window();
+public:
+    // Made at the first call.
+    HWND Window();
 
- private:
-  OwnedWindow window_;
+private:
+    OwnedWindow window_;
 };
 
 }  // namespace quorvel

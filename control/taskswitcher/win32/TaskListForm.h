@@ -27,53 +27,53 @@ constexpr int TASK_LIST_HOT_KEY_ID = 0xA002;
 
 namespace owners {
 struct ImageList : NullIsEmpty<HIMAGELIST> {
-  static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
+    static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
 };
 }  // namespace owners
 // An image list the form owns (the list control only borrows it).
 using OwnedImageList = Owned<HIMAGELIST, owners::ImageList>;
 
 class TaskListForm : public Form {
- public:
-  explicit TaskListForm(HookLibrary& library);
-  ~TaskListForm() override;
+public:
+    explicit TaskListForm(HookLibrary& library);
+    ~TaskListForm() override;
 
-  // Rebuilds the list and shows the form at the pointer (not when there
-  // is no task).
-  void ShowTasks();
+    // Rebuilds the list and shows the form at the pointer (not when there
+    // is no task).
+    void ShowTasks();
 
- protected:
-  void OnLoad() override;
-  bool OnQueryUnload() override;
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+protected:
+    void OnLoad() override;
+    bool OnQueryUnload() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
- private:
-  LRESULT TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                        DWORD_PTR form);
-  LRESULT OnNotify(const NMHDR& header);
-  void AllowTaskListMessageFromBelow();
-  void CreateList();
-  void RegisterHotKey();
-  void FillIcons();
-  void FillRows();
-  void AutoSizeColumns();
-  void PlaceTaskList();
-  void ListView1_MouseMove();
-  void MouseMoveTimer_Timer();
-  void ListView1_ItemClick(int item);
-  int RowCount() const;
-  RECT RowBounds(int row) const;
+private:
+    LRESULT TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR form);
+    LRESULT OnNotify(const NMHDR& header);
+    void AllowTaskListMessageFromBelow();
+    void CreateList();
+    void RegisterHotKey();
+    void FillIcons();
+    void FillRows();
+    void AutoSizeColumns();
+    void PlaceTaskList();
+    void ListView1_MouseMove();
+    void MouseMoveTimer_Timer();
+    void ListView1_ItemClick(int item);
+    int RowCount() const;
+    RECT RowBounds(int row) const;
 
-  Win32TaskWindows windows_;
-  TaskListModule module_;
-  HWND ListView1 = nullptr;
-  OwnedImageList IconImageList;
-  std::vector<std::string> rowKeys_;  // TaskKey of each row
-  std::vector<int> rowImages_;        // image of each row, -1 for none
-  TaskListHover hover_;
-  bool hotKey_ = false;
-  FormTimer MouseMoveTimer;
+    Win32TaskWindows windows_;
+    TaskListModule module_;
+    HWND ListView1 = nullptr;
+    OwnedImageList IconImageList;
+    std::vector<std::string> rowKeys_;  // TaskKey of each row
+    std::vector<int> rowImages_;        // image of each row, -1 for none
+    TaskListHover hover_;
+    bool hotKey_ = false;
+    FormTimer MouseMoveTimer;
 };
 
 }  // namespace quorvel

@@ -10,29 +10,29 @@ namespace quorvel {
 
 // Window and icon handles are 32-bit values, sign-extended on x86_64.
 inline HWND WindowOfHandle(uint32_t handle) {
-  return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(handle)));
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(handle)));
 }
 template <typename Handle>
 uint32_t HandleValue(Handle handle) {
-  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle));
+    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle));
 }
 
 class Win32TaskWindows : public TaskWindows {
- public:
-  explicit Win32TaskWindows(HookLibrary& library) : library_(library) {}
+public:
+    explicit Win32TaskWindows(HookLibrary& library) : library_(library) {}
 
-  std::vector<uint32_t> TopLevelWindows() override;
-  uint32_t Owner(uint32_t window) override;
-  bool IsVisible(uint32_t window) override;
-  bool IsDialogBox(uint32_t window) override;
-  int Text(uint32_t window, char* buffer, int size) override;
-  bool Rect(uint32_t window, TaskRect& rect) override;
-  uint32_t SmallIcon(uint32_t window, uint32_t timeoutMs) override;
-  uint32_t ClassSmallIcon(uint32_t window) override;
-  uint32_t ApplicationIcon() override;
+    std::vector<uint32_t> TopLevelWindows() override;
+    uint32_t Owner(uint32_t window) override;
+    bool IsVisible(uint32_t window) override;
+    bool IsDialogBox(uint32_t window) override;
+    int Text(uint32_t window, char* buffer, int size) override;
+    bool Rect(uint32_t window, TaskRect& rect) override;
+    uint32_t SmallIcon(uint32_t window, uint32_t timeoutMs) override;
+    uint32_t ClassSmallIcon(uint32_t window) override;
+    uint32_t ApplicationIcon() override;
 
- private:
-  HookLibrary& library_;
+private:
+    HookLibrary& library_;
 };
 
 }  // namespace quorvel

@@ -7,7 +7,7 @@ namespace {
 
 // One guarded call in progress. Lives in RunGuarded's frame.
 struct GuardFrame {
-    bool quiet;     // a guard around the report itself: contain, report nothing
+    bool quiet;  // a guard around the report itself: contain, report nothing
     bool faulted;
 #if defined(__i386__)
     void* jump[5];  // __builtin_setjmp buffer

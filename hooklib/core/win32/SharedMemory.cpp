@@ -86,8 +86,8 @@ private:
 bool OwnedByCurrentUser(HANDLE object) {
     PSID owner = nullptr;
     PSECURITY_DESCRIPTOR sd = nullptr;
-    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr, nullptr,
-                        &sd) != ERROR_SUCCESS) {
+    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr, nullptr, &sd) !=
+        ERROR_SUCCESS) {
         return false;
     }
     const OwnedLocal descriptor(sd);  // `owner` points into it

@@ -36,8 +36,8 @@ uint32_t Win32Processes::GetWindowProcessId(Hwnd w) {
 // exists from Windows Vista on (before that: unknown).
 uint32_t Win32Processes::GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) {
     using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
-    static const auto query = reinterpret_cast<QueryImageName>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
+    static const auto query = reinterpret_cast<QueryImageName>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
     if (!query || !buffer || size == 0) return 0;
     const OwnedHandle process(::OpenProcess(QUERY_LIMITED, FALSE, processId));
     if (!process) return 0;

@@ -14,9 +14,7 @@ RegKey FromHkey(HKEY k) { return static_cast<RegKey>(reinterpret_cast<uintptr_t>
 // The 32-bit installer and Quorvel.exe keep the machine-wide key in the
 // 32-bit registry view; the 64-bit library opens the same view, so both
 // libraries share one setting word and one Smart Move memory.
-REGSAM InSharedView(uint32_t access) {
-    return sizeof(void*) == 8 ? (access | KEY_WOW64_32KEY) : access;
-}
+REGSAM InSharedView(uint32_t access) { return sizeof(void*) == 8 ? (access | KEY_WOW64_32KEY) : access; }
 
 // Hands an opened key over to the caller.
 long HandOver(long rc, OwnedKey& key, RegKey* out) {
@@ -33,8 +31,8 @@ long Win32Registry::RegOpenKey(RegKey root, const char* subKey, uint32_t access,
 
 long Win32Registry::RegCreateKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) {
     OwnedKey key;
-    const long rc = ::RegCreateKeyExA(ToHkey(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                      InSharedView(access), nullptr, key.Out(), nullptr);
+    const long rc = ::RegCreateKeyExA(ToHkey(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, InSharedView(access),
+                                      nullptr, key.Out(), nullptr);
     return HandOver(rc, key, out);
 }
 
@@ -50,8 +48,8 @@ long Win32Registry::RegSetValue(RegKey key, const char* name, uint32_t type, con
     return ::RegSetValueExA(ToHkey(key), name, 0, type, static_cast<const BYTE*>(data), size);
 }
 
-long Win32Registry::RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t nameSize, RegValue* info,
-                                 void* data, uint32_t dataSize) {
+long Win32Registry::RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t nameSize, RegValue* info, void* data,
+                                 uint32_t dataSize) {
     DWORD nameLength = nameSize, type = 0, size = dataSize;
     long rc = ::RegEnumValueA(ToHkey(key), index, name, &nameLength, nullptr, &type, static_cast<BYTE*>(data), &size);
     info->type = type;

@@ -31,10 +31,10 @@ unsigned Selected() {
         const struct {
             const char* name;
             FaultSite site;
-        } names[] = {{"mouse", FaultSite::Mouse},           {"crt", FaultSite::Crt},
-                     {"callwndret", FaultSite::CallWndRet}, {"getmessage", FaultSite::GetMessage},
-                     {"lock", FaultSite::Lock},             {"worker", FaultSite::Worker},
-                     {"sendhost", FaultSite::SendHost}};
+        } names[] = {
+            {"mouse", FaultSite::Mouse},           {"crt", FaultSite::Crt},   {"callwndret", FaultSite::CallWndRet},
+            {"getmessage", FaultSite::GetMessage}, {"lock", FaultSite::Lock}, {"worker", FaultSite::Worker},
+            {"sendhost", FaultSite::SendHost}};
         unsigned selected = 0;
         for (const auto& n : names) {
             if (std::strstr(list, n.name)) selected |= Bit(n.site);

@@ -40,12 +40,11 @@ __attribute__((noinline)) static LRESULT HostTry(HostFilterFn filter, LRESULT (*
 extern "C" LONG HostFrameHandler(EXCEPTION_POINTERS* pointers, void*) { return g_hostFilter(pointers); }
 
 // Kept in .text: __try1 switches back to that section.
-__attribute__((noinline, section(".text"))) static LRESULT HostTry(HostFilterFn filter, LRESULT (*fn)(void*), void* argument) {
+__attribute__((noinline, section(".text"))) static LRESULT HostTry(HostFilterFn filter, LRESULT (*fn)(void*),
+                                                                   void* argument) {
     g_hostFilter = filter;
     volatile LRESULT r = 0;
-    __try1(HostFrameHandler)
-    r = fn(argument);
-    __except1
-    return r;
+    __try1(HostFrameHandler) r = fn(argument);
+    __except1 return r;
 }
 #endif

@@ -7,7 +7,9 @@ namespace {
 HMODULE g_module = nullptr;
 HHOOK g_hooks[3] = {};
 
-LRESULT CALLBACK PassOn(int code, WPARAM wParam, LPARAM lParam) { return CallNextHookEx(nullptr, code, wParam, lParam); }
+LRESULT CALLBACK PassOn(int code, WPARAM wParam, LPARAM lParam) {
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 }  // namespace
 
 extern "C" __declspec(dllexport) int WINAPI startHook() {

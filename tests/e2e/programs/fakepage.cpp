@@ -36,13 +36,21 @@ void Log(const char* format, ...) {
 }
 
 // The page's objects live as long as the program: reference counts are not kept.
-struct Document { IHTMLDocument2 doc2; IHTMLDocument3 doc3; } g_document;
-struct Element { IHTMLElement e1; IHTMLElement2 e2; const wchar_t* tag; } g_body, g_root;
+struct Document {
+    IHTMLDocument2 doc2;
+    IHTMLDocument3 doc3;
+} g_document;
+struct Element {
+    IHTMLElement e1;
+    IHTMLElement2 e2;
+    const wchar_t* tag;
+} g_body, g_root;
 IHTMLWindow2 g_window;
 
 void* Answer(REFIID riid, void* unknown, std::initializer_list<std::pair<const IID*, void*>> more) {
     if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch)) return unknown;
-    for (auto& [iid, p] : more) if (IsEqualIID(riid, *iid)) return p;
+    for (auto& [iid, p] : more)
+        if (IsEqualIID(riid, *iid)) return p;
     return nullptr;
 }
 HRESULT Give(void* p, void** out) {
@@ -51,16 +59,33 @@ HRESULT Give(void* p, void** out) {
 }
 Element* ElementOf(void* p) { return p == &g_body.e1 || p == &g_body.e2 ? &g_body : &g_root; }
 
-template <typename I> ULONG STDMETHODCALLTYPE AddRef(I*) { return 2; }
-template <typename I> ULONG STDMETHODCALLTYPE Release(I*) { return 1; }
-template <typename I> HRESULT STDMETHODCALLTYPE TypeInfoCount(I*, UINT* n) { *n = 0; return S_OK; }
-template <typename I> HRESULT STDMETHODCALLTYPE TypeInfo(I*, UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
-template <typename I> HRESULT STDMETHODCALLTYPE IdsOfNames(I*, REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
+template <typename I>
+ULONG STDMETHODCALLTYPE AddRef(I*) {
+    return 2;
+}
+template <typename I>
+ULONG STDMETHODCALLTYPE Release(I*) {
+    return 1;
+}
+template <typename I>
+HRESULT STDMETHODCALLTYPE TypeInfoCount(I*, UINT* n) {
+    *n = 0;
+    return S_OK;
+}
+template <typename I>
+HRESULT STDMETHODCALLTYPE TypeInfo(I*, UINT, LCID, ITypeInfo**) {
+    return E_NOTIMPL;
+}
+template <typename I>
+HRESULT STDMETHODCALLTYPE IdsOfNames(I*, REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+    return E_NOTIMPL;
+}
 template <typename I>
 HRESULT STDMETHODCALLTYPE Invoke(I*, DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
     return E_NOTIMPL;
 }
-template <typename V, typename I> void Dispatch(V& v) {
+template <typename V, typename I>
+void Dispatch(V& v) {
     v.AddRef = AddRef<I>;
     v.Release = Release<I>;
     v.GetTypeInfoCount = TypeInfoCount<I>;
@@ -70,16 +95,27 @@ template <typename V, typename I> void Dispatch(V& v) {
 }
 
 HRESULT STDMETHODCALLTYPE DocQI(IHTMLDocument2*, REFIID riid, void** out) {
-    return Give(Answer(riid, &g_document.doc2, {{&IID_IHTMLDocument, &g_document.doc2},
-                                                {&IID_IHTMLDocument2, &g_document.doc2},
-                                                {&IID_IHTMLDocument3, &g_document.doc3}}), out);
+    return Give(Answer(riid, &g_document.doc2,
+                       {{&IID_IHTMLDocument, &g_document.doc2},
+                        {&IID_IHTMLDocument2, &g_document.doc2},
+                        {&IID_IHTMLDocument3, &g_document.doc3}}),
+                out);
 }
 HRESULT STDMETHODCALLTYPE Doc3QI(IHTMLDocument3*, REFIID riid, void** out) {
     return DocQI(&g_document.doc2, riid, out);
 }
-HRESULT STDMETHODCALLTYPE DocBody(IHTMLDocument2*, IHTMLElement** out) { *out = &g_body.e1; return S_OK; }
-HRESULT STDMETHODCALLTYPE DocWindow(IHTMLDocument2*, IHTMLWindow2** out) { *out = &g_window; return S_OK; }
-HRESULT STDMETHODCALLTYPE DocRoot(IHTMLDocument3*, IHTMLElement** out) { *out = &g_root.e1; return S_OK; }
+HRESULT STDMETHODCALLTYPE DocBody(IHTMLDocument2*, IHTMLElement** out) {
+    *out = &g_body.e1;
+    return S_OK;
+}
+HRESULT STDMETHODCALLTYPE DocWindow(IHTMLDocument2*, IHTMLWindow2** out) {
+    *out = &g_window;
+    return S_OK;
+}
+HRESULT STDMETHODCALLTYPE DocRoot(IHTMLDocument3*, IHTMLElement** out) {
+    *out = &g_root.e1;
+    return S_OK;
+}
 
 HRESULT STDMETHODCALLTYPE ElemQI(IHTMLElement* self, REFIID riid, void** out) {
     Element* e = ElementOf(self);
@@ -92,19 +128,32 @@ HRESULT STDMETHODCALLTYPE ElemTag(IHTMLElement* self, BSTR* out) {
     *out = SysAllocString(ElementOf(self)->tag);
     return S_OK;
 }
-HRESULT STDMETHODCALLTYPE ElemHeight(IHTMLElement*, LONG* v) { *v = kViewHeight; return S_OK; }
-HRESULT STDMETHODCALLTYPE ElemWidth(IHTMLElement*, LONG* v) { *v = kViewWidth; return S_OK; }
+HRESULT STDMETHODCALLTYPE ElemHeight(IHTMLElement*, LONG* v) {
+    *v = kViewHeight;
+    return S_OK;
+}
+HRESULT STDMETHODCALLTYPE ElemWidth(IHTMLElement*, LONG* v) {
+    *v = kViewWidth;
+    return S_OK;
+}
 // The scroll position sits on the document element; the body reports 0.
 HRESULT STDMETHODCALLTYPE ElemTop(IHTMLElement2* self, LONG* v) {
     *v = ElementOf(self) == &g_root ? g_scrollTop : 0;
     return S_OK;
 }
-HRESULT STDMETHODCALLTYPE ElemScrollHeight(IHTMLElement2*, LONG* v) { *v = kScrollHeight; return S_OK; }
+HRESULT STDMETHODCALLTYPE ElemScrollHeight(IHTMLElement2*, LONG* v) {
+    *v = kScrollHeight;
+    return S_OK;
+}
 
 HRESULT STDMETHODCALLTYPE WinQI(IHTMLWindow2*, REFIID riid, void** out) {
-    return Give(Answer(riid, &g_window, {{&IID_IHTMLFramesCollection2, &g_window}, {&IID_IHTMLWindow2, &g_window}}), out);
+    return Give(Answer(riid, &g_window, {{&IID_IHTMLFramesCollection2, &g_window}, {&IID_IHTMLWindow2, &g_window}}),
+                out);
 }
-HRESULT STDMETHODCALLTYPE WinDocument(IHTMLWindow2*, IHTMLDocument2** out) { *out = &g_document.doc2; return S_OK; }
+HRESULT STDMETHODCALLTYPE WinDocument(IHTMLWindow2*, IHTMLDocument2** out) {
+    *out = &g_document.doc2;
+    return S_OK;
+}
 HRESULT STDMETHODCALLTYPE WinScrollBy(IHTMLWindow2*, LONG dx, LONG dy) {
     g_scrollTop += dy;
     if (g_scrollTop < 0) g_scrollTop = 0;
@@ -170,8 +219,10 @@ LRESULT CALLBACK TopProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     int x = 100, y = 100, cx = 500, cy = 400;
     for (int i = 1; i + 1 < __argc; ++i) {
-        if (!std::strcmp(__argv[i], "--log")) g_log = __argv[++i];
-        else if (!std::strcmp(__argv[i], "--rect")) std::sscanf(__argv[++i], "%d,%d,%d,%d", &x, &y, &cx, &cy);
+        if (!std::strcmp(__argv[i], "--log"))
+            g_log = __argv[++i];
+        else if (!std::strcmp(__argv[i], "--rect"))
+            std::sscanf(__argv[++i], "%d,%d,%d,%d", &x, &y, &cx, &cy);
     }
     if (FAILED(CoInitialize(nullptr))) return 1;
     BuildPage();

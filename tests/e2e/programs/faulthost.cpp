@@ -57,15 +57,14 @@ LRESULT CALLBACK WindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
             g_lazyPage = static_cast<char*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT, PAGE_READONLY));
             g_hostHandled = 0;
             LRESULT r = HostTry(HostFilter, WriteLazyPage, nullptr);
-            wsprintfA(line, "own handler: %s (seen %d, result %d)", g_hostHandled == 1 && r == 7 ? "got its fault" : "missed",
-                      static_cast<int>(g_hostHandled), static_cast<int>(r));
+            wsprintfA(line, "own handler: %s (seen %d, result %d)",
+                      g_hostHandled == 1 && r == 7 ? "got its fault" : "missed", static_cast<int>(g_hostHandled),
+                      static_cast<int>(r));
             Log(line);
             VirtualFree(g_lazyPage, 0, MEM_RELEASE);
             return 0;
         }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(w, m, wp, lp);
 }

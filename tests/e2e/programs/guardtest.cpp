@@ -58,7 +58,8 @@ volatile int g_hostHandled = 0;
 
 LONG HostFilter(EXCEPTION_POINTERS* pointers) {
     const EXCEPTION_RECORD* r = pointers->ExceptionRecord;
-    if (r->ExceptionCode != EXCEPTION_ACCESS_VIOLATION || r->ExceptionInformation[1] != reinterpret_cast<ULONG_PTR>(g_lazyPage)) {
+    if (r->ExceptionCode != EXCEPTION_ACCESS_VIOLATION ||
+        r->ExceptionInformation[1] != reinterpret_cast<ULONG_PTR>(g_lazyPage)) {
         return EXCEPTION_CONTINUE_SEARCH;
     }
     DWORD old;
@@ -133,7 +134,8 @@ int main() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "GuardTestHost";
     RegisterClassA(&wc);
-    g_hostWindow = CreateWindowA("GuardTestHost", "host", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    g_hostWindow =
+        CreateWindowA("GuardTestHost", "host", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
     g_lazyPage = static_cast<char*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT, PAGE_READONLY));
     bool done = quorvel::RunGuarded(SendOwnFault, nullptr);
     std::printf("host handler: %s, send %s result %d\n", g_hostHandled == 1 ? "own fault" : "missed",

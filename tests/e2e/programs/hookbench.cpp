@@ -78,8 +78,8 @@ int main(int argc, char** argv) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "HookBenchWindow";
     RegisterClassA(&wc);
-    g_window = CreateWindowA("HookBenchWindow", "hook bench", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                             nullptr, wc.hInstance, nullptr);
+    g_window = CreateWindowA("HookBenchWindow", "hook bench", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                             wc.hInstance, nullptr);
     HMODULE library = LoadLibraryA(argv[1]);
     if (!g_window || !library) {
         std::printf("cannot start: window %p library %p\n", static_cast<void*>(g_window), static_cast<void*>(library));

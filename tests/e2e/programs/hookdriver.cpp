@@ -88,15 +88,24 @@ void Run(const std::string& folder, const std::string& command) {
     size_t eq = command.find('=');
     std::string verb = command.substr(0, eq);
     if (eq != std::string::npos) arg = command.substr(eq + 1);
-    if (verb == "version") Bind<Fn3>("SetQuorvelVersion")(2, 1, 20);
-    else if (verb == "marker") Bind<Fn1>("SetQuorvelWindowUserData")(static_cast<int>(0xAAAAAAAA));
-    else if (verb == "start") Out("startHook=%d", Bind<Fn0>("startHook")());
-    else if (verb == "stopflag") Bind<Fn0>("SetStopHookFlag")();
-    else if (verb == "stop") Out("stopHook=%d", Bind<Fn0>("stopHook")());
-    else if (verb == "pause") Bind<Fn0>("PauseQuorvel")();
-    else if (verb == "resume") Bind<Fn0>("ResumeQuorvel")();
-    else if (verb == "getsetting") Out("setting=0x%x", Bind<Fn0>("GetSetting")());
-    else if (verb == "savesetting") Out("saveSetting=%d", Bind<Fn1>("SaveSetting")(static_cast<int>(Number(arg.c_str()))));
+    if (verb == "version")
+        Bind<Fn3>("SetQuorvelVersion")(2, 1, 20);
+    else if (verb == "marker")
+        Bind<Fn1>("SetQuorvelWindowUserData")(static_cast<int>(0xAAAAAAAA));
+    else if (verb == "start")
+        Out("startHook=%d", Bind<Fn0>("startHook")());
+    else if (verb == "stopflag")
+        Bind<Fn0>("SetStopHookFlag")();
+    else if (verb == "stop")
+        Out("stopHook=%d", Bind<Fn0>("stopHook")());
+    else if (verb == "pause")
+        Bind<Fn0>("PauseQuorvel")();
+    else if (verb == "resume")
+        Bind<Fn0>("ResumeQuorvel")();
+    else if (verb == "getsetting")
+        Out("setting=0x%x", Bind<Fn0>("GetSetting")());
+    else if (verb == "savesetting")
+        Out("saveSetting=%d", Bind<Fn1>("SaveSetting")(static_cast<int>(Number(arg.c_str()))));
     else if (verb == "rest") {
         long times = arg.empty() ? 1 : Number(arg.c_str());
         unsigned k = 0, c = 0, d = 0, m = 0;
@@ -110,7 +119,8 @@ void Run(const std::string& folder, const std::string& command) {
         size_t comma = arg.find(',');
         int flag = comma == std::string::npos ? 1 : static_cast<int>(Number(arg.c_str() + comma + 1));
         Out("root=%d", Bind<Fn2>("GetRootWindow")(static_cast<int>(Number(arg.c_str())), flag));
-    } else if (verb == "dialog") Out("dialog=%d", Bind<Fn1>("IfDialogBoxWindow")(static_cast<int>(Number(arg.c_str()))));
+    } else if (verb == "dialog")
+        Out("dialog=%d", Bind<Fn1>("IfDialogBoxWindow")(static_cast<int>(Number(arg.c_str()))));
     else if (verb == "click") {
         size_t comma = arg.find(',');
         int x = static_cast<int>(Number(arg.c_str()));
@@ -120,7 +130,8 @@ void Run(const std::string& folder, const std::string& command) {
         HWND w = MakeMainWindow();
         Bind<Fn2>("SetMainWindowAndMessage")(static_cast<int>(reinterpret_cast<uintptr_t>(w)), 0xC003);
         Out("mainwin=%lu", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(w)));
-    } else if (verb == "sleep") Sleep(static_cast<DWORD>(Number(arg.c_str())));
+    } else if (verb == "sleep")
+        Sleep(static_cast<DWORD>(Number(arg.c_str())));
     else if (verb == "wait") {
         std::string stop = folder + "\\hookdriver.stop";
         Out("waiting");
@@ -130,7 +141,8 @@ void Run(const std::string& folder, const std::string& command) {
             Sleep(50);
         }
         DeleteFileA(stop.c_str());
-    } else Out("unknown command %s", command.c_str());
+    } else
+        Out("unknown command %s", command.c_str());
 }
 
 }  // namespace

@@ -14,9 +14,12 @@ int main(int argc, char** argv) {
     HWND w = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* next = i + 1 < argc ? argv[i + 1] : "";
-        if (!std::strcmp(argv[i], "--title")) w = FindWindowA(nullptr, next), ++i;
-        else if (!std::strcmp(argv[i], "--class")) w = FindWindowA(next, nullptr), ++i;
-        else if (!std::strcmp(argv[i], "--hwnd")) w = reinterpret_cast<HWND>(std::strtoull(next, nullptr, 10)), ++i;
+        if (!std::strcmp(argv[i], "--title"))
+            w = FindWindowA(nullptr, next), ++i;
+        else if (!std::strcmp(argv[i], "--class"))
+            w = FindWindowA(next, nullptr), ++i;
+        else if (!std::strcmp(argv[i], "--hwnd"))
+            w = reinterpret_cast<HWND>(std::strtoull(next, nullptr, 10)), ++i;
         else if (!std::strcmp(argv[i], "--foreground")) {
             HWND f = GetForegroundWindow();
             char title[300] = "";
@@ -35,6 +38,7 @@ int main(int argc, char** argv) {
     ClientToScreen(w, &client);
     std::printf("found=1 hwnd=%lu iconic=%d zoomed=%d visible=%d foreground=%d rect=%ld,%ld,%ld,%ld client=%ld,%ld\n",
                 static_cast<unsigned long>(reinterpret_cast<uintptr_t>(w)), IsIconic(w) ? 1 : 0, IsZoomed(w) ? 1 : 0,
-                IsWindowVisible(w) ? 1 : 0, GetForegroundWindow() == w ? 1 : 0, r.left, r.top, r.right, r.bottom, client.x, client.y);
+                IsWindowVisible(w) ? 1 : 0, GetForegroundWindow() == w ? 1 : 0, r.left, r.top, r.right, r.bottom,
+                client.x, client.y);
     return 0;
 }

@@ -50,7 +50,9 @@ void Rewrite(SharedState& s, const char* folder, unsigned round) {
 
 int main(int argc, char** argv) {
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, quorvel::SHARED_STATE_NAME.text);
-    auto* s = mapping ? static_cast<SharedState*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedState))) : nullptr;
+    auto* s = mapping
+                  ? static_cast<SharedState*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedState)))
+                  : nullptr;
     if (!s) {
         std::printf("no record\n");
         return 1;
@@ -65,8 +67,8 @@ int main(int argc, char** argv) {
         s->SharedInitState = quorvel::SHARED_STATE_READY;
         std::printf("rewrites=%u\n", rounds);
     } else {
-        std::printf("IERButtonDown=%d MButtonDownPending=%d ChordPending=%d ChordSecondUpPending=%d\n", s->IERButtonDown,
-                    s->MButtonDownPending, s->ChordPending, s->ChordSecondUpPending);
+        std::printf("IERButtonDown=%d MButtonDownPending=%d ChordPending=%d ChordSecondUpPending=%d\n",
+                    s->IERButtonDown, s->MButtonDownPending, s->ChordPending, s->ChordSecondUpPending);
     }
     std::fflush(stdout);
     return 0;

@@ -43,19 +43,32 @@ struct Name {
     const char* text;
 };
 const Name kNames[] = {
-    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},     {WM_LBUTTONUP, "WM_LBUTTONUP"},
-    {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
-    {WM_RBUTTONUP, "WM_RBUTTONUP"},         {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
-    {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"},     {WM_MBUTTONUP, "WM_MBUTTONUP"},
-    {WM_MBUTTONDBLCLK, "WM_MBUTTONDBLCLK"}, {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
-    {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},     {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
-    {WM_NCRBUTTONDOWN, "WM_NCRBUTTONDOWN"}, {WM_NCRBUTTONUP, "WM_NCRBUTTONUP"},
-    {WM_NCRBUTTONDBLCLK, "WM_NCRBUTTONDBLCLK"}, {WM_NCMBUTTONDOWN, "WM_NCMBUTTONDOWN"},
-    {WM_NCMBUTTONUP, "WM_NCMBUTTONUP"},     {WM_NCMBUTTONDBLCLK, "WM_NCMBUTTONDBLCLK"},
-    {WM_KEYDOWN, "WM_KEYDOWN"},             {WM_KEYUP, "WM_KEYUP"},
-    {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},       {WM_SYSKEYUP, "WM_SYSKEYUP"},
-    {WM_CHAR, "WM_CHAR"},                   {WM_SYSCHAR, "WM_SYSCHAR"},
-    {WM_SYSCOMMAND, "WM_SYSCOMMAND"},       {WM_CLOSE, "WM_CLOSE"},
+    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+    {WM_LBUTTONUP, "WM_LBUTTONUP"},
+    {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+    {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+    {WM_RBUTTONUP, "WM_RBUTTONUP"},
+    {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
+    {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"},
+    {WM_MBUTTONUP, "WM_MBUTTONUP"},
+    {WM_MBUTTONDBLCLK, "WM_MBUTTONDBLCLK"},
+    {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+    {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
+    {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
+    {WM_NCRBUTTONDOWN, "WM_NCRBUTTONDOWN"},
+    {WM_NCRBUTTONUP, "WM_NCRBUTTONUP"},
+    {WM_NCRBUTTONDBLCLK, "WM_NCRBUTTONDBLCLK"},
+    {WM_NCMBUTTONDOWN, "WM_NCMBUTTONDOWN"},
+    {WM_NCMBUTTONUP, "WM_NCMBUTTONUP"},
+    {WM_NCMBUTTONDBLCLK, "WM_NCMBUTTONDBLCLK"},
+    {WM_KEYDOWN, "WM_KEYDOWN"},
+    {WM_KEYUP, "WM_KEYUP"},
+    {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+    {WM_SYSKEYUP, "WM_SYSKEYUP"},
+    {WM_CHAR, "WM_CHAR"},
+    {WM_SYSCHAR, "WM_SYSCHAR"},
+    {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+    {WM_CLOSE, "WM_CLOSE"},
 };
 
 void Log(const char* format, ...) {
@@ -98,13 +111,13 @@ LRESULT CALLBACK TopProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     LogMessage(w, m, wp, lp);
     if (m == WM_ACTIVATE && g_logActivate) Log("top WM_ACTIVATE wParam=0x%lx", static_cast<unsigned long>(wp));
     switch (m) {
-    case WM_SETFOCUS:
-        if (g_child) SetFocus(g_child);
-        return 0;
-    case WM_DESTROY:
-        Log("destroyed");
-        PostQuitMessage(0);
-        return 0;
+        case WM_SETFOCUS:
+            if (g_child) SetFocus(g_child);
+            return 0;
+        case WM_DESTROY:
+            Log("destroyed");
+            PostQuitMessage(0);
+            return 0;
     }
     return DefWindowProcA(w, m, wp, lp);
 }
@@ -130,8 +143,8 @@ ATOM Register(const char* className, WNDPROC proc, HINSTANCE instance) {
 // A visible, titled, topmost window whose thread never handles another
 // message: a sent message (WM_GETTEXT from GetWindowTextA, say) to it waits forever.
 DWORD WINAPI HungWindowThread(void* title) {
-    HWND w = CreateWindowExA(WS_EX_TOPMOST, "Static", static_cast<const char*>(title), WS_POPUP | WS_BORDER | WS_VISIBLE,
-                             0, 0, 120, 40, nullptr, nullptr, nullptr, nullptr);
+    HWND w = CreateWindowExA(WS_EX_TOPMOST, "Static", static_cast<const char*>(title),
+                             WS_POPUP | WS_BORDER | WS_VISIBLE, 0, 0, 120, 40, nullptr, nullptr, nullptr, nullptr);
     Log("hung window=%lu", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(w)));
     Sleep(INFINITE);
     return 0;
@@ -150,19 +163,32 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     for (int i = 1; i < __argc; ++i) {
         std::string a = __argv[i];
         const char* next = i + 1 < __argc ? __argv[i + 1] : "";
-        if (a == "--title") title = next, ++i;
-        else if (a == "--class") className = next, ++i;
-        else if (a == "--rect") ParseRect(next, &rect), ++i;
-        else if (a == "--style") style = static_cast<DWORD>(std::strtoul(next, nullptr, 16)), ++i;
-        else if (a == "--userdata") userData = static_cast<DWORD>(std::strtoul(next, nullptr, 16)), ++i;
-        else if (a == "--maximized") maximized = true;
-        else if (a == "--child") childClass = next, ++i;
-        else if (a == "--child-rect") childRectGiven = ParseRect(next, &childRect), ++i;
-        else if (a == "--log") g_log = next, ++i;
-        else if (a == "--no-foreground") foreground = false;
-        else if (a == "--child-capture") capture = true;
-        else if (a == "--log-activate") g_logActivate = true;
-        else if (a == "--hung-window") hungTitle = next, ++i;
+        if (a == "--title")
+            title = next, ++i;
+        else if (a == "--class")
+            className = next, ++i;
+        else if (a == "--rect")
+            ParseRect(next, &rect), ++i;
+        else if (a == "--style")
+            style = static_cast<DWORD>(std::strtoul(next, nullptr, 16)), ++i;
+        else if (a == "--userdata")
+            userData = static_cast<DWORD>(std::strtoul(next, nullptr, 16)), ++i;
+        else if (a == "--maximized")
+            maximized = true;
+        else if (a == "--child")
+            childClass = next, ++i;
+        else if (a == "--child-rect")
+            childRectGiven = ParseRect(next, &childRect), ++i;
+        else if (a == "--log")
+            g_log = next, ++i;
+        else if (a == "--no-foreground")
+            foreground = false;
+        else if (a == "--child-capture")
+            capture = true;
+        else if (a == "--log-activate")
+            g_logActivate = true;
+        else if (a == "--hung-window")
+            hungTitle = next, ++i;
     }
 
     if (!Register(className.c_str(), TopProc, instance)) return 1;

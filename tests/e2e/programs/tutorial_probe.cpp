@@ -51,10 +51,14 @@ std::string Text(HWND hwnd) {
                         &length);
     std::string out;
     for (const char* p = buffer; *p; ++p) {
-        if (*p == '\r') out += "\\r";
-        else if (*p == '\n') out += "\\n";
-        else if (*p == '\\') out += "\\\\";
-        else out += *p;
+        if (*p == '\r')
+            out += "\\r";
+        else if (*p == '\n')
+            out += "\\n";
+        else if (*p == '\\')
+            out += "\\\\";
+        else
+            out += *p;
     }
     return out;
 }

@@ -59,7 +59,9 @@ int main(int argc, char** argv) {
     using Fn0 = int(WINAPI*)();
     using Fn3 = int(WINAPI*)(int, int, int);
     reinterpret_cast<Fn3>(reinterpret_cast<void*>(GetProcAddress(library, "SetQuorvelVersion")))(2, 1, 20);
-    auto call = [&](const char* name) { return reinterpret_cast<Fn0>(reinterpret_cast<void*>(GetProcAddress(library, name)))(); };
+    auto call = [&](const char* name) {
+        return reinterpret_cast<Fn0>(reinterpret_cast<void*>(GetProcAddress(library, name)))();
+    };
     std::printf("startHook=%d\n", call("startHook"));
     HWND w = CreateWindowA("STATIC", "unload test", WS_OVERLAPPED | WS_VISIBLE, 10, 10, 100, 60, nullptr, nullptr,
                            nullptr, nullptr);

@@ -16,7 +16,8 @@ constexpr int kButtonX = 200, kButtonY = 90, kButtonW = 80, kButtonH = 28;
 constexpr WORD kStaticId = 100;
 
 void Append(std::vector<WORD>& t, const wchar_t* text) {
-    do t.push_back(static_cast<WORD>(*text)); while (*text++);
+    do t.push_back(static_cast<WORD>(*text));
+    while (*text++);
 }
 
 void Align(std::vector<WORD>& t) {
@@ -92,7 +93,8 @@ int main() {
     HWND owner = CreateWindowExA(0, wc.lpszClassName, "WH dialog owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 180,
                                  120, nullptr, nullptr, wc.hInstance, nullptr);
     std::vector<WORD> t = DialogTemplate();
-    INT_PTR r = DialogBoxIndirectParamA(wc.hInstance, reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), owner, DialogProc, 0);
+    INT_PTR r =
+        DialogBoxIndirectParamA(wc.hInstance, reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), owner, DialogProc, 0);
     std::printf("closed=%ld\n", static_cast<long>(r));
     std::fflush(stdout);
     DestroyWindow(owner);

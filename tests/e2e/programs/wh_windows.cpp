@@ -31,27 +31,23 @@ void Say(HWND w, const char* what) {
 
 LRESULT CALLBACK WindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     switch (m) {
-    case WM_MOUSEWHEEL: {
-        char text[64];
-        std::snprintf(text, sizeof text, "wheel delta=%d", static_cast<short>(HIWORD(wp)));
-        Say(w, text);
-        return 0;
-    }
-    case WM_LBUTTONDOWN:
-        Say(w, "lbuttondown");
-        break;
-    case WM_ACTIVATE:
-        if (LOWORD(wp) != WA_INACTIVE) Say(w, "activated");
-        break;
-    case WM_KEYDOWN:
-        if (wp == 'M') {
-            g_lowerOnWheel = w;
-            Say(w, "waits for a wheel turn");
+        case WM_MOUSEWHEEL: {
+            char text[64];
+            std::snprintf(text, sizeof text, "wheel delta=%d", static_cast<short>(HIWORD(wp)));
+            Say(w, text);
+            return 0;
         }
-        break;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+        case WM_LBUTTONDOWN: Say(w, "lbuttondown"); break;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE) Say(w, "activated");
+            break;
+        case WM_KEYDOWN:
+            if (wp == 'M') {
+                g_lowerOnWheel = w;
+                Say(w, "waits for a wheel turn");
+            }
+            break;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(w, m, wp, lp);
 }
@@ -91,10 +87,11 @@ int main(int argc, char** argv) {
     HWND last = nullptr;
     for (int i = 1; i + 4 < argc; i += 5) {
         last = CreateWindowExA(0, wc.lpszClassName, argv[i], WS_POPUP | WS_CAPTION | WS_VISIBLE, std::atoi(argv[i + 1]),
-                               std::atoi(argv[i + 2]), std::atoi(argv[i + 3]), std::atoi(argv[i + 4]), nullptr,
-                               nullptr, wc.hInstance, nullptr);
+                               std::atoi(argv[i + 2]), std::atoi(argv[i + 3]), std::atoi(argv[i + 4]), nullptr, nullptr,
+                               wc.hInstance, nullptr);
         char text[160];
-        std::snprintf(text, sizeof text, " %s=%lx", argv[i], static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(last)));
+        std::snprintf(text, sizeof text, " %s=%lx", argv[i],
+                      static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(last)));
         ready += text;
     }
     if (last) {

@@ -14,113 +14,113 @@ const std::string Pristine = Dir + "system2.dat";
 const std::string Retired = Dir + "Nouse.dat";
 
 TEST(LibraryFiles, FirstStartMovesNothingAndExitMakesThePristineCopy) {
-  FakeFileSystem fs;
-  fs.files[Library] = MakeLibraryImage("v1");
-  RefreshHookLibraryFile(fs, Dir);
-  EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{Library, MakeLibraryImage("v1")}}));
+    FakeFileSystem fs;
+    fs.files[Library] = MakeLibraryImage("v1");
+    RefreshHookLibraryFile(fs, Dir);
+    EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{Library, MakeLibraryImage("v1")}}));
 
-  KeepPristineLibraryCopy(fs, Dir);
-  EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("v1"));
-  EXPECT_FALSE(fs.Exists(Retired));
+    KeepPristineLibraryCopy(fs, Dir);
+    EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("v1"));
+    EXPECT_FALSE(fs.Exists(Retired));
 }
 
 TEST(LibraryFiles, LaterStartsRetireTheLibraryAndCopyThePristineOne) {
-  FakeFileSystem fs;
-  fs.files[Library] = MakeLibraryImage("used");
-  fs.files[Pristine] = MakeLibraryImage("pristine");
-  fs.files[Retired] = MakeLibraryImage("older");
-  RefreshHookLibraryFile(fs, Dir);
-  EXPECT_EQ(fs.files[Retired], MakeLibraryImage("used"));
-  EXPECT_EQ(fs.files[Library], MakeLibraryImage("pristine"));
-  EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("pristine"));
+    FakeFileSystem fs;
+    fs.files[Library] = MakeLibraryImage("used");
+    fs.files[Pristine] = MakeLibraryImage("pristine");
+    fs.files[Retired] = MakeLibraryImage("older");
+    RefreshHookLibraryFile(fs, Dir);
+    EXPECT_EQ(fs.files[Retired], MakeLibraryImage("used"));
+    EXPECT_EQ(fs.files[Library], MakeLibraryImage("pristine"));
+    EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("pristine"));
 
-  // Two starts in a row: the retired file of the first is replaced.
-  fs.files[Library] = MakeLibraryImage("used again");
-  RefreshHookLibraryFile(fs, Dir);
-  EXPECT_EQ(fs.files[Retired], MakeLibraryImage("used again"));
-  EXPECT_EQ(fs.files[Library], MakeLibraryImage("pristine"));
+    // Two starts in a row: the retired file of the first is replaced.
+    fs.files[Library] = MakeLibraryImage("used again");
+    RefreshHookLibraryFile(fs, Dir);
+    EXPECT_EQ(fs.files[Retired], MakeLibraryImage("used again"));
+    EXPECT_EQ(fs.files[Library], MakeLibraryImage("pristine"));
 }
 
 TEST(LibraryFiles, ExitKeepsAnExistingPristineCopy) {
-  FakeFileSystem fs;
-  fs.files[Library] = MakeLibraryImage("patched");
-  fs.files[Pristine] = MakeLibraryImage("pristine");
-  KeepPristineLibraryCopy(fs, Dir);
-  EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("pristine"));
+    FakeFileSystem fs;
+    fs.files[Library] = MakeLibraryImage("patched");
+    fs.files[Pristine] = MakeLibraryImage("pristine");
+    KeepPristineLibraryCopy(fs, Dir);
+    EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("pristine"));
 }
 
 TEST(LibraryFiles, PristineCopyAloneBecomesTheLibrary) {
-  FakeFileSystem fs;
-  fs.files[Pristine] = MakeLibraryImage("pristine");
-  RefreshHookLibraryFile(fs, Dir);
-  EXPECT_EQ(fs.files[Library], MakeLibraryImage("pristine"));
-  EXPECT_FALSE(fs.Exists(Retired));
+    FakeFileSystem fs;
+    fs.files[Pristine] = MakeLibraryImage("pristine");
+    RefreshHookLibraryFile(fs, Dir);
+    EXPECT_EQ(fs.files[Library], MakeLibraryImage("pristine"));
+    EXPECT_FALSE(fs.Exists(Retired));
 }
 
 TEST(LibraryFiles, RetiredFileStillMappedLeavesTheLibraryUsable) {
-  FakeFileSystem fs;
-  fs.files[Library] = MakeLibraryImage("mapped");
-  fs.files[Pristine] = MakeLibraryImage("pristine");
-  fs.files[Retired] = MakeLibraryImage("still mapped");
-  fs.locked = {Retired, Library};
-  RefreshHookLibraryFile(fs, Dir);
-  EXPECT_EQ(fs.files[Library], MakeLibraryImage("mapped"));
-  EXPECT_EQ(fs.files[Retired], MakeLibraryImage("still mapped"));
+    FakeFileSystem fs;
+    fs.files[Library] = MakeLibraryImage("mapped");
+    fs.files[Pristine] = MakeLibraryImage("pristine");
+    fs.files[Retired] = MakeLibraryImage("still mapped");
+    fs.locked = {Retired, Library};
+    RefreshHookLibraryFile(fs, Dir);
+    EXPECT_EQ(fs.files[Library], MakeLibraryImage("mapped"));
+    EXPECT_EQ(fs.files[Retired], MakeLibraryImage("still mapped"));
 }
 
 TEST(LibraryFiles, FailedCopyPutsTheLibraryBack) {
-  FakeFileSystem fs;
-  fs.files[Library] = MakeLibraryImage("current");
-  fs.files[Pristine] = MakeLibraryImage("pristine");
-  fs.failCopies = true;
-  RefreshHookLibraryFile(fs, Dir);
-  EXPECT_EQ(fs.files[Library], MakeLibraryImage("current"));
-  EXPECT_FALSE(fs.Exists(Retired));
+    FakeFileSystem fs;
+    fs.files[Library] = MakeLibraryImage("current");
+    fs.files[Pristine] = MakeLibraryImage("pristine");
+    fs.failCopies = true;
+    RefreshHookLibraryFile(fs, Dir);
+    EXPECT_EQ(fs.files[Library], MakeLibraryImage("current"));
+    EXPECT_FALSE(fs.Exists(Retired));
 }
 
 TEST(LibraryFiles, OnlyACompleteHookLibraryReplacesTheLibrary) {
-  const std::string good = MakeLibraryImage("good");
-  struct Case {
-    const char* name;
-    std::string pristine;
-    bool tornCopies;
-    bool replaced;
-  };
-  const Case cases[] = {
-      {"good copy", MakeLibraryImage("new"), false, true},
-      {"torn file", MakeLibraryImage("new").substr(0, 0x300), false, false},
-      {"not a PE image", std::string(4096, 'x'), false, false},
-      {"PE without our exports", MakeLibraryImage("other", {"DllMain", "Other"}), false, false},
-      {"copy torn on the way", MakeLibraryImage("new"), true, false},
-  };
-  for (const Case& c : cases) {
-    FakeFileSystem fs;
-    fs.files[Library] = good;
-    fs.files[Pristine] = c.pristine;
-    fs.tornCopies = c.tornCopies;
-    RefreshHookLibraryFile(fs, Dir);
-    EXPECT_EQ(fs.files[Library], c.replaced ? c.pristine : good) << c.name;
-    EXPECT_FALSE(fs.Exists(Library + ".new")) << c.name;
-    // Whatever happened, a load failure can still go back to a good library.
-    if (c.replaced) {
-      EXPECT_TRUE(FallBackToPreviousLibrary(fs, Dir)) << c.name;
-      EXPECT_EQ(fs.files[Library], good) << c.name;
+    const std::string good = MakeLibraryImage("good");
+    struct Case {
+        const char* name;
+        std::string pristine;
+        bool tornCopies;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {"good copy", MakeLibraryImage("new"), false, true},
+        {"torn file", MakeLibraryImage("new").substr(0, 0x300), false, false},
+        {"not a PE image", std::string(4096, 'x'), false, false},
+        {"PE without our exports", MakeLibraryImage("other", {"DllMain", "Other"}), false, false},
+        {"copy torn on the way", MakeLibraryImage("new"), true, false},
+    };
+    for (const Case& c : cases) {
+        FakeFileSystem fs;
+        fs.files[Library] = good;
+        fs.files[Pristine] = c.pristine;
+        fs.tornCopies = c.tornCopies;
+        RefreshHookLibraryFile(fs, Dir);
+        EXPECT_EQ(fs.files[Library], c.replaced ? c.pristine : good) << c.name;
+        EXPECT_FALSE(fs.Exists(Library + ".new")) << c.name;
+        // Whatever happened, a load failure can still go back to a good library.
+        if (c.replaced) {
+            EXPECT_TRUE(FallBackToPreviousLibrary(fs, Dir)) << c.name;
+            EXPECT_EQ(fs.files[Library], good) << c.name;
+        }
     }
-  }
 }
 
 TEST(LibraryFiles, ExitReplacesATornPristineCopyAndNothingHappensWithoutAFolder) {
-  FakeFileSystem fs;
-  fs.files[Library] = MakeLibraryImage("ran");
-  fs.files[Pristine] = MakeLibraryImage("ran").substr(0, 100);
-  KeepPristineLibraryCopy(fs, Dir);
-  EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("ran"));
+    FakeFileSystem fs;
+    fs.files[Library] = MakeLibraryImage("ran");
+    fs.files[Pristine] = MakeLibraryImage("ran").substr(0, 100);
+    KeepPristineLibraryCopy(fs, Dir);
+    EXPECT_EQ(fs.files[Pristine], MakeLibraryImage("ran"));
 
-  FakeFileSystem empty;
-  empty.files["system2.dat"] = MakeLibraryImage("relative");
-  RefreshHookLibraryFile(empty, "");
-  KeepPristineLibraryCopy(empty, "");
-  EXPECT_EQ(empty.files.size(), 1u);
+    FakeFileSystem empty;
+    empty.files["system2.dat"] = MakeLibraryImage("relative");
+    RefreshHookLibraryFile(empty, "");
+    KeepPristineLibraryCopy(empty, "");
+    EXPECT_EQ(empty.files.size(), 1u);
 }
 
 }  // namespace

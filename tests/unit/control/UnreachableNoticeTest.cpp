@@ -8,24 +8,24 @@ namespace quorvel {
 namespace {
 
 TEST(UnreachableNotice, TellsOnceWhenTheCountMovesAfterTheStart) {
-  struct Case {
-    bool started;
-    uint32_t baseline;
-    std::vector<uint32_t> checks;
-    std::vector<bool> told;
-  };
-  const Case cases[] = {
-      {true, 0, {0, 0, 1, 2, 5}, {false, false, true, false, false}},
-      {true, 7, {7, 8, 9}, {false, true, false}},   // an older record's count is no news
-      {false, 0, {3, 4}, {false, false}},           // hooks not started
-  };
-  for (const Case& c : cases) {
-    UnreachableNotice notice;
-    if (c.started) notice.Start(c.baseline);
-    std::vector<bool> told;
-    for (uint32_t count : c.checks) told.push_back(notice.OnCheck(count));
-    EXPECT_EQ(told, c.told);
-  }
+    struct Case {
+        bool started;
+        uint32_t baseline;
+        std::vector<uint32_t> checks;
+        std::vector<bool> told;
+    };
+    const Case cases[] = {
+        {true, 0, {0, 0, 1, 2, 5}, {false, false, true, false, false}},
+        {true, 7, {7, 8, 9}, {false, true, false}},  // an older record's count is no news
+        {false, 0, {3, 4}, {false, false}},          // hooks not started
+    };
+    for (const Case& c : cases) {
+        UnreachableNotice notice;
+        if (c.started) notice.Start(c.baseline);
+        std::vector<bool> told;
+        for (uint32_t count : c.checks) told.push_back(notice.OnCheck(count));
+        EXPECT_EQ(told, c.told);
+    }
 }
 
 }  // namespace

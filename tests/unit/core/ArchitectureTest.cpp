@@ -31,13 +31,13 @@ TEST(Architecture, WhichHookCallsPassOnForTheOtherLibrary) {
         bool passOn;
     };
     const Case cases[] = {
-        {false, 1, 7, 9, 7, true},    // 32-bit hook on its installer for a 64-bit program
-        {false, 0, 7, 0, 7, false},   // no 64-bit hooks: the 32-bit hook serves everyone
-        {false, 1, 7, 9, 8, false},   // a 32-bit program's own thread
-        {false, 1, 0, 9, 0, false},   // installer unknown
-        {true, 1, 7, 9, 9, true},     // 64-bit hook on the helper's thread for a 32-bit program
-        {true, 1, 0, 9, 9, false},    // no 32-bit hooks left
-        {true, 1, 7, 9, 4, false},    // a 64-bit program's own thread
+        {false, 1, 7, 9, 7, true},   // 32-bit hook on its installer for a 64-bit program
+        {false, 0, 7, 0, 7, false},  // no 64-bit hooks: the 32-bit hook serves everyone
+        {false, 1, 7, 9, 8, false},  // a 32-bit program's own thread
+        {false, 1, 0, 9, 0, false},  // installer unknown
+        {true, 1, 7, 9, 9, true},    // 64-bit hook on the helper's thread for a 32-bit program
+        {true, 1, 0, 9, 9, false},   // no 32-bit hooks left
+        {true, 1, 7, 9, 4, false},   // a 64-bit program's own thread
     };
     for (const Case& c : cases) {
         FakeLibrary lib;

@@ -120,10 +120,9 @@ TEST(ExceptionReport, MemoryTotalsOfA64BitProcessAreNotCut) {
     lib.os.memory = MemoryStatus{24ull << 30, 20ull << 30, 128ull << 40, (128ull << 40) - (3ull << 30)};
     WriteExceptionReport(lib.ctx, ExceptionFacts{0xC0000005, 0x10001234}, nullptr);
     const std::vector<std::string> lines = ReportLines(lib);
-    for (const char* line : {"Total physical memory   =   25165824 Kbytes",
-                             "Physical memory available = 20971520 Kbytes",
-                             "Total virtual memory    =   137438953472 Kbytes",
-                             "Virtual memory available =  137435807744 Kbytes"}) {
+    for (const char* line :
+         {"Total physical memory   =   25165824 Kbytes", "Physical memory available = 20971520 Kbytes",
+          "Total virtual memory    =   137438953472 Kbytes", "Virtual memory available =  137435807744 Kbytes"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     }
 }

@@ -21,8 +21,8 @@ TEST(FaultLimiter, OneBlockPerAddressAndHooksOffAfterRepeatedFaults) {
         bool hooksOff;
     };
     const Step steps[] = {
-        {0x1000, true, false}, {0x1000, false, false}, {0x2000, true, false},
-        {0x1000, false, false}, {0x3000, true, true}, {0x2000, false, true},
+        {0x1000, true, false},  {0x1000, false, false}, {0x2000, true, false},
+        {0x1000, false, false}, {0x3000, true, true},   {0x2000, false, true},
     };
     FaultLimiter limiter;
     for (const Step& s : steps) {
@@ -64,8 +64,10 @@ TEST(HostileRecord, PathsInTheRecordAreNeverOpenedOrStarted) {
         const char* logPath;
     };
     const Case cases[] = {
-        {"C:\\Quorvel\\", "C:\\Quorvel\\SetForegroundWindow.exe",
-         {"C:\\Quorvel\\ShowDesktop.scf", "C:\\Quorvel\\SetForegroundWindow.exe"}, "C:\\Quorvel\\QuorvelLog.txt"},
+        {"C:\\Quorvel\\",
+         "C:\\Quorvel\\SetForegroundWindow.exe",
+         {"C:\\Quorvel\\ShowDesktop.scf", "C:\\Quorvel\\SetForegroundWindow.exe"},
+         "C:\\Quorvel\\QuorvelLog.txt"},
         {"", "", {}, "c:\\QuorvelLog.txt"},  // own folder unknown: nothing started, log in the fallback folder
     };
     for (const Case& c : cases) {

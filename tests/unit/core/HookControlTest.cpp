@@ -13,7 +13,6 @@ namespace {
 
 using testing::FakeLibrary;
 
-
 TEST(HookControl, StartInstallsTheThreeHooksForAllThreadsWithTheModule) {
     FakeLibrary lib;
     EXPECT_EQ(StartHook(lib.ctx), 1);
@@ -57,9 +56,9 @@ TEST(HookControl, StopWithoutTheFlagRefusesAndChangesNothing) {
     EXPECT_TRUE(lib.os.hooksRemoved.empty());
     EXPECT_EQ(lib.shared.Paused, 1);
     EXPECT_NE(lib.shared.MouseHook, 0u);
-    EXPECT_EQ(lib.LogLines(), (std::vector<std::string>{
-                                  "Enter function stop",
-                                  "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_CALLWNDPROCRET"}));
+    EXPECT_EQ(lib.LogLines(),
+              (std::vector<std::string>{"Enter function stop",
+                                        "XXXXXXXXXXXXX StopHookFlag != 1 when unhook WH_CALLWNDPROCRET"}));
 }
 
 TEST(HookControl, StopWithTheFlagRemovesTheHooksInOrderAndResetsTheState) {
@@ -79,10 +78,10 @@ TEST(HookControl, StopWithTheFlagRemovesTheHooksInOrderAndResetsTheState) {
     EXPECT_EQ(lib.shared.Paused, 0);
     EXPECT_EQ(lib.shared.FirstInitPending, 1);
     EXPECT_EQ(lib.shared.MainWindow, 0u);
-    EXPECT_EQ(lib.LogLines(), (std::vector<std::string>{
-                                  "Enter function stop", "Successfully remove call ret routine",
-                                  "Successfully remove get mouse message routine",
-                                  "Successfully remove getmessage routine", "Leave function stop"}));
+    EXPECT_EQ(lib.LogLines(),
+              (std::vector<std::string>{"Enter function stop", "Successfully remove call ret routine",
+                                        "Successfully remove get mouse message routine",
+                                        "Successfully remove getmessage routine", "Leave function stop"}));
 }
 
 TEST(HookControl, FailedRemovalsAreLoggedAndTheHandlesClearedAnyway) {

@@ -35,14 +35,14 @@ TEST(ProcessGate, ExclusionDecisionByFileName) {
         const char* path;
         bool excluded;
     } cases[] = {
-        {Names({"mspaint.exe"}), "C:\\Windows\\System32\\MSPaint.EXE", true},   // folders and case
-        {Names({"MSPAINT.EXE"}), "mspaint.exe", true},                           // a bare name
-        {Names({"game.exe"}), "D:/Games/Big Game/Game.exe", true},              // other separators
-        {Names({"notepad.exe", "game.exe"}), "C:\\game.exe", true},             // not the first name
-        {Names({"paint.exe"}), "C:\\Windows\\mspaint.exe", false},              // a tail is no name
+        {Names({"mspaint.exe"}), "C:\\Windows\\System32\\MSPaint.EXE", true},  // folders and case
+        {Names({"MSPAINT.EXE"}), "mspaint.exe", true},                         // a bare name
+        {Names({"game.exe"}), "D:/Games/Big Game/Game.exe", true},             // other separators
+        {Names({"notepad.exe", "game.exe"}), "C:\\game.exe", true},            // not the first name
+        {Names({"paint.exe"}), "C:\\Windows\\mspaint.exe", false},             // a tail is no name
         {Names({"mspaint"}), "C:\\Windows\\mspaint.exe", false},
-        {Names({"mspaint.exe"}), "C:\\mspaint.exe\\other.exe", false},          // a folder is no name
-        {std::string("a.exe\0\0game.exe\0", 16), "C:\\game.exe", false},        // an empty name ends the list
+        {Names({"mspaint.exe"}), "C:\\mspaint.exe\\other.exe", false},    // a folder is no name
+        {std::string("a.exe\0\0game.exe\0", 16), "C:\\game.exe", false},  // an empty name ends the list
         {Names({"game.exe"}), "", false},
         {Names({}), "C:\\game.exe", false},
     };
@@ -87,7 +87,8 @@ TEST(ProcessGate, HandedOverListsAreCopiedWithinBounds) {
         {Names({"a.exe", "b.exe"}), 0, {}},
         {Names({"a.exe", "b.exe"}), 14, {"a.exe", "b.exe"}},
         {Names({"a.exe", "b.exe"}), 9, {"a.exe"}},  // b.exe has no end inside the size
-        {Names({std::string(600, 'x').c_str(), std::string(500, 'y').c_str(), "c.exe"}), 1200,
+        {Names({std::string(600, 'x').c_str(), std::string(500, 'y').c_str(), "c.exe"}),
+         1200,
          {std::string(600, 'x')}},  // the second name would fill the last byte
     };
     for (const Case& c : cases) {
@@ -180,7 +181,8 @@ TEST_F(FullScreen, Rule) {
         {"the desktop", {0, 0, 1024, 768}, POPUP, false, "Progman", true, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsFullScreenWindow(lib.os, lib.os, Add(c.rect, c.style, c.zoomed, c.cls, c.visible)), c.fullScreen) << c.what;
+        EXPECT_EQ(IsFullScreenWindow(lib.os, lib.os, Add(c.rect, c.style, c.zoomed, c.cls, c.visible)), c.fullScreen)
+            << c.what;
     }
     EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0));
     EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0x7777));  // vanished

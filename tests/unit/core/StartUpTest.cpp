@@ -28,7 +28,8 @@ struct FreshLibrary : FakeLibrary {
         os.doubleClickTime = 400;
         os.moduleNames[kModule] = "C:\\Tools\\system.dat";
         os.SetDword("SOFTWARE\\Microsoft\\Internet Explorer", "unused", 0);
-        os.registry["software\\microsoft\\internet explorer"]["version"] = {win::REG_SZ, std::string("6.0.2900.5512\0", 14)};
+        os.registry["software\\microsoft\\internet explorer"]["version"] = {win::REG_SZ,
+                                                                            std::string("6.0.2900.5512\0", 14)};
     }
     void Attach() { OnProcessAttach(ctx, kModule, events); }
     std::vector<std::string> Lines() const { return os.Lines("C:\\Tools\\QuorvelLog.txt"); }
@@ -169,16 +170,16 @@ TEST_P(WindowsVersionText, DescribesTheVersion) {
 
 INSTANTIATE_TEST_SUITE_P(
     Platforms, WindowsVersionText,
-    ::testing::Values(VersionCase{2, 5, 1, 2600, "Service Pack 2", "Microsoft Windows XP Service Pack 2 (Build 2600)", 1},
-                      VersionCase{2, 5, 0, 0x08000893, "", "Microsoft Windows 2000  (Build 2195)", 1},
-                      VersionCase{2, 4, 0, 1381, "Service Pack 6", "Microsoft Windows NT version 4.0 Service Pack 6 (Build 1381)", 1},
-                      VersionCase{2, 6, 1, 7601, "Service Pack 1", "Service Pack 1 (Build 7601)", 1},
-                      VersionCase{1, 4, 10, 2222, " A ", "Microsoft Windows 98 SE ", 0},
-                      VersionCase{1, 4, 10, 1998, "", "Microsoft Windows 98 ", 0},
-                      VersionCase{1, 4, 0, 950, " C", "Microsoft Windows 95 OSR2 ", 0},
-                      VersionCase{1, 4, 90, 3000, " ", "Microsoft Windows Me ", 0},
-                      VersionCase{0, 1, 0, 0, "", "Microsoft Win32s ", 0},
-                      VersionCase{7, 1, 0, 0, "", "", 0}));
+    ::testing::Values(
+        VersionCase{2, 5, 1, 2600, "Service Pack 2", "Microsoft Windows XP Service Pack 2 (Build 2600)", 1},
+        VersionCase{2, 5, 0, 0x08000893, "", "Microsoft Windows 2000  (Build 2195)", 1},
+        VersionCase{2, 4, 0, 1381, "Service Pack 6", "Microsoft Windows NT version 4.0 Service Pack 6 (Build 1381)", 1},
+        VersionCase{2, 6, 1, 7601, "Service Pack 1", "Service Pack 1 (Build 7601)", 1},
+        VersionCase{1, 4, 10, 2222, " A ", "Microsoft Windows 98 SE ", 0},
+        VersionCase{1, 4, 10, 1998, "", "Microsoft Windows 98 ", 0},
+        VersionCase{1, 4, 0, 950, " C", "Microsoft Windows 95 OSR2 ", 0},
+        VersionCase{1, 4, 90, 3000, " ", "Microsoft Windows Me ", 0},
+        VersionCase{0, 1, 0, 0, "", "Microsoft Win32s ", 0}, VersionCase{7, 1, 0, 0, "", "", 0}));
 
 }  // namespace
 }  // namespace quorvel

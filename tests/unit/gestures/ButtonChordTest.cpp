@@ -17,9 +17,9 @@ struct ChordCase {
     const char* name;
     uint32_t firstPress;
     bool overPage;
-    bool leftFirst;         // which button went down first
+    bool leftFirst;  // which button went down first
     bool firstReleasedFirst;
-    uint32_t owedRelease;   // 0: nothing is posted
+    uint32_t owedRelease;  // 0: nothing is posted
 };
 
 TEST_F(MouseHook, ChordSwitchesToTheLastApplicationAndOwesOnlyTheSeenRelease) {
@@ -83,7 +83,8 @@ TEST_F(MouseHook, ChordWithSwappedButtonsOnTheCaption) {
 TEST_F(MouseHook, NoChordOn9xOrWithItsBitOff) {
     for (int variant = 0; variant < 2; ++variant) {
         SCOPED_TRACE(variant == 0 ? "9x" : "bit off");
-        if (variant == 0) shared.IsNTPlatform = 0;
+        if (variant == 0)
+            shared.IsNTPlatform = 0;
         else {
             shared.IsNTPlatform = 1;
             SettingOff(SETTING_APP_SWITCH_TO_LAST);

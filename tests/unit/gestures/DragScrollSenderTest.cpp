@@ -51,7 +51,8 @@ protected:
     }
     std::vector<PostedMessage> PostedWith(uint32_t msg) const {
         std::vector<PostedMessage> out;
-        for (const PostedMessage& m : os.posted) if (m.msg == msg) out.push_back(m);
+        for (const PostedMessage& m : os.posted)
+            if (m.msg == msg) out.push_back(m);
         return out;
     }
 };

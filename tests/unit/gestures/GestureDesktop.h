@@ -14,7 +14,7 @@
 
 namespace quorvel::testing {
 
-constexpr uint32_t kAppStyle = 0x00CF0000;  // WS_OVERLAPPEDWINDOW: caption, system menu, both boxes
+constexpr uint32_t kAppStyle = 0x00CF0000;                    // WS_OVERLAPPEDWINDOW: caption, system menu, both boxes
 constexpr uint32_t kChildStyle = win::WS_CHILD | 0x10000000;  // WS_CHILD | WS_VISIBLE
 constexpr uint32_t kDialogStyle = win::WS_DLGFRAME | 0x00800000;  // WS_CAPTION without boxes
 

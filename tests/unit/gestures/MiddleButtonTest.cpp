@@ -15,7 +15,8 @@ TEST_F(MouseHook, MiddleDragLeftMinimizesTheRootUnderTheCursorAtRelease) {
     EXPECT_FALSE(down);
     EXPECT_FALSE(up);
     EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{editor, WM_SYSCOMMAND, SC_MINIMIZE, 0}}));
-    EXPECT_TRUE(Logged("\nMiddle button drag, time diff : 200 ms, x diff : -25\nDetect Middle button drag left action\n"));
+    EXPECT_TRUE(
+        Logged("\nMiddle button drag, time diff : 200 ms, x diff : -25\nDetect Middle button drag left action\n"));
     char line[80];
     std::snprintf(line, sizeof line, "Action : 1, Has post messge to window : %x", editor);
     EXPECT_TRUE(Logged(line));

@@ -32,8 +32,8 @@ TEST_F(MouseHook, OnlyTheSixteenButtonMessagesAreLookedAt) {
 }
 
 TEST_F(MouseHook, LeftButtonAndLeftDoubleClicksPassOn) {
-    for (uint32_t m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP,
-                       WM_NCLBUTTONDBLCLK}) {
+    for (uint32_t m :
+         {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK}) {
         EXPECT_FALSE(At(m, page, Point{100, 100}, 10000)) << std::hex << m;
     }
     EXPECT_TRUE(os.posted.empty());

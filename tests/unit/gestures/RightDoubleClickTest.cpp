@@ -93,8 +93,7 @@ TEST_F(RightDoubleClick, AfterABrowserDragTheCheckStillRuns) {
 }
 
 TEST_F(RightDoubleClick, NeverClosesConsolesOrTheControlProgram) {
-    Hwnd console = TopLevel("C:\\WINDOWS\\system32\\cmd.exe", Rect{0, 0, 600, 400}, kAppStyle, 0,
-                            "ConsoleWindowClass");
+    Hwnd console = TopLevel("C:\\WINDOWS\\system32\\cmd.exe", Rect{0, 0, 600, 400}, kAppStyle, 0, "ConsoleWindowClass");
     TwoClicks(console, console, Point{300, 300}, Point{300, 300}, 100);
     shared.OwnWindowMarker = 0xAAAAAAAA;
     Hwnd main = TopLevel("Quorvel", Rect{0, 0, 600, 400});

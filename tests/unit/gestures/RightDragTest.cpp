@@ -23,9 +23,10 @@ TEST_F(MouseHook, RightDragLeftGoesBackAndSwallowsBoth) {
     EXPECT_EQ(shared.IERButtonDown, 0);
     auto lines = lib.LogLines();
     std::vector<std::string> tail(lines.end() - 4, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"", "Right button drag. Time diff : 300 ms, x diff : -30, y diff : 10",
-                                              "Detect mouse move leftward",
-                                              "Right button up : time : 10300, x : 70, y : 110, message: WM_RBUTTONUP"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"", "Right button drag. Time diff : 300 ms, x diff : -30, y diff : 10",
+                                        "Detect mouse move leftward",
+                                        "Right button up : time : 10300, x : 70, y : 110, message: WM_RBUTTONUP"}));
     EXPECT_TRUE(Logged("\nMouse right button down.\nhwnd: "));
     EXPECT_TRUE(Logged("Window is IE content window\n"));
     EXPECT_TRUE(Logged("Set IERButtonDown to true"));
@@ -37,11 +38,16 @@ TEST_F(MouseHook, DirectionsAndTheirThresholds) {
         uint16_t key;  // second key of the sequence; 0 = replayed click
         const char* log;
     } cases[] = {
-        {-21, 0, VK_LEFT, "leftward"},  {21, 0, VK_RIGHT, "rightward"},
-        {0, -21, 'O', "upward"},        {0, 21, VK_ESCAPE, "downward"},
-        {-20, 0, 0, nullptr},           {20, 20, 0, nullptr},
-        {-20, -20, 0, nullptr},         {0, 0, 0, nullptr},
-        {25, -100, VK_RIGHT, "rightward"}, {-21, 400, VK_LEFT, "leftward"},
+        {-21, 0, VK_LEFT, "leftward"},
+        {21, 0, VK_RIGHT, "rightward"},
+        {0, -21, 'O', "upward"},
+        {0, 21, VK_ESCAPE, "downward"},
+        {-20, 0, 0, nullptr},
+        {20, 20, 0, nullptr},
+        {-20, -20, 0, nullptr},
+        {0, 0, 0, nullptr},
+        {25, -100, VK_RIGHT, "rightward"},
+        {-21, 400, VK_LEFT, "leftward"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "dx " << c.dx << " dy " << c.dy);

@@ -22,7 +22,10 @@ namespace quorvel::testing {
 
 class FakeLock : public ProcessLock {
 public:
-    void Enter() override { ++depth; ++entered; }
+    void Enter() override {
+        ++depth;
+        ++entered;
+    }
     void Leave() override { --depth; }
     int depth = 0;
     int entered = 0;

@@ -11,8 +11,10 @@ FileId FakeFiles::OpenTextFile(const char* path, bool truncate) {
     for (const std::string& folder : readOnlyFolders) {
         if (Lower(p).rfind(Lower(folder), 0) == 0) return 0;
     }
-    if (truncate) files[p].clear();
-    else files[p];
+    if (truncate)
+        files[p].clear();
+    else
+        files[p];
     FileId id = nextFile_++;
     openFiles_[id] = p;
     return id;

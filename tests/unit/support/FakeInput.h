@@ -40,7 +40,7 @@ public:
 
     // ---- what the library did
     std::vector<std::vector<InputEvent>> inputs;  // one entry per SendInput call
-    std::vector<Point> cursorMoves;  // every SetCursorPos
+    std::vector<Point> cursorMoves;               // every SetCursorPos
 
     bool GetCursorPos(Point* p) override;
     bool SetCursorPos(int x, int y) override;

@@ -76,7 +76,7 @@ long FakeRegistry::RegSetValue(RegKey key, const char* name, uint32_t type, cons
 }
 
 long FakeRegistry::RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t nameSize, RegValue* info, void* data,
-                               uint32_t dataSize) {
+                                uint32_t dataSize) {
     auto h = regHandles_.find(key);
     if (h == regHandles_.end()) return 6;
     auto& values = registry[h->second];
@@ -90,8 +90,6 @@ long FakeRegistry::RegEnumValue(RegKey key, uint32_t index, char* name, uint32_t
     return win::ERROR_SUCCESS;
 }
 
-long FakeRegistry::RegCloseKey(RegKey key) {
-    return regHandles_.erase(key) ? win::ERROR_SUCCESS : 6;
-}
+long FakeRegistry::RegCloseKey(RegKey key) { return regHandles_.erase(key) ? win::ERROR_SUCCESS : 6; }
 
 }  // namespace quorvel::testing

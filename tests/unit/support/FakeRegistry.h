@@ -19,7 +19,7 @@ public:
         std::string bytes;
     };
     std::map<std::string, std::map<std::string, RegData>> registry;  // by lower-case path and name
-    std::set<std::string> deniedKeys;  // opening these fails with ERROR_ACCESS_DENIED
+    std::set<std::string> deniedKeys;                                // opening these fails with ERROR_ACCESS_DENIED
     // A limited account: every key may be read, none written or created.
     bool registryReadOnly = false;
     void SetDword(const std::string& key, const std::string& name, uint32_t value);

@@ -155,8 +155,8 @@ Hwnd FakeWindows::WindowFromPoint(Point p) {
 bool FakeWindows::ScreenToClient(Hwnd w, Point* p) {
     const FakeWindow* f = Find(w);
     if (!f) return false;
-    Point origin = f->clientOrigin.x == -1 && f->clientOrigin.y == -1 ? Point{f->rect.left, f->rect.top}
-                                                                      : f->clientOrigin;
+    Point origin =
+        f->clientOrigin.x == -1 && f->clientOrigin.y == -1 ? Point{f->rect.left, f->rect.top} : f->clientOrigin;
     p->x -= origin.x;
     p->y -= origin.y;
     return true;
@@ -165,8 +165,8 @@ bool FakeWindows::ScreenToClient(Hwnd w, Point* p) {
 bool FakeWindows::ClientToScreen(Hwnd w, Point* p) {
     const FakeWindow* f = Find(w);
     if (!f) return false;
-    Point origin = f->clientOrigin.x == -1 && f->clientOrigin.y == -1 ? Point{f->rect.left, f->rect.top}
-                                                                      : f->clientOrigin;
+    Point origin =
+        f->clientOrigin.x == -1 && f->clientOrigin.y == -1 ? Point{f->rect.left, f->rect.top} : f->clientOrigin;
     p->x += origin.x;
     p->y += origin.y;
     return true;

@@ -17,9 +17,9 @@ struct FakeWindow {
     std::string title;
     uint32_t style = 0;
     uint32_t exStyle = 0;
-    Hwnd parent = 0;  // a child's parent window
-    Hwnd owner = 0;   // a top-level window's owner
-    Rect rect;        // screen rectangle
+    Hwnd parent = 0;             // a child's parent window
+    Hwnd owner = 0;              // a top-level window's owner
+    Rect rect;                   // screen rectangle
     Point clientOrigin{-1, -1};  // screen position of the client area; rect's top-left when unset
     bool visible = true;
     bool zoomed = false;
@@ -39,7 +39,7 @@ public:
     void BringToFront(Hwnd h);
     // The window, or null when there is none by that handle.
     const FakeWindow* Find(Hwnd h) const;
-    std::vector<Hwnd> zOrder;  // top-level windows, front first
+    std::vector<Hwnd> zOrder;                    // top-level windows, front first
     std::map<Hwnd, std::vector<Hwnd>> children;  // child windows in order
     Hwnd foreground = 0;
 
@@ -98,11 +98,11 @@ public:
     explicit FakeProcesses(const FakeWindows& windows) : windows_(windows) {}
 
     std::map<uint32_t, std::string> processImages;  // executables of other processes
-    int imageQueries = 0;  // GetProcessImageName calls
+    int imageQueries = 0;                           // GetProcessImageName calls
     // Windows of programs the hooks cannot enter (elevated ones).
     std::set<Hwnd> closedWindows;
 
-    uint32_t GetWindowProcessId(Hwnd w) override;  // the window's processId
+    uint32_t GetWindowProcessId(Hwnd w) override;                                            // the window's processId
     uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;  // processImages
     bool CanHookWindow(Hwnd w) override { return closedWindows.count(w) == 0; }
 

@@ -34,11 +34,26 @@ public:
 
     ControlState& operator[](Control c) { return controls[static_cast<int>(c)]; }
 
-    void SetVisible(Control c, bool v) override { (*this)[c].visible = v; Log(Name(c) + (v ? " show" : " hide")); }
-    void SetEnabled(Control c, bool e) override { (*this)[c].enabled = e; Log(Name(c) + (e ? " enable" : " disable")); }
-    void SetCaption(Control c, const std::string& t) override { (*this)[c].caption = t; Log(Name(c) + " caption " + t); }
-    void SetWidth(Control c, int w) override { (*this)[c].width = w; Log(Name(c) + " width " + std::to_string(w)); }
-    void SetHeight(Control c, int h) override { (*this)[c].height = h; Log(Name(c) + " height " + std::to_string(h)); }
+    void SetVisible(Control c, bool v) override {
+        (*this)[c].visible = v;
+        Log(Name(c) + (v ? " show" : " hide"));
+    }
+    void SetEnabled(Control c, bool e) override {
+        (*this)[c].enabled = e;
+        Log(Name(c) + (e ? " enable" : " disable"));
+    }
+    void SetCaption(Control c, const std::string& t) override {
+        (*this)[c].caption = t;
+        Log(Name(c) + " caption " + t);
+    }
+    void SetWidth(Control c, int w) override {
+        (*this)[c].width = w;
+        Log(Name(c) + " width " + std::to_string(w));
+    }
+    void SetHeight(Control c, int h) override {
+        (*this)[c].height = h;
+        Log(Name(c) + " height " + std::to_string(h));
+    }
     void MoveTo(Control c, int l, int t) override {
         (*this)[c].left = l;
         (*this)[c].top = t;
@@ -93,7 +108,7 @@ public:
     OperationState operations[OPERATION_COUNT];
     std::vector<std::string> log;
     std::vector<std::pair<int, int>> moves;  // left, top of each MoveTo
-    std::vector<long long> moveTimes;         // NowMs at each MoveTo
+    std::vector<long long> moveTimes;        // NowMs at each MoveTo
     std::vector<MousePicture> pictures;
     long long clockUs = 0;
     long long tickUs = 0;  // 15625: waits end on Windows' 15.6 ms timer tick

@@ -9,7 +9,7 @@ TEST(TwipsToPixels, RoundsToTheNearestPixelAtTheDisplayDpi) {
     EXPECT_EQ(TwipsToPixels(1440, 96), 96);
     EXPECT_EQ(TwipsToPixels(15, 96), 1);
     EXPECT_EQ(TwipsToPixels(930, 96), 62);
-    EXPECT_EQ(TwipsToPixels(318, 96), 21);   // 21.2
+    EXPECT_EQ(TwipsToPixels(318, 96), 21);    // 21.2
     EXPECT_EQ(TwipsToPixels(1542, 96), 103);  // 102.8
     EXPECT_EQ(TwipsToPixels(930, 144), 93);
     EXPECT_EQ(TwipsToPixels(9444, 144), 944);  // 944.4

@@ -103,8 +103,8 @@ TEST_F(MainFormTest, DragShortcutPlaysTheWholeScript) {
     EXPECT_EQ(view.moves.front(), std::make_pair(930, 660));
     EXPECT_EQ(view.moves[1], std::make_pair(918, 660));
     EXPECT_EQ(view.moves.back(), std::make_pair(930 - 612, 660));
-    EXPECT_EQ(view.pictures, (std::vector<MousePicture>{MousePicture::NoButton, MousePicture::RightButton,
-                                                         MousePicture::NoButton}));
+    EXPECT_EQ(view.pictures,
+              (std::vector<MousePicture>{MousePicture::NoButton, MousePicture::RightButton, MousePicture::NoButton}));
     // select 500, three reveals of 26 x 20 + 1000 + 500, "See animation" 200 + 100 + 500,
     // 500, home 500, 1000, 300, 51 x 10, 300, 1000.
     EXPECT_EQ(view.totalPauseMs, 500 + 3 * (26 * 20 + 1000 + 500) + 800 + 500 + 500 + 1000 + 300 + 510 + 300 + 1000);
@@ -141,8 +141,7 @@ TEST_F(MainFormTest, CircleRunsFortyPositionsInOneSecond) {
     EXPECT_FALSE(view[Control::LineHorizontal].visible);
     EXPECT_FALSE(view[Control::LabelStep1].visible);
     EXPECT_FALSE(view[Control::LabelStep3].visible);
-    EXPECT_EQ(view[Control::LabelStep2].caption,
-              "Draw a circle using mouse. You should finish it within 1.5 seconds.");
+    EXPECT_EQ(view[Control::LabelStep2].caption, "Draw a circle using mouse. You should finish it within 1.5 seconds.");
     ASSERT_EQ(view.moves.size(), 41u);
     EXPECT_EQ(view.moves[0], std::make_pair(930 + 750, 660));
     const auto circle = CirclePositions({930, 660});
@@ -180,7 +179,7 @@ TEST_F(MainFormTest, DoubleClickAlternatesTheButtonWithThePlainMouse) {
     EXPECT_FALSE(view[Control::LabelMoveDescription].visible);
     EXPECT_FALSE(view[Control::LineHorizontal].visible);
     EXPECT_EQ(view.pictures, (std::vector<MousePicture>{MousePicture::RightButton, MousePicture::NoButton,
-                                                         MousePicture::RightButton, MousePicture::NoButton}));
+                                                        MousePicture::RightButton, MousePicture::NoButton}));
     view.Clear();
     form.LabelOperation_Click(kShowDesktop);
     EXPECT_EQ(view[Control::LabelStep2].caption, "Double click mouse middle button");
@@ -235,8 +234,8 @@ TEST_F(MainFormTest, ShowAgainReplaysWithoutStepRevealOrSeeAnimation) {
     view.Clear();
     bool lockedWhileReplaying = true;
     view.onPause = [&] {
-        lockedWhileReplaying = lockedWhileReplaying && AllOperationsDisabled() &&
-                               !view[Control::CommandShowAgain].enabled;
+        lockedWhileReplaying =
+            lockedWhileReplaying && AllOperationsDisabled() && !view[Control::CommandShowAgain].enabled;
         form.LabelOperation_Click(kIEGoBack);  // must not start a second animation
         form.CommandShowAgain_Click();
     };
@@ -246,8 +245,8 @@ TEST_F(MainFormTest, ShowAgainReplaysWithoutStepRevealOrSeeAnimation) {
     EXPECT_EQ(form.SelectedOperation(), kMinimizeApplication);
     EXPECT_EQ(view.Count(FakeTutorialView::Name(Control::LabelSeeAnimation) + " show"), 0);
     EXPECT_EQ(view.Count(FakeTutorialView::Name(Control::LabelStep1) + " height 0"), 0);
-    EXPECT_EQ(view.pictures, (std::vector<MousePicture>{MousePicture::NoButton, MousePicture::MiddleButton,
-                                                         MousePicture::NoButton}));
+    EXPECT_EQ(view.pictures,
+              (std::vector<MousePicture>{MousePicture::NoButton, MousePicture::MiddleButton, MousePicture::NoButton}));
     EXPECT_EQ(view.moves.back(), std::make_pair(930 - 612, 660));
     EXPECT_EQ(view.totalPauseMs, 500 + 1000 + 300 + 510 + 300 + 1000);
     EXPECT_TRUE(view[Control::CommandShowAgain].enabled);

@@ -8,7 +8,10 @@ namespace {
 constexpr TwipsPoint kHome{930, 660};
 
 TEST(DragPositions, FiftyOneMovesOfTwelveTwipsInTheDragDirection) {
-    struct Case { DragDirection direction; int dx, dy; };
+    struct Case {
+        DragDirection direction;
+        int dx, dy;
+    };
     for (const Case& c : {Case{DragDirection::Left, -1, 0}, Case{DragDirection::Right, 1, 0},
                           Case{DragDirection::Down, 0, 1}, Case{DragDirection::Up, 0, -1}}) {
         const auto p = DragPositions(kHome, c.direction);

@@ -6,10 +6,17 @@ namespace quorvel::tutorial {
 namespace {
 
 TEST(Operations, CaptionsInColumnOrder) {
-    const char* captions[OPERATION_COUNT] = {
-        "IE Go Back", "IE Go Forward", "IE Stop", "IE Go To URL", "Launch New IE", "Minimize Application",
-        "Maximize Application", "Restore Application", "Close Application", "Show Desktop",
-        "Switch to Last Active Application"};
+    const char* captions[OPERATION_COUNT] = {"IE Go Back",
+                                             "IE Go Forward",
+                                             "IE Stop",
+                                             "IE Go To URL",
+                                             "Launch New IE",
+                                             "Minimize Application",
+                                             "Maximize Application",
+                                             "Restore Application",
+                                             "Close Application",
+                                             "Show Desktop",
+                                             "Switch to Last Active Application"};
     for (int i = 0; i < OPERATION_COUNT; ++i) EXPECT_STREQ(GetOperation(i).caption, captions[i]);
     EXPECT_THROW(GetOperation(OPERATION_COUNT), std::out_of_range);
     EXPECT_THROW(GetOperation(-1), std::out_of_range);

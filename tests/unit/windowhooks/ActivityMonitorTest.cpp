@@ -51,7 +51,7 @@ TEST_F(ActivityMonitorTest, MoreThan2400ReleasesProposeARest) {
 
 TEST_F(ActivityMonitorTest, PointerTravelIsReportedButNeverCallsForARest) {
     for (int i = 0; i < 3000; ++i) RecordUserAction(lib.ctx, ACTION_MOVE, 0, 0, 3, 4);  // 5 px each
-    RecordUserAction(lib.ctx, ACTION_MOVE, -1, -1, 400, 300);  // a jump: not travel
+    RecordUserAction(lib.ctx, ACTION_MOVE, -1, -1, 400, 300);                           // a jump: not travel
     RecordUserAction(lib.ctx, ACTION_MOVE, 0, 0, 299, 0);
     Report r = Close();
     EXPECT_EQ(r.rest, 0);

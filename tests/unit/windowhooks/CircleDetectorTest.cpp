@@ -96,10 +96,10 @@ TEST_F(CircleDetectorTest, LoopPointsNearerThan5PxToAnEdgeReject) {
         double startDegrees;
         bool detected;
     } cases[] = {
-        {155, 400, 180, true},  {154, 400, 180, false},  // left edge: x = 5 / 4
-        {500, 155, -90, true},  {500, 154, -90, false},  // top edge: y = 5 / 4
-        {869, 400, 0, true},    {870, 400, 0, false},    // right: 1024 - x = 5 / 4
-        {500, 613, 90, true},   {500, 614, 90, false},   // bottom: 768 - y = 5 / 4
+        {155, 400, 180, true}, {154, 400, 180, false},  // left edge: x = 5 / 4
+        {500, 155, -90, true}, {500, 154, -90, false},  // top edge: y = 5 / 4
+        {869, 400, 0, true},   {870, 400, 0, false},    // right: 1024 - x = 5 / 4
+        {500, 613, 90, true},  {500, 614, 90, false},   // bottom: 768 - y = 5 / 4
     };
     for (const Case& c : cases) {
         lib.shared.LastCircleTime = 0;
@@ -216,7 +216,8 @@ TEST(CircleShapeTest, ThresholdsAreStrict) {
     EXPECT_FALSE(IsCircleShape(s));
     s.maxR2 = std::nextafter(70000.0f, 0.0f);
     EXPECT_TRUE(IsCircleShape(s));
-    for (bool CircleShape::*flag : {&CircleShape::paused, &CircleShape::twoPointTooFar, &CircleShape::tooNearScreenEdge}) {
+    for (bool CircleShape::*flag :
+         {&CircleShape::paused, &CircleShape::twoPointTooFar, &CircleShape::tooNearScreenEdge}) {
         CircleShape f = s;
         f.*flag = true;
         EXPECT_FALSE(IsCircleShape(f));
@@ -237,7 +238,8 @@ TEST_F(CircleDetectorTest, PointOnTheCentreRejects) {
     }
     star.push_back(c);
     LoadTrace(lib.shared, Timed(star, kNow, 800));
-    CircleShape shape = MeasureCircleLoop(lib.shared, CircleLoop{0, static_cast<int32_t>(star.size()), 800}, ReadMonitors(lib.os, lib.shared));
+    CircleShape shape = MeasureCircleLoop(lib.shared, CircleLoop{0, static_cast<int32_t>(star.size()), 800},
+                                          ReadMonitors(lib.os, lib.shared));
     EXPECT_EQ(shape.minR2, 0.0f);
     EXPECT_FALSE(shape.measured);
     EXPECT_FALSE(IsCircleShape(shape));
@@ -254,8 +256,8 @@ std::vector<TimedPoint> HandDrawnLoop(uint32_t start) {
     for (int i = 0; i <= 40; ++i) {
         double a = 2 * pi * i / 38.0 - 0.3;
         double r = 148 + 12 * std::sin(3.0 * a) + (i % 3) - 1;
-        pts.push_back({static_cast<int32_t>(520 + r * std::cos(a)), static_cast<int32_t>(380 + 0.9 * r * std::sin(a)),
-                       t});
+        pts.push_back(
+            {static_cast<int32_t>(520 + r * std::cos(a)), static_cast<int32_t>(380 + 0.9 * r * std::sin(a)), t});
         t += 17 + (i * 7) % 9;
     }
     return pts;

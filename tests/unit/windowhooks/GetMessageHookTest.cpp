@@ -197,8 +197,10 @@ TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
         lib.shared.TaskListWindow = c.registered ? switcher : 0;
         lib.shared.TaskListMessage = c.message;
         const std::string what = c.what;
-        if (what == "registered window gone") lib.os.DestroyWindow(switcher);
-        else lib.os.Window(switcher).userData = c.userData;
+        if (what == "registered window gone")
+            lib.os.DestroyWindow(switcher);
+        else
+            lib.os.Window(switcher).userData = c.userData;
         const bool on = what != "Just Wheel It switched off";
         lib.shared.Setting = on ? setting : setting & ~SETTING_JUST_WHEEL_IT;
         EXPECT_EQ(Wheel().message, on ? win::WM_NULL : win::WM_MOUSEWHEEL);

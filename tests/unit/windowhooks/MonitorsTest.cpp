@@ -33,17 +33,17 @@ TEST_F(MonitorsTest, WhereAPointLies) {
     };
     const Case cases[] = {
         {{500, 300}, true, kPrimary, false},
-        {{-100, 900}, true, kLeft, false},         // below the primary, still on the left monitor
+        {{-100, 900}, true, kLeft, false},  // below the primary, still on the left monitor
         {{600, -300}, true, kAbove, false},
-        {{2, 300}, true, kPrimary, false},         // the edge to the left monitor is no edge
+        {{2, 300}, true, kPrimary, false},  // the edge to the left monitor is no edge
         {{-1278, 300}, true, kLeft, true},
         {{1021, 300}, true, kPrimary, true},
-        {{700, 2}, true, kPrimary, false},         // under the upper monitor
-        {{100, 2}, true, kPrimary, true},          // nothing above here
+        {{700, 2}, true, kPrimary, false},  // under the upper monitor
+        {{100, 2}, true, kPrimary, true},   // nothing above here
         {{500, 765}, true, kPrimary, true},
         {{-500, 766}, true, kLeft, false},
-        {{1024, 768}, true, kPrimary, true},       // the far corner counts as on screen
-        {{500, 800}, false, kPrimary, false},      // below the primary: nearest is the primary
+        {{1024, 768}, true, kPrimary, true},   // the far corner counts as on screen
+        {{500, 800}, false, kPrimary, false},  // below the primary: nearest is the primary
         {{-1300, 10}, false, kLeft, false},
     };
     const MonitorLayout layout = Layout();
@@ -81,7 +81,7 @@ TEST_F(MonitorsTest, SmartMoveGlidesIntoDialogsOnEveryMonitorButNotOffThem) {
         Point last;
     };
     const Case cases[] = {
-        {{-900, 200, -580, 296}, true, {-740, 248}},  // left of the primary
+        {{-900, 200, -580, 296}, true, {-740, 248}},   // left of the primary
         {{700, -400, 1020, -304}, true, {860, -352}},  // above it
         {{100, 900, 420, 996}, false, {}},             // centre below the primary: on no monitor
     };

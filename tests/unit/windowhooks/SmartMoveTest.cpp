@@ -171,9 +171,9 @@ TEST_F(SmartMoveTest, ALimitedAccountKeepsTheRememberedClicks) {
 
 TEST_F(SmartMoveTest, LoadingSkipsShortAndOversizedValuesAndReadsLongOnes) {
     auto& values = lib.os.registry["software\\harnwick\\quorvel\\c:/program files/app/app.exe"];
-    values["00100010"] = FakeDesktop::RegData{3, std::string("\x05\x00", 2)};                         // too short
+    values["00100010"] = FakeDesktop::RegData{3, std::string("\x05\x00", 2)};                          // too short
     values["00200020"] = FakeDesktop::RegData{3, std::string("\x07\x00\x09\x00\xFF\xFF\xFF\xFF", 8)};  // read 4
-    values["00300030"] = FakeDesktop::RegData{3, std::string(60, 'x')};                               // too large
+    values["00300030"] = FakeDesktop::RegData{3, std::string(60, 'x')};                                // too large
     values["00400040"] = FakeDesktop::RegData{win::REG_DWORD, std::string("\x0C\x00\x28\x00", 4)};
     Clicks()["00400040"] = DialogClickRecord{true, 1, 1, false};  // already known: kept
 
