@@ -37,7 +37,10 @@
     X(SimulateClick, uint32_t, (uint32_t x, uint32_t y), (x, y))                                               \
     X(SetExcludedPrograms, void, (const char* list, uint32_t size), (list, size))                              \
     X(SetFullScreenPause, void, (uint32_t on), (on))                                                           \
-    X(GetUnreachableCount, uint32_t, (), ())
+    X(GetUnreachableCount, uint32_t, (), ())                                                                   \
+    X(SetBrowserPrograms, void, (const char* list, uint32_t size), (list, size))                               \
+    X(SetMonitorLayout, void, (const int32_t* rects, uint32_t count), (rects, count))                           \
+    X(SetFullScreenNow, void, (uint32_t on), (on))
 
 namespace quorvel {
 

@@ -14,6 +14,13 @@ constexpr uint32_t DRAG_SCROLL_STEP_MESSAGE = 0xC003;   // main window: one drag
 constexpr uint32_t DRAG_SCROLL_END_MESSAGE = 0xC004;    // main window: the drag ended (ForgetActiveFrame)
 constexpr uint32_t AUTO_CLICK_MESSAGE = 0xC004;         // auto-click window: show the box
 constexpr uint32_t EXIT_REQUEST_MESSAGE = 0xC005;       // "Quorvel.exe /exit", to the running main window
+// Posted by a hook to the main window: Quorvel.exe starts one of its own
+// fixed programs (wParam: one of the LAUNCH_ actions; lParam: 0). Starting
+// programs never happens inside a hook, on a host program's thread, and the
+// request never carries a path.
+constexpr uint32_t LAUNCH_REQUEST_MESSAGE = 0xC006;
+constexpr uint32_t LAUNCH_SHOW_DESKTOP = 1;  // ShowDesktop.scf, then SetForegroundWindow.exe with the taskbar
+constexpr uint32_t LAUNCH_BROWSER = 2;       // a new window of the user's browser
 // The range a registered window's message must lie in before anything is
 // posted to it.
 constexpr uint32_t PRIVATE_MESSAGE_FIRST = 0xC000;

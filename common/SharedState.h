@@ -21,6 +21,13 @@ struct TracePoint {
     uint32_t time;
 };
 
+struct MonitorBox {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
 struct ActivityMinute {
     uint16_t Keys;
     uint16_t Clicks;
@@ -28,7 +35,8 @@ struct ActivityMinute {
 };
 
 constexpr int32_t MAX_MOUSE_TRACE_NUM = 100;  // points in the pointer trace ring
-constexpr int ACTIVITY_MINUTES = 1440;        // one entry per minute of a day, used as a ring
+constexpr int ACTIVITY_MINUTES = 1440;
+constexpr int MAX_MONITORS = 16;        // one entry per minute of a day, used as a ring
 constexpr int IE_WINDOW_TABLE_SIZE = 100;
 constexpr int INSTALL_PATH_SIZE = 304;  // at most 300 characters used
 constexpr int INSTALL_PATH_MAX_CHARS = 300;
@@ -118,7 +126,8 @@ struct SharedState {
 
     // Start-up and fault containment.
     uint32_t SharedInitState;  // SHARED_STATE_FRESH / _INITIALISING / _READY, changed interlocked only
-    uint32_t SpareSafety[15];
+    uint32_t SharedInitStartTime;  // tick count when the initialiser began
+    uint32_t SpareSafety[14];
 
     // The 64-bit library and its helper program. Each library keeps its own
     // hook handles: the 32-bit one the original fields above, the 64-bit one
@@ -155,6 +164,19 @@ struct SharedState {
     char ExcludedPrograms[EXCLUDED_PROGRAMS_SIZE];  // file names, each zero-terminated; an empty name ends the list
     uint32_t FullScreenPause;                       // 1: the hooks stay quiet over a full-screen foreground window
     uint32_t SpareControl[15];
+
+    // Browsers: the programs whose pages get the browser gestures, handed
+    // over by Quorvel.exe like the exclusions.
+    uint32_t BrowserProgramsChange;           // bumped at every change of BrowserPrograms
+    char BrowserPrograms[PROGRAM_LIST_ROOM];  // file names, each zero-terminated; an empty name ends the list
+
+    // The desktop as Quorvel.exe sees it, mirrored here so that the hooks
+    // never ask Windows on their paths.
+    uint32_t MonitorLayoutChange;       // bumped after each new layout
+    int32_t MonitorCount;               // monitors in Monitors, at most MAX_MONITORS
+    MonitorBox Monitors[MAX_MONITORS];  // whole monitor rectangles, primary first
+    uint32_t FullScreenNow;             // 1 while Windows says the user is busy, in full screen or presenting
+    uint32_t SpareDesktop[15];
 };
 
 // SharedInitState: a new mapping is zero-filled (fresh); the process that

@@ -77,7 +77,8 @@ static_assert(offsetof(SharedState, IEWindowTable) == 10972);
 
 // Start-up and fault containment.
 static_assert(offsetof(SharedState, SharedInitState) == 11372);
-static_assert(offsetof(SharedState, SpareSafety) == 11376);
+static_assert(offsetof(SharedState, SharedInitStartTime) == 11376);
+static_assert(offsetof(SharedState, SpareSafety) == 11380);
 
 // The 64-bit library and its helper program.
 static_assert(offsetof(SharedState, CallWndRetHook64) == 11436);
@@ -112,7 +113,18 @@ static_assert(offsetof(SharedState, ExcludedPrograms) == 11600);
 static_assert(offsetof(SharedState, FullScreenPause) == 12624);
 static_assert(offsetof(SharedState, SpareControl) == 12628);
 
-static_assert(sizeof(SharedState) == 12688);
+
+// Browsers; the desktop.
+static_assert(offsetof(SharedState, BrowserProgramsChange) == 12688);
+static_assert(offsetof(SharedState, BrowserPrograms) == 12692);
+static_assert(offsetof(SharedState, MonitorLayoutChange) == 13716);
+static_assert(offsetof(SharedState, MonitorCount) == 13720);
+static_assert(offsetof(SharedState, Monitors) == 13724);
+static_assert(offsetof(SharedState, FullScreenNow) == 13980);
+static_assert(offsetof(SharedState, SpareDesktop) == 13984);
+
+static_assert(sizeof(SharedState) == 14044);
+static_assert(sizeof(MonitorBox) == 16);
 static_assert(sizeof(TracePoint) == 12);
 static_assert(sizeof(ActivityMinute) == 6);
 

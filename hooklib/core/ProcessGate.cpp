@@ -122,4 +122,25 @@ void SetExcludedPrograms(Context& ctx, const char* list, uint32_t size) {
 
 void SetFullScreenPause(Context& ctx, bool on) { ctx.shared.FullScreenPause = on ? 1 : 0; }
 
+void SetBrowserPrograms(Context& ctx, const char* list, uint32_t size) {
+    CopyProgramList(ctx.shared.BrowserPrograms, sizeof ctx.shared.BrowserPrograms, list, size);
+    std::atomic_thread_fence(std::memory_order_release);
+    ctx.shared.BrowserProgramsChange = ctx.shared.BrowserProgramsChange + 1;
+}
+
+void SetMonitorLayout(Context& ctx, const int32_t* rects, uint32_t count) {
+    SharedState& s = ctx.shared;
+    const uint32_t kept = rects ? (count < MAX_MONITORS ? count : MAX_MONITORS) : 0;
+    for (uint32_t i = 0; i < MAX_MONITORS; ++i) {
+        MonitorBox box{};
+        if (i < kept) box = MonitorBox{rects[4 * i], rects[4 * i + 1], rects[4 * i + 2], rects[4 * i + 3]};
+        s.Monitors[i] = box;
+    }
+    s.MonitorCount = static_cast<int32_t>(kept);
+    std::atomic_thread_fence(std::memory_order_release);
+    s.MonitorLayoutChange = s.MonitorLayoutChange + 1;
+}
+
+void SetFullScreenNow(Context& ctx, bool on) { ctx.shared.FullScreenNow = on ? 1 : 0; }
+
 }  // namespace quorvel

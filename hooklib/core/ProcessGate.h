@@ -61,4 +61,17 @@ bool FullScreenForeground(Context& ctx);
 void SetExcludedPrograms(Context& ctx, const char* list, uint32_t size);
 void SetFullScreenPause(Context& ctx, bool on);
 
+// The browser programs (export SetBrowserPrograms): copied like the
+// exclusions; every call moves BrowserProgramsChange.
+void SetBrowserPrograms(Context& ctx, const char* list, uint32_t size);
+
+// The monitors as Quorvel.exe reads them (export SetMonitorLayout): `count`
+// rectangles of four values (left, top, right, bottom), primary first; at
+// most MAX_MONITORS are kept. Every call moves MonitorLayoutChange.
+void SetMonitorLayout(Context& ctx, const int32_t* rects, uint32_t count);
+
+// Whether Windows says the user is busy in full screen or presenting
+// (export SetFullScreenNow).
+void SetFullScreenNow(Context& ctx, bool on);
+
 }  // namespace quorvel

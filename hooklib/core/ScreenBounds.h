@@ -5,11 +5,10 @@
 #pragma once
 
 #include "Platform.h"
-#include "common/SharedState.h"
+#include "common/SharedState.h"  // MAX_MONITORS
 
 namespace quorvel {
 
-constexpr int MAX_MONITORS = 16;
 
 struct MonitorLayout {
     Rect monitors[MAX_MONITORS];  // whole monitor areas, right and bottom exclusive

@@ -15,6 +15,7 @@
 #include "control/core/win32/Win32FileSystem.h"
 #include "control/core/win32/TwoArchHookLibrary.h"
 #include "control/core/win32/Win32Clock.h"
+#include "control/core/win32/Win32ProgramStarter.h"
 #include "control/dragscroll/win32/Win32DragScroll.h"
 #include "Win32ProgramShell.h"
 
@@ -30,6 +31,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     shell.Attach(program);
     Win32DragScroll dragScroll(library, &WriteDebugLine);
     shell.SetDragScrollHandler(&dragScroll.Handler());
+    Win32ProgramStarter starter;
+    LaunchRequests launches(starter, clock, directory);
+    shell.SetLaunchRequests(&launches);
     if (!program.Start()) return 0;
     // The icon, pause, exclusions and full-screen pause, once the hooks run.
     RegistryPreferences preferences;

@@ -22,6 +22,7 @@ public:
     void Attach(ControlProgram& program);
     // Browser drag-to-scroll steps reaching the main window go here.
     void SetDragScrollHandler(DragScrollHandler* handler) { main_->SetDragScrollHandler(handler); }
+    void SetLaunchRequests(LaunchRequests* launches) { main_->SetLaunchRequests(launches); }
 
     RunningInstance FindRunningInstance() override;
     void WorkAreaSize(int& width, int& height) override;

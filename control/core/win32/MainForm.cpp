@@ -75,6 +75,8 @@ LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM
                 return 1;
             case DRAG_SCROLL_STEP_MESSAGE: return form->OnDragScrollStep(wParam, lParam);
             case DRAG_SCROLL_END_MESSAGE: return form->OnForgetActiveFrame(lParam);
+            case LAUNCH_REQUEST_MESSAGE:
+                return form->launches_ && form->launches_->OnRequest(static_cast<uint32_t>(wParam)) ? 1 : 0;
             case EXIT_REQUEST_MESSAGE:  // Quorvel.exe /exit
                 form->program_.Stop();
                 return 1;

@@ -8,6 +8,7 @@
 #include "Form.h"
 #include "FormTimer.h"
 #include "control/core/HookLibrary.h"
+#include "control/core/LaunchRequests.h"
 #include "PromptRestForm.h"
 #include "control/core/RestPromptWait.h"
 
@@ -24,6 +25,8 @@ public:
     // The drag-to-scroll module, once there is one; until then the drag
     // messages do nothing.
     void SetDragScrollHandler(DragScrollHandler* handler) { dragScroll_ = handler; }
+    // Programs the hooks ask for (LAUNCH_REQUEST_MESSAGE) go here.
+    void SetLaunchRequests(LaunchRequests* launches) { launches_ = launches; }
 
 protected:
     void OnClick(int control) override;
@@ -44,6 +47,7 @@ private:
     PromptRestForm& prompt_;
     Clock& clock_;
     DragScrollHandler* dragScroll_ = nullptr;
+    LaunchRequests* launches_ = nullptr;
     RestPromptWait wait_;
     FormTimer TimerMonitorRSI;
     FormTimer TimerPromptUserToRest;

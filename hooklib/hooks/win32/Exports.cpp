@@ -153,3 +153,19 @@ QUORVEL_EXPORT void WINAPI SetExcludedPrograms(const char* list, uint32_t size) 
 QUORVEL_EXPORT void WINAPI SetFullScreenPause(uint32_t on) {
     if (Context* ctx = LibraryContext()) quorvel::SetFullScreenPause(*ctx, on != 0);
 }
+
+// ---- browsers and the desktop as Quorvel.exe sees it
+
+QUORVEL_EXPORT void WINAPI SetBrowserPrograms(const char* list, uint32_t size) {
+    if (Context* ctx = LibraryContext()) {
+        quorvel::SetBrowserPrograms(*ctx, list, static_cast<int32_t>(size) > 0 ? size : 0);
+    }
+}
+
+QUORVEL_EXPORT void WINAPI SetMonitorLayout(const int32_t* rects, uint32_t count) {
+    if (Context* ctx = LibraryContext()) quorvel::SetMonitorLayout(*ctx, rects, count);
+}
+
+QUORVEL_EXPORT void WINAPI SetFullScreenNow(uint32_t on) {
+    if (Context* ctx = LibraryContext()) quorvel::SetFullScreenNow(*ctx, on != 0);
+}

@@ -59,6 +59,15 @@ public:
     }
     void SetFullScreenPause(uint32_t on) override { Note("SetFullScreenPause " + std::to_string(on)); }
     uint32_t GetUnreachableCount() override { return 0; }
+    void SetBrowserPrograms(const char* list, uint32_t size) override {
+        std::string names;
+        for (char c : std::string(list, size)) names.push_back(c ? c : '|');
+        Note("SetBrowserPrograms " + names);
+    }
+    void SetMonitorLayout(const int32_t*, uint32_t count) override {
+        Note("SetMonitorLayout " + std::to_string(count));
+    }
+    void SetFullScreenNow(uint32_t on) override { Note("SetFullScreenNow " + std::to_string(on)); }
 
 private:
     static std::string Hex(uint32_t v) {

@@ -104,6 +104,21 @@ TEST(ProcessGate, HandedOverListsAreCopiedWithinBounds) {
     SetExcludedPrograms(lib.ctx, nullptr, 50);
     EXPECT_EQ(lib.shared.ExcludedPrograms[0], '\0');
     EXPECT_EQ(lib.shared.ExclusionChange, 1u);
+    // The browser list is taken the same way; the monitor layout keeps at
+    // most what the record holds.
+    const std::string browsers = Names({"msedge.exe", "chrome.exe"});
+    SetBrowserPrograms(lib.ctx, browsers.data(), 11);
+    EXPECT_STREQ(lib.shared.BrowserPrograms, "msedge.exe");
+    EXPECT_EQ(lib.shared.BrowserPrograms[11], '\0');
+    EXPECT_EQ(lib.shared.BrowserProgramsChange, 1u);
+    std::vector<int32_t> rects(4 * (MAX_MONITORS + 2), 7);
+    rects[0] = -1920;
+    SetMonitorLayout(lib.ctx, rects.data(), MAX_MONITORS + 2);
+    EXPECT_EQ(lib.shared.MonitorCount, MAX_MONITORS);
+    EXPECT_EQ(lib.shared.Monitors[0].left, -1920);
+    SetMonitorLayout(lib.ctx, nullptr, 3);
+    EXPECT_EQ(lib.shared.MonitorCount, 0);
+    EXPECT_EQ(lib.shared.MonitorLayoutChange, 2u);
 }
 
 TEST(ProcessGate, TheInstallingProcessDecidesForTheProgramOwningTheWindow) {

@@ -1,5 +1,7 @@
 #include "hooklib/gestures/GestureActions.h"
 
+#include "hooklib/core/LaunchRequest.h"
+
 #include <cstring>
 
 #include "GestureDesktop.h"
@@ -182,6 +184,30 @@ TEST_F(GestureActions, LaunchBrowserStartsInternetExplorer) {
     EXPECT_EQ(os.shellCalls[0].verb, "open");
     EXPECT_EQ(os.shellCalls[0].file, "Iexplore.exe");
     EXPECT_EQ(os.shellCalls[0].show, win::SW_SHOWNORMAL);
+}
+
+TEST_F(GestureActions, StartingAProgramIsAskedOfQuorvelsOwnMainWindowOnly) {
+    shared.OwnWindowMarker = 0xAAAAAAAA;
+    Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    os.Window(main).userData = 0xAAAAAAAA;
+    Hwnd impostor = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    struct Case {
+        Hwnd registered;
+        bool posted;
+    } cases[] = {{main, true}, {impostor, false}, {0, false}, {0xDEAD, false}};
+    for (const Case& c : cases) {
+        os.ClearRecords();
+        lib.ClearLog();
+        shared.MainWindow = c.registered;
+        EXPECT_EQ(RequestLaunch(lib.ctx, LAUNCH_SHOW_DESKTOP), c.posted);
+        if (c.posted) {
+            EXPECT_EQ(Posted(), (std::vector<PostedMessage>{{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_SHOW_DESKTOP, 0}}));
+        } else {
+            EXPECT_TRUE(Posted().empty());
+            EXPECT_EQ(lib.LogLines().size(), 1u);
+        }
+        EXPECT_TRUE(os.shellCalls.empty()) << "nothing is started inside the hook";
+    }
 }
 
 }  // namespace

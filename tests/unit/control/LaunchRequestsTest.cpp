@@ -1,0 +1,52 @@
+#include "control/core/LaunchRequests.h"
+
+#include <gtest/gtest.h>
+
+#include "FakeClock.h"
+#include "common/Messages.h"
+
+namespace quorvel {
+namespace {
+
+struct RecordingStarter : ProgramStarter {
+    std::vector<std::string> calls;
+    uint32_t taskbar = 0x80001234;
+    bool Open(const std::string& path, const std::string& parameters) override {
+        calls.push_back(path + "|" + parameters);
+        return true;
+    }
+    uint32_t TaskbarWindow() override { return taskbar; }
+    bool StartBrowser() override {
+        calls.push_back("browser");
+        return true;
+    }
+};
+
+TEST(LaunchRequests, OnlyQuorvelsOwnActionsOnceWithinTheGuard) {
+    struct Case {
+        uint32_t action;
+        uint32_t afterMs;  // since the previous request
+        std::vector<std::string> calls;
+    } cases[] = {
+        {LAUNCH_SHOW_DESKTOP, 0,
+         {"C:\\Q\\ShowDesktop.scf|", "C:\\Q\\SetForegroundWindow.exe| 2147488308"}},
+        {LAUNCH_SHOW_DESKTOP, 499, {}},  // the same request again
+        {LAUNCH_BROWSER, 1, {"browser"}},
+        {LAUNCH_BROWSER, 500, {"browser"}},
+        {0, 1000, {}},
+        {3, 1000, {}},
+        {0xFFFFFFFF, 1000, {}},
+    };
+    FakeClock clock(1000);
+    RecordingStarter starter;
+    LaunchRequests launches(starter, clock, "C:\\Q\\");
+    for (const Case& c : cases) {
+        clock.now += c.afterMs;
+        starter.calls.clear();
+        EXPECT_EQ(launches.OnRequest(c.action), !c.calls.empty()) << c.action;
+        EXPECT_EQ(starter.calls, c.calls) << c.action;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
