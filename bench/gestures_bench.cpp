@@ -4,10 +4,12 @@
 #include <benchmark/benchmark.h>
 
 #include "tests/unit/support/FakeDesktop.h"
+#include "hooklib/core/Browsers.h"
 #include "hooklib/core/DebugLog.h"
 #include "hooklib/hooks/HookProcedures.h"
 #include "hooklib/core/ProcessGate.h"
 #include "hooklib/core/WinConstants.h"
+#include "hooklib/core/WindowClassification.h"
 
 namespace quorvel::testing {
 namespace {
@@ -165,6 +167,57 @@ void BM_GateForegroundLookedAtEveryCall(benchmark::State& state) {
     }
 }
 
+// ---- what a right press pays to know whether it is over a browser page:
+// the content tests as they were (Internet Explorer, then Firefox, each of
+// the window or else its parent), against RightPressPage, which reads each
+// class once and also knows Chromium pages of browser programs. Over a
+// window that is no page the difference between the first two is the added
+// cost of a right press (negative: it got cheaper); the log files cannot be
+// opened, so only the tests and the formatting of their lines count.
+struct PressDesktop {
+    FakeLibrary lib;
+    SilentDesktop os;
+    Context ctx{os, lib.shared, lib.process};
+    Hwnd editor = AddEditor(os);
+};
+
+void BM_RightPressPageTests_AsBefore(benchmark::State& state) {
+    PressDesktop d;
+    auto windowOrParent = [&](bool (*test)(Context&, Hwnd)) {
+        if (test(d.ctx, d.editor)) return true;
+        const Hwnd parent = d.os.GetParent(d.editor);
+        return parent != 0 && test(d.ctx, parent);
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(windowOrParent(&IsIEContentWindow));
+        benchmark::DoNotOptimize(windowOrParent(&IsFirefoxContentWindow));
+    }
+}
+
+void BM_RightPressPageTests_Now(benchmark::State& state) {
+    PressDesktop d;
+    for (auto _ : state) benchmark::DoNotOptimize(RightPressPage(d.ctx, d.editor, Point{200, 200}));
+}
+
+// Over the page of a browser program (decided once for the process).
+void BM_RightPressPageTests_NowOverAChromiumPage(benchmark::State& state) {
+    PressDesktop d;
+    d.os.moduleNames[0] = "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe";
+    FakeWindow root;
+    root.className = "Chrome_WidgetWin_1";
+    root.rect = Rect{0, 0, 800, 600};
+    FakeWindow page;
+    page.className = "Chrome_RenderWidgetHostHWND";
+    page.style = win::WS_CHILD;
+    page.parent = d.os.AddWindow(root);
+    page.rect = Rect{0, 80, 800, 600};
+    const Hwnd content = d.os.AddWindow(page);
+    for (auto _ : state) benchmark::DoNotOptimize(RightPressPage(d.ctx, content, Point{200, 200}));
+}
+
+BENCHMARK(BM_RightPressPageTests_AsBefore);
+BENCHMARK(BM_RightPressPageTests_Now);
+BENCHMARK(BM_RightPressPageTests_NowOverAChromiumPage);
 BENCHMARK(BM_RightClickOutsideBrowser_WithLog);
 BENCHMARK(BM_RightClickOutsideBrowser_LogFilesUnavailable);
 BENCHMARK(BM_RightClickOutsideBrowser_LogFilesUnavailable_BehindTheGate);

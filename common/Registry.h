@@ -17,6 +17,7 @@ constexpr char TUTORIAL_OFFERED_FOR_VALUE[] = "TutorialOfferedFor";  // the stam
 constexpr char TRAY_ICON_VALUE[] = "TrayIcon";                       // REG_DWORD, default 1
 constexpr char FULL_SCREEN_PAUSE_VALUE[] = "FullScreenPause";        // REG_DWORD, default 1
 constexpr char EXCLUDED_PROGRAMS_VALUE[] = "ExcludedPrograms";       // REG_MULTI_SZ
+constexpr char BROWSER_PROGRAMS_VALUE[] = "BrowserPrograms";         // REG_MULTI_SZ, default: common/BrowserPages.h
 constexpr char AUTO_CLICK_DWELL_VALUE[] = "AutoClickDwell";          // REG_DWORD, default 0
 
 }  // namespace quorvel

@@ -36,7 +36,7 @@ struct ActivityMinute {
 
 constexpr int32_t MAX_MOUSE_TRACE_NUM = 100;  // points in the pointer trace ring
 constexpr int ACTIVITY_MINUTES = 1440;
-constexpr int MAX_MONITORS = 16;        // one entry per minute of a day, used as a ring
+constexpr int MAX_MONITORS = 16;  // one entry per minute of a day, used as a ring
 constexpr int IE_WINDOW_TABLE_SIZE = 100;
 constexpr int INSTALL_PATH_SIZE = 304;  // at most 300 characters used
 constexpr int INSTALL_PATH_MAX_CHARS = 300;
@@ -49,7 +49,8 @@ struct SharedState {
     uint32_t Setting;
     Flag RButtonDownInIE;
     Flag RButtonDownInFirefox;
-    uint8_t pad0[2];
+    Flag RButtonDownInChromium;  // the right press was over a Chromium page of a browser program
+    uint8_t pad0[1];
     uint32_t StopHookFlag;
     Flag IsNTPlatform;
     Flag LButtonHeld;
@@ -125,7 +126,7 @@ struct SharedState {
     // ---- concern so the offsets of the other blocks never move.
 
     // Start-up and fault containment.
-    uint32_t SharedInitState;  // SHARED_STATE_FRESH / _INITIALISING / _READY, changed interlocked only
+    uint32_t SharedInitState;      // SHARED_STATE_FRESH / _INITIALISING / _READY, changed interlocked only
     uint32_t SharedInitStartTime;  // tick count when the initialiser began
     uint32_t SpareSafety[14];
 

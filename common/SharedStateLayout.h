@@ -10,6 +10,7 @@ namespace quorvel {
 static_assert(offsetof(SharedState, Setting) == 0);
 static_assert(offsetof(SharedState, RButtonDownInIE) == 4);
 static_assert(offsetof(SharedState, RButtonDownInFirefox) == 5);
+static_assert(offsetof(SharedState, RButtonDownInChromium) == 6);
 static_assert(offsetof(SharedState, StopHookFlag) == 8);
 static_assert(offsetof(SharedState, IsNTPlatform) == 12);
 static_assert(offsetof(SharedState, LButtonHeld) == 13);
@@ -112,7 +113,6 @@ static_assert(offsetof(SharedState, ExclusionChange) == 11596);
 static_assert(offsetof(SharedState, ExcludedPrograms) == 11600);
 static_assert(offsetof(SharedState, FullScreenPause) == 12624);
 static_assert(offsetof(SharedState, SpareControl) == 12628);
-
 
 // Browsers; the desktop.
 static_assert(offsetof(SharedState, BrowserProgramsChange) == 12688);

@@ -6,6 +6,7 @@ void EverydayControl::Start() {
     preferences_ = LoadPreferences(store_);
     library_.SetFullScreenPause(preferences_.fullScreenPause ? 1 : 0);
     HandOverExclusions();
+    HandOverBrowserPrograms();
     if (preferences_.trayIcon) {
         shell_.ShowIcon(Look());
         iconShown_ = true;
@@ -96,6 +97,20 @@ void EverydayControl::ChangeExclusions(const std::vector<std::string>& programs,
 void EverydayControl::HandOverExclusions() {
     const std::string packed = PackedProgramList(preferences_.excludedPrograms);
     library_.SetExcludedPrograms(packed.data(), static_cast<uint32_t>(packed.size()));
+}
+
+void EverydayControl::ChangeBrowserPrograms(const std::vector<std::string>& programs) {
+    std::vector<std::string> list;
+    for (const std::string& name : programs) AddProgram(list, name);
+    preferences_.browserPrograms = list;
+    store_.WriteMultiString(BROWSER_PROGRAMS_VALUE, PackedProgramList(list));
+    HandOverBrowserPrograms();
+}
+
+void EverydayControl::HandOverBrowserPrograms() {
+    const std::string packed = PackedProgramList(preferences_.browserPrograms);
+    library_.SetBrowserPrograms(packed.data(), static_cast<uint32_t>(packed.size()));
+    if (browsersChanged_) browsersChanged_(packed);
 }
 
 }  // namespace quorvel

@@ -1,6 +1,6 @@
 // The everyday controls of the running program: the notification-area
-// icon with its menu, pause and resume, the per-program exclusions and the
-// full-screen pause. This is the logic; the icon, the menu and the forms are
+// icon with its menu, pause and resume, the per-program exclusions, the
+// full-screen pause and the browser programs. This is the logic; the icon, the menu and the forms are
 // drawn by the Win32 side (win32/TrayIcon.cpp, win32/ExclusionForm.cpp).
 #pragma once
 
@@ -93,16 +93,24 @@ public:
     const EverydayPreferences& Preferences() const { return preferences_; }
     // From the exclusions form's OK: stored, handed to the library.
     void ChangeExclusions(const std::vector<std::string>& programs, bool fullScreenPause);
+    void ChangeBrowserPrograms(const std::vector<std::string>& programs);
+    // Told the packed browser list at Start and after each change (the
+    // drag-to-scroll receiver decides with it as the hooks do).
+    void OnBrowserProgramsChanged(std::function<void(const std::string& packed)> listener) {
+        browsersChanged_ = std::move(listener);
+    }
 
 private:
     void TogglePause();
     void HandOverExclusions();
+    void HandOverBrowserPrograms();
 
     HookLibrary& library_;
     PreferenceStore& store_;
     EverydayShell& shell_;
     TrayFeatures features_;
     EverydayPreferences preferences_;
+    std::function<void(const std::string&)> browsersChanged_;
     bool paused_ = false;
     bool iconShown_ = false;
 };

@@ -1,5 +1,6 @@
 #include "EverydayPreferences.h"
 
+#include "common/BrowserPages.h"
 #include "common/Text.h"
 
 namespace quorvel {
@@ -21,7 +22,13 @@ EverydayPreferences LoadPreferences(PreferenceStore& store) {
     if (store.ReadDword(FULL_SCREEN_PAUSE_VALUE, &value)) p.fullScreenPause = value != 0;
     std::string bytes;
     if (store.ReadMultiString(EXCLUDED_PROGRAMS_VALUE, &bytes)) p.excludedPrograms = UnpackProgramList(bytes);
+    // A list the user emptied stays empty; only a missing one is the default.
+    if (store.ReadMultiString(BROWSER_PROGRAMS_VALUE, &bytes)) p.browserPrograms = UnpackProgramList(bytes);
     return p;
+}
+
+std::vector<std::string> EverydayPreferences::DefaultBrowserPrograms() {
+    return UnpackProgramList(std::string(DEFAULT_BROWSER_PROGRAMS, DEFAULT_BROWSER_PROGRAMS_SIZE));
 }
 
 std::string ExclusionName(const std::string& typedOrPath) {

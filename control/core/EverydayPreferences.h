@@ -1,7 +1,8 @@
 // The user's own preferences of the everyday controls, kept under
 // HKEY_CURRENT_USER\Software\Harnwick\Quorvel: whether the notification-area
-// icon is shown, whether the hooks stay quiet over a full-screen window, and
-// the programs in which the hooks pass everything on.
+// icon is shown, whether the hooks stay quiet over a full-screen window,
+// the programs in which the hooks pass everything on, and the programs whose
+// pages get the browser gestures.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +29,9 @@ struct EverydayPreferences {
     bool trayIcon = true;
     bool fullScreenPause = true;
     std::vector<std::string> excludedPrograms;
+    std::vector<std::string> browserPrograms = DefaultBrowserPrograms();
+
+    static std::vector<std::string> DefaultBrowserPrograms();
 };
 
 // Missing or unreadable values keep their defaults.

@@ -1,5 +1,5 @@
 // The control table of "Quorvel - exclusions": the programs Quorvel keeps
-// out of, and the full-screen pause.
+// out of, the full-screen pause, and the browser programs.
 #pragma once
 
 #include "ControlTable.h"
@@ -18,6 +18,13 @@ enum ExclusionFormControl {
     ExclusionTextName,
     ExclusionCommandAdd,
     ExclusionCheckFullScreen,
+    ExclusionLabelBrowsers,
+    ExclusionBrowserList,
+    ExclusionCommandRemoveBrowser,
+    ExclusionCommandDefaultBrowsers,
+    ExclusionLabelBrowserName,
+    ExclusionTextBrowserName,
+    ExclusionCommandAddBrowser,
     ExclusionCommandOK,
     ExclusionCommandCancel,
 };

@@ -17,6 +17,25 @@ bool GetScrollTop(PageFrame& w, long& value) {
     return w.BodyScrollTop(value);
 }
 
+bool StandardsMode(PageFrame& w) {
+    std::string mode;
+    return w.CompatMode(mode) && mode == STANDARDS_MODE;
+}
+
+// What the frame shows: documentElement.offsetHeight and offsetWidth, in
+// standards mode its clientHeight and clientWidth (there the offset height
+// is the whole document).
+bool GetDocumentHeight(PageFrame& w, bool standards, long& value) {
+    return standards ? w.DocumentClientHeight(value) : w.DocumentHeight(value);
+}
+bool GetDocumentWidth(PageFrame& w, bool standards, long& value) {
+    return standards ? w.DocumentClientWidth(value) : w.DocumentWidth(value);
+}
+// How far it scrolls: body.scrollHeight, in standards mode the document element's.
+bool GetScrollHeight(PageFrame& w, bool standards, long& value) {
+    return standards ? w.DocumentScrollHeight(value) : w.BodyScrollHeight(value);
+}
+
 // Frames of a frameset lie left to right, then row under row; more than
 // this many pixels left at the right of a frame means another one follows.
 constexpr long FRAME_ROW_SLACK = 4;
@@ -115,6 +134,7 @@ bool DragAndScroll::ChooseActiveFrame(IEWindowClass& r, int x, int y, int top, i
     for (char& c : tag) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (tag == "BODY") {
         r.activeFrame = r.document->ParentWindow();
+        if (r.activeFrame) r.standardsMode = StandardsMode(*r.activeFrame);
         return r.activeFrame != nullptr;
     }
     long count = 0;
@@ -123,10 +143,14 @@ bool DragAndScroll::ChooseActiveFrame(IEWindowClass& r, int x, int y, int top, i
     for (long i = 0; i < count; ++i) {
         std::unique_ptr<PageFrame> f = r.document->Frame(i);
         long frameWidth = 0, frameHeight = 0;
-        if (!f || !f->DocumentWidth(frameWidth) || !f->DocumentHeight(frameHeight)) return true;
+        const bool standards = f && StandardsMode(*f);
+        if (!f || !GetDocumentWidth(*f, standards, frameWidth) || !GetDocumentHeight(*f, standards, frameHeight)) {
+            return true;
+        }
         const long fr = cl + frameWidth, fb = ct + frameHeight;
         if (cl < x && x < fr && ct < y && y < fb) {
             r.activeFrame = std::move(f);
+            r.standardsMode = standards;
             return true;
         }
         if ((static_cast<long>(left) + width) - fr > FRAME_ROW_SLACK) {
@@ -145,7 +169,10 @@ bool DragAndScroll::ScrollActiveFrame(IEWindowClass& r, int x, int y) {
     PageFrame& frame = *r.activeFrame;
     const bool up = r.mouseY >= y;
     long st = 0, h = 0, sh = 0;
-    if (!GetScrollTop(frame, st) || !frame.DocumentHeight(h) || !frame.BodyScrollHeight(sh)) return false;
+    if (!GetScrollTop(frame, st) || !GetDocumentHeight(frame, r.standardsMode, h) ||
+        !GetScrollHeight(frame, r.standardsMode, sh)) {
+        return false;
+    }
     const bool blocked = (!up && st + h > sh) || (up && st == 0);
     if (!blocked) {
         r.expandRatio = 1;

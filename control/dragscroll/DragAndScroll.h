@@ -49,6 +49,7 @@ struct IEWindowClass {
     int mouseY = -1;
     std::unique_ptr<PageFrame> activeFrame;  // none = no drag in progress
     double expandRatio = 0;
+    bool standardsMode = false;  // the active frame's document is in standards mode
 };
 
 class DragAndScroll : public DragScrollHandler {

@@ -20,7 +20,16 @@ public:
     virtual bool DocumentWidth(long& value) = 0;             // documentElement.offsetWidth
     virtual bool BodyScrollHeight(long& value) = 0;          // body.scrollHeight
     virtual bool ScrollBy(long dx, long dy) = 0;             // window.scrollBy
+    // A page in standards mode (compatMode "CSS1Compat", Internet Explorer 9
+    // and later, Edge's IE mode) scrolls its document element: its client
+    // height is what is shown, its scroll height the whole document.
+    virtual bool CompatMode(std::string& mode) = 0;      // document.compatMode
+    virtual bool DocumentClientHeight(long& value) = 0;  // documentElement.clientHeight
+    virtual bool DocumentClientWidth(long& value) = 0;   // documentElement.clientWidth
+    virtual bool DocumentScrollHeight(long& value) = 0;  // documentElement.scrollHeight
 };
+
+constexpr char STANDARDS_MODE[] = "CSS1Compat";
 
 // The document of a content window.
 class PageDocument {

@@ -21,6 +21,7 @@ void DisarmGestures(SharedState& s) {
     s.IERButtonDown = 0;
     s.RButtonDownInIE = 0;
     s.RButtonDownInFirefox = 0;
+    s.RButtonDownInChromium = 0;
     s.MButtonDownPending = 0;
     s.ChordPending = 0;
     s.ChordSecondUpPending = 0;

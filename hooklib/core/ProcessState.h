@@ -50,6 +50,19 @@ struct ProcessState {
     };
     OtherProgram otherPrograms[8];
     uint32_t nextOtherProgram = 0;
+    // Whether this program is on the browser list (Browsers.cpp), decided
+    // like the exclusion; in the installing process also for the programs
+    // of a few recent windows.
+    std::atomic<uint32_t> browserDecidedFor{0};  // BrowserProgramsChange + 1 of the decision, 0 = none yet
+    std::atomic<bool> browserProgram{false};
+    struct OtherBrowser {
+        uint32_t processId = 0;
+        uint32_t decidedFor = 0;  // BrowserProgramsChange + 1
+        uint32_t decidedAt = 0;   // tick
+        bool browser = false;
+    };
+    OtherBrowser otherBrowsers[4];
+    uint32_t nextOtherBrowser = 0;
 };
 
 }  // namespace quorvel

@@ -110,6 +110,10 @@ Hwnd GetRootWindow(Context& ctx, Hwnd window, int refuseDialogs) {
 bool IsIEContentWindow(Context& ctx, Hwnd window) {
     ClassName className;
     if (ctx.windows.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
+    return IsIEContentClass(ctx, window, className);
+}
+
+bool IsIEContentClass(Context& ctx, Hwnd window, const char* className) {
     LogContentTest(ctx, window, className, IE_SERVER_CLASS);
     if (std::strcmp(className, IE_SERVER_CLASS) == 0 || std::strcmp(className, IE_DOC_VIEW_CLASS) == 0) {
         WriteLog(ctx, "Window is IE content window");
@@ -121,6 +125,10 @@ bool IsIEContentWindow(Context& ctx, Hwnd window) {
 bool IsFirefoxContentWindow(Context& ctx, Hwnd window) {
     ClassName className;
     if (ctx.windows.GetClassName(window, className, sizeof className) <= 0) className[0] = '\0';
+    return IsFirefoxContentClass(ctx, window, className);
+}
+
+bool IsFirefoxContentClass(Context& ctx, Hwnd window, const char* className) {
     LogContentTest(ctx, window, className, FIREFOX_CONTENT_CLASS);
     if (std::strcmp(className, FIREFOX_CONTENT_CLASS) == 0) {
         WriteLog(ctx, "Window is firefox content window");

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Context.h"
+#include "common/BrowserPages.h"
 
 namespace quorvel {
 
@@ -20,6 +21,9 @@ Hwnd GetRootWindow(Context& ctx, Hwnd window, int refuseDialogs);
 bool IsIEContentWindow(Context& ctx, Hwnd window);
 // Firefox content ("MozillaWindowClass"). Logs the test.
 bool IsFirefoxContentWindow(Context& ctx, Hwnd window);
+// The same two tests of a window whose class name was read already.
+bool IsIEContentClass(Context& ctx, Hwnd window, const char* className);
+bool IsFirefoxContentClass(Context& ctx, Hwnd window, const char* className);
 
 // May minimize/maximize be applied? Not to the taskbar, the desktop or an
 // empty window.
@@ -37,10 +41,8 @@ bool IsNotepadOrWordProcess(const char* commandLine);
 // Children nest at most a few dozen deep on Windows; owners add a few more.
 constexpr int MAX_ROOT_CHAIN = 256;
 
-// Window classes and titles the classification knows.
-constexpr const char* IE_SERVER_CLASS = "Internet Explorer_Server";
-constexpr const char* IE_DOC_VIEW_CLASS = "Shell DocObject View";
-constexpr const char* FIREFOX_CONTENT_CLASS = "MozillaWindowClass";
+// Window classes and titles the classification knows (the browsers' in
+// common/BrowserPages.h).
 constexpr const char* DESKTOP_CLASSES[] = {"Progman", "WorkerA", "WorkerW"};
 constexpr const char* TASKBAR_CLASS = "Shell_TrayWnd";
 constexpr const char* CONSOLE_CLASS = "ConsoleWindowClass";

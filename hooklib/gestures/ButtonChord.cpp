@@ -15,7 +15,7 @@ bool KeyHeld(Input& input, int vk) { return (static_cast<uint16_t>(input.GetAsyn
 // (there the press was swallowed to wait for a drag).
 uint32_t ReleaseOwedForFirstPress(const SharedState& s, uint32_t secondPress) {
     if (!IsLeftPress(secondPress)) return win::WM_LBUTTONUP;
-    const bool swallowed = s.RButtonDownInIE == 1 || s.RButtonDownInFirefox == 1;
+    const bool swallowed = s.RButtonDownInIE == 1 || s.RButtonDownInFirefox == 1 || s.RButtonDownInChromium == 1;
     return swallowed ? 0 : win::WM_RBUTTONUP;
 }
 

@@ -1,7 +1,6 @@
 #include "DragScrollSender.h"
 
-#include <cstring>
-
+#include "hooklib/core/Browsers.h"
 #include "hooklib/core/DebugLog.h"
 #include "ButtonMessages.h"
 #include "hooklib/core/WindowClassification.h"
@@ -12,12 +11,6 @@ namespace {
 // Private messages of the control program lie in the registered range; any
 // other number in the shared record is not posted.
 bool IsPrivateMessage(uint32_t m) { return m >= 0xC000 && m <= 0xFFFF; }
-
-bool IsPageWindow(Windows& windows, Hwnd window) {
-    char className[32];
-    return windows.GetClassName(window, className, sizeof className) > 0 &&
-           std::strcmp(className, IE_SERVER_CLASS) == 0;
-}
 
 // The registered main window, when it exists and carries our marker.
 bool MainWindowUsable(Windows& windows, const SharedState& s) {
@@ -38,8 +31,8 @@ void ArmDragScroll(Context& ctx, const MouseHookInput& in) {
     // A drag whose release never reached us (paused, lost): end it first.
     if (s.DragScrollState == DRAG_SCROLL_SCROLLING) PostEnd(ctx.messages, s, in.pt);
     s.DragScrollState = DRAG_SCROLL_IDLE;
-    if (!ctx.SettingOn(SETTING_JUST_WHEEL_IT) || !IsPageWindow(ctx.windows, in.hwnd) ||
-        !MainWindowUsable(ctx.windows, s)) {
+    if (!ctx.SettingOn(SETTING_JUST_WHEEL_IT) || !MainWindowUsable(ctx.windows, s) ||
+        DragScrollPage(ctx, in.hwnd, in.pt) == BROWSER_NONE) {
         return;
     }
     s.DragScrollWindow = in.hwnd;

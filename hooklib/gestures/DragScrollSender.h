@@ -1,5 +1,7 @@
-// Drag-to-scroll over an Internet Explorer page, the sending half: the
-// control program's main window scrolls the page, this tells it when.
+// Drag-to-scroll over a browser page, the sending half: the control
+// program's main window scrolls the page, this tells it when. Pages are
+// Internet Explorer's ("Internet Explorer_Server"), and Firefox's and
+// Chromium's in browser programs (hooklib/core/Browsers.h).
 //
 // The rule the user learns: press the middle button over the page and hold
 // the pointer still for a moment (DRAG_SCROLL_HOLD_TIME); from then on the
@@ -30,7 +32,7 @@ constexpr uint32_t DRAG_SCROLL_HOLD_TIME = 300;   // ms the pointer rests after 
 constexpr int32_t DRAG_SCROLL_HOLD_DISTANCE = 4;  // px of jitter that still counts as resting
 
 // At a middle press, after the press is recorded: arms the drag when the
-// press is over a page, the feature is on and the main window is ours.
+// feature is on, the main window is ours and the press is over a page.
 void ArmDragScroll(Context& ctx, const MouseHookInput& in);
 
 // WM_MOUSEMOVE / WM_NCMOUSEMOVE while armed or scrolling. Never swallows.

@@ -117,6 +117,4 @@ void ShowDesktop(Context& ctx) {
     if (program[0] != '\0') ctx.shell.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);
 }
 
-void LaunchBrowser(Shell& shell) { shell.ShellExecute("open", "Iexplore.exe", nullptr, nullptr, win::SW_SHOWNORMAL); }
-
 }  // namespace quorvel

@@ -30,9 +30,8 @@ void CloseClickedWindow(Context& ctx, Hwnd clickedWindow);
 
 // ---- programs
 // Opens "ShowDesktop.scf" and starts "SetForegroundWindow.exe" with the
-// taskbar's handle; at most once per MBUTTON_DBCLICK_TIME_LIMIT.
+// taskbar's handle; at most once per MBUTTON_DBCLICK_TIME_LIMIT. (The
+// browser of the circle is started by Quorvel.exe: RequestLaunch.)
 void ShowDesktop(Context& ctx);
-// Starts a new Internet Explorer.
-void LaunchBrowser(Shell& shell);
 
 }  // namespace quorvel

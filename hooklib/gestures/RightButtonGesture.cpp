@@ -1,5 +1,6 @@
 #include "RightButtonGesture.h"
 
+#include "hooklib/core/Browsers.h"
 #include "hooklib/core/DebugLog.h"
 #include "hooklib/core/WinConstants.h"
 #include "ButtonMessages.h"
@@ -9,13 +10,6 @@
 
 namespace quorvel {
 namespace {
-
-// Content test of the window, or else of its parent.
-bool WindowOrParent(Context& ctx, Hwnd window, bool (*test)(Context&, Hwnd)) {
-    if (test(ctx, window)) return true;
-    Hwnd parent = ctx.windows.GetParent(window);
-    return parent != 0 && test(ctx, parent);
-}
 
 // Classifies an ended drag and runs its action. False when no action ran:
 // no direction, or the direction's feature is off (there is no fall-through
@@ -39,7 +33,7 @@ bool RunDragAction(Context& ctx, int32_t dx, int32_t dy) {
         s.CenterNextDialogOnCursor = 1;
         if (s.RButtonDownInIE == 1) {
             SendOpenLocation(ctx.input);
-        } else if (s.RButtonDownInFirefox == 1) {
+        } else if (s.RButtonDownInFirefox == 1 || s.RButtonDownInChromium == 1) {
             SendFocusLocationBar(ctx.input);
         }
         WriteLog(ctx, "Detect mouse move upward");
@@ -71,11 +65,11 @@ bool OnRightButtonDown(Context& ctx, const MouseHookInput& in) {
     s.LastRButtonDownWindow = in.hwnd;
     WriteLog(ctx, "\nMouse right button down.");
 
-    bool inIE = WindowOrParent(ctx, in.hwnd, &IsIEContentWindow);
-    bool inFirefox = WindowOrParent(ctx, in.hwnd, &IsFirefoxContentWindow);
-    s.RButtonDownInIE = inIE ? 1 : 0;
-    s.RButtonDownInFirefox = inFirefox ? 1 : 0;
-    bool inBrowser = inIE || inFirefox;
+    const BrowserFamily page = RightPressPage(ctx, in.hwnd, in.pt);
+    s.RButtonDownInIE = page == BROWSER_INTERNET_EXPLORER ? 1 : 0;
+    s.RButtonDownInFirefox = page == BROWSER_FIREFOX ? 1 : 0;
+    s.RButtonDownInChromium = page == BROWSER_CHROMIUM ? 1 : 0;
+    bool inBrowser = page != BROWSER_NONE;
 
     if (in.message == win::WM_RBUTTONDBLCLK && inBrowser) {
         WriteLog(ctx, "***************** Haha, right button click in IE or firefox *****************");

@@ -5,8 +5,8 @@
 
 #include "hooklib/core/DebugLog.h"
 #include "hooklib/core/HookFilters.h"
+#include "hooklib/core/LaunchRequest.h"
 #include "hooklib/core/WinConstants.h"
-#include "hooklib/gestures/GestureActions.h"
 #include "hooklib/core/WindowClassification.h"
 #include "hooklib/windowhooks/ActivityMonitor.h"
 #include "hooklib/windowhooks/CircleDetector.h"
@@ -36,7 +36,8 @@ void TracePointer(Context& ctx, int32_t x, int32_t y) {
     s.MouseTraceIndex = (slot + 1) % MAX_MOUSE_TRACE_NUM;
     if (circle) {
         WriteLog(ctx, "OK, User draw a circle.\n");
-        if (ctx.SettingOn(SETTING_IE_LAUNCH)) LaunchBrowser(ctx.shell);
+        // Quorvel.exe starts the user's browser: never inside a hook.
+        if (ctx.SettingOn(SETTING_IE_LAUNCH)) RequestLaunch(ctx, LAUNCH_BROWSER);
     }
     s.LastTraceX = x;
     s.LastTraceY = y;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/BrowserPages.h"
 #include "hooklib/core/Reachability.h"
 #include "hooklib/core/WinConstants.h"
 #include "hooklib/core/WindowClassification.h"
@@ -44,6 +45,8 @@ bool OpenTaskSwitcherOverTaskbar(Context& ctx, Hwnd under, HookMessage& msg) {
 }
 
 void RedirectWheel(Context& ctx, HookMessage& msg) {
+    // Drag-to-scroll's own turns belong to the page, wherever the pointer is.
+    if (msg.hwnd == ctx.shared.DragScrollWindow && (msg.wParam & 0xFFFFu) == DRAG_SCROLL_WHEEL_KEYS) return;
     Point p;
     if (!ctx.input.GetCursorPos(&p)) return;
     const Hwnd under = ctx.windows.WindowFromPoint(p);

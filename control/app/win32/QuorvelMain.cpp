@@ -53,6 +53,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
         features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
         everydayShell.Attach(everyday);
+        everyday.OnBrowserProgramsChanged(
+            [&dragScroll](const std::string& packed) { dragScroll.SetBrowserPrograms(packed); });
         everyday.Start();
     }
     const int exitCode = RunMessageLoop();

@@ -35,37 +35,48 @@ std::string ProgramPathOfWindow(HWND window) {
 ExclusionForm::ExclusionForm(EverydayControl& control) : Form(ExclusionFormTable()), control_(control) {}
 
 void ExclusionForm::OnLoad() {
-    programs_ = control_.Preferences().excludedPrograms;
-    for (const std::string& name : programs_) {
-        SendMessageA(Control(ExclusionList), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
+    Fill(excluded_, control_.Preferences().excludedPrograms);
+    Fill(browsers_, control_.Preferences().browserPrograms);
     SetChecked(ExclusionCheckFullScreen, control_.Preferences().fullScreenPause);
 }
 
 void ExclusionForm::OnClick(int control) {
     switch (control) {
-        case ExclusionCommandAdd: {
-            Add(TextOf(Control(ExclusionTextName)));
-            SetFocus(Control(ExclusionTextName));
+        case ExclusionCommandAdd:
+        case ExclusionCommandAddBrowser: {
+            ProgramNames& names = control == ExclusionCommandAdd ? excluded_ : browsers_;
+            Add(names, TextOf(Control(names.name)));
+            SetFocus(Control(names.name));
             break;
         }
-        case ExclusionCommandRemove: RemoveSelected(); break;
+        case ExclusionCommandRemove: RemoveSelected(excluded_); break;
+        case ExclusionCommandRemoveBrowser: RemoveSelected(browsers_); break;
+        case ExclusionCommandDefaultBrowsers: Fill(browsers_, EverydayPreferences::DefaultBrowserPrograms()); break;
         case ExclusionCommandOK: CommandOK_Click(); break;
         case ExclusionCommandCancel: Unload(); break;
         default: break;
     }
 }
 
-void ExclusionForm::Add(const std::string& typedOrPath) {
-    switch (AddProgram(programs_, typedOrPath)) {
+void ExclusionForm::Fill(ProgramNames& names, const std::vector<std::string>& programs) {
+    names.programs = programs;
+    HWND list = Control(names.list);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& name : names.programs) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
+}
+
+void ExclusionForm::Add(ProgramNames& names, const std::string& typedOrPath) {
+    switch (AddProgram(names.programs, typedOrPath)) {
         case AddResult::Added: {
-            const LRESULT at = SendMessageA(Control(ExclusionList), LB_ADDSTRING, 0,
-                                            reinterpret_cast<LPARAM>(programs_.back().c_str()));
-            SendMessageA(Control(ExclusionList), LB_SETCURSEL, static_cast<WPARAM>(at), 0);
-            SetWindowTextA(Control(ExclusionTextName), "");
+            const LRESULT at = SendMessageA(Control(names.list), LB_ADDSTRING, 0,
+                                            reinterpret_cast<LPARAM>(names.programs.back().c_str()));
+            SendMessageA(Control(names.list), LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+            SetWindowTextA(Control(names.name), "");
             break;
         }
-        case AddResult::AlreadyThere: SetWindowTextA(Control(ExclusionTextName), ""); break;
+        case AddResult::AlreadyThere: SetWindowTextA(Control(names.name), ""); break;
         case AddResult::NotAName:
             MessageBoxA(Window(), "Please give the file name of a program, for example mspaint.exe.", Caption().c_str(),
                         MB_OK | MB_ICONEXCLAMATION);
@@ -77,21 +88,27 @@ void ExclusionForm::Add(const std::string& typedOrPath) {
     }
 }
 
-void ExclusionForm::RemoveSelected() {
-    HWND list = Control(ExclusionList);
+void ExclusionForm::RemoveSelected(ProgramNames& names) {
+    HWND list = Control(names.list);
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR || selected < 0 || static_cast<size_t>(selected) >= programs_.size()) return;
-    programs_.erase(programs_.begin() + selected);
+    if (selected == LB_ERR || selected < 0 || static_cast<size_t>(selected) >= names.programs.size()) return;
+    names.programs.erase(names.programs.begin() + selected);
     SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     if (count > 0) SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected < count ? selected : count - 1), 0);
 }
 
 // A name typed but not yet added goes in with OK (Enter presses OK).
+void ExclusionForm::TakeTypedName(ProgramNames& names) {
+    const std::string typed = TextOf(Control(names.name));
+    if (!ExclusionName(typed).empty()) AddProgram(names.programs, typed);
+}
+
 void ExclusionForm::CommandOK_Click() {
-    const std::string typed = TextOf(Control(ExclusionTextName));
-    if (!ExclusionName(typed).empty()) AddProgram(programs_, typed);
-    control_.ChangeExclusions(programs_, Checked(ExclusionCheckFullScreen));
+    TakeTypedName(excluded_);
+    TakeTypedName(browsers_);
+    control_.ChangeExclusions(excluded_.programs, Checked(ExclusionCheckFullScreen));
+    control_.ChangeBrowserPrograms(browsers_.programs);
     Unload();
 }
 
@@ -113,7 +130,7 @@ void ExclusionForm::FinishPick() {
     DWORD processId = 0;
     if (!target || !GetWindowThreadProcessId(target, &processId) || processId == GetCurrentProcessId()) return;
     const std::string path = ProgramPathOfWindow(target);
-    if (!path.empty()) Add(path);
+    if (!path.empty()) Add(excluded_, path);
 }
 
 // The pick label is a plain label, so presses on it reach the form.

@@ -1,13 +1,15 @@
 // "Quorvel - exclusions": edits the programs in which the hooks pass
 // everything on (add the program under the pointer by dragging the cross
-// onto it, or type its file name; remove) and the full-screen pause. OK
-// stores and hands over the change, Cancel forgets it.
+// onto it, or type its file name; remove), the full-screen pause and the
+// browser programs (type a file name; remove; back to the defaults). OK
+// stores and hands over the changes, Cancel forgets them.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "control/core/EverydayControl.h"
+#include "control/core/ExclusionFormTable.h"
 #include "Form.h"
 
 namespace quorvel {
@@ -22,14 +24,23 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Add(const std::string& typedOrPath);
-    void RemoveSelected();
+    // One list of program names with its list box and name box.
+    struct ProgramNames {
+        int list;
+        int name;
+        std::vector<std::string> programs;
+    };
+    void Fill(ProgramNames& names, const std::vector<std::string>& programs);
+    void Add(ProgramNames& names, const std::string& typedOrPath);
+    void RemoveSelected(ProgramNames& names);
+    void TakeTypedName(ProgramNames& names);
     void CommandOK_Click();
     bool OverPickLabel(LPARAM clientPoint) const;
     void FinishPick();
 
     EverydayControl& control_;
-    std::vector<std::string> programs_;
+    ProgramNames excluded_{ExclusionList, ExclusionTextName, {}};
+    ProgramNames browsers_{ExclusionBrowserList, ExclusionTextBrowserName, {}};
     bool picking_ = false;
 };
 

@@ -51,6 +51,25 @@ public:
         return body && SUCCEEDED(body->get_scrollHeight(&value));
     }
     bool ScrollBy(long dx, long dy) override { return SUCCEEDED(window_->scrollBy(dx, dy)); }
+    bool CompatMode(std::string& mode) override {
+        ComRef<IHTMLDocument5> document = Document().As<IHTMLDocument5>();
+        BstrText text;
+        if (!document || FAILED(document->get_compatMode(text.Out()))) return false;
+        mode = text.Narrow();
+        return true;
+    }
+    bool DocumentClientHeight(long& value) override {
+        ComRef<IHTMLElement2> element = DocumentElement().As<IHTMLElement2>();
+        return element && SUCCEEDED(element->get_clientHeight(&value));
+    }
+    bool DocumentClientWidth(long& value) override {
+        ComRef<IHTMLElement2> element = DocumentElement().As<IHTMLElement2>();
+        return element && SUCCEEDED(element->get_clientWidth(&value));
+    }
+    bool DocumentScrollHeight(long& value) override {
+        ComRef<IHTMLElement2> element = DocumentElement().As<IHTMLElement2>();
+        return element && SUCCEEDED(element->get_scrollHeight(&value));
+    }
 
 private:
     // A frame of another site refuses its document: every read then fails.

@@ -4,8 +4,8 @@
 # form, a right click opening its menu, gone at the end); its menu: Pause
 # and Resume (by the menu's key), Settings, Task switcher, Auto click and its
 # dwell switch, Stop; the exclusions form (a program picked with the cross
-# passes everything on, another still reacts) and the full-screen pause (on
-# by default, off from the same form). The test runs in a Wine virtual
+# passes everything on, another still reacts, OK also stores the browser
+# programs) and the full-screen pause (on by default, off from the same form). The test runs in a Wine virtual
 # desktop: there explorer has a taskbar with a notification area.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
@@ -104,6 +104,7 @@ ev_drag_minimizes "Drag Target" 250 200 || e2e_fail "a middle drag did not minim
 ev_command $CMD_EXCLUSIONS
 e2e_wait_until 10 ctl_visible "$FORM" || e2e_fail "the exclusions form did not open"
 e2e_screenshot "$CTL_SHOTS/exclusions-empty.png"
+[ -n "$(ctl_control_line "$FORM" "Defaul&ts")" ] || e2e_fail "no browser programs on the exclusions form"
 line=$(ctl_control_line "$FORM" "+  Drag this cross onto a program to add it")
 [ -n "$line" ] || e2e_fail "no pick label on the exclusions form"
 sx=$(echo "$line" | sed -n 's/.* sx=\([-0-9]*\).*/\1/p'); sy=$(echo "$line" | sed -n 's/.* sy=\([-0-9]*\).*/\1/p')
@@ -115,6 +116,9 @@ e2e_wait_until 10 ev_form_gone || e2e_fail "OK did not close the exclusions form
 stored=$(wine reg query "$USER_KEY" /v ExcludedPrograms 2>/dev/null | tr -d '\r')
 echo "$stored" | grep -qi "paintlike.exe" || e2e_fail "the picked program was not stored: $stored"
 echo "$stored" | grep -qi "control_target" && e2e_fail "the wrong program was stored: $stored"
+# The browser programs are edited in the same form; OK keeps the defaults.
+browsers=$(wine reg query "$USER_KEY" /v BrowserPrograms 2>/dev/null | tr -d '\r')
+echo "$browsers" | grep -q "msedge.exe.*firefox.exe" || e2e_fail "the browser list was not stored: $browsers"
 # The running excluded program decides again and passes everything on.
 ev_double_right_closes "$EXCLUDED" 750 500 2 && e2e_fail "a right double-click closed the excluded program"
 kill -0 "$EXCLUDED" 2>/dev/null || e2e_fail "the excluded program ended"

@@ -3,7 +3,10 @@
 # window and the page never sees the right button; a short right click
 # reaches the page as a replayed press and release at the right client
 # coordinates (negative ones packed as signed 16-bit values). Over
-# "MozillaWindowClass" the upward drag gives Ctrl+L.
+# "MozillaWindowClass" the upward drag gives Ctrl+L. A browser program
+# named msedge.exe with Chromium-shaped windows gets the four drags (the
+# upward one Ctrl+L) and its plain right click as a press and a release;
+# the same windows in Code.exe, an editor, get every right drag untouched.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
@@ -59,7 +62,7 @@ e2e_file_has "$ielog" "$want_up" || e2e_fail "replayed release not '$want_up'"
 # --- a page holding the mouse capture, released left of and above it: the
 # replayed release has negative client coordinates, packed as signed 16-bit
 g_testwin cap --title "Capturing page" --child "Internet Explorer_Server" --child-rect 50,50,200,150 --child-capture --rect 100,450,400,300
-caplog=$(g_winlog cap)
+caplog=$(g_winlog cap); CAP_PID=$G_PID
 eval "$(g_probe --hwnd "$G_CHILD" | sed -n 's/.* client=\([-0-9]*\),\([-0-9]*\).*/px=\1; py=\2/p')"
 g_drag 3 $(( px + 5 )) $(( py + 5 )) $(( px - 10 )) $(( py - 8 ))
 e2e_wait_file_has "$caplog" "child WM_RBUTTONUP" 10 || e2e_fail "the captured click was not replayed"
@@ -74,4 +77,37 @@ g_drag 3 750 350 752 300
 expect_keys "$fflog" 0x11 0x4c
 e2e_file_has "$G_LOG" "Window is firefox content window" || e2e_fail "no firefox content line"
 [ "$(count_in "$fflog" "WM_RBUTTON")" -eq 0 ] || e2e_fail "the Firefox page saw the right button"
+
+# --- today's browsers: Chromium-shaped windows in msedge.exe, then in Code.exe
+e2e_stop "$CAP_PID"  # its capture would take the presses
+g_testwin_as msedge.exe edge --title "Edge page" "${G_CHROMIUM[@]}" --rect 100,420,500,330
+edgelog=$(g_winlog edge)
+g_drag 3 350 600 310 600        # left: Alt+Left
+expect_keys "$edgelog" 0x12 0x25
+g_drag 3 350 600 390 605        # right: Alt+Right
+expect_keys "$edgelog" 0x12 0x25 0x12 0x27
+g_drag 3 350 600 355 640        # down: Esc
+expect_keys "$edgelog" 0x12 0x25 0x12 0x27 0x1b
+g_drag 3 350 600 345 560        # up: Ctrl+L
+expect_keys "$edgelog" 0x12 0x25 0x12 0x27 0x1b 0x11 0x4c
+[ "$(count_in "$edgelog" "WM_RBUTTON")" -eq 0 ] || e2e_fail "the Edge page saw the right button of a drag"
+e2e_file_has "$G_LOG" "Window is chromium content window of a browser" || e2e_fail "no chromium content line"
+g_drag 3 350 600 352 601        # a plain right click: press and release arrive
+e2e_wait_file_has "$edgelog" "child WM_RBUTTONUP" 10 || e2e_fail "the plain right click did not reach the Edge page"
+[ "$(count_in "$edgelog" "child WM_RBUTTONDOWN wParam=0x2 ")" -eq 1 ] || e2e_fail "the Edge page did not get one press"
+e2e_stop "$G_PID"
+
+g_testwin_as Code.exe code --title "Code editor" "${G_CHROMIUM[@]}" --rect 100,420,500,330
+codelog=$(g_winlog code)
+eval "$(g_probe --hwnd "$G_CHILD" | sed -n 's/.* client=\([-0-9]*\),\([-0-9]*\).*/kx=\1; ky=\2/p')"
+g_drag 3 350 600 310 600
+g_drag 3 350 600 345 560
+e2e_wait_until 10 bash -c "[ \$(tr -d '\r' <'$codelog' | grep -c 'child WM_RBUTTONUP') -ge 2 ]" ||
+  e2e_fail "the editor did not get its right drags"
+e2e_file_has "$codelog" "child WM_RBUTTONDOWN wParam=0x2 lParam=$(printf '0x%x' $(( ((600 - ky) << 16) | (350 - kx) )))" ||
+  e2e_fail "the editor's press is not where it was made"
+e2e_file_has "$codelog" "child WM_RBUTTONUP wParam=0x0 lParam=$(printf '0x%x' $(( ((600 - ky) << 16) | (310 - kx) )))" ||
+  e2e_fail "the editor's release is not where it was made"
+sleep 0.5
+[ "$(count_in "$codelog" "KEYDOWN")" -eq 0 ] || e2e_fail "keys were sent to the editor"
 e2e_pass

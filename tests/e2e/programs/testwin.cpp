@@ -1,6 +1,6 @@
 // testwin.exe [OPTIONS]: a configurable target window for end-to-end tests.
-// It appends every mouse-button, key, system-command and close message that
-// it or its child receives to a log file, one line each:
+// It appends every mouse-button, wheel, key, system-command and close message
+// that it or its child receives to a log file, one line each:
 //   <top|child> <MESSAGE> wParam=0x<hex> lParam=0x<hex> x=<signed low word> y=<signed high word>
 // and, once its windows exist, "ready top=<decimal handle> child=<decimal handle or 0>".
 // Options:
@@ -52,6 +52,7 @@ const Name kNames[] = {
     {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"},
     {WM_MBUTTONUP, "WM_MBUTTONUP"},
     {WM_MBUTTONDBLCLK, "WM_MBUTTONDBLCLK"},
+    {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
     {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
     {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
     {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},

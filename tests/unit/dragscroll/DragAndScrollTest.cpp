@@ -15,6 +15,10 @@ namespace {
 // One HTML window of the fake page; scrolled by what the logic asks.
 struct FrameData {
     long docTop = 0, bodyTop = 0, height = 600, width = 800, scrollHeight = 2000;
+    // standards mode: the document element's client size is what is shown,
+    // its offset and scroll heights are the whole document
+    std::string compatMode = "BackCompat";
+    long clientHeight = 600, clientWidth = 800, docScrollHeight = 2000;
     bool readable = true;
     std::vector<long> scrolls;           // y offsets given to scrollBy
     std::function<void()> duringScroll;  // what arrives while a scroll waits for the page
@@ -28,6 +32,13 @@ public:
     bool DocumentHeight(long& v) override { return Read(d_->height, v); }
     bool DocumentWidth(long& v) override { return Read(d_->width, v); }
     bool BodyScrollHeight(long& v) override { return Read(d_->scrollHeight, v); }
+    bool CompatMode(std::string& mode) override {
+        mode = d_->compatMode;
+        return d_->readable;
+    }
+    bool DocumentClientHeight(long& v) override { return Read(d_->clientHeight, v); }
+    bool DocumentClientWidth(long& v) override { return Read(d_->clientWidth, v); }
+    bool DocumentScrollHeight(long& v) override { return Read(d_->docScrollHeight, v); }
     bool ScrollBy(long, long dy) override {
         d_->scrolls.push_back(dy);
         (d_->docTop ? d_->docTop : d_->bodyTop) += dy;
@@ -104,6 +115,7 @@ TEST_F(DragScroll, StepsOnAnOrdinaryPage) {
         std::vector<std::pair<int, int>> steps;
         std::vector<long> scrolls;
         std::vector<std::string> lines;
+        bool standards = false;  // a 2000 px document in standards mode, 600 px shown
     } cases[] = {
         {"the first step scrolls nothing", 100, 0, {{100, 100}}, {}, {}},
         {"30 px down scrolls 30", 100, 0, {{100, 100}, {100, 130}}, {30}, {"mouse x : 100 mouse y : 130scroll by 30"}},
@@ -126,12 +138,30 @@ TEST_F(DragScroll, StepsOnAnOrdinaryPage) {
          {{100, 100}, {100, 90}},
          {-10},
          {"mouse x : 100 mouse y : 90scroll by 10"}},
+        {"standards mode: what is shown is the document element's client height",
+         100,
+         0,
+         {{100, 100}, {100, 130}},
+         {30},
+         {"mouse x : 100 mouse y : 130scroll by 30"},
+         true},
+        {"standards mode: past the document element's scroll height downward steps are blocked",
+         1401,
+         0,
+         {{100, 100}, {100, 130}},
+         {},
+         {},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         pages[kContent] = std::make_shared<PageData>();
         Page().window->docTop = c.docTop;
         Page().window->bodyTop = c.bodyTop;
+        if (c.standards) {
+            Page().window->compatMode = "CSS1Compat";
+            Page().window->height = Page().window->scrollHeight = 1984;  // the body: the document less its margins
+        }
         lines.clear();
         scroll.ForgetActiveFrame(kRoot);
         for (auto [x, y] : c.steps) Step(x, y);

@@ -22,6 +22,9 @@ protected:
     Hwnd page = Child(browser, "Internet Explorer_Server", Rect{10, 50, 790, 590});
     Hwnd editor = TopLevel("Editor", Rect{100, 100, 700, 500});
     Hwnd mainWindow = TopLevel("Quorvel", Rect{900, 0, 1000, 100});
+    Hwnd chromium = TopLevel("New Tab", Rect{0, 0, 800, 600}, kAppStyle, 0, "Chrome_WidgetWin_1");
+    Hwnd blink = Child(chromium, "Chrome_RenderWidgetHostHWND", Rect{0, 80, 800, 600});
+    Hwnd gecko = Child(TopLevel("Firefox", Rect{0, 0, 800, 600}), "MozillaWindowClass", Rect{0, 80, 800, 600});
 
     void SetUp() override {
         os.Window(mainWindow).userData = 0xAAAAAAAA;
@@ -81,6 +84,13 @@ TEST_F(DragScrollSender, HoldThenMoveScrollsAndOtherwiseTheOldGesturesHold) {
         {"main window not ours", [this] { os.Window(mainWindow).userData = 0; }, page, holdDown, 0, false},
         {"not a private message", [this] { shared.MainWindowMessage = WM_SYSCOMMAND; }, page, holdDown, 0, false},
         {"paused", [this] { PauseQuorvel(lib.ctx); }, page, holdDown, 0, false},
+        {"a Chromium page of a browser", [this] { os.moduleNames[0] = "C:\\Edge\\msedge.exe"; }, blink, holdDown, 3,
+         false},
+        {"the same page in a code editor", [this] { os.moduleNames[0] = "C:\\Code\\Code.exe"; }, blink, holdDown, 0,
+         false},
+        {"Firefox's page", [this] { os.moduleNames[0] = "C:\\Firefox\\firefox.exe"; }, gecko, holdDown, 3, false},
+        {"Firefox's engine in a mail program", [this] { os.moduleNames[0] = "C:\\Mail\\thunderbird.exe"; }, gecko,
+         holdDown, 0, false},
     };
     const SharedState initial = shared;
     uint32_t t0 = 10000;
@@ -89,6 +99,7 @@ TEST_F(DragScrollSender, HoldThenMoveScrollsAndOtherwiseTheOldGesturesHold) {
         shared = initial;
         os.Window(mainWindow).userData = 0xAAAAAAAA;
         os.ClearRecords();
+        lib.process.browserDecidedFor = 0;  // each case in a process of its own program
         c.prepare();
         Drag(c.window, start, c.moves, t0 += 10000);
         // The first step is the press point, then one per move after the hold.
@@ -96,12 +107,12 @@ TEST_F(DragScrollSender, HoldThenMoveScrollsAndOtherwiseTheOldGesturesHold) {
         ASSERT_EQ(steps.size(), c.steps);
         for (size_t i = 0; i < steps.size(); ++i) {
             const Move& m = i ? c.moves[c.moves.size() - steps.size() + i] : Move{0, 0, 0};
-            EXPECT_EQ(steps[i], (PostedMessage{mainWindow, kStep, PackPointLParam(400 + m.dx, 550 + m.dy), page}));
+            EXPECT_EQ(steps[i], (PostedMessage{mainWindow, kStep, PackPointLParam(400 + m.dx, 550 + m.dy), c.window}));
         }
         EXPECT_EQ(PostedWith(kEnd).size(), c.steps ? 1u : 0u);
         if (c.steps) {
             const Point end{400 + c.moves.back().dx, 550 + c.moves.back().dy};
-            EXPECT_EQ(os.posted.back(), (PostedMessage{mainWindow, kEnd, PackPointLParam(end.x, end.y), page}));
+            EXPECT_EQ(os.posted.back(), (PostedMessage{mainWindow, kEnd, PackPointLParam(end.x, end.y), c.window}));
         }
         EXPECT_EQ(PostedWith(WM_SYSCOMMAND).size(), c.minimizes ? 1u : 0u);
         EXPECT_EQ(shared.DragScrollState, DRAG_SCROLL_IDLE) << "every drag leaves it idle";

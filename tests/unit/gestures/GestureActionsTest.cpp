@@ -178,12 +178,14 @@ TEST_F(GestureActions, ShowDesktopWithoutTaskbarOrWithAnOverlongFolder) {
     EXPECT_EQ(os.shellCalls[0].parameters, " 0");
 }
 
-TEST_F(GestureActions, LaunchBrowserStartsInternetExplorer) {
-    LaunchBrowser(lib.os);
-    ASSERT_EQ(os.shellCalls.size(), 1u);
-    EXPECT_EQ(os.shellCalls[0].verb, "open");
-    EXPECT_EQ(os.shellCalls[0].file, "Iexplore.exe");
-    EXPECT_EQ(os.shellCalls[0].show, win::SW_SHOWNORMAL);
+TEST_F(GestureActions, LaunchBrowserIsAskedOfQuorvelNeverStartedByName) {
+    shared.OwnWindowMarker = 0xAAAAAAAA;
+    Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    os.Window(main).userData = 0xAAAAAAAA;
+    shared.MainWindow = main;
+    EXPECT_TRUE(RequestLaunch(lib.ctx, LAUNCH_BROWSER));
+    EXPECT_EQ(Posted(), (std::vector<PostedMessage>{{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_BROWSER, 0}}));
+    EXPECT_TRUE(os.shellCalls.empty()) << "no \"Iexplore.exe\" looked for in the host's folders";
 }
 
 TEST_F(GestureActions, StartingAProgramIsAskedOfQuorvelsOwnMainWindowOnly) {

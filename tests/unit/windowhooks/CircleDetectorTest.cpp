@@ -264,12 +264,11 @@ std::vector<TimedPoint> HandDrawnLoop(uint32_t start) {
 }
 
 TEST_F(CircleDetectorTest, HandDrawnLoopLaunchesTheBrowserOnce) {
+    const Hwnd main = RegisterQuorvelMainWindow(lib);
     Feed(lib, HandDrawnLoop(50000));
     EXPECT_EQ(BrowserLaunches(lib.os), 1);
-    ASSERT_EQ(lib.os.shellCalls.size(), 1u);
-    EXPECT_EQ(lib.os.shellCalls[0].verb, "open");
-    EXPECT_EQ(lib.os.shellCalls[0].parameters, "");
-    EXPECT_EQ(lib.os.shellCalls[0].show, win::SW_SHOWNORMAL);
+    EXPECT_EQ(lib.os.posted, (std::vector<PostedMessage>{{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_BROWSER, 0}}));
+    EXPECT_TRUE(lib.os.shellCalls.empty()) << "nothing is started inside the hook";
     EXPECT_TRUE(lib.LogHas("OK, User draw a circle.\n\n"));
     EXPECT_TRUE(lib.LogHas("paused : 0, TwoPointToFar : 0, TooNearScreenEdge : 0"));
 
@@ -281,10 +280,19 @@ TEST_F(CircleDetectorTest, HandDrawnLoopLaunchesTheBrowserOnce) {
 }
 
 TEST_F(CircleDetectorTest, LaunchNeedsItsSetting) {
+    RegisterQuorvelMainWindow(lib);
     lib.shared.Setting &= ~SETTING_IE_LAUNCH;
     Feed(lib, HandDrawnLoop(50000));
     EXPECT_TRUE(lib.LogHas("OK, User draw a circle."));
     EXPECT_EQ(BrowserLaunches(lib.os), 0);
+}
+
+TEST_F(CircleDetectorTest, WithoutQuorvelsMainWindowNothingIsLaunched) {
+    Feed(lib, HandDrawnLoop(50000));
+    EXPECT_TRUE(lib.LogHas("OK, User draw a circle."));
+    EXPECT_TRUE(lib.LogHas("No Quorvel main window: nothing started for request 2"));
+    EXPECT_TRUE(lib.os.posted.empty());
+    EXPECT_TRUE(lib.os.shellCalls.empty());
 }
 
 TEST_F(CircleDetectorTest, SlowSmallOrHalfLoopsLaunchNothing) {
