@@ -59,7 +59,9 @@ Hwnd ChromiumContentAt(Windows& windows, Hwnd root, Point pt) {
     return 0;
 }
 
-// A Firefox or Chromium page of a browser program under the window.
+// A Firefox or Chromium page of a browser program under the window. The
+// program is asked before the root's children are looked at: in the other
+// programs of the same engines that costs nothing more.
 BrowserFamily EnginePage(Context& ctx, Candidate& c, Point pt) {
     BrowserFamily family = ContentClassFamily(c.windowClass);
     Hwnd content = c.window;
@@ -67,15 +69,17 @@ BrowserFamily EnginePage(Context& ctx, Candidate& c, Point pt) {
         family = ContentClassFamily(c.parentClass);
         content = c.parent;
     }
-    if (family == BROWSER_NONE && std::strcmp(c.windowClass, CHROMIUM_ROOT_CLASS) == 0) {
+    const bool chromiumRootItself = family == BROWSER_NONE && std::strcmp(c.windowClass, CHROMIUM_ROOT_CLASS) == 0;
+    if (family != BROWSER_FIREFOX && family != BROWSER_CHROMIUM && !chromiumRootItself) return BROWSER_NONE;
+    if (!BrowserProgramWindow(ctx, c.window)) return BROWSER_NONE;
+    if (chromiumRootItself) {
         content = ChromiumContentAt(ctx.windows, c.window, pt);
-        if (content) family = BROWSER_CHROMIUM;
+        if (!content) return BROWSER_NONE;
+        family = BROWSER_CHROMIUM;
     }
-    if (family != BROWSER_FIREFOX && family != BROWSER_CHROMIUM) return BROWSER_NONE;
     const bool chromiumRoot =
         family == BROWSER_CHROMIUM && ClassIs(ctx.windows, GetRootWindow(ctx, content, 0), CHROMIUM_ROOT_CLASS);
-    if (family == BROWSER_CHROMIUM && !chromiumRoot) return BROWSER_NONE;
-    return IsBrowserPage(family, BrowserProgramWindow(ctx, c.window), chromiumRoot) ? family : BROWSER_NONE;
+    return IsBrowserPage(family, true, chromiumRoot) ? family : BROWSER_NONE;
 }
 
 bool DecideFromPath(const SharedState& s, char* path, uint32_t length) {
