@@ -4,11 +4,9 @@
 # position, content window) and one end at the release; the page still gets
 # the press and the release, and such a drag never minimizes, even when it
 # goes sideways. A middle drag that moves at once still minimizes, over a
-# plain window and over the page alike. With Quorvel.exe as the main window
-# pages are scrolled: an Internet Explorer page through its document, in
-# quirks and in standards mode, and a Chromium-shaped page of msedge.exe by
-# wheel turns below a notch, proportional to the movement; the same windows
-# in Code.exe get none.
+# plain window and over the page alike. With Quorvel.exe, pages scroll: an
+# Internet Explorer page through its document, a Chromium page of msedge.exe
+# by wheel turns; Code.exe's gets none.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
@@ -76,7 +74,7 @@ e2e_wait_until 30 bash -c "xdotool search --onlyvisible --name '^Quorvel (is sta
   e2e_fail "Quorvel.exe did not start"
 e2e_wait_until 30 bash -c "! xdotool search --onlyvisible --name '^Quorvel (is starting|has been started\.)' >/dev/null"
 pagelog="$E2E_TMP/fakepage.log"
-PAGE_PID=$(e2e_start "$QUORVEL_BIN/fakepage.exe" --log "$(e2e_winpath "$E2E_TMP")\\fakepage.log" --rect 100,100,500,400)
+e2e_start "$QUORVEL_BIN/fakepage.exe" --log "$(e2e_winpath "$E2E_TMP")\\fakepage.log" --rect 100,100,500,400 >/dev/null
 e2e_wait_file_has "$pagelog" "ready top=" 30 || e2e_fail "the fake page did not start"
 hold_drag 350 200 350 260
 e2e_wait_until 10 bash -c "tr -d '\r' <'$pagelog' | grep -q 'top=160$'" ||
@@ -87,40 +85,19 @@ e2e_file_has "$pagelog" "getobject" || e2e_fail "the document was never asked fo
 # being asked is left out and the next one makes up for it
 tr -d '\r' <"$pagelog" | grep '^scrollBy' | grep -qv '^scrollBy 0 [1-9][0-9]* ' && e2e_fail "a scroll that was not down"
 
-# --- a page in standards mode: its document element's client height is
-# what is shown, so it scrolls down as well
-e2e_stop "$PAGE_PID"
-stdlog="$E2E_TMP/standards.log"
-e2e_start "$QUORVEL_BIN/fakepage.exe" --log "$(e2e_winpath "$E2E_TMP")\\standards.log" --rect 100,100,500,400 --standards >/dev/null
-e2e_wait_file_has "$stdlog" "ready top=" 30 || e2e_fail "the standards-mode page did not start"
-hold_drag 350 200 350 260
-e2e_wait_until 10 bash -c "tr -d '\r' <'$stdlog' | grep -q 'top=160$'" ||
-  e2e_fail "the standards-mode page was not scrolled down by 60: $(tr -d '\r' <"$stdlog" | tr '\n' ';')"
-
-# --- today's browsers: wheel turns to msedge.exe's page, none to Code.exe's
-wheel_units() { tr -d '\r' <"$1" | sed -n 's/^child WM_MOUSEWHEEL wParam=0x\([0-9a-f]*\) lParam=\(0x[0-9a-f]*\) .*/\1 \2/p'; }
+# --- today's browsers: wheel turns below a notch to msedge.exe's page, at
+# the press point, 1.2 units a pixel; none to Code.exe's
 g_testwin_as msedge.exe edge --title "Edge page" "${G_CHROMIUM[@]}" --rect 100,420,500,330
-edgelog=$(g_winlog edge)
 hold_drag 350 580 350 640
-e2e_wait_until 10 bash -c "tr -d '\r' <'$edgelog' | grep -q 'child WM_MOUSEWHEEL'" ||
-  e2e_fail "no wheel turn reached the Edge page"
-sleep 1
-turns=$(wheel_units "$edgelog")
-e2e_log "wheel turns: $(echo "$turns" | tr '\n' ';')"
-sum=0
-while read -r wp lp; do
-  keys=$(( 0x$wp & 0xffff )); units=$(( (0x$wp >> 16) & 0xffff )); [ "$units" -ge 32768 ] && units=$(( units - 65536 ))
-  [ "$keys" = 16 ] || e2e_fail "a wheel turn without the middle button's key state: 0x$wp"
-  [ "$lp" = "$(printf '0x%x' $(( (580 << 16) | 350 )))" ] || e2e_fail "a wheel turn not at the press point: $lp"
-  [ "$units" -lt 0 ] && [ "$units" -gt -120 ] || e2e_fail "a wheel turn not down or not below a notch: $units"
-  sum=$(( sum + units ))
-done <<<"$turns"
-[ "$sum" = -72 ] || e2e_fail "60 px down made $sum wheel units, not -72 (1.2 a pixel)"
+e2e_wait_file_has "$(g_winlog edge)" "child WM_MOUSEWHEEL" 10 || e2e_fail "no wheel turn reached the Edge page"; sleep 1
+turns=$(tr -d '\r' <"$(g_winlog edge)" | sed -n 's/^child WM_MOUSEWHEEL wParam=0x\([0-9a-f]*\)0010 lParam=0x244015e .*/\1/p')
+sum=0; for t in $turns; do [ $((0x$t)) -gt $((0xff88)) ] || e2e_fail "a turn not down or of a notch: $t"; sum=$(( sum + 0x$t - 65536 )); done
+[ "$sum" = -72 ] && [ "$(e2e_count_in_file "$(g_winlog edge)" "child WM_MOUSEWHEEL")" = "$(echo $turns | wc -w)" ] ||
+  e2e_fail "60 px down made $sum wheel units in turns at the press point, not -72"
 e2e_stop "$G_PID"
 g_testwin_as Code.exe code --title "Code editor" "${G_CHROMIUM[@]}" --rect 100,420,500,330
-codelog=$(g_winlog code)
 hold_drag 350 580 350 640
-e2e_wait_file_has "$codelog" "child WM_MBUTTONUP" 10 || e2e_fail "the editor did not get its middle button"
+e2e_wait_file_has "$(g_winlog code)" "child WM_MBUTTONUP" 10 || e2e_fail "the editor did not get its middle button"
 sleep 1
-[ "$(e2e_count_in_file "$codelog" "WM_MOUSEWHEEL")" = 0 ] || e2e_fail "the editor got wheel turns"
+[ "$(e2e_count_in_file "$(g_winlog code)" "WM_MOUSEWHEEL")" = 0 ] || e2e_fail "the editor got wheel turns"
 e2e_pass

@@ -25,15 +25,13 @@ g_testwin() {
   G_CHILD=$(tr -d '\r' <"$log" | sed -n 's/^ready top=[0-9]* child=\([0-9]*\).*/\1/p' | head -1)
 }
 g_winlog() { echo "$E2E_TMP/$1.log"; }
-# g_testwin_as FILE NAME ARGS...: the same test window run as a program of
-# that file name (a copy in E2E_TMP), e.g. msedge.exe or Code.exe.
+# g_testwin_as FILE NAME ARGS...: g_testwin run as a copy named FILE (msedge.exe, Code.exe).
 g_testwin_as() {
   local file=$1; shift
   [ -f "$E2E_TMP/$file" ] || cp "$QUORVEL_BIN/testwin.exe" "$E2E_TMP/$file"
   G_PROGRAM="$E2E_TMP/$file" g_testwin "$@"
 }
-# Chromium-shaped windows: a "Chrome_WidgetWin_1" root with a
-# "Chrome_RenderWidgetHostHWND" page below its 60 px tab strip.
+# Chromium-shaped windows: a "Chrome_RenderWidgetHostHWND" page below a 60 px tab strip.
 G_CHROMIUM=(--class Chrome_WidgetWin_1 --child Chrome_RenderWidgetHostHWND --child-rect 0,60,2000,2000)
 
 # g_probe ARGS...: one line of window state from probe.exe.

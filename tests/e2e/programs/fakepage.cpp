@@ -1,13 +1,9 @@
-// fakepage.exe --log FILE [--rect X,Y,W,H] [--standards]: a stand-in for an
-// Internet Explorer page. Its child window of class "Internet Explorer_Server"
+// fakepage.exe --log FILE [--rect X,Y,W,H]: a stand-in for an Internet
+// Explorer page. Its child window of class "Internet Explorer_Server"
 // answers the registered message "WM_HTML_GETOBJECT" with a small document
 // object of its own (LresultFromObject), so another process reaches it
 // through COM exactly as it reaches a real page: an ordinary page ("BODY")
-// 5000 px tall, shown 400 px high and scrolled 100 px down. In quirks mode
-// (compatMode "BackCompat", the default) the document element's offset
-// height is what is shown; with --standards (compatMode "CSS1Compat") its
-// client height is, its offset height is the whole document and the body
-// is the document less its 8 px margins. It logs
+// 5000 px tall, shown 400 px high and scrolled 100 px down. It logs
 //   "ready top=<decimal> child=<decimal>" once its windows exist,
 //   "getobject" for every document request,
 //   "scrollBy <dx> <dy> top=<scroll top after>" for every scroll.
@@ -26,9 +22,6 @@ namespace {
 
 const char* g_log = nullptr;
 LONG g_scrollTop = 100;
-// IHTMLDocument5 (compatMode); the import library has no IID for it.
-const IID kIidDocument5 = {0x3050f80c, 0x98b5, 0x11cf, {0xbb, 0x82, 0x00, 0xaa, 0x00, 0xbd, 0xce, 0x0b}};
-bool g_standards = false;
 constexpr LONG kViewHeight = 400, kViewWidth = 480, kScrollHeight = 5000;
 
 void Log(const char* format, ...) {
@@ -46,7 +39,6 @@ void Log(const char* format, ...) {
 struct Document {
     IHTMLDocument2 doc2;
     IHTMLDocument3 doc3;
-    IHTMLDocument5 doc5;
 } g_document;
 struct Element {
     IHTMLElement e1;
@@ -106,19 +98,11 @@ HRESULT STDMETHODCALLTYPE DocQI(IHTMLDocument2*, REFIID riid, void** out) {
     return Give(Answer(riid, &g_document.doc2,
                        {{&IID_IHTMLDocument, &g_document.doc2},
                         {&IID_IHTMLDocument2, &g_document.doc2},
-                        {&IID_IHTMLDocument3, &g_document.doc3},
-                        {&kIidDocument5, &g_document.doc5}}),
+                        {&IID_IHTMLDocument3, &g_document.doc3}}),
                 out);
 }
 HRESULT STDMETHODCALLTYPE Doc3QI(IHTMLDocument3*, REFIID riid, void** out) {
     return DocQI(&g_document.doc2, riid, out);
-}
-HRESULT STDMETHODCALLTYPE Doc5QI(IHTMLDocument5*, REFIID riid, void** out) {
-    return DocQI(&g_document.doc2, riid, out);
-}
-HRESULT STDMETHODCALLTYPE DocMode(IHTMLDocument5*, BSTR* out) {
-    *out = SysAllocString(g_standards ? L"CSS1Compat" : L"BackCompat");
-    return S_OK;
 }
 HRESULT STDMETHODCALLTYPE DocBody(IHTMLDocument2*, IHTMLElement** out) {
     *out = &g_body.e1;
@@ -144,16 +128,8 @@ HRESULT STDMETHODCALLTYPE ElemTag(IHTMLElement* self, BSTR* out) {
     *out = SysAllocString(ElementOf(self)->tag);
     return S_OK;
 }
-HRESULT STDMETHODCALLTYPE ElemHeight(IHTMLElement* self, LONG* v) {
-    *v = g_standards && ElementOf(self) == &g_root ? kScrollHeight : kViewHeight;
-    return S_OK;
-}
-HRESULT STDMETHODCALLTYPE ElemClientHeight(IHTMLElement2*, LONG* v) {
+HRESULT STDMETHODCALLTYPE ElemHeight(IHTMLElement*, LONG* v) {
     *v = kViewHeight;
-    return S_OK;
-}
-HRESULT STDMETHODCALLTYPE ElemClientWidth(IHTMLElement2*, LONG* v) {
-    *v = kViewWidth;
     return S_OK;
 }
 HRESULT STDMETHODCALLTYPE ElemWidth(IHTMLElement*, LONG* v) {
@@ -165,8 +141,8 @@ HRESULT STDMETHODCALLTYPE ElemTop(IHTMLElement2* self, LONG* v) {
     *v = ElementOf(self) == &g_root ? g_scrollTop : 0;
     return S_OK;
 }
-HRESULT STDMETHODCALLTYPE ElemScrollHeight(IHTMLElement2* self, LONG* v) {
-    *v = g_standards && ElementOf(self) == &g_body ? kScrollHeight - 16 : kScrollHeight;
+HRESULT STDMETHODCALLTYPE ElemScrollHeight(IHTMLElement2*, LONG* v) {
+    *v = kScrollHeight;
     return S_OK;
 }
 
@@ -187,7 +163,6 @@ HRESULT STDMETHODCALLTYPE WinScrollBy(IHTMLWindow2*, LONG dx, LONG dy) {
 
 IHTMLDocument2Vtbl g_doc2Vtbl;
 IHTMLDocument3Vtbl g_doc3Vtbl;
-IHTMLDocument5Vtbl g_doc5Vtbl;
 IHTMLElementVtbl g_elemVtbl;
 IHTMLElement2Vtbl g_elem2Vtbl;
 IHTMLWindow2Vtbl g_windowVtbl;
@@ -200,9 +175,6 @@ void BuildPage() {
     Dispatch<IHTMLDocument3Vtbl, IHTMLDocument3>(g_doc3Vtbl);
     g_doc3Vtbl.QueryInterface = Doc3QI;
     g_doc3Vtbl.get_documentElement = DocRoot;
-    Dispatch<IHTMLDocument5Vtbl, IHTMLDocument5>(g_doc5Vtbl);
-    g_doc5Vtbl.QueryInterface = Doc5QI;
-    g_doc5Vtbl.get_compatMode = DocMode;
     Dispatch<IHTMLElementVtbl, IHTMLElement>(g_elemVtbl);
     g_elemVtbl.QueryInterface = ElemQI;
     g_elemVtbl.get_tagName = ElemTag;
@@ -212,8 +184,6 @@ void BuildPage() {
     g_elem2Vtbl.QueryInterface = Elem2QI;
     g_elem2Vtbl.get_scrollTop = ElemTop;
     g_elem2Vtbl.get_scrollHeight = ElemScrollHeight;
-    g_elem2Vtbl.get_clientHeight = ElemClientHeight;
-    g_elem2Vtbl.get_clientWidth = ElemClientWidth;
     Dispatch<IHTMLWindow2Vtbl, IHTMLWindow2>(g_windowVtbl);
     g_windowVtbl.QueryInterface = WinQI;
     g_windowVtbl.get_document = WinDocument;
@@ -221,7 +191,6 @@ void BuildPage() {
 
     g_document.doc2.lpVtbl = &g_doc2Vtbl;
     g_document.doc3.lpVtbl = &g_doc3Vtbl;
-    g_document.doc5.lpVtbl = &g_doc5Vtbl;
     for (Element* e : {&g_body, &g_root}) {
         e->e1.lpVtbl = &g_elemVtbl;
         e->e2.lpVtbl = &g_elem2Vtbl;
@@ -254,9 +223,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             g_log = __argv[++i];
         else if (!std::strcmp(__argv[i], "--rect"))
             std::sscanf(__argv[++i], "%d,%d,%d,%d", &x, &y, &cx, &cy);
-    }
-    for (int i = 1; i < __argc; ++i) {
-        if (!std::strcmp(__argv[i], "--standards")) g_standards = true;
     }
     if (FAILED(CoInitialize(nullptr))) return 1;
     BuildPage();

@@ -1,22 +1,16 @@
 # The circle gesture with real pointer movement: a circle of radius 150 px
 # drawn in about 0.8 s writes "OK, User draw a circle."; a slow circle, a
-# small one and a half circle do not. The hooks start nothing themselves:
-# without Quorvel.exe's main window a circle starts no browser (one log
-# line says so); with Quorvel.exe running it starts the program registered
-# for http (a stand-in msedge.exe in a folder with a blank), by its full
-# path and asked for a new window.
+# small one and a half circle do not. Without Quorvel.exe nothing starts (a
+# log line says so); with it, the program registered for http, by full path.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "$0")/wh_lib.sh"
 
-# The default browser of this prefix: a stand-in that logs how it was started
-# to "<its own path>.log".
+# The default browser of this prefix: a stand-in logging to "<its path>.log".
 BROWSER_DIR="$E2E_TMP/Stand In"; mkdir -p "$BROWSER_DIR"
-cp "$QUORVEL_BIN/gesture_recorder.exe" "$BROWSER_DIR/msedge.exe"
-BROWSER_LOG="$BROWSER_DIR/msedge.exe.log"
+cp "$QUORVEL_BIN/gesture_recorder.exe" "$BROWSER_DIR/msedge.exe"; BROWSER_LOG="$BROWSER_DIR/msedge.exe.log"
 command=$(printf '"%s" --single-argument %%1' "$(e2e_winpath "$BROWSER_DIR/msedge.exe")" | sed 's/\\/\\\\/g; s/"/\\"/g')
 printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CLASSES_ROOT\http\shell\open\command]' "@=\"$command\"" >"$E2E_TMP/http.reg"
 wine reg import "$(e2e_winpath "$E2E_TMP/http.reg")" >/dev/null 2>&1 || e2e_fail "could not register the stand-in browser"
-e2e_log "http: $(wine reg query 'HKCR\http\shell\open\command' 2>/dev/null | tr -d '\r' | grep REG_SZ)"
 
 wh_start_hooks
 OUT=$(wh_out wh_windows)
@@ -54,11 +48,9 @@ draw 150 40 360 0.02    # radius 150 in about 0.8 s
 e2e_wait_file_has "$WH_LOG" "OK, User draw a circle." 5 || e2e_fail "the circle was not detected"
 [ "$(wh_log_count "OK, User draw a circle.")" -eq 1 ] || e2e_fail "more than one circle detected"
 e2e_file_has "$WH_LOG" "paused : 0, TwoPointToFar : 0, TooNearScreenEdge : 0" || e2e_fail "no trace line"
-e2e_wait_file_has "$WH_LOG" "No Quorvel main window: nothing started for request 2" 5 ||
-  e2e_fail "no line saying that nothing was started without Quorvel.exe"
+e2e_wait_file_has "$WH_LOG" "No Quorvel main window: nothing started for request 2" 5 || e2e_fail "no line: nothing started"
 sleep 3
-[ -e "$BROWSER_LOG" ] && e2e_fail "the browser was started without Quorvel.exe: $(cat "$BROWSER_LOG")"
-[ -z "$(iexplore_pids)" ] || e2e_fail "Internet Explorer was started without Quorvel.exe"
+[ -e "$BROWSER_LOG" ] || [ -n "$(iexplore_pids)" ] && e2e_fail "a browser was started without Quorvel.exe"
 
 # --- with Quorvel.exe: the registered browser, by its full path, a new window
 touch "$WH_DIR/hookdriver.stop"
@@ -68,9 +60,6 @@ e2e_wait_until 30 bash -c "xdotool search --onlyvisible --name '^Quorvel (is sta
   e2e_fail "Quorvel.exe did not start"
 e2e_wait_until 30 bash -c "! xdotool search --onlyvisible --name '^Quorvel (is starting|has been started\.)' >/dev/null"
 draw 150 40 360 0.02
-e2e_wait_file_has "$WH_LOG" "OK, User draw a circle." 5 || e2e_fail "the circle was not detected with Quorvel.exe"
 e2e_wait_file_has "$BROWSER_LOG" "msedge.exe|" 20 || e2e_fail "Quorvel.exe did not start the registered browser"
-e2e_log "started: $(tr -d '\r' <"$BROWSER_LOG")"
 [ "$(tr -d '\r' <"$BROWSER_LOG")" = "msedge.exe|--new-window" ] || e2e_fail "not started for a new window: $(cat "$BROWSER_LOG")"
-[ -z "$(iexplore_pids)" ] || e2e_fail "Internet Explorer was started instead"
 e2e_pass

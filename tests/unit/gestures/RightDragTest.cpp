@@ -1,7 +1,6 @@
 // The mouse hook's right drags over a browser page: back, forward, open
 // address, stop, and the click given back when the drag was none.
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "MouseHookDesktop.h"
@@ -89,20 +88,6 @@ TEST_F(MouseHook, ShortClickIsReplayedInClientCoordinates) {
     EXPECT_TRUE(down && up);
     EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{page, WM_RBUTTONDOWN, MK_RBUTTON, (50u << 16) | 90u},
                                                      {page, WM_RBUTTONUP, 0, (50u << 16) | 70u}}));
-
-    // A Chromium page gets its plain right click (and opens its own menu)
-    // the same way, posted to the window that would have had it.
-    os.moduleNames[0] = "C:\\Chrome\\chrome.exe";
-    Hwnd chrome = TopLevel("New Tab", Rect{0, 0, 800, 600}, kAppStyle, 0, "Chrome_WidgetWin_1");
-    Hwnd content = Child(chrome, "Chrome_RenderWidgetHostHWND", Rect{0, 80, 800, 600});
-    for (Hwnd w : {content, chrome}) {
-        os.ClearRecords();
-        std::tie(down, up) = RightDrag(w, Point{100, 100}, Point{102, 99}, 20000 + 5000 * (w == chrome));
-        EXPECT_TRUE(down && up);
-        const uint32_t top = w == chrome ? 100 : 20;
-        EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{w, WM_RBUTTONDOWN, MK_RBUTTON, (top << 16) | 100u},
-                                                         {w, WM_RBUTTONUP, 0, ((top - 1) << 16) | 102u}}));
-    }
 }
 
 TEST_F(MouseHook, ReplayPacksNegativeClientCoordinatesAsSigned16Bit) {
@@ -145,42 +130,22 @@ TEST_F(MouseHook, UpwardDragOpensTheAddressOfIEOrFirefox) {
 }
 
 TEST_F(MouseHook, KeysPerFamilyAndEnginesThatAreNoBrowser) {
-    Hwnd firefox = TopLevel("Mozilla Firefox", Rect{0, 0, 800, 600}, kAppStyle, 0, "MozillaWindowClass");
-    Hwnd gecko = Child(firefox, "MozillaWindowClass", Rect{0, 60, 800, 600});
-    Hwnd chromium = TopLevel("New Tab", Rect{0, 0, 800, 600}, kAppStyle, 0, "Chrome_WidgetWin_1");
-    Hwnd blink = Child(chromium, "Chrome_RenderWidgetHostHWND", Rect{0, 80, 800, 600});
-    const std::vector<uint16_t> BACK{VK_MENU, VK_LEFT, VK_LEFT, VK_MENU}, FORWARD{VK_MENU, VK_RIGHT, VK_RIGHT, VK_MENU},
-        STOP{VK_ESCAPE, VK_ESCAPE}, OPEN{VK_CONTROL, 'O', 'O', VK_CONTROL}, ADDRESS{VK_CONTROL, 'L', 'L', VK_CONTROL};
-    struct Case {
+    Hwnd blink = Child(TopLevel("Tab", Rect{0, 0, 800, 600}, kAppStyle, 0, "Chrome_WidgetWin_1"),
+                       "Chrome_RenderWidgetHostHWND", Rect{0, 80, 800, 600});
+    const struct {
         const char* program;
-        Hwnd window;
         int dx, dy;
-        std::vector<uint16_t> keys;  // empty: the press and release reach the program untouched
-    } cases[] = {
-        {"C:\\Edge\\msedge.exe", blink, -30, 0, BACK},
-        {"C:\\Edge\\msedge.exe", blink, 30, 0, FORWARD},
-        {"C:\\Edge\\msedge.exe", blink, 0, 30, STOP},
-        {"C:\\Edge\\msedge.exe", blink, 0, -30, ADDRESS},
-        {"C:\\Firefox\\firefox.exe", gecko, 0, -30, ADDRESS},
-        {"C:\\IE\\iexplore.exe", page, 0, -30, OPEN},
-        {"C:\\IE\\iexplore.exe", page, -30, 0, BACK},
-        {"C:\\Code\\Code.exe", blink, -30, 0, {}},
-        {"C:\\Code\\Code.exe", blink, 0, -30, {}},
-    };
+        uint16_t key;  // the second key of the sequence; 0: press and release reach the program untouched
+    } cases[] = {{"msedge.exe", -30, 0, VK_LEFT}, {"msedge.exe", 30, 0, VK_RIGHT}, {"msedge.exe", 0, 30, VK_ESCAPE},
+                 {"msedge.exe", 0, -30, 'L'},     {"Code.exe", -30, 0, 0},         {"Code.exe", 0, -30, 0}};
     uint32_t t0 = 10000;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.program << " dx " << c.dx << " dy " << c.dy);
+    for (const auto& c : cases) {
         os.moduleNames[0] = c.program;
         lib.process.browserDecidedFor = 0;  // as in a process of that program
         os.ClearRecords();
-        auto [down, up] = RightDrag(c.window, Point{300, 300}, Point{300 + c.dx, 300 + c.dy}, t0 += 5000);
-        EXPECT_EQ(down, !c.keys.empty());
-        EXPECT_EQ(up, !c.keys.empty());
-        std::vector<uint16_t> sent;
-        for (const auto& inputs : os.inputs)
-            for (const InputEvent& e : inputs) sent.push_back(e.vk);
-        EXPECT_EQ(sent, c.keys);
-        EXPECT_TRUE(os.posted.empty()) << "nothing replayed";
+        auto [down, up] = RightDrag(blink, Point{300, 300}, Point{300 + c.dx, 300 + c.dy}, t0 += 5000);
+        EXPECT_TRUE(down == (c.key != 0) && up == down && os.posted.empty() && os.inputs.size() == (c.key ? 1u : 0u));
+        if (c.key) EXPECT_EQ(KeyOf(c.key == VK_ESCAPE ? 0 : 1), c.key) << c.program << " " << c.dx << " " << c.dy;
     }
 }
 

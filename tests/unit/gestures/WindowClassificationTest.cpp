@@ -3,6 +3,9 @@
 #include "hooklib/core/Browsers.h"
 #include "hooklib/core/ProcessGate.h"
 
+#include <cstring>
+#include <tuple>
+
 #include "GestureDesktop.h"
 
 namespace quorvel::testing {
@@ -110,78 +113,58 @@ TEST_F(WindowClassification, BrowserContentTestsAndTheirLogLines) {
 // ---------------------------------------------------------------- which pages are browser pages
 
 TEST_F(WindowClassification, BrowserPagesByProgramAndClass) {
-    enum Under { CONTENT, INSIDE_CONTENT, ROOT_OVER_CONTENT, ROOT_OVER_TABS };
-    const BrowserFamily NONE = BROWSER_NONE, IE = BROWSER_INTERNET_EXPLORER, FF = BROWSER_FIREFOX,
-                        CR = BROWSER_CHROMIUM;
-    struct Case {
+    enum Under { PAGE, INSIDE_PAGE, ROOT_OVER_PAGE, ROOT_OVER_TABS };
+    const BrowserFamily NO = BROWSER_NONE, IE = BROWSER_INTERNET_EXPLORER, FF = BROWSER_FIREFOX, CR = BROWSER_CHROMIUM;
+    const char *chromium = "Chrome_WidgetWin_1", *blink = "Chrome_RenderWidgetHostHWND", *gecko = "MozillaWindowClass";
+    const struct {
         const char* program;
-        const char* handedOver;  // the browser list ("|" between names); null: none yet, the defaults
-        const char* rootClass;
-        const char* contentClass;
+        const char* list;  // one name handed over; null: none yet (the defaults)
+        const char *rootClass, *pageClass;
         Under under;
         BrowserFamily rightPress, dragScroll;
     } cases[] = {
-        {"C:\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe", nullptr, "Chrome_WidgetWin_1",
-         "Chrome_RenderWidgetHostHWND", CONTENT, CR, CR},
-        {"C:\\Program Files\\Microsoft VS Code\\Code.exe", nullptr, "Chrome_WidgetWin_1", "Chrome_RenderWidgetHostHWND",
-         CONTENT, NONE, NONE},
-        {"D:\\Brave\\BRAVE.EXE", nullptr, "Chrome_WidgetWin_1", "Chrome_RenderWidgetHostHWND", INSIDE_CONTENT, CR, CR},
-        {"C:\\Chrome\\chrome.exe", nullptr, "Chrome_WidgetWin_1", "Chrome_RenderWidgetHostHWND", ROOT_OVER_CONTENT, CR,
-         CR},
-        {"C:\\Chrome\\chrome.exe", nullptr, "Chrome_WidgetWin_1", "Chrome_RenderWidgetHostHWND", ROOT_OVER_TABS, NONE,
-         NONE},
-        {"C:\\Chrome\\chrome.exe", nullptr, "AppWindow", "Chrome_RenderWidgetHostHWND", CONTENT, NONE, NONE},
-        {"C:\\Apps\\Thorium.exe", "thorium.exe", "Chrome_WidgetWin_1", "Chrome_RenderWidgetHostHWND", CONTENT, CR, CR},
-        {"C:\\Edge\\msedge.exe", "thorium.exe|firefox.exe", "Chrome_WidgetWin_1", "Chrome_RenderWidgetHostHWND",
-         CONTENT, NONE, NONE},
-        {"C:\\Edge\\msedge.exe", "", "Chrome_WidgetWin_1", "Chrome_RenderWidgetHostHWND", CONTENT, NONE, NONE},
-        {"C:\\Mozilla Firefox\\firefox.exe", nullptr, "MozillaWindowClass", "MozillaWindowClass", CONTENT, FF, FF},
-        {"C:\\Thunderbird\\thunderbird.exe", nullptr, "MozillaWindowClass", "MozillaWindowClass", INSIDE_CONTENT, FF,
-         NONE},
-        {"C:\\Apps\\Help.exe", "", "AppWindow", "Internet Explorer_Server", CONTENT, IE, IE},
-        {"C:\\Apps\\Help.exe", nullptr, "AppWindow", "Shell DocObject View", CONTENT, IE, NONE},
+        {"C:\\Edge\\msedge.exe", nullptr, chromium, blink, PAGE, CR, CR},
+        {"C:\\VS Code\\Code.exe", nullptr, chromium, blink, PAGE, NO, NO},
+        {"D:\\BRAVE.EXE", nullptr, chromium, blink, INSIDE_PAGE, CR, CR},
+        {"chrome.exe", nullptr, chromium, blink, ROOT_OVER_PAGE, CR, CR},
+        {"chrome.exe", nullptr, chromium, blink, ROOT_OVER_TABS, NO, NO},
+        {"C:\\Apps\\Thorium.exe", "thorium.exe", chromium, blink, PAGE, CR, CR},  // added by the user
+        {"firefox.exe", nullptr, gecko, gecko, PAGE, FF, FF},
+        {"thunderbird.exe", nullptr, gecko, gecko, INSIDE_PAGE, FF, NO},  // right drags by the class, as ever
+        {"help.exe", "", "AppWindow", "Shell DocObject View", PAGE, IE, NO},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.program << " " << c.contentClass << " under " << c.under);
-        FakeLibrary fresh;  // a process of its own that has decided nothing yet
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.program << " " << c.pageClass << " " << c.under);
+        FakeLibrary fresh;  // a process that has decided nothing yet
         Context ctx{os, fresh.shared, fresh.process};
         os.moduleNames[0] = c.program;
-        if (c.handedOver) {
-            std::string list = c.handedOver;
-            for (char& ch : list) ch = ch == '|' ? '\0' : ch;
-            list += std::string(2, '\0');
-            SetBrowserPrograms(ctx, list.data(), static_cast<uint32_t>(list.size()));
-        }
+        if (c.list) SetBrowserPrograms(ctx, c.list, static_cast<uint32_t>(std::strlen(c.list) + 1));
         Hwnd root = TopLevel("Browser", Rect{0, 0, 800, 600}, kAppStyle, 0, c.rootClass);
-        Hwnd content = Child(root, c.contentClass, Rect{0, 80, 800, 600});
-        Hwnd inside = Child(content, "Intermediate D3D Window", Rect{0, 80, 800, 600});
-        const Hwnd window = c.under == CONTENT ? content : c.under == INSIDE_CONTENT ? inside : root;
-        const Point pt = c.under == ROOT_OVER_TABS ? Point{300, 40} : Point{300, 300};
+        Hwnd page = Child(root, c.pageClass, Rect{0, 80, 800, 600});
+        Hwnd inside = Child(page, "Intermediate D3D Window", Rect{0, 80, 800, 600});
+        const Hwnd window = c.under == PAGE ? page : c.under == INSIDE_PAGE ? inside : root;
+        const Point pt{300, c.under == ROOT_OVER_TABS ? 40 : 300};
         EXPECT_EQ(RightPressPage(ctx, window, pt), c.rightPress);
         EXPECT_EQ(DragScrollPage(ctx, window, pt), c.dragScroll);
     }
 }
 
 TEST_F(WindowClassification, TheBrowserProgramIsDecidedOncePerProcessAndAgainAfterEachChange) {
-    os.moduleNames[0] = "C:\\Edge\\msedge.exe";
-    EXPECT_TRUE(BrowserProgramWindow(lib.ctx, app));
-    os.moduleNames[0] = "C:\\Code\\Code.exe";
-    EXPECT_TRUE(BrowserProgramWindow(lib.ctx, app)) << "the file name is not read again";
     const char list[] = "code.exe\0";
-    SetBrowserPrograms(lib.ctx, list, sizeof list);
-    EXPECT_TRUE(BrowserProgramWindow(lib.ctx, app)) << "decided again: Code.exe is on the new list";
-    os.moduleNames[0] = "C:\\Edge\\msedge.exe";
-    SetBrowserPrograms(lib.ctx, list, sizeof list);
-    EXPECT_FALSE(BrowserProgramWindow(lib.ctx, app));
-
+    // program, list handed over before, decision: kept until the list changes
+    for (auto [program, handOver, browser] : {std::tuple{"msedge.exe", false, true},
+                                              {"Code.exe", false, true},
+                                              {"Code.exe", true, true},
+                                              {"msedge.exe", true, false}}) {
+        os.moduleNames[0] = program;
+        if (handOver) SetBrowserPrograms(lib.ctx, list, sizeof list);
+        EXPECT_EQ(BrowserProgramWindow(lib.ctx, app), browser) << program;
+    }
     // Where the hooks were installed, the program owning the window decides.
     lib.process.hooksInstalledHere = true;
-    os.processImages = {{20, "C:\\Code\\CODE.EXE"}, {30, "C:\\Chrome\\chrome.exe"}};
+    os.processImages = {{20, "C:\\Code\\CODE.EXE"}};
     os.Window(app).processId = 20;
-    Hwnd other = TopLevel("Chrome", Rect{0, 0, 100, 100});
-    os.Window(other).processId = 30;
     EXPECT_TRUE(BrowserProgramWindow(lib.ctx, app));
-    EXPECT_FALSE(BrowserProgramWindow(lib.ctx, other));
 }
 
 TEST_F(WindowClassification, SizingRefusesTaskbarDesktopAndEmptyWindows) {

@@ -287,14 +287,6 @@ TEST_F(CircleDetectorTest, LaunchNeedsItsSetting) {
     EXPECT_EQ(BrowserLaunches(lib.os), 0);
 }
 
-TEST_F(CircleDetectorTest, WithoutQuorvelsMainWindowNothingIsLaunched) {
-    Feed(lib, HandDrawnLoop(50000));
-    EXPECT_TRUE(lib.LogHas("OK, User draw a circle."));
-    EXPECT_TRUE(lib.LogHas("No Quorvel main window: nothing started for request 2"));
-    EXPECT_TRUE(lib.os.posted.empty());
-    EXPECT_TRUE(lib.os.shellCalls.empty());
-}
-
 TEST_F(CircleDetectorTest, SlowSmallOrHalfLoopsLaunchNothing) {
     std::vector<TimedPoint> slow = Timed(CirclePath(500, 400, 150, 150, 40), 60000, 1600);
     std::vector<TimedPoint> small = Timed(CirclePath(500, 400, 60, 60, 40), 70000, 800);

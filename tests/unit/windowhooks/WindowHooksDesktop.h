@@ -70,7 +70,6 @@ inline void Feed(FakeLibrary& lib, const std::vector<TimedPoint>& pts) {
     for (const TimedPoint& p : pts) HitTest(lib, p.x, p.y, p.time);
 }
 
-// The browser is started by Quorvel.exe: the hooks ask its main window.
 inline int BrowserLaunches(const FakeDesktop& os) {
     int n = 0;
     for (const PostedMessage& m : os.posted) n += m.msg == LAUNCH_REQUEST_MESSAGE && m.wParam == LAUNCH_BROWSER;
@@ -81,11 +80,8 @@ inline int BrowserLaunches(const FakeDesktop& os) {
 inline Hwnd RegisterQuorvelMainWindow(FakeLibrary& lib) {
     FakeWindow w;
     w.title = MAIN_WINDOW_CAPTION;
-    w.userData = OWN_WINDOW_MARKER;
-    w.rect = Rect{0, 0, 100, 100};
-    lib.shared.OwnWindowMarker = OWN_WINDOW_MARKER;
-    lib.shared.MainWindow = lib.os.AddWindow(w);
-    return lib.shared.MainWindow;
+    w.userData = lib.shared.OwnWindowMarker = OWN_WINDOW_MARKER;
+    return lib.shared.MainWindow = lib.os.AddWindow(w);
 }
 
 // A dialog box: dialog frame, no minimize box, owned by `owner`.
