@@ -67,7 +67,7 @@ for f in $SHIPPED; do inode[$f]=$(stat -c %i "$INST/$f"); done
 prd_setup /S || e2e_fail "the upgrade failed"
 ctl_wait_gone "$QUORVEL" 5 || e2e_fail "the upgrade did not stop the running Quorvel"
 ! wine reg query "$SESSION_KEY" /v PendingFileRenameOperations >/dev/null 2>&1 ||
-  e2e_fail "the upgrade left operations for the next restart: $(wine reg query "$SESSION_KEY" /v PendingFileRenameOperations)"
+  e2e_fail "the upgrade left operations for the next restart: $(prd_pending)"
 for f in $SHIPPED; do
   [ "$f" = Uninstall.exe ] || [ "$(stat -c %i "$INST/$f")" != "${inode[$f]}" ] || e2e_fail "the upgrade did not put a new $f"
 done
@@ -96,7 +96,7 @@ e2e_wait_until 40 bash -c "[ ! -e '$INST' ]" || e2e_fail "files left: $(ls "$INS
 ctl_wait_gone "$QUORVEL" 5 || e2e_fail "the uninstall did not stop Quorvel"
 [ -z "$(prd_quorvel_processes "$INST" "$location")" ] || e2e_fail "a Quorvel process is left: $(prd_quorvel_processes "$INST" "$location")"
 [ ! -e "$START_MENU" ] || e2e_fail "Start-menu entries left"
-! wine reg query "$SESSION_KEY" /v PendingFileRenameOperations >/dev/null 2>&1 || e2e_fail "the uninstall asks for a restart: $(wine reg query "$SESSION_KEY" /v PendingFileRenameOperations)"
+[ -z "$(prd_pending)" ] || e2e_fail "the uninstall leaves files for a restart: $(prd_pending)"
 ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || e2e_fail "the Add/Remove entry is left"
 ! prd_reg_string Quorvel "$RUN_KEY" >/dev/null || e2e_fail "the start-with-Windows entry is left"
 ! e2e_reg_query FirstStart >/dev/null || e2e_fail "the first-start mark is left"

@@ -33,5 +33,12 @@ prd_check_files() {
   done
 }
 
+# prd_pending: the files left for the next boot (one a line), but
+# for the NSIS uninstaller's own temporary copy, which cannot delete itself.
+prd_pending() {
+  wine reg query "$SESSION_KEY" /v PendingFileRenameOperations 2>/dev/null | tr -d '\r' |
+    sed -n 's/.*PendingFileRenameOperations *REG_MULTI_SZ *//p' | sed 's/\\0/\n/g' | grep -v -e '^$' -e '\\~nsu[0-9]*\.tmp'
+}
+
 # prd_setup ARGS...: runs the setup program to its end.
 prd_setup() { timeout 120 wine "$SETUP" "$@" >/dev/null 2>&1; }
