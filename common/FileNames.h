@@ -16,6 +16,11 @@ constexpr char SET_FOREGROUND_WINDOW_EXE[] = "SetForegroundWindow.exe";
 constexpr char SHOW_DESKTOP_FILE_NAME[] = "ShowDesktop.scf";
 constexpr char DEBUG_LOG_FILE_NAME[] = "QuorvelLog.txt";
 constexpr char EXCEPTION_LOG_FILE_NAME[] = "QuorvelExceptionLog.txt";
+constexpr char OLD_EXCEPTION_LOG_FILE_NAME[] = "QuorvelExceptionLog.old.txt";  // the report, once grown too big
 constexpr char FALLBACK_LOG_FOLDER[] = "c:\\";
+// An upgrade moves a file still in use aside as "<file name>.<number>.old" in
+// the same folder; it is deleted once it is free (at the next start or the
+// next installation).
+constexpr char LEFTOVER_FILE_SUFFIX[] = ".old";
 
 }  // namespace quorvel

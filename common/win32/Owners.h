@@ -83,6 +83,11 @@ struct Window : NullIsEmpty<HWND> {
 struct LocalMemory : NullIsEmpty<HLOCAL> {  // LocalAlloc, security descriptors
     static void Free(HLOCAL m) { LocalFree(m); }
 };
+struct Find {  // FindFirstFile
+    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+    static bool Valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE h) { FindClose(h); }
+};
 struct MappedView {
     static void* Empty() { return nullptr; }
     static bool Valid(void* v) { return v != nullptr; }
@@ -105,6 +110,7 @@ using OwnedMenu = Owned<HMENU, owners::Menu>;
 using OwnedWindow = Owned<HWND, owners::Window>;
 using OwnedLocal = Owned<HLOCAL, owners::LocalMemory>;
 using OwnedView = Owned<void*, owners::MappedView>;
+using OwnedFind = Owned<HANDLE, owners::Find>;
 
 // A window's device context from GetDC, released with ReleaseDC.
 class WindowDc {

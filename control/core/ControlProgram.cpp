@@ -22,6 +22,7 @@ bool ControlProgram::Start() {
     }
     ProgramDirectory_ = ProgramDirectoryOf(shell_.ModuleFileName());
     RefreshHookLibraryFile(files_, ProgramDirectory_);
+    DeleteUpgradeLeftovers(files_, ProgramDirectory_);
     // The first call into the library loads it: after the refresh.
     library_.SetQuorvelVersion(VERSION_MAJOR, VERSION_MINOR, VERSION_REVISION);
     library_.SetQuorvelWindowUserData(OWN_WINDOW_MARKER);

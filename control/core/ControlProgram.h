@@ -13,7 +13,7 @@
 
 namespace quorvel {
 
-constexpr const char* SUPPORT_ADDRESS = "support@harnwick.com";
+constexpr char SUPPORT_ADDRESS[] = "support@harnwick.com";  // also in the setup program and the help
 constexpr const char* PROGRAM_TITLE = "Quorvel";
 
 // "Error when starting Quorvel. ... report a bug to <address>."

@@ -29,6 +29,8 @@ ExitRequestResult AskRunningInstanceToExit(RunningInstanceLink& link, uint32_t t
     return link.WaitForRunningInstanceToEnd(timeoutMs) ? ExitRequestResult::Ended : ExitRequestResult::StillRunning;
 }
 
-int ExitCodeOf(ExitRequestResult result) { return result == ExitRequestResult::StillRunning ? 1 : 0; }
+int ExitCodeOf(ExitRequestResult result) {
+    return result == ExitRequestResult::StillRunning ? EXIT_STILL_RUNNING : EXIT_NONE_RUNNING;
+}
 
 }  // namespace quorvel

@@ -35,7 +35,10 @@ enum class ExitRequestResult { NoneRunning, Ended, StillRunning };
 
 ExitRequestResult AskRunningInstanceToExit(RunningInstanceLink& link, uint32_t timeoutMs = EXIT_REQUEST_WAIT_MS);
 
-// Process exit code of the /exit start: 0 when no Quorvel runs any more.
+// Process exit code of the /exit start: 0 when no Quorvel runs any more,
+// EXIT_STILL_RUNNING when it still runs.
+constexpr int EXIT_NONE_RUNNING = 0;
+constexpr int EXIT_STILL_RUNNING = 1;
 int ExitCodeOf(ExitRequestResult result);
 
 }  // namespace quorvel

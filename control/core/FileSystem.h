@@ -1,8 +1,10 @@
 // The few file operations the control program needs, so that the library
-// file refresh can be exercised on a fake file system.
+// file refresh and the removal of an upgrade's leftovers can be exercised on
+// a fake file system.
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -19,6 +21,9 @@ public:
     // Renames `from` to `to`, replacing `to`, written through to the disk
     // before it returns.
     virtual bool Replace(const std::string& from, const std::string& to) = 0;
+    // The names (without the folder) of the files in a folder given with a
+    // trailing backslash; sub-folders are left out.
+    virtual std::vector<std::string> List(const std::string& folder) = 0;
 };
 
 }  // namespace quorvel

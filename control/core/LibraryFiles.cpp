@@ -1,5 +1,8 @@
 #include "LibraryFiles.h"
 
+#include <cctype>
+#include <cstring>
+
 #include "LibraryImage.h"
 
 namespace quorvel {
@@ -21,7 +24,52 @@ bool CopyChecked(FileSystem& files, const std::string& from, const std::string& 
     return true;
 }
 
+// The files an installation puts into its folder.
+constexpr const char* INSTALLED_FILE_NAMES[] = {
+    HOOK_LIBRARY_FILE_NAME,    PRISTINE_LIBRARY_FILE_NAME, HOOK64_LIBRARY_FILE_NAME, HOOK64_HELPER_FILE_NAME,
+    PROGRAM_FILE_NAME,         TUTORIAL_FILE_NAME,         HELP_FILE_NAME,           UTIL_LIBRARY_FILE_NAME,
+    SET_FOREGROUND_WINDOW_EXE, SHOW_DESKTOP_FILE_NAME,
+};
+
+bool StartsWithIgnoringCase(const std::string& text, const char* prefix) {
+    const size_t length = std::strlen(prefix);
+    if (text.size() < length) return false;
+    for (size_t i = 0; i < length; ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    }
+    return true;
+}
+
+bool EndsWithIgnoringCase(const std::string& text, const char* suffix) {
+    const size_t length = std::strlen(suffix);
+    return text.size() >= length && StartsWithIgnoringCase(text.substr(text.size() - length), suffix);
+}
+
+// "<installed file>.old" or "<installed file>.<digits>.old".
+bool IsUpgradeLeftover(const std::string& name) {
+    if (!EndsWithIgnoringCase(name, LEFTOVER_FILE_SUFFIX)) return false;
+    const std::string stem = name.substr(0, name.size() - std::strlen(LEFTOVER_FILE_SUFFIX));
+    for (const char* installed : INSTALLED_FILE_NAMES) {
+        if (!StartsWithIgnoringCase(stem, installed)) continue;
+        const std::string rest = stem.substr(std::strlen(installed));
+        if (rest.empty()) return true;
+        if (rest.size() < 2 || rest[0] != '.') continue;
+        bool digits = true;
+        for (size_t i = 1; i < rest.size(); ++i) digits = digits && std::isdigit(static_cast<unsigned char>(rest[i]));
+        if (digits) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+void DeleteUpgradeLeftovers(FileSystem& files, const std::string& programDirectory) {
+    if (programDirectory.empty()) return;
+    for (const std::string& name : files.List(programDirectory)) {
+        if (IsUpgradeLeftover(name)) files.Delete(programDirectory + name);  // in use: left for later
+    }
+}
 
 void RefreshHookLibraryFile(FileSystem& files, const std::string& programDirectory) {
     if (programDirectory.empty()) return;  // never work in the current directory

@@ -27,4 +27,10 @@ bool FallBackToPreviousLibrary(FileSystem& files, const std::string& programDire
 // already (a torn one is replaced).
 void KeepPristineLibraryCopy(FileSystem& files, const std::string& programDirectory);
 
+// At start: deletes what an upgrade moved aside while it was in use
+// ("<file name>.<number>.old", and the "<file name>.old" of earlier setup
+// programs, for the files of an installation only) where it is free now. A
+// file still in use stays for a later start.
+void DeleteUpgradeLeftovers(FileSystem& files, const std::string& programDirectory);
+
 }  // namespace quorvel

@@ -8,7 +8,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* DEBUG_TRACE_FILE = "d:\\vbdebug.txt";
 constexpr const char* DEBUG_TRACE_DRIVE = "d:\\";
 
 // No "There is no disk in the drive" box while the trace is written: a

@@ -8,6 +8,8 @@
 
 namespace quorvel {
 
+constexpr char DEBUG_TRACE_FILE[] = "d:\\vbdebug.txt";
+
 void WriteDebugLine(const std::string& text);
 
 }  // namespace quorvel

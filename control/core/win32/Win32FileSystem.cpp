@@ -45,4 +45,15 @@ bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+std::vector<std::string> Win32FileSystem::List(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const OwnedFind search(FindFirstFileA((folder + "*").c_str(), &found));
+    if (!search) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileA(search.Get(), &found));
+    return names;
+}
+
 }  // namespace quorvel

@@ -13,6 +13,7 @@ public:
     bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     bool Read(const std::string& path, std::string* contents) override;
     bool Replace(const std::string& from, const std::string& to) override;
+    std::vector<std::string> List(const std::string& folder) override;
 };
 
 }  // namespace quorvel

@@ -51,7 +51,7 @@ void RotateReportFile(const char* folder) {
     char old[LOG_PATH_BUFFER_SIZE];
     const char* base = folder[0] != '\0' ? folder : FALLBACK_LOG_FOLDER;
     if (wsprintfA(path, "%s%s", base, EXCEPTION_LOG_FILE_NAME) <= 0) return;
-    if (wsprintfA(old, "%s%s", base, "QuorvelExceptionLog.old.txt") <= 0) return;
+    if (wsprintfA(old, "%s%s", base, OLD_EXCEPTION_LOG_FILE_NAME) <= 0) return;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return;
     uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;

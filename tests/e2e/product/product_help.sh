@@ -9,9 +9,20 @@ extract_chmLib "$CHM" "$E2E_TMP/chm" >/dev/null || e2e_fail "Quorvel.chm cannot 
 toc=$(tr -d '\r' <"$E2E_TMP/chm/toc.hhc")
 names=$(echo "$toc" | sed -n 's/.*name="Name" value="\([^"]*\)".*/\1/p')
 for topic in "Window shortcuts" "Browser shortcuts" "Smart Move" "Cursor Go Away" "Just Wheel It" "Rest reminder" \
-             "Auto click" "Task switcher" "Drag to scroll" "The settings" "The notification-area icon" "Troubleshooting"; do
+             "Auto click" "Task switcher" "Drag to scroll" "The settings" "The notification-area icon" "Troubleshooting" \
+             "Keyboard" "Command-line switches" "Logs" "Privacy" "Quorvel and Windows' own mouse settings"; do
   echo "$names" | grep -qxF "$topic" || e2e_fail "the table of contents has no \"$topic\""
 done
+# The index leads from the words users look for to the pages.
+for word in ClickLock /exit QuorvelLog.txt upgrade Ctrl+Alt+W; do
+  tr -d '\r' <"$E2E_TMP/chm/index.hhk" | grep -qF "name=\"Name\" value=\"$word\"" || e2e_fail "the index has no \"$word\""
+done
+# The numbers come from the program's source: the drag threshold as the
+# library's header has it, and no page is left with a name unfilled.
+SRC=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+drag=$(sed -n 's/^constexpr int32_t MIN_MOUSE_MOVE_DISTANCE = \([0-9]*\);.*/\1/p' "$SRC/hooklib/core/Constants.h")
+grep -q "more than $drag pixels" "$E2E_TMP/chm/shortcuts-windows.html" || e2e_fail "the help does not say a drag counts after $drag pixels"
+! grep -l '@[A-Z][A-Z0-9_:a-z]*@' "$E2E_TMP/chm/"*.html || e2e_fail "pages with unfilled names"
 # Every page of the contents is in the file, and so is every picture it shows.
 for page in $(echo "$toc" | sed -n 's/.*name="Local" value="\([^"]*\)".*/\1/p'); do
   [ -f "$E2E_TMP/chm/$page" ] || e2e_fail "the contents name $page, which is not in the file"

@@ -3,12 +3,14 @@
 # are removed here): silent install (files, machine-wide key, Start menu,
 # Add/Remove entry, start with Windows), the first start from the program
 # folder offers the tutorial once, a second silent install over the running
-# program stops and upgrades it (the setting kept), a silent uninstall stops
-# Quorvel and leaves no files, entries or process, keeping the settings; /D=
-# installs elsewhere.
+# program while other programs use its files upgrades it without anything
+# left for a restart and starts it again (the setting kept), a silent
+# uninstall stops Quorvel and leaves no files, entries or process, keeping
+# the settings; /D= installs elsewhere.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 HERE=$(dirname "${BASH_SOURCE[0]}")
 source "$HERE/../control/control_lib.sh"
+source "$HERE/../gestures/gestures_lib.sh"
 source "$HERE/product_lib.sh"
 [ -f "$SETUP" ] || e2e_fail "no setup program $SETUP"
 rm -rf "$WINEPREFIX/drive_c/Program Files/Quorvel" "$WINEPREFIX/drive_c/Program Files (x86)/Quorvel" \
@@ -20,12 +22,8 @@ location=$(prd_reg_string InstallLocation "$UNINSTALL_KEY") || e2e_fail "no Add/
 INST=$(winepath -u "$location" 2>/dev/null)
 e2e_log "installed in $location"
 case $location in *"Program Files"*\\Quorvel) ;; *) e2e_fail "not installed in the program files folder: $location" ;; esac
-for f in $SHIPPED; do [ -f "$INST/$f" ] || e2e_fail "$f is not installed"; done
-for f in $SHIPPED; do
-  [ "$f" = system2.dat ] && src=system.dat || src=$f
-  [ "$f" = Uninstall.exe ] || cmp -s "$INST/$f" "$QUORVEL_BIN/$src" || e2e_fail "$f is not the built one"
-done
-[ -z "$(ls "$INST" | grep -vxF -f <(echo "$SHIPPED system64.dat QuorvelHook64.exe" | tr ' ' '\n'))" ] ||
+prd_check_files "$INST"
+[ -z "$(ls "$INST" | grep -vxF -f <(echo "$SHIPPED" | tr ' ' '\n'))" ] ||
   e2e_fail "more files than shipped: $(ls "$INST" | tr '\n' ' ')"
 [ "$(e2e_reg_query Setting)" = 0xffff ] || e2e_fail "Setting is $(e2e_reg_query Setting)"
 [ "$(e2e_reg_query FirstStart)" = 0x1 ] || e2e_fail "no first-start mark"
@@ -52,26 +50,53 @@ ctl_wait_animation_done || e2e_fail "the second start showed no start animation"
 sleep 1
 ! offered || e2e_fail "the tutorial was offered twice"
 
-# Upgrade over the running program: stopped, files renewed, setting kept.
+# Upgrade over the running program while the tutorial runs and another
+# program has the hook library loaded: nothing is left for a restart, every
+# file is a new one, Quorvel runs again and acts on the program that kept
+# running; what had to be moved aside goes at Quorvel's next start.
 e2e_reg_set_dword Setting 0x1234
-echo damaged >"$INST/Quorvel.chm"
+TUTORIAL=$(e2e_start "$INST/QuorvelTutorial.exe")
+e2e_wait_window "Quorvel Shortcuts Tutorial" 20 >/dev/null || e2e_fail "the tutorial did not start"
+g_testwin host --title "Upgrade host" --rect 300,200,400,300
+HOST=$G_PID
+g_drag 2 550 350 590 350
+g_expect_state zoomed 1 10 --title "Upgrade host" || e2e_fail "the hooks did not act before the upgrade"
+grep -qF "$(readlink -f "$INST")/system.dat" "/proc/$HOST/maps" || e2e_fail "the library is not loaded in the host program"
+declare -A inode
+for f in $SHIPPED; do inode[$f]=$(stat -c %i "$INST/$f"); done
 prd_setup /S || e2e_fail "the upgrade failed"
 ctl_wait_gone "$QUORVEL" 5 || e2e_fail "the upgrade did not stop the running Quorvel"
-cmp -s "$INST/Quorvel.chm" "$QUORVEL_BIN/Quorvel.chm" || e2e_fail "the upgrade did not renew the files"
+! wine reg query "$SESSION_KEY" /v PendingFileRenameOperations >/dev/null 2>&1 ||
+  e2e_fail "the upgrade left operations for the next restart: $(prd_pending)"
+for f in $SHIPPED; do
+  [ "$f" = Uninstall.exe ] || [ "$(stat -c %i "$INST/$f")" != "${inode[$f]}" ] || e2e_fail "the upgrade did not put a new $f"
+done
+prd_check_files "$INST"
+left=$(ls "$INST" | grep '\.old$' | tr '\n' ' ')
+e2e_log "moved aside and still in use: $left"
+case $left in *QuorvelTutorial.exe.*.old*) ;; *) e2e_fail "the running tutorial's file was not moved aside: $left" ;; esac
+e2e_wait_until 30 prd_quorvel_processes "$INST" "$location" || e2e_fail "the silent upgrade did not start Quorvel again"
+kill -0 "$HOST" && kill -0 "$TUTORIAL" || e2e_fail "a program using Quorvel's files ended in the upgrade"
+g_drag 2 610 260 570 260
+g_expect_state iconic 1 20 --title "Upgrade host" || e2e_fail "the upgraded Quorvel does not act on the host program"
 [ "$(e2e_reg_query Setting)" = 0x1234 ] || e2e_fail "the upgrade replaced the setting: $(e2e_reg_query Setting)"
 [ "$(prd_reg_string InstallStamp "$E2E_KEY")" != "$stamp" ] || e2e_fail "the upgrade kept the old install stamp"
+e2e_stop "$HOST"; e2e_stop "$TUTORIAL"
+e2e_run "$INST/Quorvel.exe" /exit >/dev/null || e2e_fail "/exit did not stop the upgraded Quorvel"
+e2e_reg_set_dword FirstStart 0
+QUORVEL=$(e2e_start "$INST/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "Quorvel did not start after the upgrade"
+[ -z "$(ls "$INST" | grep '\.old$')" ] || e2e_fail "the next start left files moved aside: $(ls "$INST" | tr '\n' ' ')"
 
 # Silent uninstall with Quorvel running: stopped, everything gone, settings kept.
 wine reg add "$USER_KEY" /v TrayIcon /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg add "$E2E_KEY\\notepad.exe" /v 01000200 /t REG_DWORD /d 5 /f >/dev/null 2>&1
-e2e_reg_set_dword FirstStart 0
-QUORVEL=$(e2e_start "$INST/Quorvel.exe")
-ctl_wait_animation_done || e2e_fail "Quorvel did not start before the uninstall"
 timeout 60 wine "$INST/Uninstall.exe" /S >/dev/null 2>&1 || e2e_fail "the uninstaller failed"
 e2e_wait_until 40 bash -c "[ ! -e '$INST' ]" || e2e_fail "files left: $(ls "$INST" | tr '\n' ' ')"
 ctl_wait_gone "$QUORVEL" 5 || e2e_fail "the uninstall did not stop Quorvel"
 [ -z "$(prd_quorvel_processes "$INST" "$location")" ] || e2e_fail "a Quorvel process is left: $(prd_quorvel_processes "$INST" "$location")"
 [ ! -e "$START_MENU" ] || e2e_fail "Start-menu entries left"
+[ -z "$(prd_pending)" ] || e2e_fail "the uninstall leaves files for a restart: $(prd_pending)"
 ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || e2e_fail "the Add/Remove entry is left"
 ! prd_reg_string Quorvel "$RUN_KEY" >/dev/null || e2e_fail "the start-with-Windows entry is left"
 ! e2e_reg_query FirstStart >/dev/null || e2e_fail "the first-start mark is left"

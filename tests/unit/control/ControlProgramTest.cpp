@@ -79,7 +79,9 @@ protected:
 
 TEST_F(ControlProgramTest, StartsInOrderAndLoadsTheRefreshedLibrary) {
     fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("used")}, {"C:\\Q\\system2.dat", MakeLibraryImage("pristine")}};
+    fs.files["C:\\Q\\Quorvel.exe.133526147830000000.old"] = "the previous version";
     ASSERT_TRUE(program.Start());
+    EXPECT_FALSE(fs.Exists("C:\\Q\\Quorvel.exe.133526147830000000.old"));
     EXPECT_EQ(program.ProgramDirectory(), "C:\\Q\\");
     EXPECT_EQ(library.loadedLibrary, MakeLibraryImage("pristine"));
     EXPECT_EQ(log, (Log{
@@ -112,7 +114,9 @@ TEST_F(ControlProgramTest, RegistersTheAutoClickWindowOnceThereIsOne) {
 
 TEST_F(ControlProgramTest, SecondStartHandsOverWithoutTouchingFilesOrLibrary) {
     shell.running = {true, OWN_WINDOW_MARKER, 384, 83};
-    fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("used")}, {"C:\\Q\\system2.dat", MakeLibraryImage("pristine")}};
+    fs.files = {{"C:\\Q\\system.dat", MakeLibraryImage("used")},
+                {"C:\\Q\\system2.dat", MakeLibraryImage("pristine")},
+                {"C:\\Q\\system.dat.1.old", "in use by the running one"}};
     const auto before = fs.files;
     EXPECT_FALSE(program.Start());
     EXPECT_EQ(log, (Log{"FindRunningInstance", "HandOverTo 320,328"}));  // 328.5 rounds to even

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "control/core/FileSystem.h"
 
@@ -42,6 +43,15 @@ public:
         files[to] = files[from];
         files.erase(from);
         return true;
+    }
+    std::vector<std::string> List(const std::string& folder) override {
+        std::vector<std::string> names;
+        for (const auto& file : files) {
+            const std::string& path = file.first;
+            if (path.compare(0, folder.size(), folder) == 0 && path.find('\\', folder.size()) == std::string::npos)
+                names.push_back(path.substr(folder.size()));
+        }
+        return names;
     }
     bool tornCopies = false;  // copies stop half way (a full disk, a crash)
 };

@@ -123,5 +123,39 @@ TEST(LibraryFiles, ExitReplacesATornPristineCopyAndNothingHappensWithoutAFolder)
     EXPECT_EQ(empty.files.size(), 1u);
 }
 
+TEST(LibraryFiles, StartDeletesTheLeftoversOfAnUpgradeThatAreFreeNow) {
+    struct Case {
+        const char* name;
+        bool inUse;
+        bool deleted;
+    };
+    const Case cases[] = {
+        {"system.dat.133526147830000000.old", false, true},
+        {"QuorvelTutorial.exe.133526147830000000.old", false, true},
+        {"SYSTEM64.DAT.1.OLD", false, true},
+        {"Quorvel.exe.old", false, true},  // the name earlier setup programs gave
+        {"system.dat.133526147830000001.old", true, false},
+        {"notes.old", false, false},
+        {"system.dat.backup.old", false, false},
+        {"system.dat.", false, false},
+        {"system.dat.old.txt", false, false},
+        {"system.dat", false, false},
+    };
+    FakeFileSystem fs;
+    for (const Case& c : cases) {
+        fs.files[Dir + c.name] = "x";
+        if (c.inUse) fs.locked.insert(Dir + c.name);
+    }
+    fs.files[Dir + "Sub\\system.dat.old"] = "x";
+    DeleteUpgradeLeftovers(fs, Dir);
+    for (const Case& c : cases) EXPECT_EQ(fs.Exists(Dir + c.name), !c.deleted) << c.name;
+    EXPECT_TRUE(fs.Exists(Dir + "Sub\\system.dat.old"));
+
+    FakeFileSystem relative;
+    relative.files["system.dat.old"] = "x";
+    DeleteUpgradeLeftovers(relative, "");
+    EXPECT_TRUE(relative.Exists("system.dat.old"));
+}
+
 }  // namespace
 }  // namespace quorvel
