@@ -58,8 +58,11 @@ void SettingForm::OnClick(int control) {
 // False, with the reason on the form, when the row's hotkey cannot be had.
 bool SettingForm::TakeHotkey(const HotkeyRow& row) {
     if (!row.binding) return true;
+    const Hotkey& current = row.binding->Current();
+    // Untouched: kept as it is (the field cannot show the Win key).
+    if (Checked(row.check) != current.Off() && HotKeyValue(row.keys) == ControlValueOf(current)) return true;
     const Hotkey wanted = Checked(row.check) ? HotkeyFromControl(HotKeyValue(row.keys)) : Hotkey{};
-    if (wanted == row.binding->Current()) return true;
+    if (wanted == current) return true;
     RegistryPreferences preferences;
     const HotkeyState got = row.binding->Change(wanted, preferences);
     if (got == HotkeyState::Registered || got == HotkeyState::Off) return true;

@@ -152,9 +152,7 @@ LRESULT TaskListForm::TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lPa
             // them IDOK and IDCANCEL before the list sees them (the arrows
             // the list takes itself).
             if (LOWORD(wParam) == IDCANCEL) {
-                // Back to where the user was.
-                foreground_.GiveBack();
-                Hide();
+                Cancel();
                 return 0;
             }
             if (LOWORD(wParam) == IDOK) {
@@ -192,7 +190,7 @@ LRESULT TaskListForm::OnNotify(const NMHDR& header) {
             return 0;
         }
         case LVN_KEYDOWN:
-            if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_ESCAPE) Hide();
+            if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_ESCAPE) Cancel();
             return 0;
         default: return 0;
     }
@@ -226,6 +224,12 @@ void TaskListForm::ShowTasks(TaskListOpener opener) {
     hover_.Reset();
     foreground_.Shown(Window());
     ForegroundTimer.SetEnabled(true);
+}
+
+// Esc: back to where the user was.
+void TaskListForm::Cancel() {
+    foreground_.GiveBack();
+    Hide();
 }
 
 // Deactivation hides the switcher (WM_ACTIVATEAPP); when it never became

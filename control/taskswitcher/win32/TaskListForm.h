@@ -71,6 +71,7 @@ private:
     void ListView1_MouseMove();
     void MouseMoveTimer_Timer();
     void ForegroundTimer_Timer();
+    void Cancel();
     void ListView1_ItemClick(int item);
     int RowCount() const;
     RECT RowBounds(int row) const;

@@ -98,6 +98,11 @@ e2e_wait_until 5 hidden || e2e_fail "Esc did not close the switcher"
 in_use() { probe | grep -q "^window $1 .* fg=1$"; }
 e2e_wait_until 5 in_use "TS Minimized" || e2e_fail "Esc did not go back to the window in use: $(probe | grep -E "^(window|front)" | paste -sd" ")"
 
+# Reopened, it hides as soon as another program is activated.
+by_hotkey "again" 300 250
+xdotool mousemove 850 300; sleep 0.2; xdotool click 1
+e2e_wait_until 10 hidden || e2e_fail "activating another program did not hide the reopened switcher"
+
 # A click on the maximized window's row: restored, in front, switcher hidden.
 by_hotkey "for a click" 300 250
 maxrow=$(echo "$p" | awk '$1=="row" && / text=TS Maximized$/ { print $2 }')
