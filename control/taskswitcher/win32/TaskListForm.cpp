@@ -206,10 +206,14 @@ LRESULT CALLBACK TaskListForm::ListProcedure(HWND list, UINT message, WPARAM wPa
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
+// Messages sent to the switcher while it waits for icons are handled
+// meanwhile: a second request then finds it busy and is dropped.
 void TaskListForm::ShowTasks(TaskListOpener opener) {
-    if (!Loaded() || !ListView1) return;
+    if (!Loaded() || !ListView1 || refreshing_) return;
     foreground_.Opening();
+    refreshing_ = true;
     module_.RefreshTaskList();
+    refreshing_ = false;
     if (module_.TaskCollection().empty()) return;
     FillIcons();
     FillRows();

@@ -86,6 +86,7 @@ private:
     WindowHotkey hotkeyRegistration_;
     HotkeyBinding hotkey_;
     ForegroundWatch foreground_;
+    bool refreshing_ = false;  // asking the windows for their icons
     FormTimer MouseMoveTimer;
     FormTimer ForegroundTimer;
 };
