@@ -12,10 +12,12 @@ set(QUORVEL_VERSION_COMMAS ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${P
 set(QUORVEL_PRODUCT Quorvel)
 set(QUORVEL_PUBLISHER Harnwick)
 
+# The icon holds the sizes the notification area and the window captions
+# take from 100 to 200 % (16, 20, 24, 32) and those of Explorer's views.
 function(quorvel_icon svg out)
   find_program(QUORVEL_CONVERT convert REQUIRED)
   add_custom_command(OUTPUT ${out}
-    COMMAND ${QUORVEL_CONVERT} -background none ${svg} -define icon:auto-resize=48,32,16 ${out}
+    COMMAND ${QUORVEL_CONVERT} -background none ${svg} -define icon:auto-resize=48,40,32,24,20,16 ${out}
     DEPENDS ${svg}
     COMMENT "Drawing icon ${out}")
 endfunction()

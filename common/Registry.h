@@ -19,5 +19,9 @@ constexpr char FULL_SCREEN_PAUSE_VALUE[] = "FullScreenPause";        // REG_DWOR
 constexpr char EXCLUDED_PROGRAMS_VALUE[] = "ExcludedPrograms";       // REG_MULTI_SZ
 constexpr char BROWSER_PROGRAMS_VALUE[] = "BrowserPrograms";         // REG_MULTI_SZ, default: common/BrowserPages.h
 constexpr char AUTO_CLICK_DWELL_VALUE[] = "AutoClickDwell";          // REG_DWORD, default 0
+// REG_DWORD: the modifiers (MOD_ALT 1, MOD_CONTROL 2, MOD_SHIFT 4, MOD_WIN 8)
+// times 256 plus the virtual-key code; 0 is no hotkey.
+constexpr char AUTO_CLICK_HOTKEY_VALUE[] = "AutoClickHotkey";        // default Ctrl+Alt+F11
+constexpr char TASK_SWITCHER_HOTKEY_VALUE[] = "TaskSwitcherHotkey";  // default Ctrl+Alt+F10
 
 }  // namespace quorvel

@@ -20,6 +20,7 @@ source "$ROOT/tests/e2e/control/control_lib.sh"
 source "$ROOT/scripts/demo-lib.sh"
 e2e_fail() { e2e_log "demo stopped: $*"; exit 1; }
 e2e_begin
+ctl_ctrl_alt_fkeys
 REPORT="$DEMO_WORK/report-$(date +%Y%m%d-%H%M%S)"
 mkdir -p "$REPORT"
 : >"$REPORT/steps.txt"
@@ -103,8 +104,8 @@ demo_gesture "Browser: new browser (circle)" "a large circle drawn with the poin
 wine taskkill /f /im iexplore.exe >/dev/null 2>&1   # the browser the circle started
 demo_cursor_go_away
 demo_just_wheel_it
-demo_hotkey "Auto click" "ctrl+alt+k" "Form1" "the auto-click box (\"Click\")"
-demo_hotkey "Task switcher" "ctrl+alt+w" "Easy task switcher" "the task switcher"
+demo_hotkey "Auto click" "ctrl+alt+F11" "Form1" "the auto-click box (\"Click\")"
+demo_hotkey "Task switcher" "ctrl+alt+F10" "Easy task switcher" "the task switcher"
 demo_row "Rest reminder" "Runs in the background: it counts keys, clicks and minutes and slides a notice into the corner after an hour of work; not waited for in this short demo." "" ""
 demo_row "Drag to scroll" "Needs an Internet Explorer page (its HTML engine); Wine here has none, so it is not shown." "" ""
 for w in one two page; do e2e_stop "$(demo_pid $w)"; done

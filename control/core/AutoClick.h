@@ -1,8 +1,11 @@
 // Auto click: the small "Click" box that appears beside the pointer. Moving
 // onto the box and holding still for 600 ms hides it and clicks where the
 // pointer rested when the box appeared; a box the pointer never reaches
-// goes away after 2 s without a click. The box's window, its timers and
-// the click are behind AutoClickView.
+// goes away after 2 s without a click. A box that dwell opened never clicks
+// once a key or button was pressed after it appeared: the user was busy
+// elsewhere (Cursor Go Away may have glided the pointer onto it while the
+// user typed). The box's window, its timers and the click are behind
+// AutoClickView.
 #pragma once
 
 #include <cstdint>
@@ -45,6 +48,9 @@ public:
     virtual void StartTimer(AutoClickTimer timer, unsigned ms) = 0;
     virtual void StopTimer(AutoClickTimer timer) = 0;
     virtual void SimulateClick(int x, int y) = 0;
+    // The time of the user's last click or key press as the hook library
+    // records it (GetUserLastClickOrKeyTime).
+    virtual uint32_t LastClickOrKeyTime() = 0;
     // Never fails for its callers: a trace that cannot be written is left out.
     virtual void DebugLine(const std::string& text) = 0;
 };
@@ -53,11 +59,19 @@ class AutoClickBox {
 public:
     explicit AutoClickBox(AutoClickView& view) : view_(view) {}
 
-    // AUTO_CLICK_MESSAGE: shows the box; a box already shown keeps its place
-    // and its timers.
+    // AUTO_CLICK_MESSAGE or the hotkey: shows the box; a box already shown
+    // keeps its place and its timers.
     void ProcessAutoClickActivate();
-    // The mouse moved over the box's own surface (not over Label1).
-    void OnMouseMove();
+    // The pointer dwelt: the same, but the box clicks only if no key or
+    // button was pressed since.
+    void OpenByDwell();
+    // The click is to land at `point` (where the pointer was before the
+    // notification icon's menu opened); the box shows beside it.
+    void OpenAt(const ScreenPoint& point);
+    // The mouse moved over the box's own surface (not over Label1), to
+    // `at`. A report of no movement (some drivers and tablets send them)
+    // does not start the count over.
+    void OnMouseMove(const ScreenPoint& at);
     void OnClickTimer();
     void OnHideTimer();
 
@@ -65,9 +79,15 @@ public:
     int ClickY() const { return ClickY_; }
 
 private:
+    void Open(const ScreenPoint& clickAt, bool byDwell);
+
     AutoClickView& view_;
     int ClickX_ = 0;
     int ClickY_ = 0;
+    bool byDwell_ = false;
+    uint32_t inputAtOpen_ = 0;  // LastClickOrKeyTime when the box opened
+    bool moved_ = false;        // the pointer has moved over the box
+    ScreenPoint lastMove_{0, 0};
 };
 
 }  // namespace quorvel

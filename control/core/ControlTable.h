@@ -7,7 +7,7 @@
 
 namespace quorvel {
 
-enum class ControlKind { Button, CheckBox, Frame, Label, ListBox, TextBox };
+enum class ControlKind { Button, CheckBox, Frame, Label, ListBox, TextBox, HotKey };
 
 // Enter presses the default button, Esc the cancel button.
 enum class ControlRole { None, Default, Cancel };
@@ -33,9 +33,31 @@ struct FormColour {
 };
 
 struct FormFont {
-    const char* face;
+    const char* face;  // null: the system's message font, at the display's dpi
     int points;
 };
+
+constexpr FormFont MESSAGE_FONT{nullptr, 0};
+
+// System colour indexes (COLOR_*) the forms use.
+constexpr uint32_t SYSTEM_ACTIVE_CAPTION = 2;
+constexpr uint32_t SYSTEM_WINDOW = 5;
+constexpr uint32_t SYSTEM_WINDOW_TEXT = 8;
+constexpr uint32_t SYSTEM_CAPTION_TEXT = 9;
+constexpr uint32_t SYSTEM_BUTTON_FACE = 15;
+constexpr uint32_t SYSTEM_BUTTON_TEXT = 18;
+constexpr uint32_t SYSTEM_INFO_TEXT = 23;
+constexpr uint32_t SYSTEM_INFO_BACKGROUND = 24;
+
+// What a form paints with: its table's background, or in high contrast the
+// system's window colour in place of a colour of its own (that would ignore
+// the user's choice); the text in the system colour that goes with the
+// background.
+struct FormPaint {
+    FormColour background;
+    uint32_t text;  // a system colour index
+};
+FormPaint PaintOf(const FormColour& background, bool highContrast);
 
 enum class FormFrame {
     FixedSingle,  // caption, system menu, fixed size

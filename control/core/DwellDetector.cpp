@@ -12,11 +12,13 @@ void DwellDetector::RestartRest(const DwellSample& sample, bool moved) {
 }
 
 bool DwellDetector::OnSample(const DwellSample& sample) {
+    const bool typed = sample.lastClickOrKey != lastClickOrKey_;
+    lastClickOrKey_ = sample.lastClickOrKey;
     if (!started_) {
         RestartRest(sample, false);
         return false;
     }
-    if (sample.buttonHeld || sample.overOwnWindow || sample.boxShown || sample.paused) {
+    if (typed || sample.buttonHeld || sample.overOwnWindow || sample.boxShown || sample.paused) {
         RestartRest(sample, false);
         return false;
     }

@@ -21,6 +21,7 @@ struct DwellSample {
     bool overOwnWindow;  // the pointer is on one of Quorvel's windows (the box too)
     bool boxShown;
     bool paused;
+    uint32_t lastClickOrKey;  // the hook library's time of the last click or key press
 };
 
 class DwellDetector {
@@ -29,7 +30,8 @@ public:
     // needs the pointer to move again. A held button, Quorvel's own windows,
     // a shown box or a pause end the rest and need new movement too: a
     // manual click, or the click the box itself made, is not followed by a
-    // box at the same spot.
+    // box at the same spot. So does a key or click anywhere: a pointer left
+    // resting while the user types is no dwell.
     bool OnSample(const DwellSample& sample);
     // Starts over, as if the pointer had not moved yet (dwell switched on).
     void Reset() { started_ = false; }
@@ -41,6 +43,7 @@ private:
     bool moved_ = false;
     ScreenPoint anchor_{0, 0};
     uint32_t restStart_ = 0;
+    uint32_t lastClickOrKey_ = 0;
 };
 
 }  // namespace quorvel

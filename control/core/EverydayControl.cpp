@@ -38,7 +38,7 @@ std::vector<TrayMenuItem> EverydayControl::MenuItems() const {
     items.push_back({TrayExclusions, "&Exclusions...", false, true});
     items.push_back({TrayTutorial, "T&utorial", false, true});
     items.push_back({TrayHelp, "&Help"});
-    items.push_back({TrayStop, "S&top", false, true});
+    items.push_back({TrayStop, "St&op", false, true});
     return items;
 }
 
@@ -47,15 +47,18 @@ TrayLook EverydayControl::Look() const {
 }
 
 void EverydayControl::OnCommand(uint16_t command) {
+    const MenuOpening menu = menu_;
+    menu_.known = false;
     switch (command) {
         case TrayShowQuorvel: shell_.ShowMainForm(); break;
         case TrayPauseResume: TogglePause(); break;
         case TraySettings: shell_.ShowSettings(); break;
         case TrayTaskSwitcher:
-            if (features_.openTaskSwitcher) features_.openTaskSwitcher();
+            if (features_.openTaskSwitcher) features_.openTaskSwitcher(menu.known && menu.byKeyboard);
             break;
         case TrayAutoClick:
-            if (features_.openAutoClick) features_.openAutoClick();
+            // Where the pointer was before the menu opened, not on the item.
+            if (features_.openAutoClick) features_.openAutoClick(menu.known ? &menu.pointer : nullptr);
             break;
         case TrayDwell:
             if (features_.dwellEnabled && features_.setDwellEnabled)
@@ -70,6 +73,12 @@ void EverydayControl::OnCommand(uint16_t command) {
             break;
         default: break;
     }
+}
+
+bool EverydayControl::Notify(const std::string& title, const std::string& text) {
+    if (!iconShown_) return false;
+    shell_.ShowNotification(title, text);
+    return true;
 }
 
 void EverydayControl::TogglePause() {

@@ -11,6 +11,7 @@
 
 #include "EverydayPreferences.h"
 #include "HookLibrary.h"
+#include "InstanceHandOver.h"
 
 namespace quorvel {
 
@@ -58,13 +59,16 @@ public:
     virtual void Stop() = 0;                          // as the "&Stop" button
     virtual void ShowIcon(const TrayLook& look) = 0;  // adds or updates it
     virtual void RemoveIcon() = 0;
+    // A notification from the icon (a balloon or a toast, as the system shows them).
+    virtual void ShowNotification(const std::string& title, const std::string& text) = 0;
 };
 
 // Features built elsewhere reach the menu through these; an item whose
 // callbacks are missing is left out.
 struct TrayFeatures {
-    std::function<void()> openTaskSwitcher;
-    std::function<void()> openAutoClick;
+    std::function<void(bool byKeyboard)> openTaskSwitcher;  // as a keyboard user would open it, or at the pointer
+    // clickAt: where the pointer was when the menu opened; null: at the pointer now.
+    std::function<void(const ScreenPoint* clickAt)> openAutoClick;
     std::function<bool()> dwellEnabled;
     std::function<void(bool)> setDwellEnabled;
     std::function<void(bool)> pausedChanged;  // told after each Pause and Resume
@@ -87,8 +91,15 @@ public:
     std::vector<TrayMenuItem> MenuItems() const;
     TrayLook Look() const;
     bool Paused() const { return paused_; }
+    // The menu is about to open: where the pointer is, and whether the
+    // keyboard opened it (the icon focused with Win+B, then Shift+F10 or the
+    // menu key) rather than the mouse.
+    void OnMenuOpening(const ScreenPoint& pointer, bool byKeyboard) { menu_ = {pointer, byKeyboard, true}; }
     void OnCommand(uint16_t command);
-    void OnIconDoubleClick() { shell_.ShowMainForm(); }
+    // A click on the icon (single or double), or Enter or Space on it.
+    void OnIconSelected() { shell_.ShowMainForm(); }
+    // A notification from the icon; false when there is no icon to show it.
+    bool Notify(const std::string& title, const std::string& text);
 
     const EverydayPreferences& Preferences() const { return preferences_; }
     // From the exclusions form's OK: stored, handed to the library.
@@ -113,6 +124,11 @@ private:
     std::function<void(const std::string&)> browsersChanged_;
     bool paused_ = false;
     bool iconShown_ = false;
+    struct MenuOpening {
+        ScreenPoint pointer;
+        bool byKeyboard;
+        bool known;  // a command that came without the menu has none
+    } menu_{{0, 0}, false, false};
 };
 
 }  // namespace quorvel

@@ -6,11 +6,11 @@ namespace quorvel {
 
 namespace {
 
-constexpr FormColour ButtonFace{true, 15};            // COLOR_BTNFACE
-constexpr FormColour ActiveCaption{true, 2};          // COLOR_ACTIVECAPTION
-constexpr FormColour InfoBackground{true, 24};        // COLOR_INFOBK
+constexpr FormColour ButtonFace{true, SYSTEM_BUTTON_FACE};
+constexpr FormColour ActiveCaption{true, SYSTEM_ACTIVE_CAPTION};
+constexpr FormColour InfoBackground{true, SYSTEM_INFO_BACKGROUND};
 constexpr FormColour ReminderGreen{false, 0x00C000};  // RGB(0, 192, 0)
-constexpr FormFont DialogFont{"MS Sans Serif", 8};
+constexpr FormFont DialogFont = MESSAGE_FONT;
 constexpr FormFont ReminderFont{"Arial", 9};
 constexpr FormFont AnimationFont{"Arial", 9};
 
@@ -21,6 +21,19 @@ ControlRow Check(const char* name, const char* caption, int left, int top, int w
 }
 
 }  // namespace
+
+FormPaint PaintOf(const FormColour& background, bool highContrast) {
+    if (!background.isSystemColour) {
+        if (highContrast) return {{true, SYSTEM_WINDOW}, SYSTEM_WINDOW_TEXT};
+        return {background, SYSTEM_BUTTON_TEXT};
+    }
+    switch (background.value) {
+        case SYSTEM_INFO_BACKGROUND: return {background, SYSTEM_INFO_TEXT};
+        case SYSTEM_WINDOW: return {background, SYSTEM_WINDOW_TEXT};
+        case SYSTEM_ACTIVE_CAPTION: return {background, SYSTEM_CAPTION_TEXT};
+        default: return {background, SYSTEM_BUTTON_TEXT};
+    }
+}
 
 const FormTable& MainFormTable() {
     static const FormTable table{
@@ -44,7 +57,7 @@ const FormTable& SettingFormTable() {
     static const FormTable table{
         "Check to enable the features you want",
         4848,
-        4320,
+        5460,
         0,
         FormFrame::FixedDialog,
         ButtonFace,
@@ -64,11 +77,16 @@ const FormTable& SettingFormTable() {
             Check("CheckIEStop", "Sto&p\r\n", 2520, 1236, 1692, Frame1),
             Check("CheckIEOpenURL", "Open &URL Dialog Box", 2520, 1536, 1932, Frame1),
             Check("CheckIELaunch", "Lau&nch a new IE", 2520, 1824, 1692, Frame1),
-            {ControlKind::Button, "CommandOK", "&OK", 744, 3864, 1164, 348, NO_CONTAINER, ControlRole::Default},
-            {ControlKind::Button, "CommandCancel", "&Cancel", 2496, 3888, 1332, 348, NO_CONTAINER, ControlRole::Cancel},
+            Check("CheckAutoClickHotkey", "&Auto click hotkey", 288, 3768, 2004),
+            {ControlKind::HotKey, "HotKeyAutoClick", "", 2352, 3780, 2340, 300, NO_CONTAINER, ControlRole::None},
+            Check("CheckTaskSwitcherHotkey", "&Task switcher hotkey", 288, 4128, 2004),
+            {ControlKind::HotKey, "HotKeyTaskSwitcher", "", 2352, 4140, 2340, 300, NO_CONTAINER, ControlRole::None},
+            {ControlKind::Button, "CommandOK", "&OK", 744, 5004, 1164, 348, NO_CONTAINER, ControlRole::Default},
+            {ControlKind::Button, "CommandCancel", "&Cancel", 2496, 5028, 1332, 348, NO_CONTAINER, ControlRole::Cancel},
             {ControlKind::Frame, "Frame1", "Mouse Shortcuts", 192, 1392, 4500, 2268, NO_CONTAINER, ControlRole::None},
             {ControlKind::Label, "Label2", "IE Operations", 2496, 384, 1500, 252, Frame1, ControlRole::None},
             {ControlKind::Label, "Label1", "Windows Operations", 96, 384, 1860, 324, Frame1, ControlRole::None},
+            {ControlKind::Label, "LabelHotkeyProblem", "", 288, 4500, 4404, 420, NO_CONTAINER, ControlRole::None},
         }};
     return table;
 }

@@ -10,15 +10,22 @@ const FormTable& MainFormTable();
 enum MainFormControl { ExitCommand, CancelCommand, Command1, CommandHelp };
 constexpr int MAIN_FORM_SHOWN_HEIGHT_TWIPS = 1248;  // one row of buttons
 
-// "SettingForm": one check box per feature bit, in tab order.
+// "SettingForm": one check box per feature bit, in tab order, then the two
+// hotkeys (a check box and the key of each) and a line that says what is
+// wrong with one.
 const FormTable& SettingFormTable();
 constexpr int SETTING_CHECK_BOX_COUNT = 14;
 enum SettingFormControl {
-    SettingCommandOK = SETTING_CHECK_BOX_COUNT,
+    SettingCheckAutoClickHotkey = SETTING_CHECK_BOX_COUNT,
+    SettingHotKeyAutoClick,
+    SettingCheckTaskSwitcherHotkey,
+    SettingHotKeyTaskSwitcher,
+    SettingCommandOK,
     SettingCommandCancel,
     SettingFrame1,
     SettingLabel2,
     SettingLabel1,
+    SettingLabelHotkeyProblem,
 };
 
 // "FormPromptRest": the rest reminder notice.

@@ -17,6 +17,13 @@ void TaskListModule::RefreshTaskList() {
     TaskCollection_.clear();
     ownApp_ = taskListWindow_ ? windows_.Owner(taskListWindow_) : 0;
     for (uint32_t window : windows_.TopLevelWindows()) EnumTaskWindow(window);
+    std::vector<uint32_t> windows;
+    for (const ClassTaskInfo& task : TaskCollection_) windows.push_back(task.hwnd);
+    const std::vector<uint32_t> answers =
+        windows.empty() ? windows : windows_.SmallIcons(windows, TASK_ICONS_TIMEOUT_MS);
+    for (size_t i = 0; i < TaskCollection_.size(); ++i) {
+        TaskCollection_[i].icon = GetTaskIcon(TaskCollection_[i].hwnd, i < answers.size() ? answers[i] : 0);
+    }
 }
 
 std::string TaskListModule::TitleOf(uint32_t window, int& count) {
@@ -38,12 +45,14 @@ void TaskListModule::Add(uint32_t window, const std::string& title) {
     ClassTaskInfo task;
     task.hwnd = window;
     task.title = title;
-    task.icon = GetTaskIcon(window);
     TaskCollection_.push_back(task);
 }
 
 bool TaskListModule::EnumTaskWindow(uint32_t window) {
-    if (window == ownApp_ || !windows_.IsVisible(window) || windows_.IsDialogBox(window)) return true;
+    if (window == ownApp_ || !windows_.IsVisible(window) || windows_.IsCloaked(window) ||
+        windows_.IsDialogBox(window)) {
+        return true;
+    }
     int count = 0;
     const std::string title = TitleOf(window, count);
     if (IsProgramManager(title)) return true;
@@ -67,8 +76,8 @@ bool TaskListModule::EnumTaskWindow(uint32_t window) {
     return true;
 }
 
-uint32_t TaskListModule::GetTaskIcon(uint32_t window) {
-    uint32_t result = windows_.SmallIcon(window, TASK_ICON_TIMEOUT_MS);
+uint32_t TaskListModule::GetTaskIcon(uint32_t window, uint32_t answered) {
+    uint32_t result = answered;
     if (!result) result = windows_.ClassSmallIcon(window);
     if (!result) result = windows_.ApplicationIcon();
     return result;

@@ -25,14 +25,19 @@ public:
     virtual std::vector<uint32_t> TopLevelWindows() = 0;
     virtual uint32_t Owner(uint32_t window) = 0;  // GetWindow(GW_OWNER)
     virtual bool IsVisible(uint32_t window) = 0;
+    // Visible to the window manager yet not shown: on another virtual
+    // desktop, a suspended store app, a hidden system window (DWM's
+    // DWMWA_CLOAKED; false where there is no such thing).
+    virtual bool IsCloaked(uint32_t window) = 0;
     // The hook library's dialog box rule (IfDialogBoxWindow).
     virtual bool IsDialogBox(uint32_t window) = 0;
     // GetWindowTextA into a buffer of `size` characters: the count it returns.
     virtual int Text(uint32_t window, char* buffer, int size) = 0;
     virtual bool Rect(uint32_t window, TaskRect& rect) = 0;
-    // WM_GETICON for the small icon, waiting at most timeoutMs for the
-    // window's answer; 0 for no icon or no answer.
-    virtual uint32_t SmallIcon(uint32_t window, uint32_t timeoutMs) = 0;
+    // WM_GETICON for the small icon, to all the windows at once, waiting at
+    // most timeoutMs in all for their answers; per window its icon, or 0 for
+    // no icon or no answer in time.
+    virtual std::vector<uint32_t> SmallIcons(const std::vector<uint32_t>& windows, uint32_t timeoutMs) = 0;
     virtual uint32_t ClassSmallIcon(uint32_t window) = 0;  // GCL_HICONSM
     virtual uint32_t ApplicationIcon() = 0;                // IDI_APPLICATION
 };
@@ -44,7 +49,10 @@ struct ClassTaskInfo {
 };
 
 constexpr int TASK_TITLE_BUFFER_SIZE = 100;  // a title keeps its first 99 characters
-constexpr uint32_t TASK_ICON_TIMEOUT_MS = 1000;
+// The windows are asked for their icons all at once, and the answers are
+// waited for at most this long in all: hung programs cannot keep the
+// switcher from opening, nor the others from showing their own icons.
+constexpr uint32_t TASK_ICONS_TIMEOUT_MS = 300;
 constexpr const char* PROGRAM_MANAGER_TITLE = "Program Manager";
 
 // "h" followed by the decimal handle: the key of a task's row and icon.
@@ -61,11 +69,14 @@ public:
     // application window, which is never a task.
     void SetTaskListWindow(uint32_t window) { taskListWindow_ = window; }
 
-    // Empties the collection and fills it from a fresh enumeration.
+    // Empties the collection and fills it from a fresh enumeration, then
+    // gives each task its icon.
     void RefreshTaskList();
     // Looks at one enumerated window; always goes on with the next.
     bool EnumTaskWindow(uint32_t window);
-    uint32_t GetTaskIcon(uint32_t window);
+    // The icon a window answered with, else its class's small icon, else the
+    // standard application icon.
+    uint32_t GetTaskIcon(uint32_t window, uint32_t answered);
 
     const std::vector<ClassTaskInfo>& TaskCollection() const { return TaskCollection_; }
 

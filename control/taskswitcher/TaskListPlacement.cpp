@@ -11,9 +11,7 @@ namespace {
 constexpr int LIST_BORDERS = 4;  // the list's sunken edge
 constexpr int FORM_BORDERS = 6;  // the form's fixed frame
 
-}  // namespace
-
-TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent& content, int cursorX, int cursorY) {
+TaskListPlacement SizeTaskList(const TaskListMetrics& m, const TaskListContent& content) {
     const int maxW = RoundHalfToEven(m.cxFull / 2.0);
     const int maxH = RoundHalfToEven(m.cyFull / 2.0);
     const int contentH = content.rowHeight * content.rowCount;
@@ -36,6 +34,13 @@ TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent&
         p.listWidth = p.width - FORM_BORDERS;
     }
     p.height = p.listHeight + m.captionH + FORM_BORDERS;
+    return p;
+}
+
+}  // namespace
+
+TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent& content, int cursorX, int cursorY) {
+    TaskListPlacement p = SizeTaskList(m, content);
     // The caption bar is centred vertically on the pointer, the form
     // horizontally.
     const int x = cursorX - m.areaLeft;
@@ -58,6 +63,13 @@ TaskListPlacement PlaceTaskList(const TaskListMetrics& m, const TaskListContent&
     }
     p.left += m.areaLeft;
     p.top += m.areaTop;
+    return p;
+}
+
+TaskListPlacement CentreTaskList(const TaskListMetrics& m, const TaskListContent& content) {
+    TaskListPlacement p = SizeTaskList(m, content);
+    p.left = m.areaLeft + RoundHalfToEven((m.cxFull - p.width) / 2.0);
+    p.top = m.areaTop + RoundHalfToEven((m.cyFull - p.height) / 2.0);
     return p;
 }
 

@@ -1,6 +1,7 @@
 // Size and place of the task switcher: a list at most half the screen's
-// full-screen area each way (plus scroll bars where it is cut), the form's
-// caption bar centred on the pointer, the whole form kept on the screen.
+// full-screen area each way (plus scroll bars where it is cut); opened by
+// the mouse, the form's caption bar centred on the pointer, the whole form
+// kept on the screen; opened by the keyboard, the form centred on the area.
 #pragma once
 
 namespace quorvel {
@@ -35,5 +36,7 @@ struct TaskListPlacement {
 
 TaskListPlacement PlaceTaskList(const TaskListMetrics& metrics, const TaskListContent& content, int cursorX,
                                 int cursorY);
+// The same size, centred on the area (halves rounded to even).
+TaskListPlacement CentreTaskList(const TaskListMetrics& metrics, const TaskListContent& content);
 
 }  // namespace quorvel

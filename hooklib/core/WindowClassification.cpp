@@ -47,6 +47,30 @@ bool IsDesktopClass(const char* className) {
     return false;
 }
 
+template <size_t N>
+bool ClassIsOneOf(Context& ctx, Hwnd window, const char* const (&classes)[N]) {
+    ClassName className;
+    if (ctx.windows.GetClassName(window, className, sizeof className) <= 0) return false;
+    for (const char* one : classes) {
+        if (std::strcmp(className, one) == 0) return true;
+    }
+    return false;
+}
+
+// Whether one of the taskbar's own windows of another part lies at the point.
+bool OtherPartAt(Context& ctx, Hwnd taskbar, Point point) {
+    int seen = 0;
+    for (Hwnd child = ctx.windows.GetFirstChild(taskbar); child && seen < MAX_TASKBAR_CHILDREN;
+         child = ctx.windows.GetNextSibling(child), ++seen) {
+        Rect rect;
+        if (ClassIsOneOf(ctx, child, TASKBAR_OTHER_PARTS) && ctx.windows.GetWindowRect(child, &rect) &&
+            rect.Contains(point)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 struct CloseSearch {
     Context* ctx;
     Hwnd window;
@@ -150,6 +174,19 @@ bool CanSizeWindow(Context& ctx, Hwnd window) {
         return false;
     }
     return true;
+}
+
+TaskbarPart TaskbarPartAt(Context& ctx, Hwnd under, Point point) {
+    const Hwnd root = under ? GetRootWindow(ctx, under, 0) : 0;
+    if (!root || !ClassIsOneOf(ctx, root, TASKBAR_CLASSES)) return TaskbarPart::None;
+    bool wholeBar = false;
+    int depth = 0;
+    for (Hwnd w = under; w && w != root && depth < MAX_ROOT_CHAIN; w = ctx.windows.GetParent(w), ++depth) {
+        if (ClassIsOneOf(ctx, w, TASKBAR_OTHER_PARTS)) return TaskbarPart::Other;
+        if (ClassIsOneOf(ctx, w, TASKBAR_WHOLE_BAR_CLASSES)) wholeBar = true;
+    }
+    if (wholeBar && OtherPartAt(ctx, root, point)) return TaskbarPart::Other;
+    return TaskbarPart::TaskButtons;
 }
 
 bool IsOwnTaskSwitcherWindow(Context& ctx, Hwnd window) { return IsOwnWindowWithTitle(ctx, window, TASK_LIST_CAPTION); }

@@ -32,6 +32,15 @@ bool CanSizeWindow(Context& ctx, Hwnd window);
 // window (or the owner of one) that is neither a console nor ours.
 bool CanCloseWindow(Context& ctx, Hwnd window);
 
+// What of a taskbar lies at a point: its task buttons (also the free room
+// beside them), another part of it (the notification area, the clock, the
+// Start, search, task view and show-desktop buttons), or no taskbar at all.
+// Every taskbar counts: the primary one and those of other monitors. On a
+// taskbar drawn as one window of its own (Windows 11) the old windows of
+// those other parts still say where they lie.
+enum class TaskbarPart { None, TaskButtons, Other };
+TaskbarPart TaskbarPartAt(Context& ctx, Hwnd under, Point point);
+
 bool IsOwnTaskSwitcherWindow(Context& ctx, Hwnd window);
 bool IsOwnMainWindow(Context& ctx, Hwnd window);
 
@@ -45,6 +54,13 @@ constexpr int MAX_ROOT_CHAIN = 256;
 // common/BrowserPages.h).
 constexpr const char* DESKTOP_CLASSES[] = {"Progman", "WorkerA", "WorkerW"};
 constexpr const char* TASKBAR_CLASS = "Shell_TrayWnd";
+constexpr const char* TASKBAR_CLASSES[] = {TASKBAR_CLASS, "Shell_SecondaryTrayWnd"};
+constexpr const char* TASKBAR_OTHER_PARTS[] = {
+    "TrayNotifyWnd",         "TrayClockWClass", "ClockButton", "Start", "TrayButton", "TrayShowDesktopButtonWClass",
+    "TrayDummySearchControl"};
+constexpr const char* TASKBAR_WHOLE_BAR_CLASSES[] = {"Windows.UI.Composition.DesktopWindowContentBridge",
+                                                     "Windows.UI.Input.InputSite.WindowClass"};
+constexpr int MAX_TASKBAR_CHILDREN = 64;
 constexpr const char* CONSOLE_CLASS = "ConsoleWindowClass";
 constexpr const char* DESKTOP_TITLE = "Program Manager";
 

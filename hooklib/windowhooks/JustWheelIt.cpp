@@ -15,13 +15,6 @@ namespace {
 constexpr uint32_t FIRST_PRIVATE_MESSAGE = 0xC000;
 constexpr uint32_t LAST_PRIVATE_MESSAGE = 0xFFFF;
 
-bool IsTaskbar(Context& ctx, Hwnd window) {
-    const Hwnd root = GetRootWindow(ctx, window, 0);
-    char className[16] = {};
-    return root && ctx.windows.GetClassName(root, className, sizeof className) > 0 &&
-           std::strcmp(className, TASKBAR_CLASS) == 0;
-}
-
 // The registered task switcher, when the registration names the control
 // program's own switcher window and a private message; else 0.
 Hwnd TaskSwitcher(Context& ctx) {
@@ -33,8 +26,8 @@ Hwnd TaskSwitcher(Context& ctx) {
 
 }  // namespace
 
-bool OpenTaskSwitcherOverTaskbar(Context& ctx, Hwnd under, HookMessage& msg) {
-    if (!IsTaskbar(ctx, under)) return false;
+bool OpenTaskSwitcherOverTaskbar(Context& ctx, TaskbarPart part, HookMessage& msg) {
+    if (part != TaskbarPart::TaskButtons) return false;
     const Hwnd switcher = TaskSwitcher(ctx);
     if (!switcher) return false;
     // This thread has the user's input: the switcher may take the foreground.
@@ -50,11 +43,16 @@ void RedirectWheel(Context& ctx, HookMessage& msg) {
     Point p;
     if (!ctx.input.GetCursorPos(&p)) return;
     const Hwnd under = ctx.windows.WindowFromPoint(p);
-    if (OpenTaskSwitcherOverTaskbar(ctx, under, msg)) return;
+    const TaskbarPart part = TaskbarPartAt(ctx, under, p);
+    if (OpenTaskSwitcherOverTaskbar(ctx, part, msg)) return;
     if (under == msg.hwnd) return;
 
     const uint32_t underThread = ctx.windows.GetWindowThreadId(under);
     const uint32_t ownThread = ctx.windows.GetWindowThreadId(msg.hwnd);
+    // The notification area and the clock keep what Windows gives them (a
+    // wheel that changes the volume there goes on working); a click to
+    // bring them the turn would open their menus.
+    if (underThread != ownThread && part == TaskbarPart::Other) return;
     // Over a program Quorvel cannot reach the turn stays where Windows sent it.
     if (under && underThread != ownThread && !GestureTargetReachable(ctx, under)) return;
     // The thread now delivers a WM_NULL instead of the wheel turn.

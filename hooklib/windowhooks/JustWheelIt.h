@@ -6,12 +6,13 @@
 
 #include "hooklib/core/Context.h"
 #include "hooklib/core/HookInputs.h"
+#include "hooklib/core/WindowClassification.h"
 
 namespace quorvel {
 
-// Over the taskbar (root class "Shell_TrayWnd"), with a task switcher
-// registered: posts it TaskListMessage and drops the wheel turn.
-bool OpenTaskSwitcherOverTaskbar(Context& ctx, Hwnd under, HookMessage& msg);
+// Over a taskbar's task buttons (not its notification area or clock), with
+// a task switcher registered: posts it TaskListMessage and drops the wheel turn.
+bool OpenTaskSwitcherOverTaskbar(Context& ctx, TaskbarPart part, HookMessage& msg);
 
 // Run for a WM_MOUSEWHEEL taken from the queue; may turn it into WM_NULL.
 void RedirectWheel(Context& ctx, HookMessage& msg);

@@ -43,19 +43,30 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         AutoClickForm* autoClick = shell.AutoClick();
         TrayFeatures& features = everyday.Features();
         TaskListForm* taskList = shell.TaskList();
-        features.openTaskSwitcher = [taskList] {
-            if (taskList->Window()) PostMessageA(taskList->Window(), TASK_LIST_MESSAGE, 0, 0);
+        features.openTaskSwitcher = [taskList](bool byKeyboard) {
+            if (!taskList->Visible()) {
+                taskList->ShowTasks(byKeyboard ? TaskListOpener::Keyboard : TaskListOpener::Mouse);
+            }
         };
-        features.openAutoClick = [autoClick] {
-            if (autoClick->Window()) PostMessageA(autoClick->Window(), AUTO_CLICK_MESSAGE, 0, 0);
+        features.openAutoClick = [autoClick](const ScreenPoint* clickAt) {
+            if (clickAt) {
+                autoClick->OpenAt(*clickAt);
+            } else {
+                autoClick->ProcessAutoClickActivate();
+            }
         };
         features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
         features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
         features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
+        everydayShell.SetHotkeys(shell.Hotkeys());
         everydayShell.Attach(everyday);
         everyday.OnBrowserProgramsChanged(
             [&dragScroll](const std::string& packed) { dragScroll.SetBrowserPrograms(packed); });
         everyday.Start();
+        // A hotkey that could not be had is told from the icon (and the
+        // settings form says it too), not only in the trace.
+        const std::string hotkeys = HotkeyNotice({&autoClick->Hotkey(), &taskList->Hotkey()});
+        if (!hotkeys.empty()) everyday.Notify("Quorvel: a hotkey does not work", hotkeys);
     }
     const int exitCode = RunMessageLoop();
     everyday.End();

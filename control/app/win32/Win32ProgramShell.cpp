@@ -15,6 +15,7 @@ Win32ProgramShell::Win32ProgramShell(HookLibrary& library, Clock& clock)
 
 void Win32ProgramShell::Attach(ControlProgram& program) {
     main_ = std::make_unique<MainForm>(program, library_, prompt_, clock_);
+    main_->SetHotkeys(Hotkeys());
     // The notice and the start animation stay loaded for the whole run.
     const auto exiting = [&program] { return program.ExitRequested(); };
     animation_.HideOnClose(exiting);

@@ -40,6 +40,7 @@ public:
 
     AutoClickForm* AutoClick() { return &autoClick_; }
     TaskListForm* TaskList() { return &taskList_; }
+    ProgramHotkeys Hotkeys() { return {&autoClick_.Hotkey(), &taskList_.Hotkey()}; }
 
 private:
     Form* FormOf(FormId form);

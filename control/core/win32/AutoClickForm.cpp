@@ -3,6 +3,7 @@
 #include "control/core/ControlProgram.h"
 #include "DebugLine.h"
 #include "DwellPreference.h"
+#include "RegistryPreferences.h"
 #include "control/core/FormTables.h"
 #include "control/core/InstanceHandOver.h"
 #include "common/Twips.h"
@@ -54,6 +55,8 @@ AutoClickForm::AutoClickForm(HookLibrary& library, Clock& clock)
       library_(library),
       clock_(clock),
       box_(*this),
+      hotkeyRegistration_(AUTO_CLICK_HOTKEY_ID),
+      hotkey_(AutoClickHotkey()),
       ClickTimer(*this, 0, false, [this] { box_.OnClickTimer(); }),
       HideTimer(*this, 0, false, [this] { box_.OnHideTimer(); }),
       DwellTimer(*this, DWELL_SAMPLE_MS, false, [this] { OnDwellTimer(); }) {
@@ -68,7 +71,7 @@ void AutoClickForm::OnLoad() {
     SetWindowLongPtrA(Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
     PreviousAutoClickWindowProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AutoClickForm::AutoClickWindowProcedure)));
-    RegisterAutoClickHotkey();
+    StartHotkey();
     if (StartedWithDwellSwitch()) {
         SetDwellEnabled(true);
     } else {
@@ -77,15 +80,17 @@ void AutoClickForm::OnLoad() {
 }
 
 bool AutoClickForm::OnQueryUnload() {
-    if (hotkey_) UnregisterHotKey(Window(), AUTO_CLICK_HOTKEY_ID);
-    hotkey_ = false;
+    hotkey_.Stop();
     return false;
 }
 
-// A hotkey another program holds already is left to it.
-void AutoClickForm::RegisterAutoClickHotkey() {
-    hotkey_ = RegisterHotKey(Window(), AUTO_CLICK_HOTKEY_ID, MOD_CONTROL | MOD_ALT, 'K') != 0;
-    if (!hotkey_) WriteDebugLine("Hotkey Ctrl+Alt+K is used by another program, auto click has no hotkey");
+// A hotkey another program holds already is left to it; the user hears of
+// it from the notification icon and in the settings.
+void AutoClickForm::StartHotkey() {
+    hotkeyRegistration_.SetWindow(Window());
+    RegistryPreferences preferences;
+    hotkey_.Start(preferences, hotkeyRegistration_);
+    if (!hotkey_.Problem().empty()) WriteDebugLine("Auto click has no hotkey: " + hotkey_.Problem());
 }
 
 LRESULT CALLBACK AutoClickForm::AutoClickWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,11 +105,15 @@ LRESULT CALLBACK AutoClickForm::AutoClickWindowProcedure(HWND window, UINT messa
 LRESULT AutoClickForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_MOUSEMOVE:
-            if (!OverLabel1(lParam)) box_.OnMouseMove();
+            if (!OverLabel1(lParam)) {
+                POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+                ClientToScreen(Window(), &at);
+                box_.OnMouseMove({at.x, at.y});
+            }
             return 0;
         case WM_MOUSEACTIVATE: return MA_NOACTIVATE;  // the box never takes the keyboard
         case WM_HOTKEY:
-            if (static_cast<int>(wParam) == AUTO_CLICK_HOTKEY_ID) ProcessAutoClickActivate();
+            if (static_cast<int>(wParam) == hotkeyRegistration_.Id()) ProcessAutoClickActivate();
             return 0;
         default: return Form::HandleMessage(message, wParam, lParam);
     }
@@ -135,9 +144,14 @@ void AutoClickForm::SwitchDwell(bool enabled) {
 void AutoClickForm::OnDwellTimer() {
     POINT point{};
     if (!GetCursorPos(&point)) return;  // e.g. while the desktop is locked
-    const DwellSample sample{clock_.NowMs(),       {point.x, point.y}, AnyButtonHeld(),
-                             OverOwnWindow(point), Visible(),          paused_};
-    if (dwell_.OnSample(sample)) PostMessageA(Window(), AUTO_CLICK_MESSAGE, 0, 0);
+    const DwellSample sample{clock_.NowMs(),
+                             {point.x, point.y},
+                             AnyButtonHeld(),
+                             OverOwnWindow(point),
+                             Visible(),
+                             paused_,
+                             library_.GetUserLastClickOrKeyTime()};
+    if (dwell_.OnSample(sample)) box_.OpenByDwell();
 }
 
 FormTimer& AutoClickForm::TimerOf(AutoClickTimer timer) {

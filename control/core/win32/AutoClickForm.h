@@ -1,7 +1,7 @@
 // "AutoClickForm": the "Click" box. It shows itself beside the cursor on
-// AUTO_CLICK_MESSAGE (0xC004), which the form posts itself when the pointer
-// dwells (if the user switched dwell on) and which the global hotkey
-// Ctrl+Alt+K brings about too; other programs may post it as well.
+// AUTO_CLICK_MESSAGE (0xC004), which any program may post, on its global
+// hotkey (a preference of the user's, Ctrl+Alt+F11 unless changed) and when
+// the pointer dwells (if the user switched dwell on).
 #pragma once
 
 #include "control/core/AutoClick.h"
@@ -9,7 +9,9 @@
 #include "control/core/DwellDetector.h"
 #include "Form.h"
 #include "FormTimer.h"
+#include "WindowHotkey.h"
 #include "control/core/HookLibrary.h"
+#include "control/core/Hotkeys.h"
 
 namespace quorvel {
 
@@ -21,6 +23,9 @@ public:
     ~AutoClickForm() override;
 
     void ProcessAutoClickActivate() { box_.ProcessAutoClickActivate(); }
+    // The box beside `point`, clicking there (the notification icon's menu).
+    void OpenAt(const ScreenPoint& point) { box_.OpenAt(point); }
+    HotkeyBinding& Hotkey() { return hotkey_; }
 
     // Switches dwell on or off and stores the choice as the user's
     // preference. With dwell off no timer runs for it.
@@ -37,7 +42,7 @@ protected:
 private:
     static LRESULT CALLBACK AutoClickWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void SwitchDwell(bool enabled);
-    void RegisterAutoClickHotkey();
+    void StartHotkey();
     bool OverLabel1(LPARAM clientPoint) const;
     void OnDwellTimer();
     FormTimer& TimerOf(AutoClickTimer timer);
@@ -50,6 +55,7 @@ private:
     void StartTimer(AutoClickTimer timer, unsigned ms) override;
     void StopTimer(AutoClickTimer timer) override { TimerOf(timer).SetEnabled(false); }
     void SimulateClick(int x, int y) override;
+    uint32_t LastClickOrKeyTime() override { return library_.GetUserLastClickOrKeyTime(); }
     void DebugLine(const std::string& text) override;
 
     HookLibrary& library_;
@@ -58,7 +64,8 @@ private:
     DwellDetector dwell_;
     bool dwellEnabled_ = false;
     bool paused_ = false;
-    bool hotkey_ = false;
+    WindowHotkey hotkeyRegistration_;
+    HotkeyBinding hotkey_;
     FormTimer ClickTimer;
     FormTimer HideTimer;
     FormTimer DwellTimer;

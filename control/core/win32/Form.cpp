@@ -1,7 +1,10 @@
 #include "Form.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
+#include "FormStyles.h"
 #include "FormTimer.h"
 #include "control/core/InstanceHandOver.h"
 #include "common/Twips.h"
@@ -11,51 +14,7 @@ namespace quorvel {
 namespace {
 
 constexpr int FIRST_CONTROL_ID = 100;
-constexpr int POINTS_PER_INCH = 72;
 constexpr int CLASS_NAME_LENGTH = 64;
-
-DWORD FormStyle(FormFrame frame) {
-    switch (frame) {
-        case FormFrame::FixedSingle: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-        case FormFrame::FixedDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        case FormFrame::ToolWindow: return WS_POPUP | WS_CAPTION;
-        case FormFrame::ThinLine: return WS_POPUP | WS_BORDER;
-    }
-    return WS_OVERLAPPEDWINDOW;
-}
-
-DWORD FormExStyle(FormFrame frame) {
-    switch (frame) {
-        case FormFrame::FixedDialog: return WS_EX_DLGMODALFRAME;
-        case FormFrame::ToolWindow:
-        case FormFrame::ThinLine: return WS_EX_TOOLWINDOW;
-        default: return 0;
-    }
-}
-
-const char* ControlClass(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Label: return "STATIC";
-        case ControlKind::ListBox: return "LISTBOX";
-        case ControlKind::TextBox: return "EDIT";
-        default: return "BUTTON";
-    }
-}
-
-DWORD ControlStyle(const ControlRow& control) {
-    const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    switch (control.kind) {
-        case ControlKind::Button:
-            return common | WS_TABSTOP | (control.role == ControlRole::Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        case ControlKind::CheckBox: return common | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
-        case ControlKind::Frame: return common | BS_GROUPBOX;
-        case ControlKind::Label: return common | SS_LEFT;
-        case ControlKind::ListBox:
-            return common | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-        case ControlKind::TextBox: return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-    }
-    return common;
-}
 
 int ScreenPixelsPerInch(int axis) {
     const WindowDc screen(nullptr);
@@ -93,6 +52,10 @@ HWND Form::Load(HWND owner) {
     if (window_) return window_.Get();
     dpiX_ = ScreenPixelsPerInch(LOGPIXELSX);
     dpiY_ = ScreenPixelsPerInch(LOGPIXELSY);
+    if (TableHasKind(ControlKind::HotKey)) {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_HOTKEY_CLASS};
+        InitCommonControlsEx(&controls);
+    }
     CreateBrushAndFont();
     if (!CreateFormWindow(owner)) return nullptr;
     CreateControls();
@@ -101,18 +64,29 @@ HWND Form::Load(HWND owner) {
     return window_.Get();
 }
 
+bool Form::TableHasKind(ControlKind kind) const {
+    for (const ControlRow& row : table_.controls) {
+        if (row.kind == kind) return true;
+    }
+    return false;
+}
+
 void Form::CreateBrushAndFont() {
-    if (!background_) {
-        const FormColour& colour = table_.background;
-        backgroundColour_ = colour.isSystemColour ? GetSysColor(static_cast<int>(colour.value)) : colour.value;
-        if (!colour.isSystemColour) ownBackground_.Reset(CreateSolidBrush(colour.value));
-        background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value)) : ownBackground_.Get();
-    }
+    if (!background_) ChooseColours();
     if (!font_) {
-        font_.Reset(CreateFontA(-MulDiv(table_.font.points, dpiY_, POINTS_PER_INCH), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, table_.font.face));
+        font_.Reset(CreateFormFont(table_.font, dpiY_));
     }
+}
+
+// Again whenever the user switches high contrast or changes the colours.
+void Form::ChooseColours() {
+    const FormPaint paint = PaintOf(table_.background, HighContrastOn());
+    const FormColour& colour = paint.background;
+    textColour_ = GetSysColor(static_cast<int>(paint.text));
+    backgroundColour_ = colour.isSystemColour ? GetSysColor(static_cast<int>(colour.value)) : colour.value;
+    HBRUSH own = colour.isSystemColour ? nullptr : CreateSolidBrush(colour.value);
+    background_ = colour.isSystemColour ? GetSysColorBrush(static_cast<int>(colour.value)) : own;
+    ownBackground_.Reset(own);
 }
 
 // The window gets the table's client size, or its outer height when the
@@ -254,6 +228,20 @@ int Form::NonClientHeight() const {
 
 double Form::ClientHeightTwips() const { return heightTwips_ - PixelsToTwips(NonClientHeight(), dpiY_); }
 
+uint32_t Form::HotKeyValue(int control) const {
+    return static_cast<uint32_t>(SendMessageA(Control(control), HKM_GETHOTKEY, 0, 0)) & 0xFFFF;
+}
+
+// A hotkey needs Ctrl or Alt: a key alone or with Shift only becomes Ctrl+Alt.
+void Form::SetHotKeyValue(int control, uint32_t value) {
+    SendMessageA(Control(control), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+    SendMessageA(Control(control), HKM_SETHOTKEY, value & 0xFFFF, 0);
+}
+
+void Form::SetControlText(int control, const std::string& text) {
+    if (Control(control)) SetWindowTextA(Control(control), text.c_str());
+}
+
 bool Form::Checked(int control) const { return SendMessageA(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void Form::SetChecked(int control, bool checked) {
@@ -301,7 +289,9 @@ void Form::RestoreFocus() {
         SetFocus(lastFocus_);
         return;
     }
-    HWND first = GetNextDlgTabItem(Window(), nullptr, FALSE);
+    HWND first = Control(FirstFocus());
+    if (!first || !IsWindowEnabled(first) || !IsWindowVisible(first))
+        first = GetNextDlgTabItem(Window(), nullptr, FALSE);
     if (first) SetFocus(first);
 }
 
@@ -331,10 +321,11 @@ void Form::OnPaintMessage() {
     OnPaint(paint.Dc(), client);
 }
 
-// Labels, check boxes and frames take the form's background colour.
+// Labels, check boxes and frames take the form's background colour and
+// the text colour that goes with it.
 LRESULT Form::OnControlColour(HDC dc) {
     SetBkColor(dc, backgroundColour_);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, textColour_);
     return reinterpret_cast<LRESULT>(background_);
 }
 
@@ -364,6 +355,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT: OnPaintMessage(); return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: return OnControlColour(reinterpret_cast<HDC>(wParam));
+        case WM_SETTINGCHANGE:
+            if (wParam != SPI_SETHIGHCONTRAST) return DefWindowProcA(Window(), message, wParam, lParam);
+            [[fallthrough]];  // high contrast went on or off
+        case WM_SYSCOLORCHANGE:
+            ChooseColours();
+            InvalidateRect(Window(), nullptr, TRUE);
+            return 0;
         default: return DefWindowProcA(Window(), message, wParam, lParam);
     }
 }

@@ -58,6 +58,13 @@ public:
     int DpiX() const { return dpiX_; }
     int DpiY() const { return dpiY_; }
 
+    // The form's font (the controls' too).
+    HFONT Font() const { return font_.Get(); }
+
+    // A hotkey control's value (HKM_GETHOTKEY: key, HOTKEYF_* << 8).
+    uint32_t HotKeyValue(int control) const;
+    void SetHotKeyValue(int control, uint32_t value);
+    void SetControlText(int control, const std::string& text);
     bool Checked(int control) const;
     void SetChecked(int control, bool checked);
     void SetControlVisible(int control, bool visible);
@@ -69,6 +76,9 @@ protected:
     virtual bool OnQueryUnload() { return false; }  // true cancels the unload
     virtual void OnUnloaded() {}
     virtual void OnPaint(HDC dc, const RECT& client) {}
+    // The control that has the keyboard when the form is first activated
+    // (the first in tab order unless a form says otherwise).
+    virtual int FirstFocus() const { return -1; }
     // The form's window procedure; unhandled messages go to DefWindowProc.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -76,6 +86,8 @@ private:
     friend class FormTimer;
     static LRESULT CALLBACK FormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateBrushAndFont();
+    void ChooseColours();
+    bool TableHasKind(ControlKind kind) const;
     bool CreateFormWindow(HWND owner);
     void CreateControls();
     void PlaceControl(int index, HWND control);
@@ -100,6 +112,7 @@ private:
     std::vector<HWND> controls_;
     std::vector<FormTimer*> timers_;
     COLORREF backgroundColour_ = 0;
+    COLORREF textColour_ = 0;
     HWND lastFocus_ = nullptr;
     HWND modalOwner_ = nullptr;
     std::function<bool()> programExiting_;

@@ -121,7 +121,7 @@ void MainForm::OnClick(int control) {
 }
 
 void MainForm::ShowSettings() {
-    SettingForm settings(library_);
+    SettingForm settings(library_, hotkeys_);
     ShowModal(settings, Window());
 }
 

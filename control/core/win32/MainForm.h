@@ -5,9 +5,11 @@
 #include "control/core/Clock.h"
 #include "control/core/ControlProgram.h"
 #include "control/core/DragScrollSeam.h"
+#include "control/core/FormTables.h"
 #include "Form.h"
 #include "FormTimer.h"
 #include "control/core/HookLibrary.h"
+#include "control/core/Hotkeys.h"
 #include "control/core/LaunchRequests.h"
 #include "PromptRestForm.h"
 #include "control/core/RestPromptWait.h"
@@ -27,9 +29,13 @@ public:
     void SetDragScrollHandler(DragScrollHandler* handler) { dragScroll_ = handler; }
     // Programs the hooks ask for (LAUNCH_REQUEST_MESSAGE) go here.
     void SetLaunchRequests(LaunchRequests* launches) { launches_ = launches; }
+    // The hotkeys the settings form shows.
+    void SetHotkeys(const ProgramHotkeys& hotkeys) { hotkeys_ = hotkeys; }
 
 protected:
     void OnClick(int control) override;
+    // Not "&Stop": a stray Space or Enter must never end the program.
+    int FirstFocus() const override { return Command1; }
     bool OnQueryUnload() override;
     void OnUnloaded() override;
 
@@ -48,6 +54,7 @@ private:
     Clock& clock_;
     DragScrollHandler* dragScroll_ = nullptr;
     LaunchRequests* launches_ = nullptr;
+    ProgramHotkeys hotkeys_;
     RestPromptWait wait_;
     FormTimer TimerMonitorRSI;
     FormTimer TimerPromptUserToRest;

@@ -1,6 +1,7 @@
 #include "TaskListForm.h"
 
 #include "control/core/win32/DebugLine.h"
+#include "control/core/win32/RegistryPreferences.h"
 #include "control/core/InstanceHandOver.h"
 #include "control/taskswitcher/TaskListPlacement.h"
 
@@ -12,10 +13,11 @@ constexpr int ICON_SIZE = 16;
 constexpr UINT_PTR LIST_SUBCLASS_ID = 1;
 constexpr int LIST_CONTROL_ID = 1;
 constexpr unsigned MOUSE_MOVE_INTERVAL_MS = 300;
+constexpr unsigned FOREGROUND_WATCH_MS = 250;
 
 const FormTable& TaskListFormTable() {
-    static const FormTable table{TASK_LIST_CAPTION,    3600, 2400, 0, FormFrame::FixedSingle, {true, 15},
-                                 {"MS Sans Serif", 8}, {}};
+    static const FormTable table{TASK_LIST_CAPTION,      3600,       2400,         0,
+                                 FormFrame::FixedSingle, {true, 15}, MESSAGE_FONT, {}};
     return table;
 }
 
@@ -51,11 +53,14 @@ TaskListForm::TaskListForm(HookLibrary& library)
     : Form(TaskListFormTable()),
       windows_(library),
       module_(windows_),
-      MouseMoveTimer(*this, MOUSE_MOVE_INTERVAL_MS, false, [this] { MouseMoveTimer_Timer(); }) {}
+      hotkeyRegistration_(TASK_LIST_HOT_KEY_ID),
+      hotkey_(TaskSwitcherHotkey()),
+      MouseMoveTimer(*this, MOUSE_MOVE_INTERVAL_MS, false, [this] { MouseMoveTimer_Timer(); }),
+      ForegroundTimer(*this, FOREGROUND_WATCH_MS, false, [this] { ForegroundTimer_Timer(); }) {}
 
 TaskListForm::~TaskListForm() {
     if (ListView1 && IsWindow(ListView1)) ListView_SetImageList(ListView1, nullptr, LVSIL_SMALL);
-    if (hotKey_ && Window()) UnregisterHotKey(Window(), TASK_LIST_HOT_KEY_ID);
+    hotkey_.Stop();
 }
 
 void TaskListForm::OnLoad() {
@@ -69,7 +74,12 @@ void TaskListForm::OnLoad() {
     module_.SetTaskListWindow(HandleValue(Window()));
     AllowTaskListMessageFromBelow();
     CreateList();
-    RegisterHotKey();
+    // A hotkey another program holds already is left to it; the user hears
+    // of it from the notification icon and in the settings.
+    hotkeyRegistration_.SetWindow(Window());
+    RegistryPreferences preferences;
+    hotkey_.Start(preferences, hotkeyRegistration_);
+    if (!hotkey_.Problem().empty()) WriteDebugLine("Task switcher has no hotkey: " + hotkey_.Problem());
 }
 
 // The wheel over the taskbar posts TASK_LIST_MESSAGE from the taskbar's
@@ -97,23 +107,17 @@ void TaskListForm::CreateList() {
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(LIST_CONTROL_ID)),
                                 GetModuleHandleA(nullptr), nullptr);
     if (!ListView1) return;
-    SendMessageA(ListView1, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(ListView1, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
     SetWindowSubclass(ListView1, &TaskListForm::ListProcedure, LIST_SUBCLASS_ID, reinterpret_cast<DWORD_PTR>(this));
     IconImageList.Reset(ImageList_Create(ICON_SIZE, ICON_SIZE, ILC_COLOR24, 0, 8));
 }
 
-// A hotkey another program holds already is left to it.
-void TaskListForm::RegisterHotKey() {
-    hotKey_ = ::RegisterHotKey(Window(), TASK_LIST_HOT_KEY_ID, MOD_CONTROL | MOD_ALT, 'W') != FALSE;
-    if (!hotKey_) WriteDebugLine("Task switcher hot key Ctrl+Alt+W is taken by another program: not registered");
-}
-
 bool TaskListForm::OnQueryUnload() {
-    if (hotKey_) UnregisterHotKey(Window(), TASK_LIST_HOT_KEY_ID);
-    hotKey_ = false;
+    hotkey_.Stop();
     if (ListView1) ListView_SetImageList(ListView1, nullptr, LVSIL_SMALL);
     MouseMoveTimer.SetEnabled(false);
+    ForegroundTimer.SetEnabled(false);
     return false;
 }
 
@@ -134,20 +138,26 @@ LRESULT TaskListForm::TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lPa
             if (!wParam) ShowWindow(Window(), SW_HIDE);
             break;
         case TASK_LIST_MESSAGE:
-            if (!Visible()) ShowTasks();
+            if (!Visible()) ShowTasks(TaskListOpener::Mouse);
             return 1;
         case WM_HOTKEY:
-            if (wParam != TASK_LIST_HOT_KEY_ID) break;
-            if (!Visible()) ShowTasks();
+            if (wParam != static_cast<WPARAM>(hotkeyRegistration_.Id())) break;
+            if (!Visible()) ShowTasks(TaskListOpener::Keyboard);
             return 0;
         case WM_CLOSE:  // the switcher lives as long as the program: only hidden
             Hide();
             return 0;
         case WM_COMMAND:
-            // Escape in the list: the message loop's dialog keys make it IDCANCEL
-            // before the list sees the key.
+            // Enter and Esc in the list: the message loop's dialog keys make
+            // them IDOK and IDCANCEL before the list sees them (the arrows
+            // the list takes itself).
             if (LOWORD(wParam) == IDCANCEL) {
-                Hide();
+                Cancel();
+                return 0;
+            }
+            if (LOWORD(wParam) == IDOK) {
+                const int item = ListView_GetNextItem(ListView1, -1, LVNI_SELECTED);
+                if (item >= 0) ListView1_ItemClick(item);
                 return 0;
             }
             break;
@@ -180,7 +190,7 @@ LRESULT TaskListForm::OnNotify(const NMHDR& header) {
             return 0;
         }
         case LVN_KEYDOWN:
-            if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_ESCAPE) Hide();
+            if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_ESCAPE) Cancel();
             return 0;
         default: return 0;
     }
@@ -196,16 +206,47 @@ LRESULT CALLBACK TaskListForm::ListProcedure(HWND list, UINT message, WPARAM wPa
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-void TaskListForm::ShowTasks() {
-    if (!Loaded() || !ListView1) return;
+// Messages sent to the switcher while it waits for icons are handled
+// meanwhile: a second request then finds it busy and is dropped.
+void TaskListForm::ShowTasks(TaskListOpener opener) {
+    if (!Loaded() || !ListView1 || refreshing_) return;
+    foreground_.Opening();
+    refreshing_ = true;
     module_.RefreshTaskList();
+    refreshing_ = false;
     if (module_.TaskCollection().empty()) return;
     FillIcons();
     FillRows();
-    PlaceTaskList();
+    PlaceTaskList(opener, foreground_.Before());
+    // The arrows start from the first row; by the keyboard it is selected,
+    // so that Enter goes back to the window in front.
+    const UINT first = LVIS_FOCUSED | (opener == TaskListOpener::Keyboard ? LVIS_SELECTED : 0);
+    ListView_SetItemState(ListView1, 0, first, LVIS_FOCUSED | LVIS_SELECTED);
     Show();
-    SetForegroundWindow(Window());
+    TakeForeground(Window());
+    SetFocus(ListView1);
     hover_.Reset();
+    foreground_.Shown(Window());
+    ForegroundTimer.SetEnabled(true);
+}
+
+// Esc: back to where the user was.
+void TaskListForm::Cancel() {
+    foreground_.GiveBack();
+    Hide();
+}
+
+// Deactivation hides the switcher (WM_ACTIVATEAPP); when it never became
+// active, a look at the window in front does.
+void TaskListForm::ForegroundTimer_Timer() {
+    if (!Visible()) {
+        ForegroundTimer.SetEnabled(false);
+        return;
+    }
+    if (foreground_.UserWentElsewhere()) {
+        ForegroundTimer.SetEnabled(false);
+        Hide();
+    }
 }
 
 // A bound image list may not be changed: it is detached first.
@@ -271,8 +312,9 @@ RECT TaskListForm::RowBounds(int row) const {
 }
 
 // The primary monitor keeps the classic full-screen area; on another
-// monitor the form stays within that monitor's work area.
-void TaskListForm::PlaceTaskList() {
+// monitor the form stays within that monitor's work area. By the mouse the
+// monitor under the pointer, by the keyboard that of the window in front.
+void TaskListForm::PlaceTaskList(TaskListOpener opener, HWND front) {
     AutoSizeColumns();
     const RECT row = RowBounds(0);
     TaskListContent content;
@@ -288,19 +330,22 @@ void TaskListForm::PlaceTaskList() {
     metrics.minTrackW = GetSystemMetrics(SM_CXMINTRACK);
     POINT cursor{};
     GetCursorPos(&cursor);
+    const bool byKeyboard = opener == TaskListOpener::Keyboard;
+    HMONITOR where = byKeyboard && front ? MonitorFromWindow(front, MONITOR_DEFAULTTOPRIMARY)
+                                         : MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor) &&
-        !(monitor.dwFlags & MONITORINFOF_PRIMARY)) {
+    if (GetMonitorInfoA(where, &monitor) && !(monitor.dwFlags & MONITORINFOF_PRIMARY)) {
         metrics.areaLeft = monitor.rcWork.left;
         metrics.areaTop = monitor.rcWork.top;
         metrics.cxFull = monitor.rcWork.right - monitor.rcWork.left;
         metrics.cyFull = monitor.rcWork.bottom - monitor.rcWork.top;
     }
-    const TaskListPlacement place = quorvel::PlaceTaskList(metrics, content, cursor.x, cursor.y);
+    const TaskListPlacement place =
+        byKeyboard ? CentreTaskList(metrics, content) : quorvel::PlaceTaskList(metrics, content, cursor.x, cursor.y);
     MoveWindow(ListView1, 0, 0, place.listWidth, place.listHeight, TRUE);
     AutoSizeColumns();
-    SetWindowPos(Window(), nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Window(), HWND_TOP, place.left, place.top, place.width, place.height, SWP_NOACTIVATE);
 }
 
 // Hover selection, measured from the top of the list's window.

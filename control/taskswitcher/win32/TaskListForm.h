@@ -1,7 +1,9 @@
-// "Easy task switcher": pops up under the pointer with one row per running
-// task (small icon and title); hovering selects a row, clicking one brings
-// that window to the front and hides the switcher, and so does switching to
-// any other program. Opened by TASK_LIST_MESSAGE and by Ctrl+Alt+W.
+// "Easy task switcher": pops up with one row per running task (small icon
+// and title); hovering or the arrows select a row, a click or Enter brings
+// that window to the front and hides the switcher, and so do Esc and
+// switching to any other program. Opened by TASK_LIST_MESSAGE (the wheel
+// over the taskbar) at the pointer, by its hotkey centred on the monitor of
+// the window in front.
 #pragma once
 
 #include <windows.h>
@@ -15,9 +17,12 @@
 #include "control/core/ControlProgram.h"
 #include "control/core/win32/Form.h"
 #include "control/core/win32/FormTimer.h"
+#include "control/core/win32/WindowHotkey.h"
 #include "control/core/HookLibrary.h"
+#include "control/core/Hotkeys.h"
 #include "control/taskswitcher/TaskListHover.h"
 #include "control/taskswitcher/TaskListModule.h"
+#include "Foreground.h"
 #include "Win32TaskWindows.h"
 #include "common/Messages.h"
 
@@ -33,14 +38,19 @@ struct ImageList : NullIsEmpty<HIMAGELIST> {
 // An image list the form owns (the list control only borrows it).
 using OwnedImageList = Owned<HIMAGELIST, owners::ImageList>;
 
+// How the switcher was asked for: where it shows and which row it selects.
+enum class TaskListOpener { Mouse, Keyboard };
+
 class TaskListForm : public Form {
 public:
     explicit TaskListForm(HookLibrary& library);
     ~TaskListForm() override;
 
-    // Rebuilds the list and shows the form at the pointer (not when there
-    // is no task).
-    void ShowTasks();
+    // Rebuilds the list and shows the form in front (not when there is no
+    // task): by the mouse at the pointer, by the keyboard centred on the
+    // monitor of the window in front, its first row selected.
+    void ShowTasks(TaskListOpener opener);
+    HotkeyBinding& Hotkey() { return hotkey_; }
 
 protected:
     void OnLoad() override;
@@ -54,13 +64,14 @@ private:
     LRESULT OnNotify(const NMHDR& header);
     void AllowTaskListMessageFromBelow();
     void CreateList();
-    void RegisterHotKey();
     void FillIcons();
     void FillRows();
     void AutoSizeColumns();
-    void PlaceTaskList();
+    void PlaceTaskList(TaskListOpener opener, HWND front);
     void ListView1_MouseMove();
     void MouseMoveTimer_Timer();
+    void ForegroundTimer_Timer();
+    void Cancel();
     void ListView1_ItemClick(int item);
     int RowCount() const;
     RECT RowBounds(int row) const;
@@ -72,8 +83,12 @@ private:
     std::vector<std::string> rowKeys_;  // TaskKey of each row
     std::vector<int> rowImages_;        // image of each row, -1 for none
     TaskListHover hover_;
-    bool hotKey_ = false;
+    WindowHotkey hotkeyRegistration_;
+    HotkeyBinding hotkey_;
+    ForegroundWatch foreground_;
+    bool refreshing_ = false;  // asking the windows for their icons
     FormTimer MouseMoveTimer;
+    FormTimer ForegroundTimer;
 };
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "common/win32/Owners.h"
 #include "control/core/HookLibrary.h"
 #include "control/taskswitcher/TaskListModule.h"
 
@@ -20,19 +21,34 @@ uint32_t HandleValue(Handle handle) {
 class Win32TaskWindows : public TaskWindows {
 public:
     explicit Win32TaskWindows(HookLibrary& library) : library_(library) {}
+    ~Win32TaskWindows() override;
+    Win32TaskWindows(const Win32TaskWindows&) = delete;
+    Win32TaskWindows& operator=(const Win32TaskWindows&) = delete;
 
     std::vector<uint32_t> TopLevelWindows() override;
     uint32_t Owner(uint32_t window) override;
     bool IsVisible(uint32_t window) override;
+    bool IsCloaked(uint32_t window) override;
     bool IsDialogBox(uint32_t window) override;
     int Text(uint32_t window, char* buffer, int size) override;
     bool Rect(uint32_t window, TaskRect& rect) override;
-    uint32_t SmallIcon(uint32_t window, uint32_t timeoutMs) override;
+    std::vector<uint32_t> SmallIcons(const std::vector<uint32_t>& windows, uint32_t timeoutMs) override;
     uint32_t ClassSmallIcon(uint32_t window) override;
     uint32_t ApplicationIcon() override;
 
 private:
+    using GetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+    static void CALLBACK IconAnswered(HWND window, UINT message, ULONG_PTR request, LRESULT icon);
+
     HookLibrary& library_;
+    OwnedModule dwm_;  // dwmapi.dll, where there is one
+    GetWindowAttribute getWindowAttribute_ = nullptr;
+    bool dwmLooked_ = false;
+    // The icons of the request being waited for; answers to an earlier
+    // request (a hung program waking up) are told apart by its number.
+    std::vector<uint32_t> icons_;
+    size_t answered_ = 0;
+    uint32_t request_ = 0;
 };
 
 }  // namespace quorvel

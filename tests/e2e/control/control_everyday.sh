@@ -1,18 +1,21 @@
 # The everyday controls of the running program: the notification-area icon
 # (found in explorer's notification area, its tooltip there naming the
-# state, back after "TaskbarCreated", a double-click on it showing the main
-# form, a right click opening its menu, gone at the end); its menu: Pause
-# and Resume (by the menu's key), Settings, Task switcher, Auto click and its
-# dwell switch, Stop; the exclusions form (a program picked with the cross
-# passes everything on, another still reacts, OK also stores the browser
-# programs) and the full-screen pause (on by default, off from the same form). The test runs in a Wine virtual
+# state, a notification there when a hotkey is taken, back after
+# "TaskbarCreated", a click or a double-click on it showing the main form, a
+# right click opening its menu, what the keyboard sends it (Enter, Shift+F10)
+# doing the same, gone at the end); its menu: Pause and Resume (by the
+# menu's key), Settings, Task switcher (from the keyboard: centred), Auto
+# click (beside where the pointer was before the menu) and its dwell switch,
+# Stop; the exclusions form (a program picked with the cross passes
+# everything on, another still reacts, OK also stores the browser programs)
+# and the full-screen pause (on by default, off from the same form). The test runs in a Wine virtual
 # desktop: there explorer has a taskbar with a notification area.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 
 PROBE="$QUORVEL_BIN/everyday_probe.exe"
 USER_KEY='HKCU\Software\Harnwick\Quorvel'
-CMD_PAUSE=0x7102; CMD_SETTINGS=0x7103; CMD_SWITCHER=0x7104; CMD_AUTOCLICK=0x7105; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
+CMD_PAUSE=0x7102; CMD_SETTINGS=0x7103; CMD_DWELL=0x7106; CMD_EXCLUSIONS=0x7107; CMD_STOP=0x710A
 WM_COMMAND=0x0111
 FORM="Quorvel - exclusions"
 
@@ -43,6 +46,11 @@ ev_key() {
   xdotool windowfocus --sync "$desktop"; sleep 0.1; xdotool key "$1"
 }
 ev_command() { ev_probe post $WM_COMMAND "$1" 0 || e2e_fail "no notification-area window to post $1 to"; }
+# ev_icon_key EVENT: what the notification area sends the icon for a key
+# once Win+B and the arrows have reached it (Wine's takes no keys): version 4,
+# the event and the icon's id in lParam, the icon's place in wParam.
+ev_icon_key() { ev_probe post 0x8001 $(( ICON_Y << 16 | ICON_X )) $(( 1 << 16 | $1 )) || e2e_fail "no icon window"; }
+NIN_KEYSELECT=0x401; WM_CONTEXTMENU=0x7B
 # a middle drag to the left over a window, then: was it minimized?
 ev_drag_minimizes() {
   sleep 0.6; e2e_drag 2 "$2" "$3" $(( $2 - 120 )) "$3"
@@ -64,6 +72,9 @@ KEPT=$(e2e_start "$CTL_TARGET" "Kept Target" 100 400)
 EXCLUDED=$(e2e_start "$E2E_TMP/paintlike.exe" "Excluded Target" 600 400)
 e2e_wait_window "Excluded Target" 20 >/dev/null && e2e_wait_window "Kept Target" 20 >/dev/null ||
   e2e_fail "target windows did not open"
+# Another program holds the task switcher's hotkey (Ctrl+Alt+F10).
+e2e_start "$PROBE" hotkey 3 0x79 >/dev/null
+e2e_wait_file_has "$E2E_TMP/everyday_probe.exe.out" "held=1" 20 || e2e_fail "could not hold Ctrl+Alt+F10"
 xdotool mousemove 1000 100
 QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 ctl_wait_animation_done || e2e_fail "the start animation did not run"
@@ -72,17 +83,26 @@ ctl_wait_animation_done || e2e_fail "the start animation did not run"
 ev_area_ready || e2e_fail "no notification area on the virtual desktop: $(ev_probe tray)"
 e2e_wait_until 10 ev_tip_is "Quorvel - running" || e2e_fail "no notification icon: $(ev_probe tray)"
 e2e_screenshot "$CTL_SHOTS/icon.png"
+ev_told() { ev_probe tray | grep -qF "tip=Ctrl+Alt+F10 (the task switcher) is used by another program. Choose another hotkey in Settings."; }
+e2e_wait_until 10 ev_told || e2e_fail "no notification of the taken hotkey: $(ev_probe tray)"
 # Explorer restarting forgets the icon; "TaskbarCreated" brings it back.
 ev_probe forget || e2e_fail "could not remove the icon as a restarting Explorer would"
 ev_area_shows Quorvel && e2e_fail "the notification area still shows the icon after removing it: $(ev_probe tray)"
 ev_probe post TaskbarCreated 0 0
 e2e_wait_until 10 ev_tip_is "Quorvel - running" || e2e_fail "TaskbarCreated did not bring the icon back"
-# A double-click on the icon in the notification area shows the main form.
+# A click, a double-click, and Enter on the icon show the main form.
 read -r ICON_X ICON_Y < <(ev_icon "Quorvel - running")
-xdotool mousemove "$ICON_X" "$ICON_Y"; sleep 0.3; xdotool click --repeat 2 --delay 80 1
-e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "a double-click on the icon did not show the main form"
-ctl_click Quorvel "&Continue"
-e2e_wait_until 5 ctl_hidden Quorvel || e2e_fail "the main form did not hide again"
+ev_shows_main_form() {
+  "$@"
+  e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "$* on the icon did not show the main form"
+  ctl_click Quorvel "&Continue"
+  e2e_wait_until 5 ctl_hidden Quorvel || e2e_fail "the main form did not hide again"
+}
+xdotool mousemove "$ICON_X" "$ICON_Y"; sleep 0.3
+ev_shows_main_form xdotool click 1
+sleep 0.6; xdotool mousemove "$ICON_X" "$ICON_Y"; sleep 0.3
+ev_shows_main_form xdotool click --repeat 2 --delay 80 1
+ev_shows_main_form ev_icon_key $NIN_KEYSELECT
 
 # --- Pause (from the icon's menu, by its key): a middle drag no longer
 # minimizes; Resume brings it back
@@ -148,16 +168,38 @@ ctl_click "$SETTINGS" "&Cancel"
 ev_settings_gone() { ! ctl_visible "$SETTINGS"; }
 e2e_wait_until 10 ev_settings_gone || e2e_fail "the settings form did not close"
 
-# --- Task switcher from the menu: the switcher opens
-ev_command $CMD_SWITCHER
+# --- Task switcher from the menu the keyboard opened (Shift+F10 on the
+# icon): the menu opens at the icon, and the switcher centred on the screen
+ev_menu_by_keys() {
+  xdotool mousemove 500 300; sleep 0.3
+  ev_icon_key $WM_CONTEXTMENU
+  e2e_wait_until 10 ev_menu_shown || e2e_fail "Shift+F10 on the icon did not open its menu"
+  read -r mx my mw mh < <(ev_probe menu | sed -n 's/^menu=1 x=\([-0-9]*\) y=\([-0-9]*\) w=\([0-9]*\) h=\([0-9]*\)/\1 \2 \3 \4/p')
+  # (its bottom at the icon, or at the top of the taskbar the icon is on)
+  [ $(( my + mh - ICON_Y )) -le 3 ] && [ $(( ICON_Y - my - mh )) -le 30 ] ||
+    e2e_fail "the menu the keyboard opened is not at the icon: $(ev_probe menu)"
+  xdotool mousemove $(( mx + mw / 2 )) $(( my + 10 )); sleep 0.3
+}
+ev_menu_by_keys
+ev_key w
 e2e_wait_until 10 ctl_visible "Easy task switcher" || e2e_fail "Task switcher from the menu did not open it"
+sw=$(ctl_probe form "Easy task switcher")
+sx=$(echo "$sw" | ctl_field x); sy=$(echo "$sw" | ctl_field y); swd=$(echo "$sw" | ctl_field w); sh=$(echo "$sw" | ctl_field h)
+[ $(( 2 * sx + swd - 1024 )) -le 2 ] && [ $(( 1024 - 2 * sx - swd )) -le 2 ] ||
+  e2e_fail "the switcher opened from the keyboard is not centred: $sx,$sy ${swd}x$sh"
+# (Keys reach the window under the pointer here too.)
+xdotool mousemove $(( sx + swd / 2 )) $(( sy + 8 )); sleep 0.3
 ev_key Escape
 ev_switcher_gone() { ctl_hidden "Easy task switcher"; }
 e2e_wait_until 5 ev_switcher_gone || e2e_fail "Escape did not close the task switcher"
 
-# --- Auto click from the menu: the "Click" box opens; the dwell switch is stored
-ev_command $CMD_AUTOCLICK
+# --- Auto click from the menu: the "Click" box opens beside where the
+# pointer was before the menu opened; the dwell switch is stored
+ev_menu_by_keys
+ev_key a
 e2e_wait_until 5 ctl_visible Form1 || e2e_fail "Auto click from the menu did not open the box"
+[ "$(ctl_form_field Form1 x),$(ctl_form_field Form1 y)" = 510,310 ] ||
+  e2e_fail "the box is not beside where the pointer was: $(ctl_probe form Form1 | grep '^form')"
 ev_command $CMD_DWELL
 ev_dwell_is() { [ "$(e2e_reg_query AutoClickDwell "$USER_KEY")" = "$1" ]; }
 e2e_wait_until 10 ev_dwell_is 0x1 || e2e_fail "the dwell switch of the menu was not stored"

@@ -1,13 +1,16 @@
 # The settings form: opens with the boxes of the current setting word,
 # "&Cancel" changes nothing, "&OK" stores the word built from the boxes and
 # every hooked process follows it at once. Closing it gives activation back
-# to the main form, never to another program's window behind it.
+# to the main form, never to another program's window behind it. The
+# hotkeys: one another program holds is said on the form; a new one typed
+# into its field is stored with "&OK" and works at once.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 HERE=$(dirname "${BASH_SOURCE[0]}")
 FORM="Check to enable the features you want"
 
 ctl_install_app
+ctl_ctrl_alt_fkeys
 # Forms are laid out at the display's real pixels per inch: this test runs at 120.
 ctl_set_dpi 120
 # "C&lose" off and the meaningless bit 0x0010 on.
@@ -16,17 +19,21 @@ e2e_reg_set_dword Setting 0x7BFF
 e2e_start "$CTL_TARGET" "Control Target" 100 100 >/dev/null
 e2e_start "$CTL_TARGET" "Control Target 2" 500 100 >/dev/null
 e2e_wait_window "Control Target 2" 20 >/dev/null || e2e_fail "target windows did not open"
+# Another program holds the task switcher's hotkey (Ctrl+Alt+F10).
+e2e_start "$QUORVEL_BIN/everyday_probe.exe" hotkey 3 0x79 >/dev/null
+e2e_wait_file_has "$E2E_TMP/everyday_probe.exe.out" "held=1" 20 || e2e_fail "could not hold Ctrl+Alt+F10"
 QUORVEL=$(e2e_start "$APP/Quorvel.exe")
 ctl_wait_animation_done || e2e_fail "the start animation did not run"
 
-# Shows the main form and opens the settings with Enter.
+# Shows the main form and opens the settings with KEY (default Return; the
+# Space bar presses the button with the focus, which is never "&Stop").
 open_settings() {
   e2e_run "$APP/Quorvel.exe" >/dev/null
   e2e_wait_until 10 ctl_visible Quorvel || e2e_fail "the main window was not shown"
   local probe; probe=$(ctl_probe form Quorvel)
   xdotool mousemove $(( $(echo "$probe" | ctl_field x) + 100 )) $(( $(echo "$probe" | ctl_field y) + $(echo "$probe" | ctl_field h) - 6 ))
-  sleep 0.3; xdotool key Return
-  e2e_wait_until 10 ctl_visible "$FORM" || e2e_fail "Enter on the main form did not open the settings"
+  sleep 0.3; xdotool key "${1:-Return}"
+  e2e_wait_until 10 ctl_visible "$FORM" || e2e_fail "${1:-Return} on the main form did not open the settings"
   probe=$(ctl_probe form "$FORM")
   xdotool mousemove $(( $(echo "$probe" | ctl_field cx) + 5 )) $(( $(echo "$probe" | ctl_field cy) + 250 ))
   sleep 0.3
@@ -75,7 +82,9 @@ open_settings
 : >"$behind"
 expect_boxes 0x7BFF
 ctl_check_layout "$FORM" "$HERE/setting_form.table" || e2e_fail "settings form layout"
-ctl_check_tab_order "$FORM" "$HERE/setting_form.table" 16 || e2e_fail "tab order"
+ctl_check_tab_order "$FORM" "$HERE/setting_form.table" 18 || e2e_fail "tab order"
+ctl_probe form "$FORM" | grep -qF "|Ctrl+Alt+F10 (the task switcher) is used by another program." ||
+  e2e_fail "the form does not say that the switcher's hotkey is taken"
 ctl_probe form "$FORM" >"$CTL_SHOTS/settings-form.txt"
 e2e_screenshot "$CTL_SHOTS/settings-form.png"
 [ "$(ctl_form_field Quorvel enabled)" = 0 ] || e2e_fail "the main form takes input while the settings are open"
@@ -91,16 +100,29 @@ e2e_wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$FORM\$' >/de
 [ "$(ctl_form_field Quorvel fg)" = 1 ] || e2e_fail "the main form is not in front after the settings"
 ! e2e_file_has "$behind" "WM_ACTIVATE wParam=0x1" || e2e_fail "closing the settings activated another program"
 
-# OK after unticking "&Minimize": the new word, without bit 0x0010.
-open_settings
+# OK after unticking "&Minimize" and typing Ctrl+Alt+F9 into the task
+# switcher's hotkey field: the new word, without bit 0x0010, and the hotkey.
+open_settings space
 expect_boxes 0x7BFF
 xdotool key alt+m; sleep 0.5
 [ "$(box_checked "&Minimize")" = 0 ] || e2e_fail "Alt+M did not untick Minimize"
+field=$(ctl_probe form "$FORM" | awk '$1=="ctl" && $2=="msctls_hotkey32"' | sed -n 2p)
+[ -n "$field" ] || e2e_fail "no hotkey field for the task switcher"
+xdotool mousemove "$(echo "$field" | sed -n 's/.* sx=\([-0-9]*\).*/\1/p')" "$(echo "$field" | sed -n 's/.* sy=\([-0-9]*\).*/\1/p')"
+sleep 0.3; xdotool click 1; sleep 0.3; xdotool key ctrl+alt+F9; sleep 0.5
 xdotool key Return
 e2e_wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$FORM\$' >/dev/null" || e2e_fail "Enter did not close the settings"
 stored_word() { [ "$(e2e_reg_query Setting)" = 0x6bef ]; }
 e2e_wait_until 5 stored_word || e2e_fail "OK stored $(e2e_reg_query Setting), not 0x6bef"
 [ "$(library_setting)" = 0x6BEF ] || e2e_fail "the word in force is $(library_setting), not 0x6BEF"
+[ "$(e2e_reg_query TaskSwitcherHotkey 'HKCU\Software\Harnwick\Quorvel')" = 0x378 ] ||
+  e2e_fail "the new hotkey was not stored: $(e2e_reg_query TaskSwitcherHotkey 'HKCU\Software\Harnwick\Quorvel')"
+xdotool mousemove 300 200; sleep 0.3; xdotool key ctrl+alt+F9
+e2e_wait_until 10 ctl_visible "Easy task switcher" || e2e_fail "the new hotkey did not open the switcher"
+sw=$(ctl_probe form "Easy task switcher")
+xdotool mousemove $(( $(echo "$sw" | ctl_field cx) + 10 )) $(( $(echo "$sw" | ctl_field cy) + 8 )); sleep 0.3
+xdotool key Escape
+e2e_wait_until 5 ctl_hidden "Easy task switcher" || e2e_fail "Esc did not close the switcher"
 ctl_visible Quorvel || e2e_fail "the main form did not stay visible"
 
 e2e_drag 2 700 200 600 200

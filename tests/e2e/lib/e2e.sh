@@ -41,7 +41,9 @@ e2e_start_xvfb() {
   local n tries
   for tries in 1 2 3 4 5; do
     n=$(e2e_free_display) || e2e_fail "no free X display number"
-    Xvfb ":$n" -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp -ac >/dev/null 2>&1 &
+    # -noreset: what a test sets on the display (its keyboard map) stays
+    # while no program is connected to it.
+    Xvfb ":$n" -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp -ac -noreset >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$n"
     local i

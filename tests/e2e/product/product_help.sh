@@ -33,7 +33,7 @@ done
 for shortcut in minimize maximize show-desktop close switch-last go-back go-forward stop open-address new-browser; do
   grep -q "pictures/$shortcut.png" "$E2E_TMP/chm/shortcuts-"*.html || e2e_fail "no picture of the $shortcut shortcut"
 done
-grep -q 'Ctrl</kbd>+<kbd>Alt</kbd>+<kbd>K' "$E2E_TMP/chm/auto-click.html" || e2e_fail "auto click's hotkey is not told"
+grep -q 'Ctrl</kbd>+<kbd>Alt</kbd>+<kbd>F11' "$E2E_TMP/chm/auto-click.html" || e2e_fail "auto click's hotkey is not told"
 grep -q 'Quorvel.exe /exit' "$E2E_TMP/chm/troubleshooting.html" || e2e_fail "how to stop is not told"
 
 # The Help button.

@@ -19,6 +19,8 @@
 //   everyday_probe forget               removes the icon from the notification area
 //   everyday_probe fullscreen TITLE     a borderless window over the whole
 //                                       primary screen, brought to the front
+//   everyday_probe hotkey MODS VK       holds that global hotkey (numbers in C
+//                                       notation) until ended: "held=<0|1>"
 // The notification area exists where explorer runs a desktop with a taskbar
 // (a Wine virtual desktop). Wine's explorer draws the icons on its taskbar
 // window and gives each icon a tooltip control of its own, owned by that
@@ -207,6 +209,17 @@ int FullScreen(const char* title) {
     return 0;
 }
 
+int HoldHotkey(const char* modifiers, const char* key) {
+    const BOOL held = RegisterHotKey(nullptr, 1, static_cast<UINT>(std::strtoul(modifiers, nullptr, 0)),
+                                     static_cast<UINT>(std::strtoul(key, nullptr, 0)));
+    std::printf("held=%d\n", held ? 1 : 0);
+    std::fflush(stdout);
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -215,6 +228,8 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "forget") == 0) return Forget();
     if (argc >= 2 && std::strcmp(argv[1], "menu") == 0) return Menu();
     if (argc >= 3 && std::strcmp(argv[1], "fullscreen") == 0) return FullScreen(argv[2]);
-    std::fprintf(stderr, "usage: everyday_probe tray | post MSG W L | menu | forget | fullscreen TITLE\n");
+    if (argc >= 4 && std::strcmp(argv[1], "hotkey") == 0) return HoldHotkey(argv[2], argv[3]);
+    std::fprintf(stderr,
+                 "usage: everyday_probe tray | post MSG W L | menu | forget | fullscreen TITLE | hotkey MODS VK\n");
     return 2;
 }

@@ -1,6 +1,7 @@
 // switcher_desktop.exe windows: the task switcher test's desktop, all on one
 // thread: a stand-in taskbar (class "Shell_TrayWnd", untitled, topmost,
-// along the bottom edge), "TS Maximized", "TS Minimized", "TS Plain", an
+// along the bottom edge, its last 150 pixels a notification area of class
+// "TrayNotifyWnd"), "TS Maximized", "TS Minimized", "TS Plain", an
 // untitled window, "TS Owner" and a tool window "TS Tool" owned by it, in
 // that order from back to front, each with its own small icon. Prints
 // "ready" when all are shown. A click raises the window it lands on.
@@ -46,6 +47,9 @@ int Windows() {
     c.lpszClassName = "Shell_TrayWnd";
     c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterClassA(&c);
+    c.lpszClassName = "TrayNotifyWnd";
+    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNSHADOW + 1);
+    RegisterClassA(&c);
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     const DWORD app = WS_OVERLAPPEDWINDOW;
     HWND maximized = Make("SwitcherTestWindow", "TS Maximized", app, 0, {100, 100, 500, 400}, nullptr,
@@ -64,9 +68,11 @@ int Windows() {
     ShowWindow(Make("SwitcherTestWindow", "TS Tool", WS_POPUP | WS_CAPTION, WS_EX_TOOLWINDOW, {600, 100, 800, 250},
                     owner, nullptr),
                SW_SHOWNORMAL);
-    ShowWindow(
-        Make("Shell_TrayWnd", "", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, {0, cy - 30, cx, cy}, nullptr, nullptr),
-        SW_SHOWNOACTIVATE);
+    HWND taskbar =
+        Make("Shell_TrayWnd", "", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, {0, cy - 30, cx, cy}, nullptr, nullptr);
+    CreateWindowExA(0, "TrayNotifyWnd", "", WS_CHILD | WS_VISIBLE, cx - 150, 0, 150, 30, taskbar, nullptr,
+                    GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(taskbar, SW_SHOWNOACTIVATE);
     std::printf("ready\n");
     std::fflush(stdout);
     MSG msg;

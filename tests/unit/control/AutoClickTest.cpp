@@ -18,6 +18,7 @@ public:
     ScreenPoint cursor{100, 200};
     uint32_t now = 0;
     bool shown = false;
+    uint32_t lastClickOrKey = 7;
     std::vector<std::string> log;
 
     void RunUntil(uint32_t until) {
@@ -37,6 +38,7 @@ public:
     void StopTimer(AutoClickTimer t) override { due_[Id(t)] = Never; }
     void SimulateClick(int x, int y) override { Log(shown ? "click on the box" : "click", x, y); }
     void DebugLine(const std::string&) override {}
+    uint32_t LastClickOrKeyTime() override { return lastClickOrKey; }
 
 private:
     static int Id(AutoClickTimer t) { return t == AutoClickTimer::Click ? 0 : 1; }
@@ -48,11 +50,14 @@ private:
     unsigned interval_[2] = {0, 0};
 };
 
-enum class Do { Activate, Move, Cursor };
+// Move: the pointer moves over the box (to `cursor` when given, else to a
+// place of its own); Dwell opens the box as dwell does, Key is a key or
+// click of the user's anywhere.
+enum class Do { Activate, Move, Cursor, Dwell, Key, Menu };
 struct Step {
     uint32_t at;
     Do what;
-    ScreenPoint cursor;  // for Do::Cursor
+    ScreenPoint cursor{0, 0};  // for Do::Cursor, Do::Menu, Do::Move
 };
 
 TEST(AutoClickBox, ShowsHidesAndClicksOnTime) {
@@ -78,13 +83,36 @@ TEST(AutoClickBox, ShowsHidesAndClicksOnTime) {
         {"a new activation after hiding shows it at the new place",
          {{0, Do::Activate}, {2500, Do::Cursor, {40, 60}}, {2500, Do::Activate}, {3000, Do::Move}},
          {"0 show 100,200", "2000 hide", "2500 show 40,60", "3600 hide", "3600 click 40,60"}},
+        {"reports of no movement do not postpone the click",
+         {{0, Do::Activate}, {300, Do::Move, {70, 80}}, {600, Do::Move, {70, 80}}, {800, Do::Move, {70, 80}}},
+         {"0 show 100,200", "900 hide", "900 click 100,200"}},
+        {"opened by dwell, the box clicks as any other",
+         {{0, Do::Dwell}, {500, Do::Move}},
+         {"0 show 100,200", "1100 hide", "1100 click 100,200"}},
+        {"opened by dwell, typing after it appeared: no click",
+         {{0, Do::Dwell}, {300, Do::Key}, {500, Do::Move}},
+         {"0 show 100,200", "1100 hide"}},
+        {"a key before dwell opened it does not count",
+         {{0, Do::Key}, {0, Do::Dwell}, {500, Do::Move}},
+         {"0 show 100,200", "1100 hide", "1100 click 100,200"}},
+        {"opened by the hotkey, its own key's release does not stop it",
+         {{0, Do::Activate}, {100, Do::Key}, {500, Do::Move}},
+         {"0 show 100,200", "1100 hide", "1100 click 100,200"}},
+        {"from the icon's menu: at the pointer's place before the menu",
+         {{0, Do::Menu, {300, 400}}, {500, Do::Move}},
+         {"0 show 300,400", "1100 hide", "1100 click 300,400"}},
     };
     for (const Case& c : cases) {
         FakeBoxView view;
         for (const Step& step : c.steps) {
             view.RunUntil(step.at);
+            const ScreenPoint own{static_cast<int>(step.at), -1};
+            const bool given = step.cursor.x || step.cursor.y;
             if (step.what == Do::Activate) view.box.ProcessAutoClickActivate();
-            if (step.what == Do::Move) view.box.OnMouseMove();
+            if (step.what == Do::Dwell) view.box.OpenByDwell();
+            if (step.what == Do::Menu) view.box.OpenAt(step.cursor);
+            if (step.what == Do::Key) view.lastClickOrKey += 100;
+            if (step.what == Do::Move) view.box.OnMouseMove(given ? step.cursor : own);
             if (step.what == Do::Cursor) view.cursor = step.cursor;
         }
         view.RunUntil(5000);

@@ -9,7 +9,8 @@ namespace quorvel {
 namespace {
 
 // A stretch of time with the pointer at one place; flags: b a button is
-// held, o over Quorvel's own windows, s the box is shown, p paused.
+// held, o over Quorvel's own windows, s the box is shown, p paused, k a key
+// pressed (or a click made) as the stretch begins.
 struct Stretch {
     unsigned ms;
     int x, y;
@@ -22,10 +23,14 @@ std::vector<unsigned> Fires(const std::vector<Stretch>& stretches, uint32_t star
     DwellDetector dwell;
     std::vector<unsigned> fires;
     unsigned t = 0;
+    uint32_t lastKey = 5;
     for (const Stretch& s : stretches) {
         auto has = [&](char flag) { return s.flags.find(flag) != std::string::npos; };
+        if (has('k')) lastKey = start + t;
         for (const unsigned end = t + s.ms; t < end; t += DWELL_SAMPLE_MS) {
-            if (dwell.OnSample({start + t, {s.x, s.y}, has('b'), has('o'), has('s'), has('p')})) fires.push_back(t);
+            if (dwell.OnSample({start + t, {s.x, s.y}, has('b'), has('o'), has('s'), has('p'), lastKey})) {
+                fires.push_back(t);
+            }
         }
     }
     return fires;
@@ -53,6 +58,10 @@ TEST(DwellDetector, OpensTheBoxOnceAfterMovingAndResting) {
          {{300, 10, 10}, {1500, 300, 300, "s"}, {3000, 300, 300}, {1200, 100, 100}},
          {5800}},
         {"not while paused", {{300, 10, 10}, {3500, 300, 300, "p"}, {1100, 200, 200}}, {4800}},
+        {"a pointer left resting while the user types opens nothing",
+         {{300, 10, 10}, {500, 300, 300}, {400, 300, 300, "k"}, {400, 300, 300, "k"}, {3000, 300, 300}},
+         {}},
+        {"typing, then movement and rest", {{300, 10, 10}, {800, 300, 300, "k"}, {1500, 320, 300}}, {2100}},
     };
     for (const auto& c : cases) EXPECT_EQ(Fires(c.stretches), c.fires) << c.name;
     EXPECT_EQ(Fires({{300, 10, 10}, {3000, 300, 300}}, 0xFFFFFE00u), (std::vector<unsigned>{1300})) << "tick wrap";

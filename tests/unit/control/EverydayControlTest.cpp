@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "RecordingLibrary.h"
+#include "control/core/Hotkeys.h"
 
 namespace quorvel {
 namespace {
@@ -52,6 +54,9 @@ public:
         log_.push_back("ShowIcon " + std::to_string(look.iconId) + " " + look.tooltip);
     }
     void RemoveIcon() override { log_.push_back("RemoveIcon"); }
+    void ShowNotification(const std::string& title, const std::string& text) override {
+        log_.push_back("Notification " + title + ": " + text);
+    }
 
 private:
     Log& log_;
@@ -143,20 +148,49 @@ TEST(EverydayControl, MenuOffersWhatExists) {
     };
     Everyday e;
     const std::vector<std::string> base{"&Show Quorvel", "&Pause", "Se&ttings...", "&Exclusions...",
-                                        "T&utorial",     "&Help",  "S&top"};
+                                        "T&utorial",     "&Help",  "St&op"};
     EXPECT_EQ(texts(e.control), base);
     bool dwell = true;
-    int opened = 0;
-    e.control.Features().openTaskSwitcher = [&] { opened += 10; };
-    e.control.Features().openAutoClick = [&] { opened += 1; };
+    Log opened;
+    e.control.Features().openTaskSwitcher = [&](bool byKeys) { opened.push_back(byKeys ? "keys" : "pointer"); };
+    e.control.Features().openAutoClick = [&](const ScreenPoint* at) {
+        opened.push_back(at ? std::to_string(at->x) + "," + std::to_string(at->y) : "at the pointer");
+    };
     e.control.Features().dwellEnabled = [&] { return dwell; };
     e.control.Features().setDwellEnabled = [&](bool on) { dwell = on; };
     EXPECT_EQ(texts(e.control),
               (std::vector<std::string>{"&Show Quorvel", "&Pause", "Se&ttings...", "Task s&witcher", "&Auto click",
-                                        "[x]Auto click on &dwell", "&Exclusions...", "T&utorial", "&Help", "S&top"}));
-    e.Run({TrayTaskSwitcher, TrayAutoClick, TrayDwell});
-    EXPECT_EQ(opened, 11);
+                                        "[x]Auto click on &dwell", "&Exclusions...", "T&utorial", "&Help", "St&op"}));
+    // The switcher as the menu was opened; the box where the pointer was then.
+    e.control.OnMenuOpening({640, 300}, true);
+    e.Run({TrayTaskSwitcher});
+    e.control.OnMenuOpening({640, 300}, true);
+    e.Run({TrayAutoClick, TrayDwell, TrayAutoClick});  // the second without a menu
+    e.control.OnMenuOpening({1010, 750}, false);
+    e.Run({TrayTaskSwitcher});
+    EXPECT_EQ(opened, (Log{"keys", "640,300", "at the pointer", "pointer"}));
     EXPECT_FALSE(dwell);
+    // Every access key once in the menu, paused or not.
+    for (int paused = 0; paused < 2; ++paused) {
+        std::string keys;
+        for (const TrayMenuItem& item : e.control.MenuItems()) {
+            const size_t amp = item.text.find('&');
+            ASSERT_NE(amp, std::string::npos) << item.text;
+            const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(item.text[amp + 1])));
+            EXPECT_EQ(keys.find(key), std::string::npos) << item.text << " repeats " << key;
+            keys += key;
+        }
+        e.Run({TrayPauseResume});
+    }
+}
+
+TEST(EverydayControl, NotificationsComeFromTheIconOnly) {
+    Everyday e;
+    EXPECT_FALSE(e.control.Notify("Quorvel", "before the icon"));
+    e.control.Start();
+    e.log.clear();
+    EXPECT_TRUE(e.control.Notify("Quorvel", "a hotkey"));
+    EXPECT_EQ(e.log, (Log{"Notification Quorvel: a hotkey"}));
 }
 
 TEST(EverydayControl, ExclusionChangesAreStoredAndHandedOver) {
@@ -174,6 +208,81 @@ TEST(EverydayControl, ExclusionChangesAreStoredAndHandedOver) {
     EXPECT_EQ(e.log.back(), "SetBrowserPrograms firefox.exe|Waterfox.exe||");
     EXPECT_EQ(told, Bytes("firefox.exe\0Waterfox.exe\0\0"));
     EXPECT_EQ(e.store.strings["BrowserPrograms"], told);
+}
+
+// Registers what it is given unless `answers` says otherwise.
+class RecordingRegistrar : public HotkeyRegistrar {
+public:
+    std::map<std::string, HotkeyState> answers;
+    Log calls;
+    HotkeyState Register(const Hotkey& hotkey) override {
+        calls.push_back("register " + HotkeyText(hotkey));
+        auto it = answers.find(HotkeyText(hotkey));
+        return it == answers.end() ? HotkeyState::Registered : it->second;
+    }
+    void Unregister() override { calls.push_back("unregister"); }
+};
+
+TEST(Hotkeys, PreferenceRegistrationAndWhatTheUserIsTold) {
+    const uint32_t ctrlShiftF12 = (HOTKEY_CONTROL | HOTKEY_SHIFT) << 8 | 0x7B;
+    struct Case {
+        const char* what;
+        std::map<std::string, uint32_t> stored;
+        std::map<std::string, HotkeyState> answers;
+        Log calls;
+        std::string problem;
+    } cases[] = {
+        {"nothing stored: Ctrl+Alt+F10", {}, {}, {"register Ctrl+Alt+F10"}, ""},
+        {"the user's own",
+         {{"TaskSwitcherHotkey", (HOTKEY_WIN | HOTKEY_SHIFT) << 8 | 'S'}},
+         {},
+         {"register Win+Shift+S"},
+         ""},
+        {"none", {{"TaskSwitcherHotkey", 0}}, {}, {}, ""},
+        {"Shift+A would take a capital A from typing: the standard one",
+         {{"TaskSwitcherHotkey", HOTKEY_SHIFT << 8 | 'A'}},
+         {},
+         {"register Ctrl+Alt+F10"},
+         ""},
+        {"held by another program",
+         {},
+         {{"Ctrl+Alt+F10", HotkeyState::Taken}},
+         {"register Ctrl+Alt+F10"},
+         "Ctrl+Alt+F10 (the task switcher) is used by another program."},
+        {"AltGr+Q types @ on the user's layout",
+         {{"TaskSwitcherHotkey", (HOTKEY_CONTROL | HOTKEY_ALT) << 8 | 'Q'}},
+         {{"Ctrl+Alt+Q", HotkeyState::TypesCharacter}},
+         {"register Ctrl+Alt+Q"},
+         "Ctrl+Alt+Q (the task switcher) types a character on your keyboard."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeStore store;
+        store.dwords = c.stored;
+        RecordingRegistrar registrar;
+        registrar.answers = c.answers;
+        HotkeyBinding binding(TaskSwitcherHotkey());
+        binding.Start(store, registrar);
+        EXPECT_EQ(registrar.calls, c.calls);
+        EXPECT_EQ(binding.Problem(), c.problem);
+        EXPECT_EQ(HotkeyNotice({&binding}), c.problem.empty() ? "" : c.problem + " Choose another hotkey in Settings.");
+    }
+    // Changes from the settings: one that cannot be had changes nothing.
+    FakeStore store;
+    RecordingRegistrar registrar;
+    registrar.answers["Ctrl+Alt+F9"] = HotkeyState::Taken;
+    HotkeyBinding binding(AutoClickHotkey());
+    binding.Start(store, registrar);
+    EXPECT_EQ(binding.Change({HOTKEY_CONTROL | HOTKEY_ALT, 0x78}, store), HotkeyState::Taken);
+    EXPECT_EQ(HotkeyText(binding.Current()), "Ctrl+Alt+F11");
+    EXPECT_TRUE(store.dwords.empty());
+    EXPECT_EQ(binding.Change(HotkeyFromControl(ControlValueOf({HOTKEY_CONTROL | HOTKEY_SHIFT, 0x7B})), store),
+              HotkeyState::Registered);
+    EXPECT_EQ(store.dwords["AutoClickHotkey"], ctrlShiftF12);
+    EXPECT_EQ(binding.Change({}, store), HotkeyState::Off);
+    EXPECT_EQ(store.dwords["AutoClickHotkey"], 0u);
+    EXPECT_EQ(registrar.calls, (Log{"register Ctrl+Alt+F11", "register Ctrl+Alt+F9", "register Ctrl+Alt+F11",
+                                    "register Ctrl+Shift+F12", "unregister"}));
 }
 
 TEST(ExclusionList, NamesTypedOrPicked) {

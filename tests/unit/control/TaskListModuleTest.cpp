@@ -21,13 +21,14 @@ struct Win {
     bool visible = true, dialog = false;
     TaskRect rect{10, 10, 200, 100};
     uint32_t smallIcon = 0, classIcon = 0;  // smallIcon: WM_GETICON's answer, or Hung
+    bool cloaked = false;
 };
 
 // The windows in Z-order, front first.
 class FakeTaskWindows : public TaskWindows {
 public:
     std::vector<Win> windows;
-    std::vector<uint32_t> iconWaits;  // timeouts given to WM_GETICON
+    std::vector<uint32_t> iconWaits;  // timeouts given to WM_GETICON, one per request
 
     std::vector<uint32_t> TopLevelWindows() override {
         std::vector<uint32_t> all;
@@ -36,6 +37,7 @@ public:
     }
     uint32_t Owner(uint32_t h) override { return Find(h).owner; }
     bool IsVisible(uint32_t h) override { return Find(h).visible; }
+    bool IsCloaked(uint32_t h) override { return Find(h).cloaked; }
     bool IsDialogBox(uint32_t h) override { return Find(h).dialog; }
     int Text(uint32_t h, char* buffer, int size) override {  // as GetWindowTextA
         const std::string cut = Find(h).title.substr(0, static_cast<size_t>(size - 1));
@@ -43,9 +45,11 @@ public:
         return static_cast<int>(cut.size());
     }
     bool Rect(uint32_t h, TaskRect& rect) override { return rect = Find(h).rect, true; }
-    uint32_t SmallIcon(uint32_t h, uint32_t timeoutMs) override {
+    std::vector<uint32_t> SmallIcons(const std::vector<uint32_t>& windows, uint32_t timeoutMs) override {
         iconWaits.push_back(timeoutMs);
-        return Find(h).smallIcon == Hung ? 0 : Find(h).smallIcon;
+        std::vector<uint32_t> icons;
+        for (uint32_t h : windows) icons.push_back(Find(h).smallIcon == Hung ? 0 : Find(h).smallIcon);
+        return icons;
     }
     uint32_t ClassSmallIcon(uint32_t h) override { return Find(h).classIcon; }
     uint32_t ApplicationIcon() override { return AppIcon; }
@@ -76,6 +80,9 @@ Win Hidden(uint32_t hwnd, std::string title, uint32_t icon = 0) {
 Win Sized(uint32_t hwnd, TaskRect rect) { return {hwnd, "Sized", 0, true, false, rect}; }
 Win Icons(uint32_t hwnd, uint32_t small, uint32_t cls) {
     return {hwnd, "Icons", 0, true, false, {10, 10, 200, 100}, small, cls};
+}
+Win Cloaked(uint32_t hwnd, std::string title) {
+    return {hwnd, std::move(title), 0, true, false, {10, 10, 200, 100}, 0, 0, true};
 }
 
 std::vector<Task> Enumerate(std::vector<Win> windows, FakeTaskWindows& os) {
@@ -120,6 +127,9 @@ TEST(TaskListModuleTest, WhichWindowsAreTasks) {
         {"icons: its own, a hung window's class icon, else the application icon",
          {Icons(0x10, 0x61, 0x62), Icons(0x20, Hung, 0x72), Icons(0x30, Hung, 0)},
          {{0x10, "Icons", 0x61}, {0x20, "Icons", 0x72}, {0x30, "Icons", AppIcon}}},
+        {"cloaked (another virtual desktop, a suspended app) is not shown, so no task",
+         {Cloaked(0x10, "Settings"), {0x20, "Here"}},
+         {{0x20, "Here", AppIcon}}},
         {"our hidden application window never, even shown; our forms stand for themselves",
          {{OwnApp, "Quorvel"}, Owned(0x41, "Quorvel", OwnApp), {0x20, "Other"}},
          {{0x41, "Quorvel", AppIcon}, {0x20, "Other", AppIcon}}},
@@ -128,7 +138,9 @@ TEST(TaskListModuleTest, WhichWindowsAreTasks) {
         SCOPED_TRACE(c.what);
         FakeTaskWindows os;
         EXPECT_EQ(Enumerate(c.windows, os), c.tasks);
-        for (uint32_t wait : os.iconWaits) EXPECT_EQ(wait, 1000u);
+        // One request for all the icons of each of the two refreshes, waited
+        // for 300 ms at most in all.
+        EXPECT_EQ(os.iconWaits, std::vector<uint32_t>(c.tasks.empty() ? 0 : 2, 300));
     }
 }
 

@@ -1,5 +1,6 @@
 // Size and place of the task switcher: list limits, scroll bar allowances,
-// borders, caption centred on the pointer, kept on the screen.
+// borders, caption centred on the pointer, kept on the screen; by the
+// keyboard (x = -1) centred on the area.
 #include <gtest/gtest.h>
 
 #include "control/taskswitcher/TaskListPlacement.h"
@@ -50,10 +51,13 @@ TEST(TaskListPlacementTest, SizesAndPlaces) {
         {"a narrow list is widened to the narrowest window", narrowest, three, 1023, 300, {244, 55, 774, 291, 250, 79}},
         {"on another monitor: kept in its work area", second, three, 2303, 899, {204, 55, 2094, 821, 210, 79}},
         {"on another monitor: centred", second, three, 1500, 300, {204, 55, 1395, 291, 210, 79}},
+        {"by the keyboard: centred, halves to even", screen, three, -1, 0, {204, 55, 407, 330, 210, 79}},
+        {"by the keyboard on another monitor", second, three, -1, 0, {204, 55, 1559, 360, 210, 79}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const TaskListPlacement p = PlaceTaskList(c.metrics, c.content, c.x, c.y);
+        const TaskListPlacement p =
+            c.x < 0 ? CentreTaskList(c.metrics, c.content) : PlaceTaskList(c.metrics, c.content, c.x, c.y);
         EXPECT_EQ(p.listWidth, c.want.listWidth);
         EXPECT_EQ(p.listHeight, c.want.listHeight);
         EXPECT_EQ(p.left, c.want.left);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+#include <string>
+
 #include "control/core/FormTables.h"
 #include "control/core/InstanceHandOver.h"
 #include "control/core/ProgramPaths.h"
@@ -54,7 +58,7 @@ TEST(ProgramPaths, FolderOfTheExecutableWhateverItsName) {
 
 TEST(FormTables, SettingFormFrameHoldsTheTenShortcutBoxesAndTwoLabels) {
     const FormTable& table = SettingFormTable();
-    ASSERT_EQ(table.controls.size(), 19u);
+    ASSERT_EQ(table.controls.size(), 24u);
     int inFrame = 0;
     for (const ControlRow& control : table.controls) {
         if (control.container == SettingFrame1) ++inFrame;
@@ -64,6 +68,43 @@ TEST(FormTables, SettingFormFrameHoldsTheTenShortcutBoxesAndTwoLabels) {
     EXPECT_EQ(table.controls[SettingCommandCancel].role, ControlRole::Cancel);
     EXPECT_EQ(MainFormTable().controls[Command1].role, ControlRole::Default);
     EXPECT_EQ(MainFormTable().controls[CancelCommand].role, ControlRole::Cancel);
+}
+
+TEST(FormTables, EachAccessKeyOnceInItsForm) {
+    for (const FormTable* table : {&MainFormTable(), &SettingFormTable(), &PromptRestFormTable()}) {
+        std::string keys;
+        for (const ControlRow& control : table->controls) {
+            const char* amp = std::strchr(control.caption, '&');
+            if (!amp || !amp[1]) continue;
+            const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(amp[1])));
+            EXPECT_EQ(keys.find(key), std::string::npos) << table->caption << ": " << control.caption;
+            keys += key;
+        }
+    }
+}
+
+// In high contrast a colour of the form's own gives way to the user's
+// window colours; the text goes with the background.
+TEST(FormTables, PaintFollowsHighContrast) {
+    const FormColour green{false, 0x00C000}, info{true, SYSTEM_INFO_BACKGROUND}, face{true, SYSTEM_BUTTON_FACE};
+    struct Case {
+        FormColour background;
+        bool highContrast;
+        uint32_t paintedWith;  // 0x100 + index: a system colour
+        uint32_t text;
+    } cases[] = {
+        {green, false, 0x00C000, SYSTEM_BUTTON_TEXT},
+        {green, true, 0x100 + SYSTEM_WINDOW, SYSTEM_WINDOW_TEXT},
+        {info, false, 0x100 + SYSTEM_INFO_BACKGROUND, SYSTEM_INFO_TEXT},
+        {info, true, 0x100 + SYSTEM_INFO_BACKGROUND, SYSTEM_INFO_TEXT},
+        {face, true, 0x100 + SYSTEM_BUTTON_FACE, SYSTEM_BUTTON_TEXT},
+    };
+    for (const Case& c : cases) {
+        const FormPaint paint = PaintOf(c.background, c.highContrast);
+        EXPECT_EQ(paint.background.isSystemColour ? 0x100 + paint.background.value : paint.background.value,
+                  c.paintedWith);
+        EXPECT_EQ(paint.text, c.text);
+    }
 }
 
 }  // namespace

@@ -173,7 +173,19 @@ TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
     bar.className = "Shell_TrayWnd";
     bar.rect = Rect{0, 738, 1024, 768};
     bar.threadId = 9;
-    AddChild(lib.os, lib.os.AddWindow(bar), "ToolbarWindow32", Rect{100, 740, 600, 766});
+    const Hwnd primary = lib.os.AddWindow(bar);
+    AddChild(lib.os, primary, "ToolbarWindow32", Rect{100, 740, 600, 766});
+    AddChild(lib.os, AddChild(lib.os, primary, "TrayNotifyWnd", Rect{850, 738, 1024, 768}), "TrayClockWClass",
+             Rect{960, 740, 1020, 766});
+    // Another monitor's taskbar; and one drawn as a single window (Windows
+    // 11), whose clock's old window lies beneath.
+    bar.className = "Shell_SecondaryTrayWnd";
+    bar.rect = Rect{1024, 738, 2048, 768};
+    AddChild(lib.os, lib.os.AddWindow(bar), "MSTaskListWClass", Rect{1100, 740, 1600, 766});
+    bar.rect = Rect{2048, 738, 3072, 768};
+    const Hwnd whole = lib.os.AddWindow(bar);
+    AddChild(lib.os, whole, "Windows.UI.Composition.DesktopWindowContentBridge", bar.rect);
+    AddChild(lib.os, whole, "ClockButton", Rect{2950, 738, 3072, 768});
     FakeWindow form;
     form.title = "Easy task switcher";
     form.visible = false;
@@ -186,9 +198,15 @@ TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
         bool registered;
         uint32_t message, userData;
         bool opens;
+        bool untouched = false;  // the turn goes on as Windows sent it
     } cases[] = {
         {"over a taskbar button", 300, 750, true, 0xC002, 0xAAAAAAAA, true},
         {"over the bar itself", 800, 745, true, 0xC002, 0xAAAAAAAA, true},
+        {"over the notification area", 900, 750, true, 0xC002, 0xAAAAAAAA, false, true},
+        {"over the clock", 990, 750, true, 0xC002, 0xAAAAAAAA, false, true},
+        {"over another monitor's taskbar buttons", 1300, 750, true, 0xC002, 0xAAAAAAAA, true},
+        {"over a taskbar drawn as one window, at its buttons", 2300, 750, true, 0xC002, 0xAAAAAAAA, true},
+        {"over a taskbar drawn as one window, at its clock", 3000, 750, true, 0xC002, 0xAAAAAAAA, false, true},
         {"over another window", 500, 100, true, 0xC002, 0xAAAAAAAA, false},
         {"nothing registered", 300, 750, false, 0xC002, 0xAAAAAAAA, false},
         {"no message registered", 300, 750, true, 0, 0xAAAAAAAA, false},
@@ -209,8 +227,8 @@ TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
             lib.os.DestroyWindow(switcher);
         else
             lib.os.Window(switcher).userData = c.userData;
-        const bool on = what != "Just Wheel It switched off";
-        lib.shared.Setting = on ? setting : setting & ~SETTING_JUST_WHEEL_IT;
+        const bool on = what != "Just Wheel It switched off" && !c.untouched;
+        lib.shared.Setting = what != "Just Wheel It switched off" ? setting : setting & ~SETTING_JUST_WHEEL_IT;
         EXPECT_EQ(Wheel().message, on ? win::WM_NULL : win::WM_MOUSEWHEEL);
         // Otherwise as without a switcher: a click for another thread's
         // window under the pointer, the turn for one of the same thread.
