@@ -14,7 +14,7 @@ for topic in "Window shortcuts" "Browser shortcuts" "Smart Move" "Cursor Go Away
   echo "$names" | grep -qxF "$topic" || e2e_fail "the table of contents has no \"$topic\""
 done
 # The index leads from the words users look for to the pages.
-for word in ClickLock /exit QuorvelLog.txt upgrade Ctrl+Alt+W; do
+for word in ClickLock /exit QuorvelLog.txt upgrade Ctrl+Alt+F10; do
   tr -d '\r' <"$E2E_TMP/chm/index.hhk" | grep -qF "name=\"Name\" value=\"$word\"" || e2e_fail "the index has no \"$word\""
 done
 # The numbers come from the program's source: the drag threshold as the
