@@ -20,6 +20,10 @@ struct TracePoint {
     int32_t y;
     uint32_t time;
 };
+// x and y of a trace slot no point was stored in yet. Stored positions come
+// from a message's signed 16-bit halves, so they are never this value (any
+// of them may be negative: monitors left of or above the primary one).
+constexpr int32_t TRACE_SLOT_EMPTY = INT32_MIN;
 
 struct MonitorBox {
     int32_t left;
@@ -36,7 +40,7 @@ struct ActivityMinute {
 
 constexpr int32_t MAX_MOUSE_TRACE_NUM = 100;  // points in the pointer trace ring
 constexpr int ACTIVITY_MINUTES = 1440;
-constexpr int MAX_MONITORS = 16;        // one entry per minute of a day, used as a ring
+constexpr int MAX_MONITORS = 16;  // one entry per minute of a day, used as a ring
 constexpr int IE_WINDOW_TABLE_SIZE = 100;
 constexpr int INSTALL_PATH_SIZE = 304;  // at most 300 characters used
 constexpr int INSTALL_PATH_MAX_CHARS = 300;
@@ -125,7 +129,7 @@ struct SharedState {
     // ---- concern so the offsets of the other blocks never move.
 
     // Start-up and fault containment.
-    uint32_t SharedInitState;  // SHARED_STATE_FRESH / _INITIALISING / _READY, changed interlocked only
+    uint32_t SharedInitState;      // SHARED_STATE_FRESH / _INITIALISING / _READY, changed interlocked only
     uint32_t SharedInitStartTime;  // tick count when the initialiser began
     uint32_t SpareSafety[14];
 

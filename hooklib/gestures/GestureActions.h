@@ -29,8 +29,9 @@ void MinimizeOrMaximizeWindow(Context& ctx, int action, Hwnd target);
 void CloseClickedWindow(Context& ctx, Hwnd clickedWindow);
 
 // ---- programs
-// Opens "ShowDesktop.scf" and starts "SetForegroundWindow.exe" with the
-// taskbar's handle; at most once per MBUTTON_DBCLICK_TIME_LIMIT.
+// Asks Quorvel.exe to open "ShowDesktop.scf" and start
+// "SetForegroundWindow.exe" with the taskbar's handle; at most once per
+// MBUTTON_DBCLICK_TIME_LIMIT.
 void ShowDesktop(Context& ctx);
 // Starts a new Internet Explorer.
 void LaunchBrowser(Shell& shell);

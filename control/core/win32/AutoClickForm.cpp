@@ -135,8 +135,9 @@ void AutoClickForm::SwitchDwell(bool enabled) {
 void AutoClickForm::OnDwellTimer() {
     POINT point{};
     if (!GetCursorPos(&point)) return;  // e.g. while the desktop is locked
+    const bool quiet = paused_ || (quiet_ && quiet_());
     const DwellSample sample{clock_.NowMs(),       {point.x, point.y}, AnyButtonHeld(),
-                             OverOwnWindow(point), Visible(),          paused_};
+                             OverOwnWindow(point), Visible(),          quiet};
     if (dwell_.OnSample(sample)) PostMessageA(Window(), AUTO_CLICK_MESSAGE, 0, 0);
 }
 

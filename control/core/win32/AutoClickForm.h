@@ -4,6 +4,8 @@
 // Ctrl+Alt+K brings about too; other programs may post it as well.
 #pragma once
 
+#include <functional>
+
 #include "control/core/AutoClick.h"
 #include "control/core/Clock.h"
 #include "control/core/DwellDetector.h"
@@ -28,6 +30,9 @@ public:
     bool DwellEnabled() const { return dwellEnabled_; }
     // While Quorvel is paused a dwell opens nothing (the hotkey still does).
     void SetPaused(bool paused) { paused_ = paused; }
+    // Nor while this answers true (a full-screen program in front, the
+    // user's full-screen pause on).
+    void SetQuietTime(std::function<bool()> quiet) { quiet_ = std::move(quiet); }
 
 protected:
     void OnLoad() override;
@@ -58,6 +63,7 @@ private:
     DwellDetector dwell_;
     bool dwellEnabled_ = false;
     bool paused_ = false;
+    std::function<bool()> quiet_;
     bool hotkey_ = false;
     FormTimer ClickTimer;
     FormTimer HideTimer;

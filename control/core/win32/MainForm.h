@@ -2,6 +2,8 @@
 // the rest-reminder timers and the main window procedure.
 #pragma once
 
+#include <functional>
+
 #include "control/core/Clock.h"
 #include "control/core/ControlProgram.h"
 #include "control/core/DragScrollSeam.h"
@@ -27,6 +29,9 @@ public:
     void SetDragScrollHandler(DragScrollHandler* handler) { dragScroll_ = handler; }
     // Programs the hooks ask for (LAUNCH_REQUEST_MESSAGE) go here.
     void SetLaunchRequests(LaunchRequests* launches) { launches_ = launches; }
+    // While it answers true (a full-screen program in front, the user's
+    // full-screen pause on) the rest reminder waits.
+    void SetQuietTime(std::function<bool()> quiet) { quiet_ = std::move(quiet); }
 
 protected:
     void OnClick(int control) override;
@@ -48,6 +53,7 @@ private:
     Clock& clock_;
     DragScrollHandler* dragScroll_ = nullptr;
     LaunchRequests* launches_ = nullptr;
+    std::function<bool()> quiet_;
     RestPromptWait wait_;
     FormTimer TimerMonitorRSI;
     FormTimer TimerPromptUserToRest;

@@ -9,6 +9,8 @@ namespace {
 struct GuardFrame {
     bool quiet;  // a guard around the report itself: contain, report nothing
     bool faulted;
+    bool overflowed;  // a stack overflow, reported once the stack is back
+    void* overflowAddress;
 #if defined(__i386__)
     void* jump[5];  // __builtin_setjmp buffer
 #endif
@@ -24,9 +26,54 @@ bool RunFrame(void (*body)(void*), void* argument, bool quiet);
 // stack is unwound back to it.
 void TakeFault(GuardFrame* frame, EXCEPTION_RECORD* record, CONTEXT* context) {
     frame->faulted = true;
-    // A stack overflow leaves too little stack to write a report on.
-    if (frame->quiet || !g_filter || record->ExceptionCode == EXCEPTION_STACK_OVERFLOW) return;
+    // A stack overflow leaves too little stack to write a report on: it is
+    // reported once the stack has been unwound back to the guard.
+    if (record->ExceptionCode == EXCEPTION_STACK_OVERFLOW) {
+        frame->overflowed = true;
+        frame->overflowAddress = record->ExceptionAddress;
+        return;
+    }
+    if (frame->quiet || !g_filter) return;
     EXCEPTION_POINTERS pointers{record, context};
+    RunFrame(ReportInQuiet, &pointers, true);
+}
+
+// After a stack overflow the thread's stack has lost its guard page: the
+// next overflow would find no guard and end the process. The lowest
+// accessible page of the stack (where the guard stood when the overflow was
+// raised) becomes the guard again, as _resetstkoflw does, unless a guard is
+// still there or the page is too near the stack in use.
+constexpr size_t PAGES_KEPT_FREE_BELOW_USE = 4;
+
+bool RestoreStackGuard() {
+    const char here = 0;
+    const auto* inUse = reinterpret_cast<const BYTE*>(&here);
+    MEMORY_BASIC_INFORMATION region{};
+    if (!VirtualQuery(inUse, &region, sizeof region)) return false;
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    const size_t page = system.dwPageSize;
+    const void* stack = region.AllocationBase;
+    const auto* at = static_cast<const BYTE*>(stack);
+    while (at < inUse && VirtualQuery(at, &region, sizeof region) && region.AllocationBase == stack) {
+        if (region.State == MEM_COMMIT && (region.Protect & PAGE_GUARD)) return true;  // still guarded
+        if (region.State == MEM_COMMIT && (region.Protect & (PAGE_READWRITE | PAGE_EXECUTE_READWRITE))) {
+            if (at + (PAGES_KEPT_FREE_BELOW_USE + 1) * page > inUse) return false;
+            DWORD old = 0;
+            return VirtualProtect(const_cast<BYTE*>(at), page, PAGE_READWRITE | PAGE_GUARD, &old) != FALSE;
+        }
+        at = static_cast<const BYTE*>(region.BaseAddress) + region.RegionSize;
+    }
+    return false;
+}
+
+// The overflow as the report sees it: its code and address; no registers
+// or stack (they were on the stack that has gone).
+void ReportOverflow(void* address) {
+    EXCEPTION_RECORD record{};
+    record.ExceptionCode = EXCEPTION_STACK_OVERFLOW;
+    record.ExceptionAddress = address;
+    EXCEPTION_POINTERS pointers{&record, nullptr};
     RunFrame(ReportInQuiet, &pointers, true);
 }
 
@@ -179,6 +226,10 @@ __attribute__((noinline)) bool RunFrame(void (*body)(void*), void* argument, boo
     int saved = (!quiet && g_recovery.save) ? g_recovery.save() : 0;
     BodyCall call{body, argument, false};
     bool completed = CallInFrame(CatchingBody, &call, &frame) && !frame.faulted;
+    if (frame.overflowed) {
+        RestoreStackGuard();
+        if (!quiet && g_filter) ReportOverflow(frame.overflowAddress);
+    }
     if (!completed && !quiet && g_recovery.restore) g_recovery.restore(saved);
     return completed && !call.threw;
 }

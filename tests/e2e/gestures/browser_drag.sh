@@ -3,7 +3,11 @@
 # window and the page never sees the right button; a short right click
 # reaches the page as a replayed press and release at the right client
 # coordinates (negative ones packed as signed 16-bit values). Over
-# "MozillaWindowClass" the upward drag gives Ctrl+L.
+# "MozillaWindowClass" the upward drag gives Ctrl+L. A drag whose end the
+# gesture logic does not see as one (released on the browser's caption,
+# over an excluded program, while paused) leaves nothing armed: the next
+# plain right click elsewhere arrives as press and release, and no
+# keystroke is sent.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
@@ -60,6 +64,7 @@ e2e_file_has "$ielog" "$want_up" || e2e_fail "replayed release not '$want_up'"
 # replayed release has negative client coordinates, packed as signed 16-bit
 g_testwin cap --title "Capturing page" --child "Internet Explorer_Server" --child-rect 50,50,200,150 --child-capture --rect 100,450,400,300
 caplog=$(g_winlog cap)
+cap_pid=$G_PID
 eval "$(g_probe --hwnd "$G_CHILD" | sed -n 's/.* client=\([-0-9]*\),\([-0-9]*\).*/px=\1; py=\2/p')"
 g_drag 3 $(( px + 5 )) $(( py + 5 )) $(( px - 10 )) $(( py - 8 ))
 e2e_wait_file_has "$caplog" "child WM_RBUTTONUP" 10 || e2e_fail "the captured click was not replayed"
@@ -70,8 +75,59 @@ e2e_file_has "$caplog" "child WM_RBUTTONUP wParam=0x0 lParam=0xfff8fff6 x=-10 y=
 # --- Firefox content: the upward drag gives Ctrl+L
 g_testwin ff --title "Firefox page" --child "MozillaWindowClass" --rect 550,100,400,400
 fflog=$(g_winlog ff)
+ff_pid=$G_PID
 g_drag 3 750 350 752 300
 expect_keys "$fflog" 0x11 0x4c
 e2e_file_has "$G_LOG" "Window is firefox content window" || e2e_fail "no firefox content line"
 [ "$(count_in "$fflog" "WM_RBUTTON")" -eq 0 ] || e2e_fail "the Firefox page saw the right button"
+
+# --- nothing stays armed
+e2e_stop "$cap_pid"; e2e_stop "$ff_pid"
+g_testwin plain --title "Plain target" --rect 100,520,300,200
+plainlog=$(g_winlog plain)
+driver() { e2e_run "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$G_DIR")" "$@" >/dev/null; }
+keys_now() { echo $(( $(count_in "$ielog" "KEYDOWN") + $(count_in "$plainlog" "KEYDOWN") )); }
+# plain_click AFTER: a right click on the plain target arrives as press and
+# release, and no key is sent anywhere
+plain_click() {
+  local ups keys; ups=$(count_in "$plainlog" "WM_RBUTTONUP"); keys=$(keys_now)
+  g_drag 3 250 620 250 620
+  e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$plainlog' | grep -c 'WM_RBUTTONUP') -gt $ups ]" ||
+    e2e_fail "after $1 the next right click's release did not arrive"
+  [ "$(count_in "$plainlog" "WM_RBUTTONDOWN")" = "$(count_in "$plainlog" "WM_RBUTTONUP")" ] ||
+    e2e_fail "after $1 the next right click did not arrive as press and release"
+  sleep 0.5
+  [ "$(keys_now)" = "$keys" ] || e2e_fail "after $1 a keystroke was sent"
+}
+plain_click "the drags above"
+# Up from the page onto the browser window's caption: Wine (without a
+# window manager) drops a release outside the window that got the press,
+# so the drag's end is seen as the button being up at the next move.
+g_drag 3 350 300 350 112
+plain_click "a drag ended on the browser's caption"
+e2e_file_has "$G_LOG" "Gesture called off, its button is no longer down: right drag" ||
+  e2e_fail "the drag that ended on the caption was not called off"
+# Released in a program on the exclusion list (Wine drops a release over
+# another program's window, so the list names the page's own program from
+# the middle of the drag on): the page gets the release untouched.
+page_ups() { count_in "$ielog" "child WM_RBUTTONUP"; }
+ups=$(page_ups)
+e2e_move 350 300; sleep 0.6; e2e_down 3; sleep 0.1; e2e_move 330 300
+driver exclude=testwin.exe
+e2e_move 320 300; sleep 0.1; e2e_up 3
+e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$ielog' | grep -c 'child WM_RBUTTONUP') -gt $ups ]" ||
+  e2e_fail "the excluded program did not get the release"
+driver exclude=
+plain_click "a drag released in an excluded program"
+# Released while paused: the page gets the release untouched.
+ups=$(page_ups)
+e2e_move 350 300; sleep 0.6; e2e_down 3; sleep 0.1; e2e_move 330 300
+driver pause
+e2e_move 320 300; sleep 0.1; e2e_up 3
+e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$ielog' | grep -c 'child WM_RBUTTONUP') -gt $ups ]" ||
+  e2e_fail "the page did not get the release made while paused"
+driver resume
+plain_click "a drag released while paused"
+[ "$(g_log_count "Gesture called off, the button went where Quorvel stays out: right drag")" -eq 2 ] ||
+  e2e_fail "the drags released in an excluded program and while paused were not called off"
 e2e_pass

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "FakeClock.h"
 #include "control/core/HookSets.h"
@@ -106,6 +107,36 @@ TEST(HookSets, TheHelperIsAskedAgainUntilItsQueueTakesTheStopAllWithinOneWait) {
         EXPECT_EQ(WaitForHelperToEnd(helper, clock, 3000), c.ended) << c.queueAtMs << " " << c.endsAfterMs;
         EXPECT_EQ(helper.posts, c.posts);
         EXPECT_EQ(clock.now - c.clockStart, c.waitedMs);
+    }
+}
+
+// The helper watched while the hooks run: ended once, it is started again;
+// ended again (or not started again), the user is told once, never over a
+// full-screen program.
+TEST(HookSets, AHelperThatEndsIsStartedAgainOnceThenTheUserIsTold) {
+    using W = HelperWatchStep;
+    struct Check {
+        bool running, quiet;
+        W step;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Check> checks;
+    } cases[] = {
+        {"runs", {{true, false, W::Nothing}, {true, false, W::Nothing}}},
+        {"ends once", {{true, false, W::Nothing}, {false, false, W::Restart}, {true, false, W::Nothing}}},
+        {"ends twice",
+         {{false, false, W::Restart},
+          {true, false, W::Nothing},
+          {false, false, W::TellUser},
+          {false, false, W::Nothing}}},
+        {"the restart failed", {{false, false, W::Restart}, {false, false, W::TellUser}}},
+        {"told after the full screen",
+         {{false, true, W::Restart}, {false, true, W::Nothing}, {false, false, W::TellUser}}},
+    };
+    for (const Case& c : cases) {
+        HelperWatch watch;
+        for (const Check& k : c.checks) EXPECT_EQ(watch.OnCheck(k.running, k.quiet), k.step) << c.what;
     }
 }
 

@@ -28,8 +28,7 @@ TEST(LaunchRequests, OnlyQuorvelsOwnActionsOnceWithinTheGuard) {
         uint32_t afterMs;  // since the previous request
         std::vector<std::string> calls;
     } cases[] = {
-        {LAUNCH_SHOW_DESKTOP, 0,
-         {"C:\\Q\\ShowDesktop.scf|", "C:\\Q\\SetForegroundWindow.exe| 2147488308"}},
+        {LAUNCH_SHOW_DESKTOP, 0, {"C:\\Q\\ShowDesktop.scf|", "C:\\Q\\SetForegroundWindow.exe| 2147488308"}},
         {LAUNCH_SHOW_DESKTOP, 499, {}},  // the same request again
         {LAUNCH_BROWSER, 1, {"browser"}},
         {LAUNCH_BROWSER, 500, {"browser"}},
@@ -45,6 +44,24 @@ TEST(LaunchRequests, OnlyQuorvelsOwnActionsOnceWithinTheGuard) {
         starter.calls.clear();
         EXPECT_EQ(launches.OnRequest(c.action), !c.calls.empty()) << c.action;
         EXPECT_EQ(starter.calls, c.calls) << c.action;
+    }
+}
+
+TEST(LaunchRequests, TaskbarHandleIsPassedUnsigned) {
+    const struct {
+        uint32_t taskbar;
+        const char* parameters;
+    } cases[] = {{0x10094, " 65684"}, {0x80001234u, " 2147488308"}, {0xFFFFFFFCu, " 4294967292"}, {0, " 0"}};
+    FakeClock clock(1000);
+    RecordingStarter starter;
+    LaunchRequests launches(starter, clock, "C:\\Q\\");
+    for (const auto& c : cases) {
+        clock.now += LAUNCH_REPEAT_GUARD_MS;
+        starter.calls.clear();
+        starter.taskbar = c.taskbar;
+        ASSERT_TRUE(launches.OnRequest(LAUNCH_SHOW_DESKTOP));
+        ASSERT_EQ(starter.calls.size(), 2u);
+        EXPECT_EQ(starter.calls[1], std::string("C:\\Q\\SetForegroundWindow.exe|") + c.parameters);
     }
 }
 

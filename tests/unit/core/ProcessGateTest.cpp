@@ -1,5 +1,5 @@
 // The hook gate: per-program exclusions and the quiet times (pause,
-// full-screen foreground window).
+// Windows saying a full-screen program is in front).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -156,11 +156,11 @@ TEST(ProcessGate, TheInstallingProcessDecidesForTheProgramOwningTheWindow) {
     EXPECT_FALSE(WindowExcluded(lib.ctx, cad));
 }
 
-// ---------------------------------------------------------------- full-screen rule
+// ---------------------------------------------------------------- full-screen pause
 
 class FullScreen : public ::testing::Test {
 protected:
-    FullScreen() { lib.os.monitors = {Rect{0, 0, 1024, 768}, Rect{1024, 0, 2304, 1024}}; }
+    FullScreen() { lib.SetMonitors({Rect{0, 0, 1024, 768}, Rect{1024, 0, 2304, 1024}}); }
     Hwnd Add(Rect rect, uint32_t style, bool zoomed = false, const char* cls = "Game", bool visible = true) {
         FakeWindow w;
         w.className = cls;
@@ -173,7 +173,10 @@ protected:
     FakeLibrary lib;
 };
 
-TEST_F(FullScreen, Rule) {
+// Whatever window is in front, Windows' word (FullScreenNow) alone decides:
+// the caption-less maximized windows under an auto-hiding taskbar that the
+// old rule of the window's rectangle took for full screen pause nothing.
+TEST_F(FullScreen, WindowsWordDecidesNotTheWindowInFront) {
     struct Case {
         const char* what;
         Rect rect;
@@ -181,71 +184,62 @@ TEST_F(FullScreen, Rule) {
         bool zoomed;
         const char* cls;
         bool visible;
-        bool fullScreen;
     } cases[] = {
-        {"borderless, covering the first monitor", {0, 0, 1024, 768}, POPUP, false, "Game", true, true},
-        {"borderless, covering the second monitor", {1024, 0, 2304, 1024}, POPUP, false, "Game", true, true},
-        {"borderless, maximized over the whole monitor", {0, 0, 1024, 768}, POPUP, true, "Game", true, true},
-        {"captioned, larger than its monitor", {-4, -30, 1028, 772}, CAPTION, false, "Video", true, true},
-        {"borderless, one pixel short", {0, 0, 1024, 767}, POPUP, false, "Game", true, false},
-        {"borderless, one pixel off on the left", {1, 0, 1025, 768}, POPUP, false, "Game", true, false},
-        {"maximized with the taskbar visible", {-8, -8, 1032, 736}, CAPTION, true, "Editor", true, false},
-        {"maximized under an auto-hidden taskbar", {-8, -8, 1032, 776}, CAPTION, true, "Editor", true, false},
-        {"borderless, maximized over the work area", {0, 0, 1024, 738}, POPUP, true, "Game", true, false},
-        {"hidden", {0, 0, 1024, 768}, POPUP, false, "Game", false, false},
-        {"the desktop", {0, 0, 1024, 768}, POPUP, false, "Progman", true, false},
+        {"borderless, covering the first monitor", {0, 0, 1024, 768}, POPUP, false, "Game", true},
+        {"borderless, covering the second monitor", {1024, 0, 2304, 1024}, POPUP, false, "Game", true},
+        {"captioned, larger than its monitor", {-4, -30, 1028, 772}, CAPTION, false, "Video", true},
+        {"borderless, one pixel short", {0, 0, 1024, 767}, POPUP, false, "Game", true},
+        {"maximized with the taskbar visible", {-8, -8, 1032, 736}, CAPTION, true, "Editor", true},
+        {"caption-less, maximized under an auto-hidden taskbar", {0, 0, 1024, 768}, POPUP, true, "Store", true},
+        {"hidden", {0, 0, 1024, 768}, POPUP, false, "Game", false},
+        {"the desktop", {0, 0, 1024, 768}, POPUP, false, "Progman", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsFullScreenWindow(lib.os, lib.os, Add(c.rect, c.style, c.zoomed, c.cls, c.visible)), c.fullScreen)
-            << c.what;
+        lib.os.foreground = Add(c.rect, c.style, c.zoomed, c.cls, c.visible);
+        for (bool now : {false, true}) {
+            SetFullScreenNow(lib.ctx, now);
+            EXPECT_EQ(HookMayAct(lib.ctx, HookKind::Mouse, win::WM_MBUTTONUP, lib.os.foreground), !now) << c.what;
+        }
     }
-    EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0));
-    EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0x7777));  // vanished
 }
 
-TEST_F(FullScreen, ForegroundDecisionIsReusedForAQuarterSecond) {
-    const Hwnd game = Add(Rect{0, 0, 1024, 768}, POPUP);
+TEST_F(FullScreen, TheFlagCountsFromTheNextMessageOn) {
     const Hwnd editor = Add(Rect{100, 100, 600, 500}, CAPTION);
-    lib.os.foreground = game;
-    EXPECT_TRUE(FullScreenForeground(lib.ctx));
-    lib.os.foreground = editor;
-    for (int i = 0; i < 100; ++i) EXPECT_TRUE(FullScreenForeground(lib.ctx));
-    EXPECT_EQ(lib.os.monitorQueries, 1);
-    lib.os.tick += FULL_SCREEN_RECHECK_MS - 1;
-    EXPECT_TRUE(FullScreenForeground(lib.ctx));
-    lib.os.tick += 1;
-    EXPECT_FALSE(FullScreenForeground(lib.ctx));
+    SetFullScreenNow(lib.ctx, true);
+    EXPECT_FALSE(HookMayAct(lib.ctx, HookKind::CallWndRet, win::WM_NCHITTEST, editor));
+    SetFullScreenNow(lib.ctx, false);
+    EXPECT_TRUE(HookMayAct(lib.ctx, HookKind::CallWndRet, win::WM_NCHITTEST, editor)) << "no answer is kept";
+    lib.shared.FullScreenNow = 7;  // the record is data: only 1 means full screen
+    EXPECT_TRUE(HookMayAct(lib.ctx, HookKind::CallWndRet, win::WM_NCHITTEST, editor));
 }
 
 // ---------------------------------------------------------------- the gate
 
 TEST_F(FullScreen, WhatEachHookMayDo) {
-    const Hwnd game = Add(Rect{0, 0, 1024, 768}, POPUP);
     const Hwnd editor = Add(Rect{100, 100, 600, 500}, CAPTION);
     SetExecutable(lib, "C:\\Apps\\app.exe");
     struct Case {
         const char* what;
-        bool excluded, paused, preference;
-        Hwnd foreground;
+        bool excluded, paused, preference, fullScreenNow;
         HookKind hook;
         uint32_t message;
         bool mayAct;
     } cases[] = {
-        {"nothing applies", false, false, true, editor, HookKind::Mouse, win::WM_MBUTTONUP, true},
-        {"nothing applies", false, false, true, editor, HookKind::GetMessage, win::WM_MOUSEWHEEL, true},
-        {"excluded", true, false, true, editor, HookKind::Mouse, win::WM_MBUTTONUP, false},
-        {"excluded", true, false, true, editor, HookKind::CallWndRet, win::WM_NCHITTEST, false},
-        {"excluded: not even counted", true, false, true, editor, HookKind::GetMessage, win::WM_KEYUP, false},
-        {"full screen", false, false, true, game, HookKind::Mouse, win::WM_MBUTTONUP, false},
-        {"full screen", false, false, true, game, HookKind::CallWndRet, win::WM_NCPAINT, false},
-        {"full screen", false, false, true, game, HookKind::GetMessage, win::WM_CHAR, false},
-        {"full screen", false, false, true, game, HookKind::GetMessage, 0x10000 | win::WM_MOUSEWHEEL, false},
-        {"full screen: still counted", false, false, true, game, HookKind::GetMessage, win::WM_KEYUP, true},
-        {"full screen: still counted", false, false, true, game, HookKind::GetMessage, win::WM_LBUTTONUP, true},
-        {"full screen, preference off", false, false, false, game, HookKind::Mouse, win::WM_MBUTTONUP, true},
-        {"paused", false, true, true, editor, HookKind::GetMessage, win::WM_CHAR, false},
-        {"paused", false, true, true, editor, HookKind::GetMessage, win::WM_MOUSEWHEEL, false},
-        {"paused: still counted", false, true, true, editor, HookKind::GetMessage, win::WM_RBUTTONUP, true},
+        {"nothing applies", false, false, true, false, HookKind::Mouse, win::WM_MBUTTONUP, true},
+        {"nothing applies", false, false, true, false, HookKind::GetMessage, win::WM_MOUSEWHEEL, true},
+        {"excluded", true, false, true, false, HookKind::Mouse, win::WM_MBUTTONUP, false},
+        {"excluded", true, false, true, false, HookKind::CallWndRet, win::WM_NCHITTEST, false},
+        {"excluded: not even counted", true, false, true, false, HookKind::GetMessage, win::WM_KEYUP, false},
+        {"full screen", false, false, true, true, HookKind::Mouse, win::WM_MBUTTONUP, false},
+        {"full screen", false, false, true, true, HookKind::CallWndRet, win::WM_NCPAINT, false},
+        {"full screen", false, false, true, true, HookKind::GetMessage, win::WM_CHAR, false},
+        {"full screen", false, false, true, true, HookKind::GetMessage, 0x10000 | win::WM_MOUSEWHEEL, false},
+        {"full screen: still counted", false, false, true, true, HookKind::GetMessage, win::WM_KEYUP, true},
+        {"full screen: still counted", false, false, true, true, HookKind::GetMessage, win::WM_LBUTTONUP, true},
+        {"full screen, preference off", false, false, false, true, HookKind::Mouse, win::WM_MBUTTONUP, true},
+        {"paused", false, true, true, false, HookKind::GetMessage, win::WM_CHAR, false},
+        {"paused", false, true, true, false, HookKind::GetMessage, win::WM_MOUSEWHEEL, false},
+        {"paused: still counted", false, true, true, false, HookKind::GetMessage, win::WM_RBUTTONUP, true},
     };
     for (const Case& c : cases) {
         ProcessState fresh;
@@ -254,7 +248,7 @@ TEST_F(FullScreen, WhatEachHookMayDo) {
         SetExcludedPrograms(ctx, list.data(), static_cast<uint32_t>(list.size()));
         lib.shared.Paused = c.paused ? 1 : 0;
         SetFullScreenPause(ctx, c.preference);
-        lib.os.foreground = c.foreground;
+        SetFullScreenNow(ctx, c.fullScreenNow);
         EXPECT_EQ(HookMayAct(ctx, c.hook, c.message, editor), c.mayAct) << c.what << " " << c.message;
     }
 }

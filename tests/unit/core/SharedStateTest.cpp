@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "common/HandleWidth.h"
+#include "hooklib/core/SharedInitWait.h"
 #include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel {
@@ -28,8 +30,8 @@ TEST(SharedState, NewLifeStartsFromTheInitialValues) {
     EXPECT_EQ(s.LastTraceY, -1);
     EXPECT_EQ(s.MouseTraceIndex, 0);
     for (const TracePoint& p : s.MouseTrace) {
-        EXPECT_EQ(p.x, -1);
-        EXPECT_EQ(p.y, -1);
+        EXPECT_EQ(p.x, TRACE_SLOT_EMPTY);  // the empty marker, never a position
+        EXPECT_EQ(p.y, TRACE_SLOT_EMPTY);
         EXPECT_EQ(p.time, 0xFFFFFFFFu);
     }
     for (uint32_t key : s.IEWindowTable) EXPECT_EQ(key, 0u);
@@ -121,6 +123,62 @@ TEST(SharedState, HandlesFromTheRecordWidenWithTheirSignAsWindowsDoes) {
     for (const auto& c : cases) {
         EXPECT_EQ(static_cast<int64_t>(WidenHandle(c.stored)), c.widened) << std::hex << c.stored;
     }
+}
+
+// A process that finds another one writing the record's initial values
+// looks again at later calls, less and less often, and takes over an
+// initialiser that has not finished for 2 s (killed mid-write).
+TEST(SharedState, AnInitialiserIsWaitedForWithBackOffAndTakenOverOnceStale) {
+    constexpr uint32_t FRESH = SHARED_STATE_FRESH, BUSY = SHARED_STATE_INITIALISING, READY = SHARED_STATE_READY;
+    using S = InitStep;
+    struct Look {
+        uint32_t now, state, stamp;
+        bool due;  // MayLook before it
+        S step;    // the answer when due
+    };
+    struct Case {
+        const char* what;
+        std::vector<Look> looks;
+    } cases[] = {
+        {"fresh", {{1000, FRESH, 0, true, S::Initialise}}},
+        {"ready", {{1000, READY, 0, true, S::Ready}}},
+        {"a live initialiser",
+         {{1000, BUSY, 999, true, S::Wait},
+          {1009, BUSY, 999, false, S::Wait},
+          {1010, READY, 999, true, S::Ready},
+          {1011, READY, 999, true, S::Ready}}},
+        {"looks 10, 20, 40 ... ms apart, at most 500",
+         {{1000, BUSY, 999, true, S::Wait},
+          {1010, BUSY, 999, true, S::Wait},
+          {1029, BUSY, 999, false, S::Wait},
+          {1030, BUSY, 999, true, S::Wait},
+          {1070, BUSY, 999, true, S::Wait},
+          {1150, BUSY, 999, true, S::Wait},
+          {1310, BUSY, 999, true, S::Wait},
+          {1630, BUSY, 999, true, S::Wait},
+          {2129, BUSY, 999, false, S::Wait},
+          {2130, BUSY, 999, true, S::Wait}}},
+        {"stamped 2 s ago", {{5000, BUSY, 3000, true, S::TakeOver}}},
+        {"stamped just under 2 s ago", {{5000, BUSY, 3001, true, S::Wait}}},
+        {"never stamped: 2 s from the first sight",
+         {{1000, BUSY, 0, true, S::Wait}, {2999, BUSY, 0, true, S::Wait}, {3019, BUSY, 0, true, S::TakeOver}}},
+        {"another waiter took over: a new wait",
+         {{1000, BUSY, 0, true, S::Wait}, {3000, BUSY, 0, true, S::TakeOver}, {3001, BUSY, 3000, true, S::Wait}}},
+        {"a value no library writes counts as busy", {{1000, 77, 0, true, S::Wait}, {3000, 77, 0, true, S::TakeOver}}},
+        {"across the wrap of the tick count",
+         {{0xFFFFFFF0u, BUSY, 0xFFFFFFF0u, true, S::Wait}, {0x7C0, BUSY, 0xFFFFFFF0u, true, S::TakeOver}}},
+    };
+    for (const Case& c : cases) {
+        SharedInitWait wait;
+        for (const Look& l : c.looks) {
+            EXPECT_EQ(wait.MayLook(l.now), l.due) << c.what << " at " << l.now;
+            if (!l.due) continue;
+            const S step = wait.Look(l.state, l.stamp, l.now);
+            EXPECT_EQ(step, l.step) << c.what << " at " << l.now;
+            if (step == S::Wait) wait.Waited(l.now);
+        }
+    }
+    EXPECT_EQ(SharedInitWait::Stamp(0), 1u) << "0 is no stamp";
 }
 
 }  // namespace

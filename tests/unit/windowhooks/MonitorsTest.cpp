@@ -15,8 +15,8 @@ const Rect kLeft{-1280, 0, 0, 1024};
 const Rect kAbove{512, -600, 1312, 0};
 
 struct MonitorsTest : ::testing::Test {
-    MonitorsTest() { lib.os.monitors = {kPrimary, kLeft, kAbove}; }
-    MonitorLayout Layout() { return ReadMonitors(lib.os, lib.shared); }
+    MonitorsTest() { lib.SetMonitors({kPrimary, kLeft, kAbove}); }
+    MonitorLayout Layout() { return ReadMonitors(lib.shared); }
     FakeLibrary lib;
 };
 
@@ -56,6 +56,28 @@ TEST_F(MonitorsTest, WhereAPointLies) {
     EXPECT_TRUE(Same(v, Rect{-1280, -600, 1312, 1024}));
 }
 
+// Stored positions may be negative: only the trace's empty marker ends the
+// search for a loop's start.
+TEST_F(MonitorsTest, CirclesAreDrawnOnEveryMonitor) {
+    struct Case {
+        int cx, cy;
+        bool detected;
+    } cases[] = {
+        {-640, 500, true},    // on the monitor left of the primary
+        {900, -300, true},    // on the one above
+        {0, 400, true},       // across the edge between the left one and the primary
+        {-1120, 500, false},  // 4 px from the left monitor's outer edge
+        {500, 400, true},
+    };
+    uint32_t now = 100000;
+    for (const Case& c : cases) {
+        lib.shared.LastCircleTime = 0;
+        lib.ClearLog();
+        Feed(lib, Timed(CirclePath(c.cx, c.cy, 156, 156, 30), now += 5000, 800));
+        EXPECT_EQ(lib.LogHas("OK, User draw a circle."), c.detected) << c.cx << "," << c.cy;
+    }
+}
+
 TEST_F(MonitorsTest, CursorGoAwayFlipsAtTheEdgeOfThePointersMonitor) {
     struct Case {
         Point p, target;
@@ -87,7 +109,7 @@ TEST_F(MonitorsTest, SmartMoveGlidesIntoDialogsOnEveryMonitorButNotOffThem) {
     };
     for (const Case& c : cases) {
         FakeLibrary lib2;
-        lib2.os.monitors = {kPrimary, kLeft, kAbove};
+        lib2.SetMonitors({kPrimary, kLeft, kAbove});
         lib2.os.cursor = Point{10, 10};
         Hwnd app = AddTopLevel(lib2.os, Rect{0, 0, 800, 600});
         MoveCursorToDialog(lib2.ctx, AddDialog(lib2.os, app, c.dialog));
