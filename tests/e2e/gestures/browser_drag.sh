@@ -87,47 +87,29 @@ g_testwin plain --title "Plain target" --rect 100,520,300,200
 plainlog=$(g_winlog plain)
 driver() { e2e_run "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$G_DIR")" "$@" >/dev/null; }
 keys_now() { echo $(( $(count_in "$ielog" "KEYDOWN") + $(count_in "$plainlog" "KEYDOWN") )); }
-# plain_click AFTER: a right click on the plain target arrives as press and
-# release, and no key is sent anywhere
+wait_more() { e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$1' | grep -c '$2') -gt $3 ]"; }
+# plain_click AFTER: a right click on the plain target arrives as press and release; no key is sent
 plain_click() {
   local ups keys; ups=$(count_in "$plainlog" "WM_RBUTTONUP"); keys=$(keys_now)
   g_drag 3 250 620 250 620
-  e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$plainlog' | grep -c 'WM_RBUTTONUP') -gt $ups ]" ||
-    e2e_fail "after $1 the next right click's release did not arrive"
-  [ "$(count_in "$plainlog" "WM_RBUTTONDOWN")" = "$(count_in "$plainlog" "WM_RBUTTONUP")" ] ||
+  wait_more "$plainlog" WM_RBUTTONUP "$ups" && [ "$(count_in "$plainlog" WM_RBUTTONDOWN)" = "$(( ups + 1 ))" ] ||
     e2e_fail "after $1 the next right click did not arrive as press and release"
-  sleep 0.5
-  [ "$(keys_now)" = "$keys" ] || e2e_fail "after $1 a keystroke was sent"
+  sleep 0.5; [ "$(keys_now)" = "$keys" ] || e2e_fail "after $1 a keystroke was sent"
 }
-plain_click "the drags above"
-# Up from the page onto the browser window's caption: Wine (without a
-# window manager) drops a release outside the window that got the press,
-# so the drag's end is seen as the button being up at the next move.
+# Up onto the browser's caption (Wine drops that release; the next move finds the button up)
 g_drag 3 350 300 350 112
 plain_click "a drag ended on the browser's caption"
-e2e_file_has "$G_LOG" "Gesture called off, its button is no longer down: right drag" ||
-  e2e_fail "the drag that ended on the caption was not called off"
-# Released in a program on the exclusion list (Wine drops a release over
-# another program's window, so the list names the page's own program from
-# the middle of the drag on): the page gets the release untouched.
-page_ups() { count_in "$ielog" "child WM_RBUTTONUP"; }
-ups=$(page_ups)
-e2e_move 350 300; sleep 0.6; e2e_down 3; sleep 0.1; e2e_move 330 300
-driver exclude=testwin.exe
-e2e_move 320 300; sleep 0.1; e2e_up 3
-e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$ielog' | grep -c 'child WM_RBUTTONUP') -gt $ups ]" ||
-  e2e_fail "the excluded program did not get the release"
-driver exclude=
-plain_click "a drag released in an excluded program"
-# Released while paused: the page gets the release untouched.
-ups=$(page_ups)
-e2e_move 350 300; sleep 0.6; e2e_down 3; sleep 0.1; e2e_move 330 300
-driver pause
-e2e_move 320 300; sleep 0.1; e2e_up 3
-e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$ielog' | grep -c 'child WM_RBUTTONUP') -gt $ups ]" ||
-  e2e_fail "the page did not get the release made while paused"
-driver resume
-plain_click "a drag released while paused"
+# gated_drag BEFORE AFTER WHAT: the driver runs BEFORE during a right drag on the page, AFTER its
+# release, which the page gets (Wine drops it over another program: the page's own is excluded)
+gated_drag() {
+  local ups; ups=$(count_in "$ielog" "child WM_RBUTTONUP")
+  e2e_move 350 300; sleep 0.6; e2e_down 3; sleep 0.1; e2e_move 330 300
+  driver "$1"; e2e_move 320 300; sleep 0.1; e2e_up 3
+  wait_more "$ielog" "child WM_RBUTTONUP" "$ups" || e2e_fail "$3: the page did not get the release"
+  driver "$2"; plain_click "$3"
+}
+gated_drag exclude=testwin.exe exclude= "a drag released in an excluded program"
+gated_drag pause resume "a drag released while paused"
 [ "$(g_log_count "Gesture called off, the button went where Quorvel stays out: right drag")" -eq 2 ] ||
   e2e_fail "the drags released in an excluded program and while paused were not called off"
 e2e_pass

@@ -50,19 +50,16 @@ void Nothing(void*) {}
 const char* volatile g_badText = reinterpret_cast<const char*>(16);
 void CrtFault(void*) { g_sink = static_cast<int>(std::strlen(g_badText)); }
 
-// Recursion without end: a stack overflow.
+// Three stack overflows in a row on one thread: each is caught only while
+// the stack has its guard page back.
 __attribute__((noinline)) int Deeper(int n) {
     volatile char room[512];
     room[0] = static_cast<char>(n);
     return Deeper(n + 1) + room[0];
 }
 void Overflow(void*) { g_sink = Deeper(0); }
-
-// Three overflows in a row on one thread: each is caught only while the
-// stack has its guard page back.
-DWORD WINAPI OverflowThrice(LPVOID out) {
-    auto* caught = static_cast<int*>(out);
-    for (int i = 0; i < 3; ++i) *caught += quorvel::RunGuarded(Overflow, nullptr) ? 0 : 1;
+DWORD WINAPI OverflowThrice(LPVOID caught) {
+    for (int i = 0; i < 3; ++i) *static_cast<int*>(caught) += quorvel::RunGuarded(Overflow, nullptr) ? 0 : 1;
     return 0;
 }
 
@@ -151,7 +148,6 @@ int main() {
     WaitForSingleObject(deep, 60000);
     CloseHandle(deep);
     std::printf("stack overflows caught: %d\n", overflows);
-    std::fflush(stdout);
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = HostWindowProc;

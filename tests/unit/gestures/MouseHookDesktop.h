@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "GestureDesktop.h"
-#include "common/Messages.h"
 
 namespace quorvel::testing {
 
@@ -28,19 +27,6 @@ protected:
         bool down = At(win::WM_MBUTTONDOWN, w, from, t0);
         bool up = At(win::WM_MBUTTONUP, w, to, t0 + 200);
         return {down, up};
-    }
-    // Quorvel.exe's main window, registered: the hooks ask it to show the desktop.
-    void RegisterQuorvel() {
-        Hwnd main = TopLevel("Quorvel", Rect{900, 0, 1000, 60});
-        os.Window(main).userData = OWN_WINDOW_MARKER;
-        shared.OwnWindowMarker = OWN_WINDOW_MARKER;
-        shared.MainWindow = main;
-    }
-    size_t ShowDesktopRequests() const {
-        size_t n = 0;
-        for (const PostedMessage& m : os.posted)
-            n += m.msg == LAUNCH_REQUEST_MESSAGE && m.wParam == LAUNCH_SHOW_DESKTOP;
-        return n;
     }
     const std::vector<InputEvent>* OnlyInput() const { return os.inputs.size() == 1 ? &os.inputs[0] : nullptr; }
     uint16_t KeyOf(int i) const { return os.inputs.at(0).at(i).vk; }

@@ -4,11 +4,12 @@
 // gestures have a file each (RightDragTest, RightDoubleClickTest,
 // MiddleButtonTest, ButtonChordTest).
 #include <cstring>
-#include <functional>
+#include <vector>
 
 #include "MouseHookDesktop.h"
 #include "hooklib/core/HookControl.h"
 #include "hooklib/gestures/ButtonMessages.h"
+#include "hooklib/gestures/GestureCancel.h"
 
 namespace quorvel::testing {
 namespace {
@@ -63,135 +64,76 @@ TEST_F(MouseHook, DragArmedBeforeAPauseIsCalledOffByAReleaseWhilePaused) {
     EXPECT_EQ(shared.IERButtonDown, 0) << "the pause keeps gestures from starting, not from ending";
     ResumeQuorvel(lib.ctx);
     EXPECT_FALSE(At(WM_RBUTTONUP, page, Point{330, 300}, 20000));
-    EXPECT_TRUE(os.inputs.empty()) << "no keystroke, then or later";
-    EXPECT_TRUE(os.posted.empty()) << "and no click replayed while paused";
+    EXPECT_TRUE(os.inputs.empty() && os.posted.empty()) << "no keystroke, no click replayed, then or later";
 }
 
 // ---------------------------------------------------------------- nothing stays armed
 
-// A gesture whose end the gesture logic does not see as its end is called
-// off; the next plain right click elsewhere is a plain right click.
+// A gesture's press, then how its end came (gated: over an excluded
+// program); afterwards nothing is armed and the next plain right click
+// elsewhere passes on and sends no keystroke.
 TEST_F(MouseHook, ArmedGesturesNeverOutliveTheirEnd) {
+    enum How { PLAIN, GATED, PAUSED };
+    struct Event {
+        uint32_t message;
+        How how = PLAIN;
+    };
     struct Case {
         const char* what;
-        std::function<void()> arm, end;
-        size_t inputs;  // keystrokes the gesture's end itself sent
-    };
-    const auto rightDragOnPage = [this] { EXPECT_TRUE(At(WM_RBUTTONDOWN, page, Point{300, 300}, 10000)); };
-    const auto gated = [this](uint32_t m, Hwnd w, Point p) {
-        MouseHookInput in;
-        in.message = m;
-        in.hwnd = w;
-        in.pt = p;
-        in.gated = true;
-        os.cursor = p;
-        os.tick += 100;
-        return MouseHookProc(lib.ctx, HC_ACTION, in);
-    };
-    const Case cases[] = {
-        {"a non-client release up on the browser's caption ends it: Ctrl+O", rightDragOnPage,
-         [this] {
-             EXPECT_TRUE(At(WM_NCRBUTTONUP, browser, Point{300, 20}, 10300));
-         },
-         1},
-        {"a release over an excluded program calls it off", rightDragOnPage,
-         [&] {
-             EXPECT_FALSE(gated(WM_RBUTTONUP, editor, Point{250, 300}));
-         },
-         0},
-        {"a release while paused calls it off", rightDragOnPage,
-         [this] {
-             PauseQuorvel(lib.ctx);
-             EXPECT_FALSE(At(WM_RBUTTONUP, editor, Point{250, 300}, 10300));
-             ResumeQuorvel(lib.ctx);
-         },
-         0},
-        {"a press over an excluded program calls it off", rightDragOnPage,
-         [&] {
-             EXPECT_FALSE(gated(WM_LBUTTONDOWN, editor, Point{250, 300}));
-         },
-         0},
-        {"the release went by unseen: an unrelated left press calls it off", rightDragOnPage,
-         [this] {
-             EXPECT_FALSE(At(WM_LBUTTONDOWN, editor, Point{250, 300}, 11000));
-             EXPECT_FALSE(At(WM_LBUTTONUP, editor, Point{250, 300}, 11050));
-         },
-         0},
-        {"the release went by unseen: a move with the button up calls it off", rightDragOnPage,
-         [this] {
-             EXPECT_FALSE(At(WM_MOUSEMOVE, editor, Point{250, 300}, 11000));
-         },
-         0},
-        {"a chord whose releases went by unseen: a move with both buttons up",
-         [this] {
-             HoldButtons(false, true);
-             EXPECT_TRUE(At(WM_LBUTTONDOWN, editor, Point{250, 300}, 10000));
-             HoldButtons(false, false);
-         },
-         [this] {
-             EXPECT_FALSE(At(WM_MOUSEMOVE, editor, Point{260, 300}, 11000));
-         },
-         0},
-        {"a chord half released: a left press elsewhere",
-         [this] {
-             HoldButtons(false, true);
-             EXPECT_TRUE(At(WM_LBUTTONDOWN, editor, Point{250, 300}, 10000));
-             EXPECT_TRUE(At(WM_LBUTTONUP, editor, Point{250, 300}, 10100));
-             HoldButtons(false, false);
-         },
-         [this] {
-             EXPECT_FALSE(At(WM_LBUTTONDOWN, editor, Point{250, 300}, 11000));
-             EXPECT_FALSE(At(WM_LBUTTONUP, editor, Point{250, 300}, 11050)) << "not the chord's second release";
-         },
-         0},
+        uint32_t press;
+        bool chord;  // the right button held at the press
+        std::vector<Event> end;
+        size_t keys;  // keystrokes the end itself sent
+    } cases[] = {
+        {"non-client release up on the caption: Ctrl+O", WM_RBUTTONDOWN, false, {{WM_NCRBUTTONUP}}, 1},
+        {"release over an excluded program", WM_RBUTTONDOWN, false, {{WM_RBUTTONUP, GATED}}, 0},
+        {"release while paused", WM_RBUTTONDOWN, false, {{WM_RBUTTONUP, PAUSED}}, 0},
+        {"unseen release, left click", WM_RBUTTONDOWN, false, {{WM_LBUTTONDOWN, PLAIN}, {WM_LBUTTONUP, PLAIN}}, 0},
+        {"unseen release, a move with the button up", WM_RBUTTONDOWN, false, {{WM_MOUSEMOVE}}, 0},
+        {"middle release over an excluded program", WM_MBUTTONDOWN, false, {{WM_MBUTTONUP, GATED}}, 0},
+        {"chord, unseen releases, a move", WM_LBUTTONDOWN, true, {{WM_MOUSEMOVE}}, 0},
+        {"half chord, left click", WM_LBUTTONDOWN, true, {{WM_LBUTTONUP}, {WM_LBUTTONDOWN}, {WM_LBUTTONUP}}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        shared.IERButtonDown = shared.ChordPending = shared.ChordSecondUpPending = 0;
         os.ClearRecords();
-        os.tick = 10000;
-        c.arm();
-        c.end();
-        EXPECT_EQ(os.inputs.size(), c.inputs);
-        EXPECT_EQ(shared.IERButtonDown + shared.ChordPending + shared.ChordSecondUpPending, 0);
+        HoldButtons(false, c.chord);
+        At(c.press, c.press == WM_RBUTTONDOWN ? page : editor, Point{300, 300}, 10000);
+        HoldButtons(false, false);
+        for (const Event& e : c.end) {
+            const bool frame = e.message == WM_NCRBUTTONUP;
+            shared.Paused = e.how == PAUSED;
+            os.cursor = frame ? Point{300, 20} : Point{250, 300};
+            os.tick += 100;
+            MouseHookProc(lib.ctx, HC_ACTION, {e.message, os.cursor, frame ? browser : editor, e.how == GATED});
+        }
+        shared.Paused = 0;
+        EXPECT_EQ(GesturesUnderWay(shared), 0u);
+        EXPECT_EQ(os.inputs.size(), c.keys);
         EXPECT_FALSE(At(WM_RBUTTONDOWN, editor, Point{400, 400}, 20000));
-        EXPECT_FALSE(At(WM_RBUTTONUP, editor, Point{400, 400}, 20100)) << "the plain click's release passes on";
-        EXPECT_EQ(os.inputs.size(), c.inputs) << "and sends no keystroke";
+        EXPECT_FALSE(At(WM_RBUTTONUP, editor, Point{400, 400}, 20100));
+        EXPECT_EQ(os.inputs.size(), c.keys);
     }
 }
 
 TEST_F(MouseHook, AMoveCallsOffOnlyWhenTheButtonIsUpAndItsReleaseIsNotQueued) {
     struct Case {
-        bool heldAsOfMove, heldNow, releaseQueued, nonClientQueued;
+        bool heldAsOfMove, heldNow;
+        uint32_t queued;  // a release waiting in the thread's queue
         bool calledOff;
-    } cases[] = {
-        {true, true, false, false, false},   // dragging
-        {false, true, false, false, false},  // still held (the press may not show as of the move)
-        {true, false, false, false, false},  // just released, the release still to come
-        {false, false, true, false, false},  // released, the release waits in this thread's queue
-        {false, false, false, true, false},  // ... over a frame
-        {false, false, false, false, true},  // released where no hook saw it
-    };
+    } cases[] = {{true, true, 0, false},
+                 {true, false, 0, false},
+                 {false, false, WM_NCRBUTTONUP, false},
+                 {false, false, 0, true}};
     for (const Case& c : cases) {
-        shared.IERButtonDown = 0;
         os.queued.clear();
         At(WM_RBUTTONDOWN, page, Point{300, 300}, 10000);
         os.keyStates[VK_RBUTTON] = c.heldAsOfMove ? static_cast<int16_t>(0x8000) : 0;
         os.asyncKeys[VK_RBUTTON] = c.heldNow ? static_cast<int16_t>(0x8000) : 0;
-        if (c.releaseQueued) os.queued[{0, WM_RBUTTONUP}] = QueuedMessage{};
-        if (c.nonClientQueued) os.queued[{0, WM_NCRBUTTONUP}] = QueuedMessage{};
+        if (c.queued) os.queued[{0, c.queued}] = QueuedMessage{};
         EXPECT_FALSE(At(WM_MOUSEMOVE, page, Point{290, 300}, 10100));
-        EXPECT_EQ(shared.IERButtonDown, c.calledOff ? 0 : 1) << c.heldAsOfMove << c.heldNow << c.releaseQueued;
+        EXPECT_EQ(shared.IERButtonDown, c.calledOff ? 0 : 1) << c.heldAsOfMove << c.heldNow << c.queued;
     }
-    // Swapped buttons: the logical right button is the physical left one.
-    os.metrics[SM_SWAPBUTTON] = 1;
-    At(WM_RBUTTONDOWN, page, Point{300, 300}, 20000);
-    os.queued.clear();
-    os.keyStates[VK_RBUTTON] = os.asyncKeys[VK_RBUTTON] = 0;
-    os.keyStates[VK_LBUTTON] = static_cast<int16_t>(0x8000);
-    At(WM_MOUSEMOVE, page, Point{290, 300}, 20100);
-    EXPECT_EQ(shared.IERButtonDown, 1);
-    EXPECT_TRUE(Logged("Gesture called off, its button is no longer down: right drag"));
 }
 
 }  // namespace

@@ -56,25 +56,29 @@ TEST_F(MonitorsTest, WhereAPointLies) {
     EXPECT_TRUE(Same(v, Rect{-1280, -600, 1312, 1024}));
 }
 
+// The record's layout is read within bounds; without a usable one the
+// primary screen counts.
+TEST_F(MonitorsTest, TheRecordsLayoutIsReadWithinBounds) {
+    lib.shared.Monitors[0] = MonitorBox{INT32_MIN, 0, INT32_MAX, 768};  // beyond any screen: left out
+    lib.shared.MonitorCount = MAX_MONITORS + 9;                         // the rest are empty
+    EXPECT_EQ(Layout().count, 2);
+    lib.shared.MonitorCount = -2;
+    EXPECT_EQ(Layout().count, 1);
+    EXPECT_TRUE(Same(Layout().monitors[0], kPrimary));
+}
+
 // Stored positions may be negative: only the trace's empty marker ends the
-// search for a loop's start.
+// search for a loop's start (left monitor, across its edge, near its outer edge).
 TEST_F(MonitorsTest, CirclesAreDrawnOnEveryMonitor) {
-    struct Case {
-        int cx, cy;
+    const struct {
+        int cx;
         bool detected;
-    } cases[] = {
-        {-640, 500, true},    // on the monitor left of the primary
-        {900, -300, true},    // on the one above
-        {0, 400, true},       // across the edge between the left one and the primary
-        {-1120, 500, false},  // 4 px from the left monitor's outer edge
-        {500, 400, true},
-    };
-    uint32_t now = 100000;
-    for (const Case& c : cases) {
+    } cases[] = {{-640, true}, {0, true}, {-1120, false}};
+    for (const auto& c : cases) {
         lib.shared.LastCircleTime = 0;
         lib.ClearLog();
-        Feed(lib, Timed(CirclePath(c.cx, c.cy, 156, 156, 30), now += 5000, 800));
-        EXPECT_EQ(lib.LogHas("OK, User draw a circle."), c.detected) << c.cx << "," << c.cy;
+        Feed(lib, Timed(CirclePath(c.cx, 500, 156, 156, 30), lib.os.tick + 5000, 800));
+        EXPECT_EQ(lib.LogHas("OK, User draw a circle."), c.detected) << c.cx;
     }
 }
 
