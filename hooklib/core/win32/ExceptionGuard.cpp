@@ -39,32 +39,36 @@ void TakeFault(GuardFrame* frame, EXCEPTION_RECORD* record, CONTEXT* context) {
 }
 
 // After a stack overflow the thread's stack has lost its guard page: the
-// next overflow would find no guard and end the process. The lowest
-// accessible page of the stack (where the guard stood when the overflow was
-// raised) becomes the guard again, as _resetstkoflw does, unless a guard is
-// still there or the page is too near the stack in use.
-constexpr size_t PAGES_KEPT_FREE_BELOW_USE = 4;
+// next overflow would find no guard and end the process. As _resetstkoflw
+// does, a page a few pages below the stack in use becomes the guard again
+// (unless a guard is still there): touched, it moves down page by page as a
+// stack's guard does, and the next overflow is raised where the first one
+// was, with the room for handling it that the system keeps below.
+constexpr uintptr_t PAGES_KEPT_FREE_BELOW_USE = 4;
 
 bool RestoreStackGuard() {
     const char here = 0;
-    const auto* inUse = reinterpret_cast<const BYTE*>(&here);
+    const auto inUse = reinterpret_cast<uintptr_t>(&here);
     MEMORY_BASIC_INFORMATION region{};
-    if (!VirtualQuery(inUse, &region, sizeof region)) return false;
+    if (!VirtualQuery(&here, &region, sizeof region)) return false;
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
-    const size_t page = system.dwPageSize;
+    const uintptr_t page = system.dwPageSize;
     const void* stack = region.AllocationBase;
-    const auto* at = static_cast<const BYTE*>(stack);
-    while (at < inUse && VirtualQuery(at, &region, sizeof region) && region.AllocationBase == stack) {
-        if (region.State == MEM_COMMIT && (region.Protect & PAGE_GUARD)) return true;  // still guarded
-        if (region.State == MEM_COMMIT && (region.Protect & (PAGE_READWRITE | PAGE_EXECUTE_READWRITE))) {
-            if (at + (PAGES_KEPT_FREE_BELOW_USE + 1) * page > inUse) return false;
-            DWORD old = 0;
-            return VirtualProtect(const_cast<BYTE*>(at), page, PAGE_READWRITE | PAGE_GUARD, &old) != FALSE;
+    const uintptr_t guard = (inUse & ~(page - 1)) - PAGES_KEPT_FREE_BELOW_USE * page;
+    for (uintptr_t at = reinterpret_cast<uintptr_t>(stack); at < inUse; at += region.RegionSize) {
+        if (!VirtualQuery(reinterpret_cast<void*>(at), &region, sizeof region) || region.AllocationBase != stack) {
+            return false;
         }
-        at = static_cast<const BYTE*>(region.BaseAddress) + region.RegionSize;
+        at = reinterpret_cast<uintptr_t>(region.BaseAddress);
+        if (region.State == MEM_COMMIT && (region.Protect & PAGE_GUARD)) return true;  // still guarded
     }
-    return false;
+    if (!VirtualQuery(reinterpret_cast<void*>(guard), &region, sizeof region) || region.AllocationBase != stack ||
+        region.State != MEM_COMMIT) {
+        return false;
+    }
+    DWORD old = 0;
+    return VirtualProtect(reinterpret_cast<void*>(guard), page, PAGE_READWRITE | PAGE_GUARD, &old) != FALSE;
 }
 
 // The overflow as the report sees it: its code and address; no registers
