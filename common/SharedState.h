@@ -20,6 +20,10 @@ struct TracePoint {
     int32_t y;
     uint32_t time;
 };
+// x and y of a trace slot no point was stored in yet. Stored positions come
+// from a message's signed 16-bit halves, so they are never this value (any
+// of them may be negative: monitors left of or above the primary one).
+constexpr int32_t TRACE_SLOT_EMPTY = INT32_MIN;
 
 struct MonitorBox {
     int32_t left;

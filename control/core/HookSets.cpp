@@ -24,4 +24,21 @@ bool WaitForHelperToEnd(HelperProcess& helper, Clock& clock, uint32_t waitMs) {
     }
 }
 
+HelperWatchStep HelperWatch::OnCheck(bool helperRunning, bool quietTime) {
+    if (helperRunning || told_) return HelperWatchStep::Nothing;
+    if (!restarted_) {
+        restarted_ = true;
+        return HelperWatchStep::Restart;
+    }
+    if (quietTime) return HelperWatchStep::Nothing;
+    told_ = true;
+    return HelperWatchStep::TellUser;
+}
+
+std::string HelperGoneNoticeText() {
+    return "Quorvel's helper for 64-bit programs (QuorvelHook64.exe) has stopped twice and is not started again. "
+           "In 64-bit programs some of Quorvel's features may not work until you start Quorvel again; "
+           "32-bit programs are not affected.";
+}
+
 }  // namespace quorvel

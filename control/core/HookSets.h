@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "Clock.h"
 
@@ -55,5 +56,25 @@ public:
 // queue: it is posted again until it is taken, all within the one bounded
 // wait. True when the helper ended within waitMs.
 bool WaitForHelperToEnd(HelperProcess& helper, Clock& clock, uint32_t waitMs);
+
+// While the hooks run, the helper is looked at every HELPER_CHECK_INTERVAL_MS.
+// One that has ended by itself (crashed, or ended from outside) is started
+// again, once; when it ends again the user is told, once, and not while a
+// full-screen program is in front.
+constexpr uint32_t HELPER_CHECK_INTERVAL_MS = 1000;
+
+enum class HelperWatchStep { Nothing, Restart, TellUser };
+
+class HelperWatch {
+public:
+    HelperWatchStep OnCheck(bool helperRunning, bool quietTime);
+    bool Done() const { return told_; }
+
+private:
+    bool restarted_ = false;
+    bool told_ = false;
+};
+
+std::string HelperGoneNoticeText();
 
 }  // namespace quorvel

@@ -10,8 +10,8 @@ bool RestPromptWait::OnMonitorTick(uint32_t shouldRest) {
     return waiting_;
 }
 
-bool RestPromptWait::OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime) {
-    if (!waiting_) return false;
+bool RestPromptWait::OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime, bool quietTime) {
+    if (!waiting_ || quietTime) return false;
     if (TickDifference(now, lastClickOrKeyTime) > QUIET_PAUSE_MS || WaitedMs_ > LONGEST_WAIT_MS) {
         waiting_ = false;
         return true;

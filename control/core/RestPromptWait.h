@@ -22,8 +22,9 @@ public:
     bool OnMonitorTick(uint32_t shouldRest);
 
     // TimerPromptUserToRest: true when the reminder is to be shown now; the
-    // wait is then over and the one-second timer is to be disabled.
-    bool OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime);
+    // wait is then over and the one-second timer is to be disabled. While a
+    // full-screen program is in front (quietTime) the reminder waits.
+    bool OnPromptTick(uint32_t now, uint32_t lastClickOrKeyTime, bool quietTime = false);
 
     bool Waiting() const { return waiting_; }
     int32_t WaitedMs() const { return WaitedMs_; }

@@ -17,9 +17,10 @@ public:
         baseline_ = count;
         started_ = true;
     }
-    // True once, at the first check that finds a new unreachable window.
-    bool OnCheck(uint32_t count) {
-        if (!started_ || told_ || count == baseline_) return false;
+    // True once, at the first check that finds a new unreachable window and
+    // no full-screen program in front (then a later check tells).
+    bool OnCheck(uint32_t count, bool quietTime = false) {
+        if (!started_ || told_ || count == baseline_ || quietTime) return false;
         told_ = true;
         return true;
     }

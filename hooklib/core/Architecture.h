@@ -22,13 +22,26 @@ uint32_t OwnHookHandle(const Context& ctx, HookSlotKind kind);
 void MarkHooksInstalled(Context& ctx, bool essentialHooksInstalled);
 void MarkHooksRemoved(Context& ctx);
 
-// True while the other library still has hooks installed.
-bool OtherLibraryHooked(const Context& ctx);
+// How long the answer to "does the other library's installing thread still
+// run" is kept on this library's installing thread.
+constexpr uint32_t OTHER_LIBRARY_RECHECK_MS = 500;
+
+// True while the other library still has hooks installed: handles of it in
+// the record, and the thread that installed them still runs. Windows
+// removes a thread's hooks when it ends, so a helper that died or was ended
+// leaves only stale handles behind.
+bool OtherLibraryHooked(Context& ctx);
 
 // Windows calls a 32-bit global hook for 64-bit programs (and a 64-bit one
 // for 32-bit programs) on the thread that installed it. While the other
 // library serves those programs, such a call passes on untouched: the hook
-// of the right architecture inside the program itself acts.
+// of the right architecture inside the program itself acts. Once the other
+// library's installing thread has gone, this library serves them again.
 bool ServedByOtherLibrary(Context& ctx);
+
+// A start with no other library at work: what an earlier run left in the
+// record (the other library's stale handles, a pause, armed gestures) goes,
+// so that a new Quorvel.exe, which shows itself running, is running.
+void ClearEarlierRun(Context& ctx);
 
 }  // namespace quorvel

@@ -15,7 +15,6 @@ struct Context {
     template <typename AllRoles>
     Context(AllRoles& platform, SharedState& sharedState, ProcessState& processState)
         : windows(platform),
-          monitors(platform),
           processes(platform),
           input(platform),
           messages(platform),
@@ -29,7 +28,6 @@ struct Context {
           process(processState) {}
 
     Windows& windows;
-    Monitors& monitors;
     Processes& processes;
     Input& input;
     Messages& messages;

@@ -35,6 +35,10 @@ uint32_t Install(Context& ctx, int type, int errorCode, const char* errorFormat)
 int StartHook(Context& ctx) {
     SharedState& s = ctx.shared;
     WriteLog(ctx, "Enter function start");
+    if (!OtherLibraryHooked(ctx)) {
+        if (s.Paused == 1) WriteLog(ctx, "The record was left paused by an earlier run: running again");
+        ClearEarlierRun(ctx);
+    }
     uint32_t& callWndRet = s.*OwnHookField(ctx.process, CallWndRetHookKind);
     uint32_t& mouse = s.*OwnHookField(ctx.process, MouseHookKind);
     uint32_t& getMessage = s.*OwnHookField(ctx.process, GetMessageHookKind);

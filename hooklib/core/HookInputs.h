@@ -13,6 +13,9 @@ struct MouseHookInput {
     uint32_t message = 0;
     Point pt;       // screen position of the event
     Hwnd hwnd = 0;  // window that is to receive the message
+    // The gate keeps the hooks out of this message (an excluded program, the
+    // full-screen pause): it may only call off a gesture under way.
+    bool gated = false;
 };
 
 // What a WH_CALLWNDPROCRET hook call carries (CWPRETSTRUCT).

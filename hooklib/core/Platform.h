@@ -1,5 +1,5 @@
 // The narrow interfaces through which the hook library's logic talks to
-// Windows, one per role (windows, monitors, processes, input, messages, the
+// Windows, one per role (windows, processes, input, messages, the
 // clock and threads, the system, the registry, files, the shell, hooks). A
 // function takes the roles it works with; Context bundles them all for the
 // hook procedures. The shipped library implements each role with Win32 calls
@@ -133,18 +133,6 @@ public:
     virtual void AllowSetForegroundFor(Hwnd) {}
 };
 
-// The monitors of the desktop.
-class Monitors {
-public:
-    virtual ~Monitors() = default;
-    // The monitors now (EnumDisplayMonitors): up to max whole monitor
-    // rectangles, primary first; returns how many were written.
-    virtual int GetMonitors(Rect* out, int max) = 0;
-    // The whole rectangle of the monitor the window lies on (the nearest
-    // one when it lies on none); false for a vanished window.
-    virtual bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) = 0;
-};
-
 // Other processes, as far as the library decides on their behalf
 // (exclusions, programs its hooks cannot enter).
 class Processes {
@@ -157,6 +145,9 @@ public:
     // False when the window's program is closed to this library's hooks
     // (higher integrity, another user); true for a vanished window.
     virtual bool CanHookWindow(Hwnd w) = 0;
+    // False once the thread has ended (or never was); true when it runs or
+    // cannot be looked at.
+    virtual bool ThreadExists(uint32_t threadId) = 0;
 };
 
 // The pointer, the caret, the keys, and synthesised input.

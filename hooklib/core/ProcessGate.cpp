@@ -10,21 +10,7 @@
 namespace quorvel {
 namespace {
 
-constexpr uint32_t WS_CAPTION = 0x00C00000;
-constexpr int CLASS_NAME_BUFFER = 64;
 constexpr uint32_t EXECUTABLE_PATH_BUFFER = 520;
-
-// The windows of the desktop itself cover the screen but are no program.
-bool IsDesktopWindow(Windows& windows, Hwnd window) {
-    char name[CLASS_NAME_BUFFER] = {};
-    windows.GetClassName(window, name, sizeof name);
-    return std::strcmp(name, "Progman") == 0 || std::strcmp(name, "WorkerW") == 0 || std::strcmp(name, "#32769") == 0;
-}
-
-bool Covers(const Rect& window, const Rect& monitor) {
-    return monitor.Width() > 0 && monitor.Height() > 0 && window.left <= monitor.left && window.top <= monitor.top &&
-           window.right >= monitor.right && window.bottom >= monitor.bottom;
-}
 
 bool IsTypedCharacterOrWheel(uint32_t message) {
     const uint32_t m = message & 0xFFFFu;
@@ -84,34 +70,13 @@ bool WindowExcluded(Context& ctx, Hwnd window) {
     return slot.excluded;
 }
 
-bool IsFullScreenWindow(Windows& windows, Monitors& monitors, Hwnd window) {
-    if (!window || !windows.IsWindowVisible(window)) return false;
-    if ((windows.GetStyle(window) & WS_CAPTION) == WS_CAPTION && windows.IsZoomed(window)) return false;
-    Rect rect, monitor;
-    if (!windows.GetWindowRect(window, &rect) || !monitors.GetMonitorRectOfWindow(window, &monitor)) return false;
-    return Covers(rect, monitor) && !IsDesktopWindow(windows, window);
-}
-
-bool FullScreenForeground(Context& ctx) {
-    ProcessState& p = ctx.process;
-    const uint32_t now = ctx.clock.GetTickCount();
-    if (p.fullScreenKnown.load(std::memory_order_relaxed) &&
-        now - p.fullScreenCheckedAt.load(std::memory_order_relaxed) < FULL_SCREEN_RECHECK_MS) {
-        return p.fullScreen.load(std::memory_order_relaxed);
-    }
-    const bool fullScreen = IsFullScreenWindow(ctx.windows, ctx.monitors, ctx.windows.GetForegroundWindow());
-    p.fullScreen.store(fullScreen, std::memory_order_relaxed);
-    p.fullScreenCheckedAt.store(now, std::memory_order_relaxed);
-    p.fullScreenKnown.store(true, std::memory_order_relaxed);
-    return fullScreen;
-}
+bool FullScreenQuiet(const SharedState& shared) { return shared.FullScreenPause == 1 && shared.FullScreenNow == 1; }
 
 bool HookMayAct(Context& ctx, HookKind hook, uint32_t message, Hwnd window) {
     if (WindowExcluded(ctx, window)) return false;
     // Key and button releases go on being counted for the rest reminder.
     if (hook == HookKind::GetMessage && !IsTypedCharacterOrWheel(message)) return true;
-    if (ctx.shared.Paused == 1) return false;
-    return !(ctx.shared.FullScreenPause == 1 && FullScreenForeground(ctx));
+    return ctx.shared.Paused != 1 && !FullScreenQuiet(ctx.shared);
 }
 
 void SetExcludedPrograms(Context& ctx, const char* list, uint32_t size) {

@@ -4,12 +4,15 @@
 //   it every hook passes every message on, untouched; decided once per
 //   process from the executable's file name and again after each change of
 //   the list (ExclusionChange);
-// - quiet times: while Quorvel is paused, or while the foreground window
-//   covers its whole monitor and FullScreenPause is on, the gestures, Smart
-//   Move, Cursor Go Away and the wheel rest; only the activity counting of
-//   the rest reminder goes on.
+// - quiet times: while Quorvel is paused, or while Windows says the user is
+//   busy in a full-screen program or presenting (FullScreenNow, which
+//   Quorvel.exe keeps up to date) and FullScreenPause is on, the gestures,
+//   Smart Move, Cursor Go Away and the wheel rest; only the activity
+//   counting of the rest reminder goes on.
 // The hook entries ask HookMayAct once per message they would look at, with
-// the window the message is for.
+// the window the message is for. The gate keeps gestures from starting; one
+// already under way still reaches its end, where it is called off (see
+// hooklib/gestures/GestureCancel.h).
 #pragma once
 
 #include <cstddef>
@@ -20,9 +23,6 @@
 namespace quorvel {
 
 enum class HookKind { Mouse, CallWndRet, GetMessage };
-
-// How long a full-screen decision is reused before it is made again.
-constexpr uint32_t FULL_SCREEN_RECHECK_MS = 250;
 
 // How long a decision for another program is kept (its process id may be
 // reused by a new program).
@@ -46,14 +46,9 @@ bool ProcessExcluded(Context& ctx);
 // them for programs of the other bitness.
 bool WindowExcluded(Context& ctx, Hwnd window);
 
-// The full-screen rule: a visible window whose rectangle covers the whole
-// monitor it lies on, not the desktop itself, and not a maximized window
-// with a caption (that one only covers the work area and whatever the
-// taskbar leaves, or hangs its frame over the screen's edges).
-bool IsFullScreenWindow(Windows& windows, Monitors& monitors, Hwnd window);
-
-// The rule for the foreground window, cached per process.
-bool FullScreenForeground(Context& ctx);
+// A quiet time of the full-screen pause: Windows says so and the user's
+// switch is on.
+bool FullScreenQuiet(const SharedState& shared);
 
 // What the control program hands over (exports SetExcludedPrograms and
 // SetFullScreenPause). The list is copied within bounds and always left

@@ -34,9 +34,6 @@ struct ProcessState {
     // threads share it, each field a single relaxed load or store
     std::atomic<uint32_t> exclusionDecidedFor{0};  // ExclusionChange + 1 of the decision, 0 = none yet
     std::atomic<bool> excluded{false};
-    std::atomic<uint32_t> fullScreenCheckedAt{0};
-    std::atomic<bool> fullScreenKnown{false};
-    std::atomic<bool> fullScreen{false};
     // Set in the process that installed the hooks: Windows calls a hook
     // there on behalf of programs of the other bitness, so the exclusion is
     // decided for the program that owns the message's window (a few recent
@@ -63,6 +60,12 @@ struct ProcessState {
     };
     OtherBrowser otherBrowsers[4];
     uint32_t nextOtherBrowser = 0;
+    // On the thread that installed the hooks: whether the other library's
+    // installing thread still ran when last looked at (Architecture.cpp).
+    bool otherInstallerSeen = false;
+    bool otherInstallerRuns = false;
+    uint32_t otherInstaller = 0;
+    uint32_t otherInstallerCheckedAt = 0;
 };
 
 }  // namespace quorvel

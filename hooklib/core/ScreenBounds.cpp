@@ -6,6 +6,8 @@
 namespace quorvel {
 namespace {
 
+constexpr int32_t MONITOR_COORDINATE_LIMIT = 1 << 24;
+
 bool Inside(const Rect& r, Point p, bool farEdgeIncluded) {
     const int32_t extra = farEdgeIncluded ? 1 : 0;
     return p.x >= r.left && p.x < r.right + extra && p.y >= r.top && p.y < r.bottom + extra;
@@ -18,16 +20,28 @@ int64_t DistanceSquared(const Rect& r, Point p) {
     return dx * dx + dy * dy;
 }
 
+// A rectangle of the record that can be a monitor: not empty, and far
+// enough from the ends of 32 bits that no edge arithmetic overflows.
+bool Plausible(const MonitorBox& b) {
+    return b.left < b.right && b.top < b.bottom && b.left > -MONITOR_COORDINATE_LIMIT &&
+           b.top > -MONITOR_COORDINATE_LIMIT && b.right < MONITOR_COORDINATE_LIMIT &&
+           b.bottom < MONITOR_COORDINATE_LIMIT;
+}
+
 }  // namespace
 
-MonitorLayout ReadMonitors(Monitors& monitors, const SharedState& shared) {
+MonitorLayout ReadMonitors(const SharedState& shared) {
     MonitorLayout layout;
-    layout.count = monitors.GetMonitors(layout.monitors, MAX_MONITORS);
-    if (layout.count <= 0) {
+    const int32_t count = shared.MonitorCount;
+    const int32_t kept = count < 0 ? 0 : (count > MAX_MONITORS ? MAX_MONITORS : count);
+    for (int32_t i = 0; i < kept; ++i) {
+        const MonitorBox box = shared.Monitors[i];
+        if (Plausible(box)) layout.monitors[layout.count++] = Rect{box.left, box.top, box.right, box.bottom};
+    }
+    if (layout.count == 0) {
         layout.count = 1;
         layout.monitors[0] = Rect{0, 0, shared.ScreenWidth, shared.ScreenHeight};
     }
-    if (layout.count > MAX_MONITORS) layout.count = MAX_MONITORS;
     return layout;
 }
 
@@ -69,6 +83,17 @@ bool NearOuterEdge(const MonitorLayout& layout, Point p, int margin) {
            (p.y - m.top < margin && !OnAnyMonitor(layout, Point{p.x, m.top - 1}, false)) ||
            (m.right - p.x < margin && !OnAnyMonitor(layout, Point{m.right, p.y}, false)) ||
            (m.bottom - p.y < margin && !OnAnyMonitor(layout, Point{p.x, m.bottom}, false));
+}
+
+bool WellInsideOneMonitor(const MonitorLayout& layout, const Rect& box, int margin) {
+    for (int i = 0; i < layout.count; ++i) {
+        const Rect& m = layout.monitors[i];
+        if (box.left - m.left >= margin && box.top - m.top >= margin && m.right - box.right >= margin &&
+            m.bottom - box.bottom >= margin) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace quorvel

@@ -16,8 +16,8 @@ void InitialiseSharedState(SharedState& s) {
     s.LastTraceX = s.LastTraceY = -1;
     s.FullScreenPause = 1;
     for (TracePoint& p : s.MouseTrace) {
-        p.x = -1;
-        p.y = -1;
+        p.x = TRACE_SLOT_EMPTY;
+        p.y = TRACE_SLOT_EMPTY;
         p.time = 0xFFFFFFFFu;
     }
 }

@@ -18,6 +18,13 @@ inline bool IsChordMessage(uint32_t msg) { return msg - win::WM_NCLBUTTONDOWN < 
 
 inline bool IsLeftPress(uint32_t msg) { return msg == win::WM_LBUTTONDOWN || msg == win::WM_NCLBUTTONDOWN; }
 
+// Every press, double-clicks included: down and double-click messages of
+// the three buttons (the middle double-clicks are not button messages here).
+inline bool IsPress(uint32_t msg) {
+    const uint32_t m = msg >= win::WM_LBUTTONDOWN ? msg - win::WM_LBUTTONDOWN : msg - win::WM_NCLBUTTONDOWN;
+    return IsButtonMessage(msg) && m != 1 && m != 4 && m != 7;
+}
+
 // Presses that arm or test a right gesture, double-clicks included.
 inline bool IsRightPress(uint32_t msg) {
     return msg == win::WM_RBUTTONDOWN || msg == win::WM_NCRBUTTONDOWN || msg == win::WM_RBUTTONDBLCLK ||

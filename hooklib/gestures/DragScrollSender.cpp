@@ -26,11 +26,17 @@ int32_t Distance(int32_t a, int32_t b) { return a > b ? a - b : b - a; }
 
 }  // namespace
 
+void CallOffDragScroll(Context& ctx, Point at) {
+    SharedState& s = ctx.shared;
+    const uint32_t state = s.DragScrollState;
+    s.DragScrollState = DRAG_SCROLL_IDLE;
+    if (state == DRAG_SCROLL_SCROLLING) PostEnd(ctx.messages, s, at);
+}
+
 void ArmDragScroll(Context& ctx, const MouseHookInput& in) {
     SharedState& s = ctx.shared;
     // A drag whose release never reached us (paused, lost): end it first.
-    if (s.DragScrollState == DRAG_SCROLL_SCROLLING) PostEnd(ctx.messages, s, in.pt);
-    s.DragScrollState = DRAG_SCROLL_IDLE;
+    CallOffDragScroll(ctx, in.pt);
     if (!ctx.SettingOn(SETTING_JUST_WHEEL_IT) || !MainWindowUsable(ctx.windows, s) ||
         DragScrollPage(ctx, in.hwnd, in.pt) == BROWSER_NONE) {
         return;
@@ -68,8 +74,7 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
     if (!(ctx.input.GetKeyState(win::VK_MBUTTON) & 0x8000)) {
         // Up as of this move: the release went by unseen (paused, taken by
         // another hook, over a window we do not hook).
-        s.DragScrollState = DRAG_SCROLL_IDLE;
-        PostEnd(ctx.messages, s, in.pt);
+        CallOffDragScroll(ctx, in.pt);
         return;
     }
     // Programs get moves that are none (after a click, a repaint): no step for those.

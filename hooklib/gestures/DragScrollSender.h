@@ -42,4 +42,8 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in);
 // posted); such a release neither sizes a window nor counts as a click.
 bool EndDragScroll(Context& ctx, const MouseHookInput& in);
 
+// A drag whose release went by unseen, or ended where Quorvel stays out:
+// back to idle; a scrolling one gets its end posted (no last step).
+void CallOffDragScroll(Context& ctx, Point at);
+
 }  // namespace quorvel

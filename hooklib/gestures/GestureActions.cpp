@@ -1,8 +1,7 @@
 #include "GestureActions.h"
 
-#include <cstdio>
-
 #include "hooklib/core/DebugLog.h"
+#include "hooklib/core/LaunchRequest.h"
 #include "hooklib/core/Reachability.h"
 #include "hooklib/core/WinConstants.h"
 #include "hooklib/core/WindowClassification.h"
@@ -93,28 +92,16 @@ void CloseClickedWindow(Context& ctx, Hwnd clickedWindow) {
     ctx.messages.PostMessage(root, win::WM_SYSCOMMAND, win::SC_CLOSE, CLOSE_LPARAM);
 }
 
+// Quorvel.exe opens "ShowDesktop.scf" and starts "SetForegroundWindow.exe"
+// with the taskbar's handle, from its own folder: shell calls can load
+// extensions and take seconds, which inside the hook would hold up the
+// host's input. The repeat guard stays here, shared by every program.
 void ShowDesktop(Context& ctx) {
     SharedState& s = ctx.shared;
     uint32_t now = ctx.clock.GetTickCount();
     if (now - s.LastShowDesktopTime <= static_cast<uint32_t>(s.MBUTTON_DBCLICK_TIME_LIMIT)) return;
     s.LastShowDesktopTime = now;
-
-    // Both files are taken from this process's own library folder (never from
-    // the shared record); an unknown folder opens and starts nothing.
-    const char* folder = ctx.process.InstallFolder;
-    char path[LOG_PATH_BUFFER_SIZE];
-    int n = std::snprintf(path, sizeof path, "%.*s%s", INSTALL_PATH_MAX_CHARS, folder, SHOW_DESKTOP_FILE_NAME);
-    // A path that does not fit is not opened at all rather than opened cut.
-    if (folder[0] != '\0' && n > 0 && n < static_cast<int>(sizeof path)) {
-        ctx.shell.ShellExecute("open", path, nullptr, nullptr, win::SW_SHOWDEFAULT);
-    }
-
-    char parameters[16];
-    // Unsigned, as SetForegroundWindow.exe reads it: a handle may have bit 31 set.
-    const unsigned taskbar = ctx.windows.FindWindow(TASKBAR_CLASS, nullptr);
-    std::snprintf(parameters, sizeof parameters, " %u", taskbar);
-    const char* program = ctx.process.SetForegroundWindowPath;
-    if (program[0] != '\0') ctx.shell.ShellExecute("open", program, parameters, nullptr, win::SW_SHOWDEFAULT);
+    RequestLaunch(ctx, LAUNCH_SHOW_DESKTOP);
 }
 
 }  // namespace quorvel

@@ -29,9 +29,9 @@ void MinimizeOrMaximizeWindow(Context& ctx, int action, Hwnd target);
 void CloseClickedWindow(Context& ctx, Hwnd clickedWindow);
 
 // ---- programs
-// Opens "ShowDesktop.scf" and starts "SetForegroundWindow.exe" with the
-// taskbar's handle; at most once per MBUTTON_DBCLICK_TIME_LIMIT. (The
-// browser of the circle is started by Quorvel.exe: RequestLaunch.)
+// Asks Quorvel.exe to open "ShowDesktop.scf" and start
+// "SetForegroundWindow.exe" with the taskbar's handle; at most once per
+// MBUTTON_DBCLICK_TIME_LIMIT.
 void ShowDesktop(Context& ctx);
 
 }  // namespace quorvel

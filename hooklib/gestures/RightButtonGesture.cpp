@@ -6,6 +6,7 @@
 #include "ButtonMessages.h"
 #include "CursorPosition.h"
 #include "GestureActions.h"
+#include "GestureCancel.h"
 #include "hooklib/core/WindowClassification.h"
 
 namespace quorvel {
@@ -57,6 +58,15 @@ void ReplayRightClick(Context& ctx, Hwnd window, Point start, Point end) {
     ctx.messages.PostMessage(window, win::WM_RBUTTONUP, 0, PackPointLParam(end.x, end.y));
 }
 
+// A drag that ends over a window's frame (caption, border) ends like one
+// that ends over its client area; the click it gives back goes to the page
+// that got the press rather than to the frame.
+Hwnd ReplayWindow(Context& ctx, const MouseHookInput& in) {
+    const Hwnd pressed = ctx.shared.LastRButtonDownWindow;
+    if (in.message == win::WM_NCRBUTTONUP && pressed != 0 && ctx.windows.IsWindow(pressed)) return pressed;
+    return in.hwnd;
+}
+
 }  // namespace
 
 bool OnRightButtonDown(Context& ctx, const MouseHookInput& in) {
@@ -83,6 +93,8 @@ bool OnRightButtonDown(Context& ctx, const MouseHookInput& in) {
         s.RDragStartX = start.x;
         s.RDragStartY = start.y;
         s.IERButtonDown = 1;
+    } else if (in.message == win::WM_RBUTTONDOWN) {
+        CallOffGestures(ctx, GESTURE_RIGHT_DRAG, "the right button was pressed outside a page", in.pt);
     }
     return inBrowser;
 }
@@ -103,7 +115,7 @@ bool OnRightButtonUp(Context& ctx, const MouseHookInput& in) {
     int32_t dy = end.y - start.y;
     WriteLogF(ctx, "\nRight button drag. Time diff : %d ms, x diff : %d, y diff : %d",
               static_cast<int>(ctx.clock.GetTickCount() - s.RDragStartTime), dx, dy);
-    if (!RunDragAction(ctx, dx, dy)) ReplayRightClick(ctx, in.hwnd, start, end);
+    if (!RunDragAction(ctx, dx, dy)) ReplayRightClick(ctx, ReplayWindow(ctx, in), start, end);
     CheckRightDoubleClick(ctx, in, queued, read);
     return true;
 }

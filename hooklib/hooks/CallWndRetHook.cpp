@@ -3,6 +3,8 @@
 // message; the glue passes every message on.
 #include "HookProcedures.h"
 
+#include <atomic>
+
 #include "hooklib/core/DebugLog.h"
 #include "hooklib/core/HookFilters.h"
 #include "hooklib/core/LaunchRequest.h"
@@ -28,10 +30,13 @@ void TracePointer(Context& ctx, int32_t x, int32_t y) {
     int32_t slot = s.MouseTraceIndex;
     if (slot < 0 || slot >= MAX_MOUSE_TRACE_NUM) slot = s.MouseTraceIndex = 0;
     const uint32_t now = ctx.clock.GetTickCount();
+    // x last: a slot still marked empty is never read with a half-written
+    // point, and a reader meeting the old time takes the point for too old.
     TracePoint& point = s.MouseTrace[slot];
-    point.x = x;
-    point.y = y;
     point.time = now;
+    point.y = y;
+    std::atomic_thread_fence(std::memory_order_release);
+    point.x = x;
     const bool circle = DetectCircle(ctx, slot, x, y, now);
     s.MouseTraceIndex = (slot + 1) % MAX_MOUSE_TRACE_NUM;
     if (circle) {
@@ -81,11 +86,8 @@ void OnDialogDestroy(Context& ctx, ThreadDialogs& mine, Hwnd dialog) {
 
 }  // namespace
 
-void CallWndRetHookProc(Context& ctx, int code, const CallWndRetInput& in) {
-    if (code != win::HC_ACTION) return;
+void CallWndRetHookBody(Context& ctx, const CallWndRetInput& in) {
     const uint32_t m = in.message;
-    // Most messages lie above the four looked at: one comparison sends them on.
-    if (m > win::WM_NCPAINT || !IsWindowHookMessage(m)) return;
     SharedState& s = ctx.shared;
 
     if (m == win::WM_NCHITTEST) {

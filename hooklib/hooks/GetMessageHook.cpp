@@ -20,8 +20,7 @@ bool IsButtonRelease(uint32_t m) {
 
 }  // namespace
 
-void GetMessageHookProc(Context& ctx, int code, uint32_t removeFlag, HookMessage& msg) {
-    if (code != win::HC_ACTION || removeFlag != win::PM_REMOVE) return;
+void GetMessageHookBody(Context& ctx, HookMessage& msg) {
     const uint32_t m = msg.message & 0xFFFFu;
     if (m == win::WM_KEYUP) {
         RecordUserAction(ctx, ACTION_KEY, 0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "CircleDetector.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "hooklib/core/DebugLog.h"
@@ -11,8 +12,9 @@ constexpr int32_t RING = MAX_MOUSE_TRACE_NUM;
 
 int32_t Older(int32_t slot) { return slot == 0 ? RING - 1 : slot - 1; }
 
-// An unfilled slot still holds x = -1; a stored x is never negative.
-bool IsUnfilled(const TracePoint& p) { return p.x < 0; }
+// A slot no point was stored in yet. Stored positions may well be negative
+// (monitors left of or above the primary one), never the marker.
+bool IsUnfilled(const TracePoint& p) { return p.x == TRACE_SLOT_EMPTY; }
 
 bool WithinCloseRange(const TracePoint& p, int32_t x, int32_t y) {
     return p.x > x - CIRCLE_CLOSE_RANGE && p.x < x + CIRCLE_CLOSE_RANGE && p.y > y - CIRCLE_CLOSE_RANGE &&
@@ -42,29 +44,54 @@ struct LoopPoints {
 };
 
 // Copies the loop's points once, so that every pass sees the same points
-// even while other threads keep storing new ones.
+// even while other threads keep storing new ones: the slots up to the end
+// of the ring, then those from its start.
 void ReadLoop(const SharedState& s, const CircleLoop& loop, LoopPoints* pts) {
     pts->count = loop.count;
-    int32_t slot = loop.start;
-    for (int32_t i = 0; i < loop.count; ++i) {
-        pts->x[i] = s.MouseTrace[slot].x;
-        pts->y[i] = s.MouseTrace[slot].y;
-        slot = slot == RING - 1 ? 0 : slot + 1;
+    const int32_t first = loop.count < RING - loop.start ? loop.count : RING - loop.start;
+    for (int32_t i = 0; i < first; ++i) {
+        pts->x[i] = s.MouseTrace[loop.start + i].x;
+        pts->y[i] = s.MouseTrace[loop.start + i].y;
+    }
+    for (int32_t i = first; i < loop.count; ++i) {
+        pts->x[i] = s.MouseTrace[i - first].x;
+        pts->y[i] = s.MouseTrace[i - first].y;
     }
 }
 
-// Segment weights and the edge test; the newest point is not tested.
-bool WeighSegments(const MonitorLayout& screen, LoopPoints* pts) {
-    bool tooNearScreenEdge = false;
+// The weighted sums of the centre, added point by point in order.
+struct CentreSums {
+    float x = 0, y = 0, w = 0;
+    void Add(int32_t px, int32_t py, float weight) {
+        x += static_cast<float>(px) * weight;
+        y += static_cast<float>(py) * weight;
+        w += weight;
+    }
+};
+
+// Segment weights, the centre's sums and the edge test in one pass; the
+// newest point is not tested. A loop well inside one monitor (the usual
+// case) needs no test point by point.
+bool WeighSegments(const MonitorLayout& screen, LoopPoints* pts, CentreSums* sums) {
     const int32_t last = pts->count - 1;
+    Rect box{pts->x[0], pts->y[0], pts->x[0], pts->y[0]};
     for (int32_t i = 0; i < last; ++i) {
         int64_t d2 = SquaredDistance(pts->x[i], pts->y[i], pts->x[i + 1], pts->y[i + 1]);
         pts->step2[i] = static_cast<float>(d2);
         pts->weight[i] = std::sqrt(static_cast<float>(d2));
-        if (!tooNearScreenEdge && NearScreenEdge(screen, pts->x[i], pts->y[i])) tooNearScreenEdge = true;
+        sums->Add(pts->x[i], pts->y[i], pts->weight[i]);
+        box.left = std::min(box.left, pts->x[i]);
+        box.right = std::max(box.right, pts->x[i]);
+        box.top = std::min(box.top, pts->y[i]);
+        box.bottom = std::max(box.bottom, pts->y[i]);
     }
     pts->weight[last] = last > 0 ? pts->weight[last - 1] : 0.0f;
-    return tooNearScreenEdge;
+    sums->Add(pts->x[last], pts->y[last], pts->weight[last]);
+    if (WellInsideOneMonitor(screen, box, SCREEN_EDGE_MARGIN)) return false;
+    for (int32_t i = 0; i < last; ++i) {
+        if (NearScreenEdge(screen, pts->x[i], pts->y[i])) return true;
+    }
+    return false;
 }
 
 // Steadiness: after the first step longer than 6 px, a step shorter than
@@ -118,17 +145,12 @@ CircleShape MeasureCircleLoop(const SharedState& s, const CircleLoop& loop, cons
     CircleShape shape;
     LoopPoints pts;
     ReadLoop(s, loop, &pts);
-    shape.tooNearScreenEdge = WeighSegments(screen, &pts);
-
-    float sumX = 0, sumY = 0, sumW = 0;
-    for (int32_t i = 0; i < pts.count; ++i) {
-        sumX += static_cast<float>(pts.x[i]) * pts.weight[i];
-        sumY += static_cast<float>(pts.y[i]) * pts.weight[i];
-        sumW += pts.weight[i];
-    }
+    CentreSums sums;
+    shape.tooNearScreenEdge = WeighSegments(screen, &pts, &sums);
+    const float sumW = sums.w;
     if (sumW < SMALLEST_WEIGHT_SUM) return shape;
-    const int32_t cx = static_cast<int32_t>(sumX / sumW);
-    const int32_t cy = static_cast<int32_t>(sumY / sumW);
+    const int32_t cx = static_cast<int32_t>(sums.x / sumW);
+    const int32_t cy = static_cast<int32_t>(sums.y / sumW);
 
     float minR2 = MIN_SEARCH_START, maxR2 = 0, sumR2W = 0;
     for (int32_t i = 0; i < pts.count; ++i) {
@@ -159,7 +181,7 @@ bool DetectCircle(Context& ctx, int32_t slot, int32_t x, int32_t y, uint32_t now
     if (TickAge(now, s.LastCircleTime) < CIRCLE_REPEAT_INTERVAL) return false;
     CircleLoop loop;
     if (!FindCircleLoop(s, slot, x, y, now, &loop)) return false;
-    CircleShape shape = MeasureCircleLoop(s, loop, ReadMonitors(ctx.monitors, ctx.shared));
+    CircleShape shape = MeasureCircleLoop(s, loop, ReadMonitors(ctx.shared));
     if (!IsCircleShape(shape)) return false;
     WriteLogF(ctx,
               "\nCircle trace information :  Point count : %d, Time : %d ms, radius : %f, max/min radius: %f, "

@@ -35,7 +35,7 @@ void CursorGoAway(Context& ctx, const HookMessage& msg) {
     const Point p = cursor.pos;
     if (!Overlap(SquareAt(caret), SquareAt(p))) return;
 
-    const Point target = CursorAwayTarget(MonitorOf(ReadMonitors(ctx.monitors, ctx.shared), p), p);
+    const Point target = CursorAwayTarget(MonitorOf(ReadMonitors(ctx.shared), p), p);
     const double dx = target.x - p.x;
     const double dy = target.y - p.y;
     for (int i = 0; i <= CURSOR_AWAY_STEPS; ++i) {

@@ -64,7 +64,7 @@ Point DefaultTarget(Windows& windows, Hwnd dialog, Point p) {
 // centre it there, never above or left of the monitor the pointer is on
 // (on the primary monitor that is never at negative coordinates).
 void CentreDialogOnPointer(Context& ctx, Hwnd dialog, const Rect& r, Point p) {
-    const Rect monitor = MonitorOf(ReadMonitors(ctx.monitors, ctx.shared), p);
+    const Rect monitor = MonitorOf(ReadMonitors(ctx.shared), p);
     int32_t left = p.x - r.Width() / 2;
     int32_t top = p.y - r.Height() / 2;
     if (left < monitor.left) left = monitor.left;
@@ -73,7 +73,7 @@ void CentreDialogOnPointer(Context& ctx, Hwnd dialog, const Rect& r, Point p) {
 }
 
 // Targets off every monitor are not approached.
-bool OnScreen(Context& ctx, Point t) { return OnAnyMonitor(ReadMonitors(ctx.monitors, ctx.shared), t, true); }
+bool OnScreen(Context& ctx, Point t) { return OnAnyMonitor(ReadMonitors(ctx.shared), t, true); }
 
 void Glide(Clock& clock, Input& input, Point from, Point to) {
     const double dx = to.x - from.x;

@@ -12,6 +12,7 @@
 #include "control/core/ProgramPaths.h"
 #include "control/core/win32/RegistryPreferences.h"
 #include "control/core/win32/TrayIcon.h"
+#include "control/core/win32/Win32DesktopWatch.h"
 #include "control/core/win32/Win32FileSystem.h"
 #include "control/core/win32/TwoArchHookLibrary.h"
 #include "control/core/win32/Win32Clock.h"
@@ -39,7 +40,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     RegistryPreferences preferences;
     Win32EverydayShell everydayShell(program, shell, library);
     EverydayControl everyday(library, preferences, everydayShell);
+    // The monitors and Windows' word on full-screen programs, for the hooks;
+    // the notices and dwell keep quiet as the hooks do.
+    Win32DesktopWatch desktop(library, clock);
+    const std::function<bool()> quiet = [&desktop, &everyday] {
+        return desktop.FullScreen() && everyday.Preferences().fullScreenPause;
+    };
+    library.SetQuietTime(quiet);
+    shell.SetQuietTime(quiet);
     if (!program.ExitRequested()) {
+        desktop.Start();
         AutoClickForm* autoClick = shell.AutoClick();
         TrayFeatures& features = everyday.Features();
         TaskListForm* taskList = shell.TaskList();

@@ -23,6 +23,10 @@ public:
     // Browser drag-to-scroll steps reaching the main window go here.
     void SetDragScrollHandler(DragScrollHandler* handler) { main_->SetDragScrollHandler(handler); }
     void SetLaunchRequests(LaunchRequests* launches) { main_->SetLaunchRequests(launches); }
+    void SetQuietTime(const std::function<bool()>& quiet) {
+        main_->SetQuietTime(quiet);
+        autoClick_.SetQuietTime(quiet);
+    }
 
     RunningInstance FindRunningInstance() override;
     void WorkAreaSize(int& width, int& height) override;

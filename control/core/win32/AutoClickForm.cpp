@@ -149,7 +149,7 @@ void AutoClickForm::OnDwellTimer() {
                              AnyButtonHeld(),
                              OverOwnWindow(point),
                              Visible(),
-                             paused_,
+                             paused_ || (quiet_ && quiet_()),
                              library_.GetUserLastClickOrKeyTime()};
     if (dwell_.OnSample(sample)) box_.OpenByDwell();
 }

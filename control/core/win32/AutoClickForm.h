@@ -4,6 +4,8 @@
 // the pointer dwells (if the user switched dwell on).
 #pragma once
 
+#include <functional>
+
 #include "control/core/AutoClick.h"
 #include "control/core/Clock.h"
 #include "control/core/DwellDetector.h"
@@ -33,6 +35,9 @@ public:
     bool DwellEnabled() const { return dwellEnabled_; }
     // While Quorvel is paused a dwell opens nothing (the hotkey still does).
     void SetPaused(bool paused) { paused_ = paused; }
+    // Nor while this answers true (a full-screen program in front, the
+    // user's full-screen pause on).
+    void SetQuietTime(std::function<bool()> quiet) { quiet_ = std::move(quiet); }
 
 protected:
     void OnLoad() override;
@@ -64,6 +69,7 @@ private:
     DwellDetector dwell_;
     bool dwellEnabled_ = false;
     bool paused_ = false;
+    std::function<bool()> quiet_;
     WindowHotkey hotkeyRegistration_;
     HotkeyBinding hotkey_;
     FormTimer ClickTimer;

@@ -145,7 +145,7 @@ void MainForm::OnTimerMonitorRSI() {
 }
 
 void MainForm::OnTimerPromptUserToRest() {
-    if (wait_.OnPromptTick(clock_.NowMs(), library_.GetUserLastClickOrKeyTime())) {
+    if (wait_.OnPromptTick(clock_.NowMs(), library_.GetUserLastClickOrKeyTime(), quiet_ && quiet_())) {
         TimerPromptUserToRest.SetEnabled(false);
         prompt_.PromptUserToRest();
     }

@@ -2,6 +2,8 @@
 // the rest-reminder timers and the main window procedure.
 #pragma once
 
+#include <functional>
+
 #include "control/core/Clock.h"
 #include "control/core/ControlProgram.h"
 #include "control/core/DragScrollSeam.h"
@@ -31,6 +33,9 @@ public:
     void SetLaunchRequests(LaunchRequests* launches) { launches_ = launches; }
     // The hotkeys the settings form shows.
     void SetHotkeys(const ProgramHotkeys& hotkeys) { hotkeys_ = hotkeys; }
+    // While it answers true (a full-screen program in front, the user's
+    // full-screen pause on) the rest reminder waits.
+    void SetQuietTime(std::function<bool()> quiet) { quiet_ = std::move(quiet); }
 
 protected:
     void OnClick(int control) override;
@@ -55,6 +60,7 @@ private:
     DragScrollHandler* dragScroll_ = nullptr;
     LaunchRequests* launches_ = nullptr;
     ProgramHotkeys hotkeys_;
+    std::function<bool()> quiet_;
     RestPromptWait wait_;
     FormTimer TimerMonitorRSI;
     FormTimer TimerPromptUserToRest;

@@ -58,6 +58,7 @@ TwoArchHookLibrary::TwoArchHookLibrary(std::string libraryPath, std::string prog
 
 TwoArchHookLibrary::~TwoArchHookLibrary() {
     if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
+    if (helperTimer_) KillTimer(nullptr, helperTimer_);
     if (HelperRunning()) StopHelper(HOOK64_STOP_WAIT_MS);
     if (TheLibrary == this) TheLibrary = nullptr;
 }
@@ -69,13 +70,43 @@ uint32_t TwoArchHookLibrary::startHook() {
         unreachable_.Start(GetUnreachableCount());
         unreachableTimer_ = SetTimer(nullptr, 0, UNREACHABLE_CHECK_INTERVAL_MS, &OnUnreachableCheck);
     }
+    if (result == 1 && HelperRunning() && !helperTimer_) {
+        TheLibrary = this;
+        helperTimer_ = SetTimer(nullptr, 0, HELPER_CHECK_INTERVAL_MS, &OnHelperCheck);
+    }
     return result;
 }
 
 uint32_t TwoArchHookLibrary::stopHook() {
     if (unreachableTimer_) KillTimer(nullptr, unreachableTimer_);
     unreachableTimer_ = 0;
+    // The helper is about to be asked to end: that is no death to watch for.
+    if (helperTimer_) KillTimer(nullptr, helperTimer_);
+    helperTimer_ = 0;
     return StopHookSets(*this, HOOK64_STOP_WAIT_MS);
+}
+
+void CALLBACK TwoArchHookLibrary::OnHelperCheck(HWND, UINT, UINT_PTR, DWORD) {
+    if (TheLibrary) TheLibrary->CheckHelper();
+}
+
+// The helper's hooks went with its thread; until it is back, the 32-bit
+// library serves 64-bit programs on its installing thread as well as it can.
+void TwoArchHookLibrary::CheckHelper() {
+    switch (helperWatch_.OnCheck(HelperRunning(), QuietTime())) {
+        case HelperWatchStep::Nothing: break;
+        case HelperWatchStep::Restart:
+            WriteDebugLine("QuorvelHook64.exe has ended by itself: started again");
+            StartHelper();
+            break;
+        case HelperWatchStep::TellUser:
+            KillTimer(nullptr, helperTimer_);
+            helperTimer_ = 0;
+            WriteDebugLine("QuorvelHook64.exe has ended again: the user is told");
+            MessageBoxA(nullptr, HelperGoneNoticeText().c_str(), "Quorvel",
+                        MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+            break;
+    }
 }
 
 void CALLBACK TwoArchHookLibrary::OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD) {
@@ -85,7 +116,7 @@ void CALLBACK TwoArchHookLibrary::OnUnreachableCheck(HWND, UINT, UINT_PTR, DWORD
 // Runs on the user-interface thread; the hooks live on their own thread, so
 // the message box stalls no program's input.
 void TwoArchHookLibrary::CheckUnreachable() {
-    if (!unreachable_.OnCheck(GetUnreachableCount())) return;
+    if (!unreachable_.OnCheck(GetUnreachableCount(), QuietTime())) return;
     KillTimer(nullptr, unreachableTimer_);
     unreachableTimer_ = 0;
     WriteDebugLine("A gesture met a program Quorvel cannot reach: the user is told");

@@ -9,6 +9,8 @@ namespace {
 struct GuardFrame {
     bool quiet;  // a guard around the report itself: contain, report nothing
     bool faulted;
+    bool overflowed;  // a stack overflow, reported once the stack is back
+    void* overflowAddress;
 #if defined(__i386__)
     void* jump[5];  // __builtin_setjmp buffer
 #endif
@@ -24,9 +26,58 @@ bool RunFrame(void (*body)(void*), void* argument, bool quiet);
 // stack is unwound back to it.
 void TakeFault(GuardFrame* frame, EXCEPTION_RECORD* record, CONTEXT* context) {
     frame->faulted = true;
-    // A stack overflow leaves too little stack to write a report on.
-    if (frame->quiet || !g_filter || record->ExceptionCode == EXCEPTION_STACK_OVERFLOW) return;
+    // A stack overflow leaves too little stack to write a report on: it is
+    // reported once the stack has been unwound back to the guard.
+    if (record->ExceptionCode == EXCEPTION_STACK_OVERFLOW) {
+        frame->overflowed = true;
+        frame->overflowAddress = record->ExceptionAddress;
+        return;
+    }
+    if (frame->quiet || !g_filter) return;
     EXCEPTION_POINTERS pointers{record, context};
+    RunFrame(ReportInQuiet, &pointers, true);
+}
+
+// After a stack overflow the thread's stack has lost its guard page: the
+// next overflow would find no guard and end the process. As _resetstkoflw
+// does, a page a few pages below the stack in use becomes the guard again
+// (unless a guard is still there): touched, it moves down page by page as a
+// stack's guard does, and the next overflow is raised where the first one
+// was, with the room for handling it that the system keeps below.
+constexpr uintptr_t PAGES_KEPT_FREE_BELOW_USE = 4;
+
+bool RestoreStackGuard() {
+    const char here = 0;
+    const auto inUse = reinterpret_cast<uintptr_t>(&here);
+    MEMORY_BASIC_INFORMATION region{};
+    if (!VirtualQuery(&here, &region, sizeof region)) return false;
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    const uintptr_t page = system.dwPageSize;
+    const void* stack = region.AllocationBase;
+    const uintptr_t guard = (inUse & ~(page - 1)) - PAGES_KEPT_FREE_BELOW_USE * page;
+    for (uintptr_t at = reinterpret_cast<uintptr_t>(stack); at < inUse; at += region.RegionSize) {
+        if (!VirtualQuery(reinterpret_cast<void*>(at), &region, sizeof region) || region.AllocationBase != stack) {
+            return false;
+        }
+        at = reinterpret_cast<uintptr_t>(region.BaseAddress);
+        if (region.State == MEM_COMMIT && (region.Protect & PAGE_GUARD)) return true;  // still guarded
+    }
+    if (!VirtualQuery(reinterpret_cast<void*>(guard), &region, sizeof region) || region.AllocationBase != stack ||
+        region.State != MEM_COMMIT) {
+        return false;
+    }
+    DWORD old = 0;
+    return VirtualProtect(reinterpret_cast<void*>(guard), page, PAGE_READWRITE | PAGE_GUARD, &old) != FALSE;
+}
+
+// The overflow as the report sees it: its code and address; no registers
+// or stack (they were on the stack that has gone).
+void ReportOverflow(void* address) {
+    EXCEPTION_RECORD record{};
+    record.ExceptionCode = EXCEPTION_STACK_OVERFLOW;
+    record.ExceptionAddress = address;
+    EXCEPTION_POINTERS pointers{&record, nullptr};
     RunFrame(ReportInQuiet, &pointers, true);
 }
 
@@ -179,6 +230,10 @@ __attribute__((noinline)) bool RunFrame(void (*body)(void*), void* argument, boo
     int saved = (!quiet && g_recovery.save) ? g_recovery.save() : 0;
     BodyCall call{body, argument, false};
     bool completed = CallInFrame(CatchingBody, &call, &frame) && !frame.faulted;
+    if (frame.overflowed) {
+        RestoreStackGuard();
+        if (!quiet && g_filter) ReportOverflow(frame.overflowAddress);
+    }
     if (!completed && !quiet && g_recovery.restore) g_recovery.restore(saved);
     return completed && !call.threw;
 }

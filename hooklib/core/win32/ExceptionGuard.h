@@ -10,7 +10,9 @@
 // sent a message to) is reported and contained. Only errors are taken
 // (severity bits 11: access violations, divisions by zero, stack overflow,
 // C++ exceptions of other compilers); debugger notifications, printed debug
-// strings and the like pass untouched. Nothing stays registered outside a
+// strings and the like pass untouched. A stack overflow is reported (code
+// and address only) once the stack has been unwound, and the stack gets its
+// guard page back, so that a second overflow is caught like the first. Nothing stays registered outside a
 // guarded call, so an unloaded library leaves nothing behind.
 #pragma once
 

@@ -8,11 +8,12 @@
 #include <new>
 
 #include "common/win32/Owners.h"
+#include "hooklib/core/SharedInitWait.h"
 
 namespace quorvel {
 namespace {
 
-constexpr int READY_YIELDS = 200;  // bounded: a few milliseconds at most
+constexpr int INITIALISER_YIELDS = 4;  // a live initialiser needs microseconds
 
 // A SID as a string, owned.
 OwnedLocal SidText(PSID sid) {
@@ -105,13 +106,16 @@ bool OwnedByCurrentUser(HANDLE object) {
     return ours;
 }
 
-// Writes the initial values around the state word, then marks it ready.
+// Writes the initial values around the state word and the initialiser's
+// stamp, then marks the record ready.
 bool WriteInitialValues(SharedState* view) {
     auto* fresh = new (std::nothrow) SharedState;
     if (!fresh) return false;
     InitialiseSharedState(*fresh);
+    static_assert(offsetof(SharedState, SharedInitStartTime) == offsetof(SharedState, SharedInitState) + 4,
+                  "the state word and the stamp lie side by side");
     constexpr size_t word = offsetof(SharedState, SharedInitState);
-    constexpr size_t after = word + sizeof(uint32_t);
+    constexpr size_t after = word + 2 * sizeof(uint32_t);
     std::memcpy(view, fresh, word);
     std::memcpy(reinterpret_cast<char*>(view) + after, reinterpret_cast<char*>(fresh) + after,
                 sizeof(SharedState) - after);
@@ -119,27 +123,58 @@ bool WriteInitialValues(SharedState* view) {
     return true;
 }
 
+// This process's wait for an initialiser in another process (asked by one
+// thread at a time: the one that runs the process's start-up).
+SharedInitWait g_initWait;
+
+MapOutcome Initialise(SharedState* view, volatile LONG* word) {
+    if (!WriteInitialValues(view)) {
+        InterlockedExchange(word, SHARED_STATE_FRESH);
+        return MapOutcome::Failed;
+    }
+    InterlockedExchange(word, SHARED_STATE_READY);
+    return MapOutcome::Mapped;
+}
+
 MapOutcome SettleState(SharedState* view) {
     auto* word = reinterpret_cast<volatile LONG*>(&view->SharedInitState);
-    LONG seen = InterlockedCompareExchange(word, SHARED_STATE_INITIALISING, SHARED_STATE_FRESH);
-    if (seen == SHARED_STATE_FRESH) {
-        if (!WriteInitialValues(view)) {
-            InterlockedExchange(word, SHARED_STATE_FRESH);
-            return MapOutcome::Failed;
+    auto* stamp = reinterpret_cast<volatile LONG*>(&view->SharedInitStartTime);
+    for (int yields = 0;; ++yields) {
+        const LONG seen = InterlockedCompareExchange(word, 0, 0);
+        const LONG seenStamp = InterlockedCompareExchange(stamp, 0, 0);
+        const DWORD now = GetTickCount();
+        const LONG mine = static_cast<LONG>(SharedInitWait::Stamp(now));
+        switch (g_initWait.Look(static_cast<uint32_t>(seen), static_cast<uint32_t>(seenStamp), now)) {
+            case InitStep::Ready: return MapOutcome::Mapped;
+            case InitStep::Initialise:
+                if (InterlockedCompareExchange(word, SHARED_STATE_INITIALISING, SHARED_STATE_FRESH) !=
+                    SHARED_STATE_FRESH) {
+                    continue;  // another process won: look again
+                }
+                InterlockedExchange(stamp, mine);
+                return Initialise(view, word);
+            case InitStep::TakeOver:
+                // Of several waiters only the one that moves the stamp takes over.
+                if (InterlockedCompareExchange(stamp, mine, seenStamp) != seenStamp) break;
+                InterlockedExchange(word, SHARED_STATE_INITIALISING);
+                return Initialise(view, word);
+            case InitStep::Wait:
+                if (yields < INITIALISER_YIELDS) {
+                    SwitchToThread();
+                    continue;
+                }
+                break;
         }
-        InterlockedExchange(word, SHARED_STATE_READY);
-        return MapOutcome::Mapped;
+        g_initWait.Waited(now);
+        return MapOutcome::NotReady;
     }
-    for (int i = 0; i < READY_YIELDS && seen != SHARED_STATE_READY; ++i) {
-        SwitchToThread();
-        seen = InterlockedCompareExchange(word, 0, 0);
-    }
-    return seen == SHARED_STATE_READY ? MapOutcome::Mapped : MapOutcome::NotReady;
 }
 
 }  // namespace
 
 MapOutcome MapSharedState(SharedMapping* out) {
+    // While another process initialises the record, looks are spaced out.
+    if (!g_initWait.MayLook(GetTickCount())) return MapOutcome::NotReady;
     OwnedHandle mapping;
     bool existed = false;
     {

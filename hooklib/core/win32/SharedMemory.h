@@ -6,7 +6,8 @@
 // else is not used. The mapping lives exactly as long as some process has it
 // mapped; a new life starts zero-filled, and the process that wins the
 // compare-exchange on SharedInitState writes the initial values. Nobody waits
-// on another process for that beyond a few yields.
+// on another process for that beyond a few yields; an initialiser that never
+// finishes is taken over (hooklib/core/SharedInitWait.h).
 #pragma once
 
 #include "WindowsApi.h"

@@ -9,6 +9,9 @@
 namespace quorvel {
 
 UtilTexts::UtilTexts(const char* installPath, EXCEPTION_POINTERS* pointers) : pointers_(pointers) {
+    // Without the fault's registers (a stack overflow, reported after the
+    // stack was unwound) there is nothing for Util.dat to describe.
+    if (!pointers || !pointers->ContextRecord) return;
     char path[MAX_PATH + 16];
     int n = std::snprintf(path, sizeof path, "%s%s", installPath, UTIL_LIBRARY_FILE_NAME);
     if (n <= 0 || n >= static_cast<int>(sizeof path) || installPath[0] == '\0') return;

@@ -50,19 +50,13 @@ public:
     void AllowSetForegroundFor(Hwnd w) override;
 };
 
-// Win32Windows.cpp
-class Win32Monitors : public Monitors {
-public:
-    int GetMonitors(Rect* out, int max) override;
-    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
-};
-
 // Win32Processes.cpp
 class Win32Processes : public Processes {
 public:
     uint32_t GetWindowProcessId(Hwnd w) override;
     uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;
     bool CanHookWindow(Hwnd w) override;
+    bool ThreadExists(uint32_t threadId) override;
 };
 
 // Win32Input.cpp
@@ -157,7 +151,6 @@ public:
 
 // Every role at once, as Context takes it.
 class Win32Platform : public Win32Windows,
-                      public Win32Monitors,
                       public Win32Processes,
                       public Win32Input,
                       public Win32Messages,

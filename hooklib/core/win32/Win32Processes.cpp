@@ -65,4 +65,13 @@ bool Win32Processes::CanHookWindow(Hwnd w) {
     return their < 0 || our < 0 || their <= our;
 }
 
+// A thread id that names no thread any more is refused with
+// ERROR_INVALID_PARAMETER; a thread we may not look at still runs.
+bool Win32Processes::ThreadExists(uint32_t threadId) {
+    if (threadId == 0) return false;
+    const OwnedHandle thread(::OpenThread(SYNCHRONIZE, FALSE, threadId));
+    if (!thread) return ::GetLastError() != ERROR_INVALID_PARAMETER;
+    return ::WaitForSingleObject(thread.Get(), 0) == WAIT_TIMEOUT;
+}
+
 }  // namespace quorvel

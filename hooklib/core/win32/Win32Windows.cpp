@@ -1,4 +1,4 @@
-// The windows and monitors roles on Windows.
+// The windows role on Windows.
 #include "Win32Platform.h"
 
 #include <cstring>
@@ -16,29 +16,6 @@ struct EnumThunk {
 BOOL CALLBACK EnumThunkProc(HWND w, LPARAM l) {
     auto* thunk = reinterpret_cast<EnumThunk*>(l);
     return thunk->fn(FromHwnd(w), thunk->context) ? TRUE : FALSE;
-}
-
-struct MonitorList {
-    Rect* out;
-    int max;
-    int count;
-};
-
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM l) {
-    auto* list = reinterpret_cast<MonitorList*>(l);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (list->count >= list->max || !::GetMonitorInfoA(monitor, &info)) return list->count < list->max;
-    Rect r{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-    if (info.dwFlags & MONITORINFOF_PRIMARY) {
-        // The primary monitor goes first.
-        for (int i = list->count; i > 0; --i) list->out[i] = list->out[i - 1];
-        list->out[0] = r;
-    } else {
-        list->out[list->count] = r;
-    }
-    ++list->count;
-    return TRUE;
 }
 
 }  // namespace
@@ -123,25 +100,6 @@ bool Win32Windows::MoveWindow(Hwnd w, int x, int y, int width, int height, bool 
 void Win32Windows::AllowSetForegroundFor(Hwnd w) {
     DWORD process = 0;
     if (::GetWindowThreadProcessId(ToHwnd(w), &process) && process) ::AllowSetForegroundWindow(process);
-}
-
-// ---- monitors
-
-int Win32Monitors::GetMonitors(Rect* out, int max) {
-    MonitorList list{out, max, 0};
-    if (max <= 0 || !::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&list))) {
-        return 0;
-    }
-    return list.count;
-}
-
-bool Win32Monitors::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
-    HMONITOR monitor = ::MonitorFromWindow(ToHwnd(w), MONITOR_DEFAULTTONEAREST);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!monitor || !::GetMonitorInfoA(monitor, &info)) return false;
-    *rect = Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-    return true;
 }
 
 }  // namespace quorvel

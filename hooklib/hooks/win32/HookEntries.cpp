@@ -6,6 +6,7 @@
 #include "hooklib/core/Architecture.h"
 #include "hooklib/hooks/HookProcedures.h"
 #include "hooklib/core/ProcessGate.h"
+#include "hooklib/gestures/GestureCancel.h"
 #include "hooklib/core/win32/ExceptionGuard.h"
 #include "hooklib/core/win32/FaultPoints.h"
 #include "LibraryProcess.h"
@@ -31,14 +32,19 @@ struct MouseCall {
     bool swallow;
 };
 
+// The gate keeps gestures from starting, never from ending: where it keeps
+// the hooks out, the body still sees a message while a gesture is under
+// way, to call it off.
 void MouseBody(void* p) {
     auto* c = static_cast<MouseCall*>(p);
     const auto* record = reinterpret_cast<const MOUSEHOOKSTRUCT*>(c->lParam);
-    if (!HookMayAct(*c->ctx, HookKind::Mouse, static_cast<uint32_t>(c->wParam), FromHwnd(record->hwnd))) return;
+    const bool mayAct = HookMayAct(*c->ctx, HookKind::Mouse, static_cast<uint32_t>(c->wParam), FromHwnd(record->hwnd));
+    if (!mayAct && GesturesUnderWay(c->ctx->shared) == 0) return;
     MouseHookInput in;
     in.message = static_cast<uint32_t>(c->wParam);
     in.pt = Point{record->pt.x, record->pt.y};
     in.hwnd = FromHwnd(record->hwnd);
+    in.gated = !mayAct;
     QUORVEL_FAULT_SEND(record->hwnd);
     QUORVEL_FAULT_POINT(Mouse, c->ctx);
     QUORVEL_FAULT_POINT(Crt, c->ctx);
@@ -92,8 +98,7 @@ void GetMessageBody(void* p) {
 
 LRESULT CALLBACK MouseHookEntry(int code, WPARAM wParam, LPARAM lParam) {
     Context* ctx = HookContext();
-    if (ctx && code == HC_ACTION && IsMouseHookMessage(static_cast<uint32_t>(wParam), ctx->shared.DragScrollState) &&
-        Serves(*ctx)) {
+    if (ctx && code == HC_ACTION && IsMouseHookMessage(static_cast<uint32_t>(wParam), ctx->shared) && Serves(*ctx)) {
         MouseCall call{ctx, code, wParam, lParam, false};
         if (RunGuarded(MouseBody, &call) && call.swallow) return 1;
     }

@@ -21,5 +21,6 @@ a_program() {
 
 # a_helper_running: QuorvelHook64.exe of this run's install folder runs.
 a_helper_running() { pgrep -f "$(basename "$E2E_TMP").app.QuorvelHook6[4]" >/dev/null; }
+a_helper_pid() { pgrep -f "$(basename "$E2E_TMP").app.QuorvelHook6[4]" | head -1; }
 
 wh_wait_pointer() { e2e_wait_until "$3" bash -c "[ \"\$(xdotool getmouselocation | sed -n 's/^x:\\([0-9-]*\\) y:\\([0-9-]*\\).*/\\1 \\2/p')\" = '$1 $2' ]"; }

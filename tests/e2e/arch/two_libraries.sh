@@ -4,6 +4,9 @@
 # glides into a dialog, Cursor Go Away and the wheel work; a pause set
 # through the 32-bit library quiets the 64-bit hooks (one shared record);
 # Stop removes both sets of hooks, resets the record once and ends the helper.
+# A helper ended by force is started again within a few seconds and the
+# 64-bit programs are reached again (Wine keeps a killed program's global
+# hooks, so there the loss itself does not show; this comes last for that).
 #
 # Wine 8 runs a global hook chain only up to the first hook whose DLL cannot
 # be loaded into the process (it neither skips it nor calls it in its owner's
@@ -107,4 +110,19 @@ a_testwin 64 after --title "After 64" --rect 540,100,400,300
 g_drag 2 800 250 760 250
 sleep 1
 [ "$(g_state iconic --title "After 64")" = 0 ] || e2e_fail "a 64-bit hook still acts after Stop"
+
+# --- a helper ended by force is started again
+QUORVEL=$(e2e_start "$APP/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "Quorvel did not start again"
+e2e_wait_until 10 a_helper_running || e2e_fail "QuorvelHook64.exe was not started again"
+first=$(a_helper_pid)
+starts=$(e2e_count_in_file "$G_LOG" "Leave function start")
+kill -9 "$first"
+e2e_wait_until 5 bash -c "[ -n \"\$(pgrep -f '$(basename "$E2E_TMP").app.QuorvelHook6[4]')\" ] && [ \"\$(pgrep -f '$(basename "$E2E_TMP").app.QuorvelHook6[4]')\" != $first ]" ||
+  e2e_fail "the helper ended by force was not started again"
+e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$G_LOG' | grep -c '^Leave function start') -gt $starts ]" ||
+  e2e_fail "the restarted helper did not install its hooks"
+a_testwin 64 again --title "Again 64" --rect 540,100,400,300
+g_drag 2 800 250 760 250
+g_expect_state iconic 1 10 --title "Again 64" || e2e_fail "64-bit windows were not reached after the restart"
 e2e_pass

@@ -8,7 +8,8 @@
 # click (beside where the pointer was before the menu) and its dwell switch,
 # Stop; the exclusions form (a program picked with the cross passes
 # everything on, another still reacts, OK also stores the browser programs)
-# and the full-screen pause (on by default, off from the same form). The test runs in a Wine virtual
+# and the full-screen pause (on by default while Windows says a full-screen
+# program runs, off from the same form). The test runs in a Wine virtual
 # desktop: there explorer has a taskbar with a notification area.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
@@ -143,11 +144,14 @@ ev_double_right_closes "$EXCLUDED" 750 500 2 && e2e_fail "a right double-click c
 kill -0 "$EXCLUDED" 2>/dev/null || e2e_fail "the excluded program ended"
 ev_double_right_closes "$KEPT" 250 500 || e2e_fail "a right double-click did not close the program that is not excluded"
 
-# --- Full-screen pause: on by default, a borderless window over the screen
+# --- Full-screen pause: on by default, while Windows says a full-screen
+# program runs (Quorvel.exe asks SHQueryUserNotificationState; Wine never
+# says so: the test driver stands in, writing the flag Quorvel.exe would)
 FULL=$(e2e_start "$PROBE" fullscreen "Full Screen Target")
 e2e_wait_window "Full Screen Target" 20 >/dev/null || e2e_fail "the full-screen window did not open"
 ev_full_in_front() { [ "$(ctl_probe fg)" = "Full Screen Target" ]; }
 e2e_wait_until 5 ev_full_in_front || e2e_fail "the full-screen window is not in front: $(ctl_probe fg)"
+e2e_run "$QUORVEL_BIN/hookdriver.exe" "$APPWIN" fullscreen=1 >/dev/null
 ev_drag_minimizes "Full Screen Target" 500 300 2 && e2e_fail "a middle drag minimized the full-screen window"
 # Off from the exclusions form: the same drag minimizes it.
 ev_command $CMD_EXCLUSIONS
@@ -159,6 +163,7 @@ e2e_wait_until 10 bash -c "wine reg query '$USER_KEY' /v FullScreenPause 2>/dev/
 e2e_wait_until 10 ev_form_gone || e2e_fail "OK did not close the exclusions form"
 ev_drag_minimizes "Full Screen Target" 500 300 || e2e_fail "with the full-screen pause off the drag did not minimize"
 e2e_stop "$FULL"
+e2e_run "$QUORVEL_BIN/hookdriver.exe" "$APPWIN" fullscreen=0 >/dev/null
 
 # --- Settings from the menu: the settings form, closed with Cancel
 SETTINGS="Check to enable the features you want"

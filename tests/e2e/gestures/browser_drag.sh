@@ -4,7 +4,11 @@
 # reaches the page as a replayed press and release at the right client
 # coordinates (negative ones packed as signed 16-bit values). Over
 # "MozillaWindowClass" the upward drag gives Ctrl+L, as over Chromium-shaped
-# windows in msedge.exe; in Code.exe, an editor, the same get right drags untouched.
+# windows in msedge.exe; in Code.exe, an editor, the same get right drags
+# untouched. A drag whose end the gesture logic does not see as one
+# (released on the browser's caption, over an excluded program, while
+# paused) leaves nothing armed: the next plain right click elsewhere arrives
+# as press and release, and no keystroke is sent.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
@@ -71,6 +75,7 @@ e2e_file_has "$caplog" "child WM_RBUTTONUP wParam=0x0 lParam=0xfff8fff6 x=-10 y=
 # --- Firefox content: the upward drag gives Ctrl+L
 g_testwin ff --title "Firefox page" --child "MozillaWindowClass" --rect 550,100,400,400
 fflog=$(g_winlog ff)
+ff_pid=$G_PID
 g_drag 3 750 350 752 300
 expect_keys "$fflog" 0x11 0x4c
 e2e_file_has "$G_LOG" "Window is firefox content window" || e2e_fail "no firefox content line"
@@ -98,4 +103,36 @@ e2e_wait_until 10 bash -c "[ \$(tr -d '\r' <'$(g_winlog code)' | grep -c 'child 
 sleep 0.5
 [ "$(count_in "$(g_winlog code)" "child WM_RBUTTONDOWN wParam=0x2")$(count_in "$(g_winlog code)" "KEYDOWN")" = 20 ] ||
   e2e_fail "the editor's right drags did not arrive untouched"
+
+# --- nothing stays armed
+e2e_stop "$G_PID"; e2e_stop "$ff_pid"
+g_testwin plain --title "Plain target" --rect 100,520,300,200
+plainlog=$(g_winlog plain)
+driver() { e2e_run "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$G_DIR")" "$@" >/dev/null; }
+keys_now() { echo $(( $(count_in "$ielog" "KEYDOWN") + $(count_in "$plainlog" "KEYDOWN") )); }
+wait_more() { e2e_wait_until 5 bash -c "[ \$(tr -d '\r' <'$1' | grep -c '$2') -gt $3 ]"; }
+# plain_click AFTER: a right click on the plain target arrives as press and release; no key is sent
+plain_click() {
+  local ups keys; ups=$(count_in "$plainlog" "WM_RBUTTONUP"); keys=$(keys_now)
+  g_drag 3 250 620 250 620
+  wait_more "$plainlog" WM_RBUTTONUP "$ups" && [ "$(count_in "$plainlog" WM_RBUTTONDOWN)" = "$(( ups + 1 ))" ] ||
+    e2e_fail "after $1 the next right click did not arrive as press and release"
+  sleep 0.5; [ "$(keys_now)" = "$keys" ] || e2e_fail "after $1 a keystroke was sent"
+}
+# Up onto the browser's caption (Wine drops that release; the next move finds the button up)
+g_drag 3 350 300 350 112
+plain_click "a drag ended on the browser's caption"
+# gated_drag BEFORE AFTER WHAT: the driver runs BEFORE during a right drag on the page, AFTER its
+# release, which the page gets (Wine drops it over another program: the page's own is excluded)
+gated_drag() {
+  local ups; ups=$(count_in "$ielog" "child WM_RBUTTONUP")
+  e2e_move 350 300; sleep 0.6; e2e_down 3; sleep 0.1; e2e_move 330 300
+  driver "$1"; e2e_move 320 300; sleep 0.1; e2e_up 3
+  wait_more "$ielog" "child WM_RBUTTONUP" "$ups" || e2e_fail "$3: the page did not get the release"
+  driver "$2"; plain_click "$3"
+}
+gated_drag exclude=testwin.exe exclude= "a drag released in an excluded program"
+gated_drag pause resume "a drag released while paused"
+[ "$(g_log_count "Gesture called off, the button went where Quorvel stays out: right drag")" -eq 2 ] ||
+  e2e_fail "the drags released in an excluded program and while paused were not called off"
 e2e_pass

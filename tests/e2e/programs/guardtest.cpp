@@ -7,8 +7,9 @@
 // runtime function called from a guarded body, a fault in a window procedure
 // the body sent a message to, and a window procedure with a frame-based
 // handler of its own (as a host program has) that must get its own fault
-// before the guard around the sending body sees anything. Prints one line
-// per body, then "survived".
+// before the guard around the sending body sees anything; and three stack
+// overflows in a row on one thread, each reported with its code once the
+// stack is back. Prints one line per body, then "survived".
 #include "hooklib/core/win32/WindowsApi.h"
 
 #include <cstdio>
@@ -48,6 +49,25 @@ void Throw(void*) { throw std::runtime_error("thrown inside the guard"); }
 void Nothing(void*) {}
 const char* volatile g_badText = reinterpret_cast<const char*>(16);
 void CrtFault(void*) { g_sink = static_cast<int>(std::strlen(g_badText)); }
+
+// Three stack overflows in a row on one thread: each is caught only while
+// the stack has its guard page back.
+__attribute__((noinline)) int Deeper(int n) {
+    volatile char room[512];
+    room[0] = static_cast<char>(n);
+    return Deeper(n + 1) + room[0];
+}
+void Overflow(void*) { g_sink = Deeper(0); }
+DWORD WINAPI OverflowThrice(LPVOID caught) {
+    for (int i = 0; i < 3; ++i) *static_cast<int*>(caught) += quorvel::RunGuarded(Overflow, nullptr) ? 0 : 1;
+    return 0;
+}
+
+// Wine's 64-bit loader has no stack left to dispatch an overflow to any
+// handler (it ends the thread); Windows keeps room for that.
+bool OverflowsDispatched() {
+    return sizeof(void*) == 4 || !GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version");
+}
 
 // The host's own handler: its window procedure writes to a page it keeps
 // read-only and, at the fault, makes the page writable and carries on.
@@ -128,6 +148,16 @@ int main() {
     std::printf("exception: %s\n", quorvel::RunGuarded(Throw, nullptr) ? "completed" : "caught");
     std::printf("plain: %s\n", quorvel::RunGuarded(Nothing, nullptr) ? "completed" : "caught");
     std::printf("crt fault: %s\n", quorvel::RunGuarded(CrtFault, nullptr) ? "completed" : "caught");
+    int overflows = 0;
+    if (OverflowsDispatched()) {
+        HANDLE deep =
+            CreateThread(nullptr, 256 * 1024, OverflowThrice, &overflows, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+        WaitForSingleObject(deep, 60000);
+        CloseHandle(deep);
+        std::printf("stack overflows caught: %d\n", overflows);
+    } else {
+        std::printf("stack overflows: not dispatched here\n");
+    }
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = HostWindowProc;

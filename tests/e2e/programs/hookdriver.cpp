@@ -7,6 +7,9 @@
 //   stopflag         SetStopHookFlag
 //   stop             stopHook                       -> "stopHook=<r>"
 //   pause | resume   PauseQuorvel | ResumeQuorvel
+//   exclude=A[,B...] SetExcludedPrograms with those file names (none: empty)
+//   fullscreen=0|1   SetFullScreenNow: stands in for Windows saying that a
+//                    full-screen program runs (Wine never says so)
 //   getsetting       GetSetting                     -> "setting=0x<word>"
 //   savesetting=N    SaveSetting(N) (N decimal or 0x hex) -> "saveSetting=<r>"
 //   rest[=N]         UserShouldRest, N times (last result printed)
@@ -102,6 +105,14 @@ void Run(const std::string& folder, const std::string& command) {
         Bind<Fn0>("PauseQuorvel")();
     else if (verb == "resume")
         Bind<Fn0>("ResumeQuorvel")();
+    else if (verb == "exclude") {
+        std::string list = arg;
+        for (char& c : list) c = c == ',' ? '\0' : c;
+        list.append(2, '\0');
+        using SetList = void(WINAPI*)(const char*, int);
+        Bind<SetList>("SetExcludedPrograms")(list.data(), static_cast<int>(list.size()));
+    } else if (verb == "fullscreen")
+        Bind<Fn1>("SetFullScreenNow")(static_cast<int>(Number(arg.c_str())));
     else if (verb == "getsetting")
         Out("setting=0x%x", Bind<Fn0>("GetSetting")());
     else if (verb == "savesetting")

@@ -1,6 +1,7 @@
 // The everyday controls: preferences, the icon's menu and look, pause, the
-// exclusion list.
+// exclusion list, what the hooks are told of the desktop.
 #include "control/core/EverydayControl.h"
+#include "control/core/DesktopWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -311,6 +312,44 @@ TEST(ExclusionList, AddingKeepsTheListUniqueAndWithinTheRoom) {
     EXPECT_EQ(PackedProgramList(list).size(), PROGRAM_LIST_ROOM);
     EXPECT_EQ(AddProgram(list, "b.exe"), AddResult::ListFull);
     EXPECT_EQ(list.size(), 2u);
+}
+
+// What Quorvel.exe hands the hooks of the desktop: the monitors, primary
+// first, and Windows' word on full-screen programs.
+TEST(DesktopWatch, MonitorsGoOverPrimaryFirstWithoutEmptyOnes) {
+    const std::vector<MonitorArea> monitors = {
+        {-1280, 0, 0, 1024, false}, {1920, 0, 1920, 1080, false}, {0, 0, 1920, 1080, true}};
+    EXPECT_EQ(PackMonitorLayout(monitors), (std::vector<int32_t>{0, 0, 1920, 1080, -1280, 0, 0, 1024}));
+    EXPECT_EQ(PackMonitorLayout(std::vector<MonitorArea>(40, {0, 0, 9, 9, false})).size(), 64u) << "16 at most";
+}
+
+// Asked every 500 ms (across the wrap of the tick count); busy, full-screen
+// Direct3D and presentation mode count; a change goes over to the library.
+TEST(DesktopWatch, WindowsWordOnFullScreenIsMirroredWhenItChanges) {
+    struct : NotificationStateSource {
+        uint32_t state = 0;  // 0: Windows cannot be asked
+        bool Query(uint32_t* out) override { return (*out = state) != 0; }
+    } windows;
+    const struct {
+        uint32_t at, state;
+        const char* handedOver;
+    } steps[] = {{0, QUNS_ACCEPTS_NOTIFICATIONS, "SetFullScreenNow 0"},
+                 {100, QUNS_BUSY, nullptr},
+                 {500, QUNS_BUSY, "SetFullScreenNow 1"},
+                 {1000, QUNS_RUNNING_D3D_FULL_SCREEN, nullptr},
+                 {1500, QUNS_PRESENTATION_MODE, nullptr},
+                 {2000, QUNS_APP, "SetFullScreenNow 0"},
+                 {2500, 0, nullptr}};
+    Log log;
+    FakeFileSystem fs;
+    RecordingLibrary library(log, fs);
+    FullScreenWatch watch(library, windows);
+    for (const auto& s : steps) {
+        log.clear();
+        windows.state = s.state;
+        watch.OnTick(0xFFFFFF00u + s.at);
+        EXPECT_EQ(log, s.handedOver ? Log{s.handedOver} : Log{}) << s.at;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "FakeClock.h"
 #include "control/core/HookSets.h"
@@ -106,6 +107,26 @@ TEST(HookSets, TheHelperIsAskedAgainUntilItsQueueTakesTheStopAllWithinOneWait) {
         EXPECT_EQ(WaitForHelperToEnd(helper, clock, 3000), c.ended) << c.queueAtMs << " " << c.endsAfterMs;
         EXPECT_EQ(helper.posts, c.posts);
         EXPECT_EQ(clock.now - c.clockStart, c.waitedMs);
+    }
+}
+
+// The helper watched while the hooks run (running, quiet time: step): ended
+// once, it is started again; ended again or not started again, the user is
+// told once, never over a full-screen program.
+TEST(HookSets, AHelperThatEndsIsStartedAgainOnceThenTheUserIsTold) {
+    using W = HelperWatchStep;
+    struct Check {
+        bool running, quiet;
+        W step;
+    };
+    const Check once[] = {{true, false, W::Nothing}, {false, false, W::Restart}, {true, false, W::Nothing}};
+    const Check twice[] = {{false, false, W::Restart}, {true, false, W::Nothing}, {false, false, W::TellUser}};
+    const Check quiet[] = {{false, true, W::Restart}, {false, true, W::Nothing}, {false, false, W::TellUser}};
+    const std::vector<std::vector<Check>> cases = {
+        {std::begin(once), std::end(once)}, {std::begin(twice), std::end(twice)}, {std::begin(quiet), std::end(quiet)}};
+    for (const std::vector<Check>& checks : cases) {
+        HelperWatch watch;
+        for (const Check& k : checks) EXPECT_EQ(watch.OnCheck(k.running, k.quiet), k.step);
     }
 }
 

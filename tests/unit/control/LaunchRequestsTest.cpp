@@ -66,5 +66,18 @@ TEST(BrowserStart, TheRegisteredBrowserByItsFullPathWithANewWindow) {
     }
 }
 
+TEST(LaunchRequests, TaskbarHandleIsPassedUnsigned) {
+    FakeClock clock(1000);
+    RecordingStarter starter;
+    LaunchRequests launches(starter, clock, "C:\\Q\\");
+    for (uint32_t taskbar : {0x10094u, 0xFFFFFFFCu, 0u}) {
+        clock.now += LAUNCH_REPEAT_GUARD_MS;
+        starter.calls.clear();
+        starter.taskbar = taskbar;
+        launches.OnRequest(LAUNCH_SHOW_DESKTOP);
+        EXPECT_EQ(starter.calls.back(), "C:\\Q\\SetForegroundWindow.exe| " + std::to_string(taskbar));
+    }
+}
+
 }  // namespace
 }  // namespace quorvel

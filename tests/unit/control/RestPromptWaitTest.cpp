@@ -32,6 +32,14 @@ TEST(RestPromptWait, UserPausingMoreThan4SecondsSeesItAtTheNextTick) {
     EXPECT_EQ(TicksUntilReminder(wait, 1000, [](int tick) { return tick < 3 ? 4000u : 4001u; }), 3);
 }
 
+TEST(RestPromptWait, TheReminderWaitsWhileAFullScreenProgramIsInFront) {
+    RestPromptWait wait;
+    wait.OnMonitorTick(1);
+    for (uint32_t tick = 1; tick <= 40; ++tick) EXPECT_FALSE(wait.OnPromptTick(tick * 1000, 0, true)) << tick;
+    EXPECT_TRUE(wait.Waiting());
+    EXPECT_TRUE(wait.OnPromptTick(41000, 0, false)) << "at the first tick after it";
+}
+
 TEST(RestPromptWait, NoReportNoWait) {
     RestPromptWait wait;
     EXPECT_FALSE(wait.OnMonitorTick(0));

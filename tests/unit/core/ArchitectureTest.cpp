@@ -28,16 +28,19 @@ TEST(Architecture, WhichHookCallsPassOnForTheOtherLibrary) {
     struct Case {
         bool is64;
         uint32_t hook64Active, thread32, thread64, current;
+        bool otherEnded;  // the other library's installing thread has gone
         bool passOn;
     };
     const Case cases[] = {
-        {false, 1, 7, 9, 7, true},   // 32-bit hook on its installer for a 64-bit program
-        {false, 0, 7, 0, 7, false},  // no 64-bit hooks: the 32-bit hook serves everyone
-        {false, 1, 7, 9, 8, false},  // a 32-bit program's own thread
-        {false, 1, 0, 9, 0, false},  // installer unknown
-        {true, 1, 7, 9, 9, true},    // 64-bit hook on the helper's thread for a 32-bit program
-        {true, 1, 0, 9, 9, false},   // no 32-bit hooks left
-        {true, 1, 7, 9, 4, false},   // a 64-bit program's own thread
+        {false, 1, 7, 9, 7, false, true},   // 32-bit hook on its installer for a 64-bit program
+        {false, 0, 7, 0, 7, false, false},  // no 64-bit hooks: the 32-bit hook serves everyone
+        {false, 1, 7, 9, 8, false, false},  // a 32-bit program's own thread
+        {false, 1, 0, 9, 0, false, false},  // installer unknown
+        {false, 1, 7, 9, 7, true, false},   // the helper died or was ended: the 32-bit hook serves again
+        {true, 1, 7, 9, 9, false, true},    // 64-bit hook on the helper's thread for a 32-bit program
+        {true, 1, 0, 9, 9, false, false},   // no 32-bit hooks left
+        {true, 1, 7, 9, 4, false, false},   // a 64-bit program's own thread
+        {true, 1, 7, 9, 9, true, false},    // Quorvel.exe's hook thread has gone
     };
     for (const Case& c : cases) {
         FakeLibrary lib;
@@ -46,8 +49,29 @@ TEST(Architecture, WhichHookCallsPassOnForTheOtherLibrary) {
         lib.shared.Hook32ThreadId = c.thread32;
         lib.shared.Hook64ThreadId = c.thread64;
         lib.os.threadId = c.current;
+        if (c.otherEnded) lib.os.endedThreads.insert(c.is64 ? c.thread32 : c.thread64);
         EXPECT_EQ(ServedByOtherLibrary(lib.ctx), c.passOn)
             << "is64=" << c.is64 << " active=" << c.hook64Active << " current=" << c.current;
+    }
+}
+
+// A helper that died leaves its handles in the record, an earlier run a
+// pause: a new start of Quorvel.exe clears both (the icon says running), and
+// its stop resets the record. A helper that still runs keeps them.
+TEST(Architecture, ANewStartClearsWhatADeadLibraryAndAnEarlierRunLeft) {
+    for (bool helperRuns : {false, true}) {
+        FakeLibrary lib32;
+        SharedState& s = lib32.shared;
+        s.Paused = s.IERButtonDown = 1;
+        s.MouseHook64 = 0x64;
+        s.Hook64Active = 1;
+        s.Hook64ThreadId = 9;
+        if (!helperRuns) lib32.os.endedThreads.insert(9);
+        ASSERT_EQ(StartHook(lib32.ctx), 1);
+        EXPECT_EQ(s.Paused + s.IERButtonDown + (s.MouseHook64 != 0), helperRuns ? 3 : 0);
+        SetStopHookFlag(lib32.ctx);
+        StopHook(lib32.ctx);
+        EXPECT_EQ(s.FirstInitPending, helperRuns ? 0 : 1) << "reset once no library is left";
     }
 }
 

@@ -64,10 +64,9 @@ TEST(HostileRecord, PathsInTheRecordAreNeverOpenedOrStarted) {
         const char* logPath;
     };
     const Case cases[] = {
-        {"C:\\Quorvel\\",
-         "C:\\Quorvel\\SetForegroundWindow.exe",
-         {"C:\\Quorvel\\ShowDesktop.scf", "C:\\Quorvel\\SetForegroundWindow.exe"},
-         "C:\\Quorvel\\QuorvelLog.txt"},
+        // Quorvel.exe starts the show-desktop files from its own folder: the
+        // hook starts nothing at all.
+        {"C:\\Quorvel\\", "C:\\Quorvel\\SetForegroundWindow.exe", {}, "C:\\Quorvel\\QuorvelLog.txt"},
         {"", "", {}, "c:\\QuorvelLog.txt"},  // own folder unknown: nothing started, log in the fallback folder
     };
     for (const Case& c : cases) {

@@ -1,5 +1,5 @@
 // The hook gate: per-program exclusions and the quiet times (pause,
-// full-screen foreground window).
+// Windows saying a full-screen program is in front).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -156,96 +156,60 @@ TEST(ProcessGate, TheInstallingProcessDecidesForTheProgramOwningTheWindow) {
     EXPECT_FALSE(WindowExcluded(lib.ctx, cad));
 }
 
-// ---------------------------------------------------------------- full-screen rule
+// ---------------------------------------------------------------- full-screen pause
 
 class FullScreen : public ::testing::Test {
 protected:
-    FullScreen() { lib.os.monitors = {Rect{0, 0, 1024, 768}, Rect{1024, 0, 2304, 1024}}; }
-    Hwnd Add(Rect rect, uint32_t style, bool zoomed = false, const char* cls = "Game", bool visible = true) {
+    Hwnd Add(Rect rect, uint32_t style, bool zoomed = false) {
         FakeWindow w;
-        w.className = cls;
         w.style = style;
         w.rect = rect;
         w.zoomed = zoomed;
-        w.visible = visible;
         return lib.os.AddWindow(w);
     }
     FakeLibrary lib;
 };
 
-TEST_F(FullScreen, Rule) {
-    struct Case {
-        const char* what;
-        Rect rect;
-        uint32_t style;
-        bool zoomed;
-        const char* cls;
-        bool visible;
-        bool fullScreen;
-    } cases[] = {
-        {"borderless, covering the first monitor", {0, 0, 1024, 768}, POPUP, false, "Game", true, true},
-        {"borderless, covering the second monitor", {1024, 0, 2304, 1024}, POPUP, false, "Game", true, true},
-        {"borderless, maximized over the whole monitor", {0, 0, 1024, 768}, POPUP, true, "Game", true, true},
-        {"captioned, larger than its monitor", {-4, -30, 1028, 772}, CAPTION, false, "Video", true, true},
-        {"borderless, one pixel short", {0, 0, 1024, 767}, POPUP, false, "Game", true, false},
-        {"borderless, one pixel off on the left", {1, 0, 1025, 768}, POPUP, false, "Game", true, false},
-        {"maximized with the taskbar visible", {-8, -8, 1032, 736}, CAPTION, true, "Editor", true, false},
-        {"maximized under an auto-hidden taskbar", {-8, -8, 1032, 776}, CAPTION, true, "Editor", true, false},
-        {"borderless, maximized over the work area", {0, 0, 1024, 738}, POPUP, true, "Game", true, false},
-        {"hidden", {0, 0, 1024, 768}, POPUP, false, "Game", false, false},
-        {"the desktop", {0, 0, 1024, 768}, POPUP, false, "Progman", true, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IsFullScreenWindow(lib.os, lib.os, Add(c.rect, c.style, c.zoomed, c.cls, c.visible)), c.fullScreen)
-            << c.what;
+// Whatever window is in front, Windows' word alone decides: a caption-less
+// maximized window under an auto-hiding taskbar, which the old rule of the
+// window's rectangle took for full screen, pauses nothing; only 1 is a yes.
+TEST_F(FullScreen, WindowsWordDecidesNotTheWindowInFront) {
+    for (Hwnd front : {Add({0, 0, 1024, 768}, POPUP, true), Add({0, 0, 1024, 768}, POPUP), Add({9, 9, 99, 99}, 0)}) {
+        lib.os.foreground = front;
+        for (uint32_t now : {0u, 1u, 7u}) {
+            lib.shared.FullScreenNow = now;
+            EXPECT_EQ(HookMayAct(lib.ctx, HookKind::Mouse, win::WM_MBUTTONUP, front), now != 1) << front << " " << now;
+        }
     }
-    EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0));
-    EXPECT_FALSE(IsFullScreenWindow(lib.os, lib.os, 0x7777));  // vanished
-}
-
-TEST_F(FullScreen, ForegroundDecisionIsReusedForAQuarterSecond) {
-    const Hwnd game = Add(Rect{0, 0, 1024, 768}, POPUP);
-    const Hwnd editor = Add(Rect{100, 100, 600, 500}, CAPTION);
-    lib.os.foreground = game;
-    EXPECT_TRUE(FullScreenForeground(lib.ctx));
-    lib.os.foreground = editor;
-    for (int i = 0; i < 100; ++i) EXPECT_TRUE(FullScreenForeground(lib.ctx));
-    EXPECT_EQ(lib.os.monitorQueries, 1);
-    lib.os.tick += FULL_SCREEN_RECHECK_MS - 1;
-    EXPECT_TRUE(FullScreenForeground(lib.ctx));
-    lib.os.tick += 1;
-    EXPECT_FALSE(FullScreenForeground(lib.ctx));
 }
 
 // ---------------------------------------------------------------- the gate
 
 TEST_F(FullScreen, WhatEachHookMayDo) {
-    const Hwnd game = Add(Rect{0, 0, 1024, 768}, POPUP);
     const Hwnd editor = Add(Rect{100, 100, 600, 500}, CAPTION);
     SetExecutable(lib, "C:\\Apps\\app.exe");
     struct Case {
         const char* what;
-        bool excluded, paused, preference;
-        Hwnd foreground;
+        bool excluded, paused, preference, fullScreenNow;
         HookKind hook;
         uint32_t message;
         bool mayAct;
     } cases[] = {
-        {"nothing applies", false, false, true, editor, HookKind::Mouse, win::WM_MBUTTONUP, true},
-        {"nothing applies", false, false, true, editor, HookKind::GetMessage, win::WM_MOUSEWHEEL, true},
-        {"excluded", true, false, true, editor, HookKind::Mouse, win::WM_MBUTTONUP, false},
-        {"excluded", true, false, true, editor, HookKind::CallWndRet, win::WM_NCHITTEST, false},
-        {"excluded: not even counted", true, false, true, editor, HookKind::GetMessage, win::WM_KEYUP, false},
-        {"full screen", false, false, true, game, HookKind::Mouse, win::WM_MBUTTONUP, false},
-        {"full screen", false, false, true, game, HookKind::CallWndRet, win::WM_NCPAINT, false},
-        {"full screen", false, false, true, game, HookKind::GetMessage, win::WM_CHAR, false},
-        {"full screen", false, false, true, game, HookKind::GetMessage, 0x10000 | win::WM_MOUSEWHEEL, false},
-        {"full screen: still counted", false, false, true, game, HookKind::GetMessage, win::WM_KEYUP, true},
-        {"full screen: still counted", false, false, true, game, HookKind::GetMessage, win::WM_LBUTTONUP, true},
-        {"full screen, preference off", false, false, false, game, HookKind::Mouse, win::WM_MBUTTONUP, true},
-        {"paused", false, true, true, editor, HookKind::GetMessage, win::WM_CHAR, false},
-        {"paused", false, true, true, editor, HookKind::GetMessage, win::WM_MOUSEWHEEL, false},
-        {"paused: still counted", false, true, true, editor, HookKind::GetMessage, win::WM_RBUTTONUP, true},
+        {"nothing applies", false, false, true, false, HookKind::Mouse, win::WM_MBUTTONUP, true},
+        {"nothing applies", false, false, true, false, HookKind::GetMessage, win::WM_MOUSEWHEEL, true},
+        {"excluded", true, false, true, false, HookKind::Mouse, win::WM_MBUTTONUP, false},
+        {"excluded", true, false, true, false, HookKind::CallWndRet, win::WM_NCHITTEST, false},
+        {"excluded: not even counted", true, false, true, false, HookKind::GetMessage, win::WM_KEYUP, false},
+        {"full screen", false, false, true, true, HookKind::Mouse, win::WM_MBUTTONUP, false},
+        {"full screen", false, false, true, true, HookKind::CallWndRet, win::WM_NCPAINT, false},
+        {"full screen", false, false, true, true, HookKind::GetMessage, win::WM_CHAR, false},
+        {"full screen", false, false, true, true, HookKind::GetMessage, 0x10000 | win::WM_MOUSEWHEEL, false},
+        {"full screen: still counted", false, false, true, true, HookKind::GetMessage, win::WM_KEYUP, true},
+        {"full screen: still counted", false, false, true, true, HookKind::GetMessage, win::WM_LBUTTONUP, true},
+        {"full screen, preference off", false, false, false, true, HookKind::Mouse, win::WM_MBUTTONUP, true},
+        {"paused", false, true, true, false, HookKind::GetMessage, win::WM_CHAR, false},
+        {"paused", false, true, true, false, HookKind::GetMessage, win::WM_MOUSEWHEEL, false},
+        {"paused: still counted", false, true, true, false, HookKind::GetMessage, win::WM_RBUTTONUP, true},
     };
     for (const Case& c : cases) {
         ProcessState fresh;
@@ -254,7 +218,7 @@ TEST_F(FullScreen, WhatEachHookMayDo) {
         SetExcludedPrograms(ctx, list.data(), static_cast<uint32_t>(list.size()));
         lib.shared.Paused = c.paused ? 1 : 0;
         SetFullScreenPause(ctx, c.preference);
-        lib.os.foreground = c.foreground;
+        SetFullScreenNow(ctx, c.fullScreenNow);
         EXPECT_EQ(HookMayAct(ctx, c.hook, c.message, editor), c.mayAct) << c.what << " " << c.message;
     }
 }

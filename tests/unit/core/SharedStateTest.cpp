@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "common/HandleWidth.h"
+#include "hooklib/core/SharedInitWait.h"
 #include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel {
@@ -28,8 +31,8 @@ TEST(SharedState, NewLifeStartsFromTheInitialValues) {
     EXPECT_EQ(s.LastTraceY, -1);
     EXPECT_EQ(s.MouseTraceIndex, 0);
     for (const TracePoint& p : s.MouseTrace) {
-        EXPECT_EQ(p.x, -1);
-        EXPECT_EQ(p.y, -1);
+        EXPECT_EQ(p.x, TRACE_SLOT_EMPTY);  // the empty marker, never a position
+        EXPECT_EQ(p.y, TRACE_SLOT_EMPTY);
         EXPECT_EQ(p.time, 0xFFFFFFFFu);
     }
     for (uint32_t key : s.IEWindowTable) EXPECT_EQ(key, 0u);
@@ -121,6 +124,42 @@ TEST(SharedState, HandlesFromTheRecordWidenWithTheirSignAsWindowsDoes) {
     for (const auto& c : cases) {
         EXPECT_EQ(static_cast<int64_t>(WidenHandle(c.stored)), c.widened) << std::hex << c.stored;
     }
+}
+
+// A process that finds another one writing the record's initial values
+// looks again later, less and less often (10, 20, 40 ... ms, at most 500),
+// and takes over an initialiser that has not finished for 2 s.
+TEST(SharedState, AnInitialiserIsWaitedForWithBackOffAndTakenOverOnceStale) {
+    constexpr uint32_t FRESH = SHARED_STATE_FRESH, BUSY = SHARED_STATE_INITIALISING, READY = SHARED_STATE_READY;
+    using S = InitStep;
+    struct Look {
+        uint32_t now, state, stamp;
+        bool due;  // MayLook before it
+        S step;    // the answer when due
+    };
+    const std::vector<std::vector<Look>> cases = {
+        {{1000, FRESH, 0, true, S::Initialise}, {1001, READY, 0, true, S::Ready}},
+        {{5000, BUSY, 3001, true, S::Wait}, {5010, BUSY, 3001, true, S::TakeOver}},  // stamped 2 s before
+        {{1000, 77, 0, true, S::Wait}, {3000, 77, 0, true, S::TakeOver}},  // never stamped: 2 s from the first look
+        {{1000, BUSY, 0, true, S::Wait}, {3000, BUSY, 0, true, S::TakeOver}, {3001, BUSY, 3000, true, S::Wait}},
+        {{0xFFFFFFF0u, BUSY, 0xFFFFFFF0u, true, S::Wait}, {0x7C0, BUSY, 0xFFFFFFF0u, true, S::TakeOver}},
+    };
+    for (const std::vector<Look>& looks : cases) {
+        SharedInitWait wait;
+        for (const Look& l : looks) {
+            EXPECT_EQ(wait.MayLook(l.now), l.due) << l.now;
+            if (!l.due) continue;
+            EXPECT_EQ(wait.Look(l.state, l.stamp, l.now), l.step) << l.now;
+            if (l.step == S::Wait) wait.Waited(l.now);
+        }
+    }
+    SharedInitWait wait;  // a live initialiser: looks 10, 20, 40 ... ms apart, at most 500
+    for (uint32_t now = 1000, delay = 10; now < 2600; now += delay, delay = std::min(2 * delay, 500u)) {
+        EXPECT_TRUE(wait.MayLook(now) && (now == 1000 || !wait.MayLook(now - 1))) << now;
+        EXPECT_EQ(wait.Look(BUSY, 999, now), S::Wait);
+        wait.Waited(now);
+    }
+    EXPECT_EQ(SharedInitWait::Stamp(0), 1u) << "0 is no stamp";
 }
 
 }  // namespace

@@ -127,55 +127,36 @@ TEST_F(GestureActions, CloseLeavesConsolesDialogsAndVanishedWindowsAlone) {
     EXPECT_FALSE(Logged("Yes, can close window."));
 }
 
-TEST_F(GestureActions, ShowDesktopOpensBothFilesAtMostOncePer1500Ms) {
-    Hwnd taskbar = TopLevel("", Rect{0, 738, 1024, 768}, kAppStyle, 0, "Shell_TrayWnd");
+// The hook only asks Quorvel.exe's main window (LaunchRequestsTest has
+// what Quorvel.exe then starts, the taskbar's handle included).
+TEST_F(GestureActions, ShowDesktopAsksQuorvelAtMostOncePer1500Ms) {
+    shared.OwnWindowMarker = 0xAAAAAAAA;
+    Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    os.Window(main).userData = 0xAAAAAAAA;
+    shared.MainWindow = main;
+    TopLevel("", Rect{0, 738, 1024, 768}, kAppStyle, 0, "Shell_TrayWnd");
+    const PostedMessage request{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_SHOW_DESKTOP, 0};
     os.tick = 100000;
     ShowDesktop(lib.ctx);
-    ASSERT_EQ(os.shellCalls.size(), 2u);
-    EXPECT_EQ(os.shellCalls[0].verb, "open");
-    EXPECT_EQ(os.shellCalls[0].file, "C:\\Quorvel\\ShowDesktop.scf");
-    EXPECT_EQ(os.shellCalls[0].parameters, "");
-    EXPECT_EQ(os.shellCalls[0].show, win::SW_SHOWDEFAULT);
-    EXPECT_EQ(os.shellCalls[1].file, "C:\\Quorvel\\SetForegroundWindow.exe");
-    EXPECT_EQ(os.shellCalls[1].parameters, " " + std::to_string(taskbar));
-    EXPECT_EQ(os.shellCalls[1].show, win::SW_SHOWDEFAULT);
+    EXPECT_EQ(Posted(), (std::vector<PostedMessage>{request}));
 
     os.tick = 101500;
     ShowDesktop(lib.ctx);
-    EXPECT_EQ(os.shellCalls.size(), 2u) << "1500 ms later is still within the guard";
+    EXPECT_EQ(Posted().size(), 1u) << "1500 ms later is still within the guard";
     os.tick = 101501;
     ShowDesktop(lib.ctx);
-    EXPECT_EQ(os.shellCalls.size(), 4u);
+    EXPECT_EQ(Posted(), (std::vector<PostedMessage>{request, request}));
     EXPECT_EQ(shared.LastShowDesktopTime, 101501u);
+    EXPECT_TRUE(os.shellCalls.empty()) << "nothing is started inside the hook";
 }
 
-TEST_F(GestureActions, TaskbarHandleIsPassedUnsigned) {
-    const struct {
-        Hwnd taskbar;
-        const char* parameters;
-    } cases[] = {{0x10094, " 65684"}, {0x80001234u, " 2147488308"}, {0xFFFFFFFCu, " 4294967292"}};
-    for (const auto& c : cases) {
-        FakeWindow bar;
-        bar.className = "Shell_TrayWnd";
-        bar.rect = Rect{0, 738, 1024, 768};
-        os.AddWindow(bar, c.taskbar);
-        os.shellCalls.clear();
-        shared.LastShowDesktopTime = 0;
-        os.tick = 100000;
-        ShowDesktop(lib.ctx);
-        ASSERT_EQ(os.shellCalls.size(), 2u);
-        EXPECT_EQ(os.shellCalls[1].parameters, c.parameters);
-        os.DestroyWindow(c.taskbar);
-    }
-}
-
-TEST_F(GestureActions, ShowDesktopWithoutTaskbarOrWithAnOverlongFolder) {
+TEST_F(GestureActions, ShowDesktopWithoutQuorvelsMainWindowStartsNothing) {
     os.tick = 50000;
-    std::string folder = "C:\\" + std::string(190, 'x') + "\\";
-    std::strcpy(lib.process.InstallFolder, folder.c_str());
     ShowDesktop(lib.ctx);
-    ASSERT_EQ(os.shellCalls.size(), 1u) << "a command-file path beyond 200 bytes is not opened cut";
-    EXPECT_EQ(os.shellCalls[0].parameters, " 0");
+    EXPECT_TRUE(Posted().empty());
+    EXPECT_TRUE(os.shellCalls.empty());
+    EXPECT_TRUE(Logged("No Quorvel main window: nothing started for request 1"));
+    EXPECT_EQ(shared.LastShowDesktopTime, 50000u) << "the guard holds all the same";
 }
 
 TEST_F(GestureActions, LaunchBrowserIsAskedOfQuorvelNeverStartedByName) {

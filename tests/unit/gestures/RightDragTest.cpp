@@ -174,15 +174,26 @@ TEST_F(MouseHook, RightPressRecordsWindowsAndSwallowsOnlyBrowserContent) {
     EXPECT_TRUE(Logged("message: WM_NCRBUTTONUP"));
 }
 
-TEST_F(MouseHook, ArmedDragSurvivesAPressElsewhereAndRestartsOnANewPagePress) {
+TEST_F(MouseHook, AnArmedDragIsCalledOffByAPressElsewhereAndRestartsOnANewPagePress) {
     At(WM_RBUTTONDOWN, page, Point{100, 100}, 10000);
-    EXPECT_FALSE(At(WM_RBUTTONDOWN, editor, Point{400, 400}, 10050));
-    EXPECT_EQ(shared.IERButtonDown, 1);
+    EXPECT_FALSE(At(WM_RBUTTONDOWN, editor, Point{400, 400}, 10050)) << "its release went by unseen";
+    EXPECT_EQ(shared.IERButtonDown, 0);
+    EXPECT_TRUE(Logged("Gesture called off, the right button was pressed outside a page: right drag"));
+    EXPECT_FALSE(At(WM_RBUTTONUP, editor, Point{400, 400}, 10080)) << "a plain release";
+    EXPECT_TRUE(At(WM_RBUTTONDOWN, page, Point{200, 200}, 10090));
     EXPECT_TRUE(At(WM_RBUTTONDOWN, page, Point{300, 300}, 10100));
     EXPECT_EQ(shared.RDragStartX, 300);
     EXPECT_TRUE(At(WM_RBUTTONUP, page, Point{330, 300}, 10200));
     ASSERT_NE(OnlyInput(), nullptr);
     EXPECT_EQ(KeyOf(1), VK_RIGHT);
+}
+
+TEST_F(MouseHook, ANonClientReleaseWithoutDirectionGivesTheClickBackToThePage) {
+    EXPECT_TRUE(At(WM_RBUTTONDOWN, page, Point{100, 60}, 10000));
+    EXPECT_TRUE(At(WM_NCRBUTTONUP, browser, Point{100, 45}, 10100)) << "over the frame, just above the page";
+    EXPECT_TRUE(os.inputs.empty());
+    EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{page, WM_RBUTTONDOWN, MK_RBUTTON, (10u << 16) | 90u},
+                                                     {page, WM_RBUTTONUP, 0, 0xFFFB005Au}}));
 }
 
 }  // namespace

@@ -2,10 +2,11 @@
 
 #include <cstring>
 
+#include "hooklib/core/ProcessGate.h"
+
 namespace quorvel::testing {
 
-FakeDesktop::FakeDesktop()
-    : FakeMonitors(WindowPart(), SystemPart()), FakeProcesses(WindowPart()), FakeMessages(WindowPart()) {}
+FakeDesktop::FakeDesktop() : FakeProcesses(WindowPart()), FakeMessages(WindowPart()) {}
 
 void FakeDesktop::ClearRecords() {
     posted.clear();
@@ -35,6 +36,12 @@ FakeLibrary::FakeLibrary() {
     process.ModuleHandle = 0x10000000;
     os.moduleNames[process.ModuleHandle] = "C:\\Quorvel\\system.dat";
     os.CreateKey("SOFTWARE\\Harnwick\\Quorvel");
+}
+
+void FakeLibrary::SetMonitors(std::initializer_list<Rect> monitors) {
+    std::vector<int32_t> rects;
+    for (const Rect& m : monitors) rects.insert(rects.end(), {m.left, m.top, m.right, m.bottom});
+    SetMonitorLayout(ctx, rects.data(), static_cast<uint32_t>(monitors.size()));
 }
 
 std::string FakeLibrary::LogPath() const { return std::string(shared.InstallPath) + "QuorvelLog.txt"; }

@@ -7,6 +7,7 @@
 // whole desktop.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,6 @@ class FakeDesktop : public FakeWindows,
                     public FakeRegistry,
                     public FakeFiles,
                     public FakeShell,
-                    public FakeMonitors,
                     public FakeProcesses,
                     public FakeMessages {
 public:
@@ -54,7 +54,6 @@ public:
 
 private:
     const FakeWindows& WindowPart() const { return *this; }
-    FakeSystem& SystemPart() { return *this; }
 };
 
 // A complete library context on a fake desktop: the shared record in its
@@ -68,6 +67,9 @@ struct FakeLibrary {
     FakeLock lock;
     Context ctx{os, shared, process};
 
+    // The monitors as Quorvel.exe would hand them over (primary first);
+    // without any, the library works with the 1024 x 768 primary screen.
+    void SetMonitors(std::initializer_list<Rect> monitors);
     // Lines of the debug log (CR-free, as written).
     std::vector<std::string> LogLines() const;
     std::string LogPath() const;

@@ -187,38 +187,6 @@ bool FakeWindows::MoveWindow(Hwnd w, int x, int y, int width, int height, bool) 
     return true;
 }
 
-// ---------------------------------------------------------------- monitors
-
-int FakeMonitors::GetMonitors(Rect* out, int max) {
-    std::vector<Rect> all = monitors;
-    if (all.empty()) {
-        const int width = system_.GetSystemMetrics(win::SM_CXSCREEN);
-        all.push_back(Rect{0, 0, width, system_.GetSystemMetrics(win::SM_CYSCREEN)});
-    }
-    int n = 0;
-    for (const Rect& r : all) {
-        if (n >= max) break;
-        out[n++] = r;
-    }
-    return n;
-}
-
-bool FakeMonitors::GetMonitorRectOfWindow(Hwnd w, Rect* rect) {
-    ++monitorQueries;
-    const FakeWindow* f = windows_.Find(w);
-    if (!f || monitors.empty()) return false;
-    auto overlap = [&](const Rect& m) -> long long {
-        const long long width = std::min(f->rect.right, m.right) - std::max(f->rect.left, m.left);
-        const long long height = std::min(f->rect.bottom, m.bottom) - std::max(f->rect.top, m.top);
-        return width > 0 && height > 0 ? width * height : 0;
-    };
-    *rect = monitors.front();
-    for (const Rect& m : monitors) {
-        if (overlap(m) > overlap(*rect)) *rect = m;
-    }
-    return true;
-}
-
 // ---------------------------------------------------------------- processes
 
 uint32_t FakeProcesses::GetWindowProcessId(Hwnd w) {

@@ -1,4 +1,4 @@
-// The fake desktop's windows, monitors and the processes behind the windows.
+// The fake desktop's windows and the processes behind the windows.
 #pragma once
 
 #include <cstdint>
@@ -75,24 +75,6 @@ private:
     Hwnd nextHandle_ = 0x10010;
 };
 
-class FakeMonitors : public Monitors {
-public:
-    // Monitor rectangles from the windows; without monitors, the screen
-    // size from the system metrics.
-    FakeMonitors(const FakeWindows& windows, System& system) : windows_(windows), system_(system) {}
-
-    std::vector<Rect> monitors{Rect{0, 0, 1024, 768}};
-    int monitorQueries = 0;  // GetMonitorRectOfWindow calls
-
-    int GetMonitors(Rect* out, int max) override;
-    // The one sharing most area with the window, else the first.
-    bool GetMonitorRectOfWindow(Hwnd w, Rect* rect) override;
-
-private:
-    const FakeWindows& windows_;
-    System& system_;
-};
-
 class FakeProcesses : public Processes {
 public:
     explicit FakeProcesses(const FakeWindows& windows) : windows_(windows) {}
@@ -105,6 +87,9 @@ public:
     uint32_t GetWindowProcessId(Hwnd w) override;                                            // the window's processId
     uint32_t GetProcessImageName(uint32_t processId, char* buffer, uint32_t size) override;  // processImages
     bool CanHookWindow(Hwnd w) override { return closedWindows.count(w) == 0; }
+    // Threads that have ended; every other one runs.
+    std::set<uint32_t> endedThreads;
+    bool ThreadExists(uint32_t threadId) override { return threadId != 0 && endedThreads.count(threadId) == 0; }
 
 private:
     const FakeWindows& windows_;

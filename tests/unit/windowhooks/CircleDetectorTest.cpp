@@ -238,8 +238,8 @@ TEST_F(CircleDetectorTest, PointOnTheCentreRejects) {
     }
     star.push_back(c);
     LoadTrace(lib.shared, Timed(star, kNow, 800));
-    CircleShape shape = MeasureCircleLoop(lib.shared, CircleLoop{0, static_cast<int32_t>(star.size()), 800},
-                                          ReadMonitors(lib.os, lib.shared));
+    CircleShape shape =
+        MeasureCircleLoop(lib.shared, CircleLoop{0, static_cast<int32_t>(star.size()), 800}, ReadMonitors(lib.shared));
     EXPECT_EQ(shape.minR2, 0.0f);
     EXPECT_FALSE(shape.measured);
     EXPECT_FALSE(IsCircleShape(shape));

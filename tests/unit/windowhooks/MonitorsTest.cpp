@@ -15,8 +15,8 @@ const Rect kLeft{-1280, 0, 0, 1024};
 const Rect kAbove{512, -600, 1312, 0};
 
 struct MonitorsTest : ::testing::Test {
-    MonitorsTest() { lib.os.monitors = {kPrimary, kLeft, kAbove}; }
-    MonitorLayout Layout() { return ReadMonitors(lib.os, lib.shared); }
+    MonitorsTest() { lib.SetMonitors({kPrimary, kLeft, kAbove}); }
+    MonitorLayout Layout() { return ReadMonitors(lib.shared); }
     FakeLibrary lib;
 };
 
@@ -56,6 +56,32 @@ TEST_F(MonitorsTest, WhereAPointLies) {
     EXPECT_TRUE(Same(v, Rect{-1280, -600, 1312, 1024}));
 }
 
+// The record's layout is read within bounds; without a usable one the
+// primary screen counts.
+TEST_F(MonitorsTest, TheRecordsLayoutIsReadWithinBounds) {
+    lib.shared.Monitors[0] = MonitorBox{INT32_MIN, 0, INT32_MAX, 768};  // beyond any screen: left out
+    lib.shared.MonitorCount = MAX_MONITORS + 9;                         // the rest are empty
+    EXPECT_EQ(Layout().count, 2);
+    lib.shared.MonitorCount = -2;
+    EXPECT_EQ(Layout().count, 1);
+    EXPECT_TRUE(Same(Layout().monitors[0], kPrimary));
+}
+
+// Stored positions may be negative: only the trace's empty marker ends the
+// search for a loop's start (left monitor, across its edge, near its outer edge).
+TEST_F(MonitorsTest, CirclesAreDrawnOnEveryMonitor) {
+    const struct {
+        int cx;
+        bool detected;
+    } cases[] = {{-640, true}, {0, true}, {-1120, false}};
+    for (const auto& c : cases) {
+        lib.shared.LastCircleTime = 0;
+        lib.ClearLog();
+        Feed(lib, Timed(CirclePath(c.cx, 500, 156, 156, 30), lib.os.tick + 5000, 800));
+        EXPECT_EQ(lib.LogHas("OK, User draw a circle."), c.detected) << c.cx;
+    }
+}
+
 TEST_F(MonitorsTest, CursorGoAwayFlipsAtTheEdgeOfThePointersMonitor) {
     struct Case {
         Point p, target;
@@ -87,7 +113,7 @@ TEST_F(MonitorsTest, SmartMoveGlidesIntoDialogsOnEveryMonitorButNotOffThem) {
     };
     for (const Case& c : cases) {
         FakeLibrary lib2;
-        lib2.os.monitors = {kPrimary, kLeft, kAbove};
+        lib2.SetMonitors({kPrimary, kLeft, kAbove});
         lib2.os.cursor = Point{10, 10};
         Hwnd app = AddTopLevel(lib2.os, Rect{0, 0, 800, 600});
         MoveCursorToDialog(lib2.ctx, AddDialog(lib2.os, app, c.dialog));
