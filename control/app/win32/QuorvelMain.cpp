@@ -4,6 +4,7 @@
 
 #include "control/core/ControlProgram.h"
 #include "control/core/win32/DebugLine.h"
+#include "control/core/win32/Elevation.h"
 #include "control/core/ExitRequest.h"
 #include "control/core/win32/ExitSwitch.h"
 #include "control/core/LibraryFiles.h"
@@ -22,7 +23,11 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     using namespace quorvel;
     Win32Clock clock;
-    if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch(clock);
+    const std::string switches = commandLine ? commandLine : "";
+    if (HasExitSwitch(switches)) return RunExitSwitch(clock);
+    // "Restart with administrator rights": this start takes the running
+    // instance's place.
+    if (HasCommandSwitch(switches, TAKE_OVER_SWITCH)) RunExitSwitch(clock);
     const std::string directory = ProgramDirectoryOf(OwnModulePath());
     TwoArchHookLibrary library(directory + HOOK_LIBRARY_FILE_NAME, directory, clock);
     Win32FileSystem files;
@@ -52,6 +57,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         features.dwellEnabled = [autoClick] { return autoClick->DwellEnabled(); };
         features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
         features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
+        features.autoStart = [] { return ReadAutoStart(); };
+        features.setAutoStart = [](bool on) { return WriteAutoStart(on); };
+        if (!RunningElevated()) features.restartElevated = [] { RestartWithAdministratorRights(); };
+        features.explain = [](const std::string& text) {
+            MessageBoxA(nullptr, text.c_str(), PROGRAM_TITLE, MB_OK | MB_ICONINFORMATION);
+        };
         everydayShell.Attach(everyday);
         everyday.Start();
     }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "common/win32/ModulePaths.h"
+
 namespace quorvel {
 
 namespace {
@@ -10,7 +12,9 @@ bool Started(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; 
 }  // namespace
 
 bool Win32ProgramStarter::Open(const std::string& path, const std::string& parameters) {
-    return Started(ShellExecuteA(nullptr, "open", path.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+    const std::wstring file = WideOf(path);  // UTF-8, as every path of the program
+    const std::wstring arguments = WideOf(parameters);
+    return Started(ShellExecuteW(nullptr, L"open", file.c_str(), arguments.empty() ? nullptr : arguments.c_str(),
                                  nullptr, SW_SHOWDEFAULT));
 }
 

@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "common/win32/Owners.h"
+#include "hooklib/core/RecordSecurity.h"
 
 namespace quorvel {
 namespace {
@@ -21,51 +23,45 @@ OwnedLocal SidText(PSID sid) {
     return OwnedLocal(text);
 }
 
-const char* Text(const OwnedLocal& text) { return static_cast<const char*>(text.Get()); }
+std::string TextOf(const OwnedLocal& text) { return text ? std::string(static_cast<const char*>(text.Get())) : ""; }
 
-// The user's SID and the integrity level SID of this process's token, as
-// strings. The level is absent before Vista.
-struct TokenSids {
-    OwnedLocal user;
-    OwnedLocal level;
-};
-
-void ReadTokenSids(TokenSids* out) {
+// The SIDs of this process's token, as text.
+TokenFacts ReadTokenFacts() {
+    TokenFacts facts;
     OwnedHandle token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return facts;
     alignas(8) BYTE buffer[512];
     DWORD size = 0;
     if (GetTokenInformation(token.Get(), TokenUser, buffer, sizeof buffer, &size)) {
-        out->user = SidText(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid);
+        facts.user = TextOf(SidText(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid));
+    }
+    if (GetTokenInformation(token.Get(), TokenOwner, buffer, sizeof buffer, &size)) {
+        facts.defaultOwner = TextOf(SidText(reinterpret_cast<TOKEN_OWNER*>(buffer)->Owner));
     }
     if (GetTokenInformation(token.Get(), TokenIntegrityLevel, buffer, sizeof buffer, &size)) {
-        out->level = SidText(reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid);
+        facts.level = TextOf(SidText(reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid));
     }
+    return facts;
 }
 
 // A security descriptor from its text form; empty when it cannot be made.
-OwnedLocal Descriptor(const char* sddl) {
+OwnedLocal Descriptor(const std::string& sddl) {
     PSECURITY_DESCRIPTOR sd = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr)) {
+    if (sddl.empty() ||
+        !ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl.c_str(), SDDL_REVISION_1, &sd, nullptr)) {
         return OwnedLocal();
     }
     return OwnedLocal(sd);
 }
 
-// DACL: all access for the current user only; SACL: mandatory label at our
-// own level, no write up. Falls back to the DACL alone where the system does
-// not know labels. Empty if nothing can be made.
+// The user alone, at the medium level (RecordSecurity.h); without the label
+// where the system knows no integrity levels. Empty if nothing can be made.
 OwnedLocal MakeDescriptor() {
-    TokenSids sids;
-    ReadTokenSids(&sids);
-    if (!sids.user) return OwnedLocal();
-    char sddl[400];
-    if (sids.level) {
-        wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)S:(ML;;NW;;;%s)", Text(sids.user), Text(sids.user), Text(sids.level));
-        if (OwnedLocal sd = Descriptor(sddl)) return sd;
+    const TokenFacts facts = ReadTokenFacts();
+    if (!facts.level.empty()) {
+        if (OwnedLocal sd = Descriptor(RecordDescriptorText(facts))) return sd;
     }
-    wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)", Text(sids.user), Text(sids.user));
-    return Descriptor(sddl);
+    return Descriptor(RecordDescriptorText(facts, false));
 }
 
 // Security attributes carrying the descriptor, or none (the default

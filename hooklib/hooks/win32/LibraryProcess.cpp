@@ -2,7 +2,10 @@
 
 #include "hooklib/core/win32/WindowsApi.h"
 
+#include <cstdio>
 #include <new>
+
+#include "common/win32/ModulePaths.h"
 
 #include "hooklib/core/DebugLog.h"
 #include "hooklib/core/ExceptionReport.h"
@@ -46,16 +49,21 @@ SharedMapping g_mapping;
 
 // Before the next block: a report file grown past its limit becomes
 // "QuorvelExceptionLog.old.txt" (replacing an older one).
+// The folder is this process's own (UTF-8); names that do not fit are left.
 void RotateReportFile(const char* folder) {
     char path[LOG_PATH_BUFFER_SIZE];
     char old[LOG_PATH_BUFFER_SIZE];
     const char* base = folder[0] != '\0' ? folder : FALLBACK_LOG_FOLDER;
-    if (wsprintfA(path, "%s%s", base, EXCEPTION_LOG_FILE_NAME) <= 0) return;
-    if (wsprintfA(old, "%s%s", base, "QuorvelExceptionLog.old.txt") <= 0) return;
+    const int a = std::snprintf(path, sizeof path, "%s%s", base, EXCEPTION_LOG_FILE_NAME);
+    const int b = std::snprintf(old, sizeof old, "%s%s", base, "QuorvelExceptionLog.old.txt");
+    if (a <= 0 || a >= static_cast<int>(sizeof path) || b <= 0 || b >= static_cast<int>(sizeof old)) return;
+    wchar_t widePath[LOG_PATH_BUFFER_SIZE], wideOld[LOG_PATH_BUFFER_SIZE];
+    if (!WidenInto(path, widePath, LOG_PATH_BUFFER_SIZE) || !WidenInto(old, wideOld, LOG_PATH_BUFFER_SIZE)) return;
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return;
+    if (!GetFileAttributesExW(widePath, GetFileExInfoStandard, &data)) return;
     uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    if (ExceptionLogNeedsRotation(size)) MoveFileExA(path, old, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (ExceptionLogNeedsRotation(size))
+        MoveFileExW(widePath, wideOld, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 void WriteFaultReport(EXCEPTION_POINTERS* pointers) {
@@ -99,7 +107,7 @@ void LogRunningWithout(MapOutcome outcome) {
     auto* p = new (std::nothrow) LibraryProcess(*record);
     if (p) {
         char name[INSTALL_PATH_MAX_CHARS + 2] = {};
-        GetModuleFileNameA(g_instance, name, sizeof name - 1);
+        p->os.GetModulePathUtf8(reinterpret_cast<uintptr_t>(g_instance), name, sizeof name - 1);
         BuildInstallPaths(name, p->process.InstallFolder, p->process.SetForegroundWindowPath);
         WriteLog(p->context, outcome == MapOutcome::Untrusted
                                  ? "Shared state object belongs to another user: running without shared features"

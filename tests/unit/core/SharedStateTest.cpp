@@ -3,10 +3,24 @@
 #include <cstring>
 
 #include "common/HandleWidth.h"
+#include "hooklib/core/RecordSecurity.h"
 #include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel {
 namespace {
+
+// The record's descriptor: the user as owner and in its only rule, and the
+// medium label, whatever the creator's level and default owner.
+TEST(SharedState, TheRecordBelongsToTheUserAtMediumLevelWhoeverMakesIt) {
+    const std::string me = "S-1-5-21-1-2-3-1001", admins = "S-1-5-32-544";
+    const std::string ours = "O:" + me + "D:P(A;;GA;;;" + me + ")S:(ML;;NWNR;;;ME)";
+    for (const TokenFacts& creator : {TokenFacts{me, me, MEDIUM_LEVEL_SID}, TokenFacts{me, admins, "S-1-16-12288"},
+                                      TokenFacts{me, admins, "S-1-16-16384"}, TokenFacts{me, me, "S-1-16-4096"}}) {
+        EXPECT_EQ(RecordDescriptorText(creator), ours) << creator.level;
+    }
+    EXPECT_EQ(RecordDescriptorText({"", admins, MEDIUM_LEVEL_SID}), "");
+    EXPECT_EQ(RecordDescriptorText({me, admins, ""}, false), "O:" + me + "D:P(A;;GA;;;" + me + ")");
+}
 
 TEST(SharedState, NewLifeStartsFromTheInitialValues) {
     SharedState s;
