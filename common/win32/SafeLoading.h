@@ -26,6 +26,18 @@ inline void SearchSystemFolderOnly() {
     if (!set || !set(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
 }
 
+// A system library from the system folder only.
+inline HMODULE LoadSystemLibrary(const wchar_t* name) {
+    HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module || GetLastError() != ERROR_INVALID_PARAMETER) return module;
+    wchar_t path[MAX_PATH];  // a system without the search flags: by full path
+    const UINT n = GetSystemDirectoryW(path, MAX_PATH);
+    if (n == 0 || n + 1 + lstrlenW(name) >= MAX_PATH) return nullptr;
+    lstrcatW(path, L"\\");
+    lstrcatW(path, name);
+    return LoadLibraryW(path);
+}
+
 // One of our own libraries, by its full path; what it imports comes from
 // the system folder.
 inline HMODULE LoadLibraryByFullPath(const wchar_t* path) {

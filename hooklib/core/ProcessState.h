@@ -37,6 +37,10 @@ struct ProcessState {
     std::atomic<uint32_t> fullScreenCheckedAt{0};
     std::atomic<bool> fullScreenKnown{false};
     std::atomic<bool> fullScreen{false};
+    // the window last found to be one of Quorvel.exe's own, and its process
+    // (OwnProgramWindow.cpp)
+    std::atomic<uint32_t> ownWindowChecked{0};
+    std::atomic<uint32_t> ownWindowProcess{0};
     // Set in the process that installed the hooks: Windows calls a hook
     // there on behalf of programs of the other bitness, so the exclusion is
     // decided for the program that owns the message's window (a few recent

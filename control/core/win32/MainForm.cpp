@@ -7,6 +7,7 @@
 #include "control/core/ExitRequest.h"
 #include "control/core/FormTables.h"
 #include "control/core/InstanceHandOver.h"
+#include "control/core/PrivateMessages.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
 #include "control/core/ProgramPaths.h"
@@ -54,9 +55,35 @@ void MainForm::SubclassWindow() {
     AcceptMessagesFromNormalPrograms(Window());
 }
 
+namespace {
+
+// The facts a private message to the main window is checked against
+// (PrivateMessages.h): the window it names, and the screen.
+PrivateMessage MainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    PrivateMessage m{PrivateWindow::Main, message, static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)};
+    const HWND named = reinterpret_cast<HWND>(lParam);
+    DWORD process = 0;
+    m.windowExists = lParam != 0 && IsWindow(named) && GetWindowThreadProcessId(named, &process) != 0;
+    m.windowIsOurs = process == GetCurrentProcessId();
+    m.screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    m.screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    m.screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    m.screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    return m;
+}
+
+bool IsPrivateMessageOfMainWindow(UINT message) {
+    return message == INSTANCE_ACTIVATE_MESSAGE || message == DRAG_SCROLL_STEP_MESSAGE ||
+           message == DRAG_SCROLL_END_MESSAGE || message == LAUNCH_REQUEST_MESSAGE || message == EXIT_REQUEST_MESSAGE;
+}
+
+}  // namespace
+
 LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     MainForm* form = TheMainForm;
-    if (form && form->Window() == window) {
+    if (form && form->Window() == window && IsPrivateMessageOfMainWindow(message)) {
+        // Any program may post these: what they carry is checked first.
+        if (!AcceptPrivateMessage(MainWindowMessage(message, wParam, lParam))) return 0;
         switch (message) {
             case INSTANCE_ACTIVATE_MESSAGE:
                 // Moved, shown and brought to the front by the second start,

@@ -147,6 +147,22 @@ TEST_F(ControlProgramTest, FailedHookStartReportsUnloadsAndStops) {
     EXPECT_EQ(fs.files["C:\\Q\\system2.dat"], MakeLibraryImage("lib"));
 }
 
+// A library that cannot share its state is told in plain words.
+TEST_F(ControlProgramTest, AStateThatCannotBeSharedIsToldPlainly) {
+    for (uint32_t status :
+         {SHARED_STATE_REFUSED, SHARED_STATE_UNAVAILABLE, SHARED_STATE_SHARED, SHARED_STATE_NOT_YET}) {
+        log.clear();
+        library.startResult = 0;
+        library.sharedStateStatus = status;
+        program.OnMainFormLoad(0x100);
+        const std::string text = status == SHARED_STATE_REFUSED || status == SHARED_STATE_UNAVAILABLE
+                                     ? SharedStateFailureText(status)
+                                     : StartFailureText();
+        EXPECT_NE(std::find(log.begin(), log.end(), "ShowStartFailure " + text), log.end()) << status;
+    }
+    EXPECT_NE(SharedStateFailureText(SHARED_STATE_REFUSED).find("cannot share its state"), std::string::npos);
+}
+
 TEST_F(ControlProgramTest, StartFailureNamesTheSupportAddress) {
     EXPECT_EQ(StartFailureText(),
               "Error when starting Quorvel. Please stop any other mouse enhancement software and try again. "

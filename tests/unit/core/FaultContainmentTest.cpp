@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "hooklib/core/DebugLog.h"
+#include "hooklib/core/StartUp.h"
 #include "hooklib/gestures/GestureActions.h"
 #include "tests/unit/support/FakeDesktop.h"
 
@@ -84,6 +86,22 @@ TEST(HostileRecord, PathsInTheRecordAreNeverOpenedOrStarted) {
         EXPECT_EQ(started, c.started) << c.ownFolder;
         EXPECT_EQ(lib.os.files.count(c.logPath), 1u) << c.ownFolder;
         EXPECT_EQ(lib.os.files.size(), 1u) << c.ownFolder;
+    }
+}
+
+// The record's texts filled to the brim by another process, without their
+// terminators: each is printed within its field.
+TEST(HostileRecord, TextsOfTheRecordArePrintedWithinTheirFields) {
+    FakeLibrary lib;
+    SharedState& s = lib.shared;
+    std::memset(s.WindowsVersionText, 'W', sizeof s.WindowsVersionText + sizeof s.IEVersionText);
+    std::memset(s.InstallPath, 'P', sizeof s.InstallPath + sizeof s.SetForegroundWindowPath);
+    LogStartUpLines(lib.ctx, SystemTimeUtc{});
+    const std::vector<std::string> lines = lib.os.Lines("C:\\Quorvel\\QuorvelLog.txt");
+    for (const std::string& line :
+         {std::string(sizeof s.WindowsVersionText, 'W'), "IE version : " + std::string(sizeof s.IEVersionText, 'W'),
+          "Install Path : " + std::string(sizeof s.InstallPath, 'P')}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line.substr(0, 40);
     }
 }
 

@@ -190,11 +190,18 @@ TEST_F(GestureActions, StartingAProgramIsAskedOfQuorvelsOwnMainWindowOnly) {
     shared.OwnWindowMarker = 0xAAAAAAAA;
     Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
     os.Window(main).userData = 0xAAAAAAAA;
+    os.Window(main).processId = 42;
+    os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
     Hwnd impostor = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    // Title and marker right, but another program's window.
+    Hwnd lookAlike = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    os.Window(lookAlike).userData = 0xAAAAAAAA;
+    os.Window(lookAlike).processId = 77;
+    os.processImages[77] = "C:\\Downloads\\Quorvel.exe.evil";
     struct Case {
         Hwnd registered;
         bool posted;
-    } cases[] = {{main, true}, {impostor, false}, {0, false}, {0xDEAD, false}};
+    } cases[] = {{main, true}, {impostor, false}, {lookAlike, false}, {0, false}, {0xDEAD, false}};
     for (const Case& c : cases) {
         os.ClearRecords();
         lib.ClearLog();
