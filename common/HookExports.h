@@ -40,7 +40,8 @@
     X(GetUnreachableCount, uint32_t, (), ())                                                                   \
     X(SetBrowserPrograms, void, (const char* list, uint32_t size), (list, size))                               \
     X(SetMonitorLayout, void, (const int32_t* rects, uint32_t count), (rects, count))                           \
-    X(SetFullScreenNow, void, (uint32_t on), (on))
+    X(SetFullScreenNow, void, (uint32_t on), (on))                                                             \
+    X(GetSharedStateStatus, uint32_t, (), ())
 
 namespace quorvel {
 
@@ -59,6 +60,13 @@ constexpr const char* HOOK_EXPORT_NAMES[] = {
 constexpr size_t HOOK_EXPORT_COUNT = sizeof HOOK_EXPORT_NAMES / sizeof HOOK_EXPORT_NAMES[0];
 
 constexpr const char* HookExportName(HookExport which) { return HOOK_EXPORT_NAMES[static_cast<size_t>(which)]; }
+
+// GetSharedStateStatus: whether the library shares its state in this
+// process (a refused record leaves every hook of the desktop without it).
+constexpr uint32_t SHARED_STATE_SHARED = 0;
+constexpr uint32_t SHARED_STATE_REFUSED = 1;      // the record's name holds an object that is not ours, or unusable
+constexpr uint32_t SHARED_STATE_UNAVAILABLE = 2;  // the record could not be made here
+constexpr uint32_t SHARED_STATE_NOT_YET = 3;      // another process is still writing its first values
 
 // What a file must export to count as a hook library at all.
 constexpr HookExport REQUIRED_HOOK_EXPORTS[] = {HookExport::startHook, HookExport::stopHook,

@@ -40,7 +40,8 @@ constexpr char OUTER_WAIT_EVENT_NAME[] = "QuorvelOuterWaitEventString";
 constexpr char INNER_WAIT_EVENT_NAME[] = "QuorvelInnerWaitEventString";
 constexpr char SMART_SCROLL_CURSOR_MESSAGE_NAME[] = "QuorvelSetSmartScrollCursorMessage";
 // The shared record's mapping; its size is part of the name, so libraries
-// of different record layouts never share one.
-constexpr char SHARED_STATE_MAPPING_PREFIX[] = "Local\\QuorvelSharedState-";
+// of different record layouts never share one. It and the two events live in
+// the user's private namespace (hooklib/core/RecordSecurity.h).
+constexpr char SHARED_STATE_MAPPING_PREFIX[] = "QuorvelSharedState-";
 
 }  // namespace quorvel

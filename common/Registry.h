@@ -10,6 +10,11 @@ constexpr char MACHINE_KEY[] = "SOFTWARE\\Harnwick\\Quorvel";
 // HKEY_CURRENT_USER: the user's own preferences.
 constexpr char USER_KEY[] = "Software\\Harnwick\\Quorvel";
 
+// "Start with Windows": a value of this name under the Run key, in HKCU for
+// the user (Quorvel.exe's menu), in HKLM for every account (the installer).
+constexpr char AUTO_START_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char AUTO_START_VALUE[] = "Quorvel";
+
 constexpr char SETTING_VALUE[] = "Setting";                          // REG_DWORD, the feature switches
 constexpr char FIRST_START_VALUE[] = "FirstStart";                   // REG_DWORD 1: offer the tutorial
 constexpr char INSTALL_STAMP_VALUE[] = "InstallStamp";               // unique to one installation

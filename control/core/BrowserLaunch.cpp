@@ -2,6 +2,7 @@
 
 #include "common/BrowserPages.h"
 #include "common/Text.h"
+#include "ProgramPaths.h"
 
 namespace quorvel {
 
@@ -50,13 +51,6 @@ std::string CommandProgram(const std::string& command) {
         if (end == text.size() || text[end] == ' ' || text[end] == '\t') return text.substr(0, end);
     }
     return text.substr(0, text.find_first_of(BLANKS));
-}
-
-bool IsFullPath(const std::string& path) {
-    const bool drive = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
-                       path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-    const bool share = path.size() >= 3 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\' && path[2] != '?';
-    return (drive || share) && path.find_first_of("\"<>|*?") == std::string::npos;
 }
 
 BrowserStart ResolveBrowserStart(const BrowserRegistration& registration) {

@@ -33,7 +33,4 @@ BrowserStart ResolveBrowserStart(const BrowserRegistration& registration);
 // unquoted), or else the first word.
 std::string CommandProgram(const std::string& command);
 
-// "X:\..." or "\\server\...": a path no folder search is needed for.
-bool IsFullPath(const std::string& path);
-
 }  // namespace quorvel

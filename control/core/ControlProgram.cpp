@@ -12,6 +12,16 @@ std::string StartFailureText() {
            SUPPORT_ADDRESS + ".";
 }
 
+std::string SharedStateFailureText(uint32_t status) {
+    if (status == SHARED_STATE_REFUSED) {
+        return "Quorvel cannot share its state with your programs: another program has taken the name Quorvel "
+               "keeps it under. Quorvel's shortcuts and other features cannot work while that program runs, so "
+               "Quorvel ends now. Close the other program (or log off and on again) and start Quorvel again.";
+    }
+    return "Quorvel cannot share its state with your programs: Windows did not let it make the memory the "
+           "programs share. Quorvel ends now; log off and on again, then start Quorvel again.";
+}
+
 bool ControlProgram::Start() {
     const RunningInstance running = shell_.FindRunningInstance();
     if (IsRunningInstance(running)) {
@@ -48,7 +58,10 @@ void ControlProgram::OnMainFormLoad(uint32_t mainWindow) {
         shell_.ShowStart();
         shell_.StartMonitorClock();
     } else {
-        shell_.ShowStartFailure(StartFailureText());
+        const uint32_t shared = library_.GetSharedStateStatus();
+        shell_.ShowStartFailure(shared == SHARED_STATE_REFUSED || shared == SHARED_STATE_UNAVAILABLE
+                                    ? SharedStateFailureText(shared)
+                                    : StartFailureText());
         ExitRequested_ = true;
         shell_.UnloadForm(FormId::AutoClick);
         shell_.UnloadForm(FormId::TaskList);

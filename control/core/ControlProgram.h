@@ -18,6 +18,9 @@ constexpr const char* PROGRAM_TITLE = "Quorvel";
 
 // "Error when starting Quorvel. ... report a bug to <address>."
 std::string StartFailureText();
+// Told instead when the hooks could not start because the library cannot
+// share its state (GetSharedStateStatus): plain words, no bug report.
+std::string SharedStateFailureText(uint32_t status);
 
 class ControlProgram {
 public:

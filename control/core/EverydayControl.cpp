@@ -38,6 +38,15 @@ std::vector<TrayMenuItem> EverydayControl::MenuItems() const {
     items.push_back({TrayExclusions, "&Exclusions...", false, true});
     items.push_back({TrayTutorial, "T&utorial", false, true});
     items.push_back({TrayHelp, "&Help"});
+    if (features_.autoStart && features_.setAutoStart) {
+        const AutoStart where = features_.autoStart();
+        items.push_back({TrayStartWithWindows,
+                         where.machine ? "Start with Wi&ndows (every account)" : "Start with Wi&ndows",
+                         where.user || where.machine, true});
+    }
+    if (features_.restartElevated) {
+        items.push_back({TrayRestartElevated, "Restart with ad&ministrator rights", false, !features_.autoStart});
+    }
     items.push_back({TrayStop, "St&op", false, true});
     return items;
 }
@@ -71,6 +80,10 @@ void EverydayControl::OnCommand(uint16_t command) {
             End();
             shell_.Stop();
             break;
+        case TrayStartWithWindows: ToggleAutoStart(); break;
+        case TrayRestartElevated:
+            if (features_.restartElevated) features_.restartElevated();
+            break;
         default: break;
     }
 }
@@ -90,6 +103,27 @@ void EverydayControl::TogglePause() {
     }
     if (features_.pausedChanged) features_.pausedChanged(paused_);
     if (iconShown_) shell_.ShowIcon(Look());
+}
+
+std::string AutoStartForEveryAccountText() {
+    return "Quorvel starts with Windows for every account of this computer: that was chosen when it was installed. "
+           "To change it, run the setup program again with administrator rights.";
+}
+
+// The user's own entry is switched; while the setup program's entry for
+// every account is there, a user entry would only start Quorvel twice: it
+// goes, and the user is told where the choice lies.
+void EverydayControl::ToggleAutoStart() {
+    if (!features_.autoStart || !features_.setAutoStart) return;
+    const AutoStart where = features_.autoStart();
+    if (where.machine) {
+        if (where.user) features_.setAutoStart(false);
+        if (features_.explain) features_.explain(AutoStartForEveryAccountText());
+        return;
+    }
+    if (!features_.setAutoStart(!where.user) && features_.explain) {
+        features_.explain("Windows did not let Quorvel change whether it starts with Windows for you.");
+    }
 }
 
 void EverydayControl::ChangeExclusions(const std::vector<std::string>& programs, bool fullScreenPause) {

@@ -27,6 +27,8 @@ enum TrayCommand : uint16_t {
     TrayTutorial,
     TrayHelp,
     TrayStop,
+    TrayStartWithWindows,
+    TrayRestartElevated,
 };
 
 // ICON resource ids of Quorvel.exe.
@@ -46,6 +48,17 @@ struct TrayLook {
     int iconId;
     std::string tooltip;
 };
+
+// Where Quorvel starts with Windows from: the user's own entry (HKCU Run),
+// the setup program's entry for every account (HKLM Run).
+struct AutoStart {
+    bool user = false;
+    bool machine = false;
+};
+
+// Told when "Start with Windows" is chosen while the setup program's entry
+// for every account is there.
+std::string AutoStartForEveryAccountText();
 
 // The windows the menu opens; the Win32 side provides them.
 class EverydayShell {
@@ -72,6 +85,13 @@ struct TrayFeatures {
     std::function<bool()> dwellEnabled;
     std::function<void(bool)> setDwellEnabled;
     std::function<void(bool)> pausedChanged;  // told after each Pause and Resume
+    // "Start with Windows": the user's own Run entry and the installer's one
+    // for every account; setAutoStart writes or removes the user's entry.
+    std::function<AutoStart()> autoStart;
+    std::function<bool(bool)> setAutoStart;
+    // "Restart with administrator rights": set only while not elevated.
+    std::function<void()> restartElevated;
+    std::function<void(const std::string&)> explain;  // a notice in plain words
 };
 
 class EverydayControl {
@@ -115,6 +135,7 @@ private:
     void TogglePause();
     void HandOverExclusions();
     void HandOverBrowserPrograms();
+    void ToggleAutoStart();
 
     HookLibrary& library_;
     PreferenceStore& store_;

@@ -12,16 +12,18 @@ std::string Lower(std::string text) {
 }
 }  // namespace
 
-bool HasExitSwitch(const std::string& commandLine) {
+bool HasCommandSwitch(const std::string& commandLine, const std::string& name) {
     std::istringstream words(commandLine);
     std::string word;
     while (words >> word) {
         if (word.size() >= 2 && word.front() == '"' && word.back() == '"') word = word.substr(1, word.size() - 2);
         word = Lower(word);
-        if (word == "/exit" || word == "-exit") return true;
+        if (word == "/" + name || word == "-" + name) return true;
     }
     return false;
 }
+
+bool HasExitSwitch(const std::string& commandLine) { return HasCommandSwitch(commandLine, "exit"); }
 
 ExitRequestResult AskRunningInstanceToExit(RunningInstanceLink& link, uint32_t timeoutMs) {
     if (!IsRunningInstance(link.FindRunningInstance())) return ExitRequestResult::NoneRunning;

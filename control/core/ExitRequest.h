@@ -20,6 +20,13 @@ constexpr uint32_t RUNNING_WINDOW_LOOK_MS = 100;
 // The command line (without the program name) asks for /exit (or -exit,
 // any case, as one of its words).
 bool HasExitSwitch(const std::string& commandLine);
+// The same for any switch name (lower case, without "/").
+bool HasCommandSwitch(const std::string& commandLine, const std::string& name);
+
+// "Quorvel.exe /takeover": the start that "Restart with administrator
+// rights" asks Windows for. It asks the running instance to end as /exit
+// does, waits for it, and then starts in its place.
+constexpr const char* TAKE_OVER_SWITCH = "takeover";
 
 // What the /exit start needs of the windowing side.
 class RunningInstanceLink {

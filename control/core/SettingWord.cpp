@@ -31,4 +31,11 @@ uint32_t SettingWordFromChecks(const SettingChecks& checks) {
     return word;
 }
 
+std::string SettingSaveFailureText(uint32_t saveResult) {
+    if (saveResult == 1) return std::string();
+    return "Your choice is in force now, but Windows did not let Quorvel store it, so it will be lost when Quorvel "
+           "starts again.\n\nQuorvel keeps your settings under HKEY_CURRENT_USER\\Software\\Harnwick\\Quorvel. "
+           "Check that your account may change that key, then make your choice again.";
+}
+
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "common/SettingBits.h"
 #include "FormTables.h"
@@ -21,5 +22,10 @@ SettingChecks ChecksFromSettingWord(uint32_t setting);
 // The word "&OK" saves: only the fourteen bits of the check boxes; bit 0x0010
 // and every bit above 0x4000 are dropped.
 uint32_t SettingWordFromChecks(const SettingChecks& checks);
+
+// What "&OK" tells the user after SaveSetting answered `saveResult`: nothing
+// when the word was stored, else that the choice holds only until Quorvel
+// ends.
+std::string SettingSaveFailureText(uint32_t saveResult);
 
 }  // namespace quorvel

@@ -12,7 +12,9 @@
 #include "common/FileNames.h"
 #include "common/HookExports.h"
 #include "common/Messages.h"
+#include "common/win32/ModulePaths.h"
 #include "common/win32/Owners.h"
+#include "common/win32/SafeLoading.h"
 
 namespace {
 
@@ -21,8 +23,11 @@ using Export0 = int(WINAPI*)();
 struct Library {
     quorvel::OwnedModule module;
     Export0 startHook = nullptr, stopHook = nullptr, setStopHookFlag = nullptr;
-    bool Load(const std::string& path) {
-        module.Reset(LoadLibraryA(path.c_str()));
+    // By its full path only: never "system64.dat" from a search path.
+    bool Load(const std::string& folder) {
+        if (folder.empty()) return false;
+        module.Reset(
+            quorvel::LoadLibraryByFullPath(quorvel::WideOf(folder + quorvel::HOOK64_LIBRARY_FILE_NAME).c_str()));
         if (!module) return false;
         startHook = Bind(quorvel::HookExport::startHook);
         stopHook = Bind(quorvel::HookExport::stopHook);
@@ -35,12 +40,11 @@ struct Library {
     }
 };
 
+// The helper's folder in UTF-8 with its trailing backslash; "" when unknown.
 std::string OwnFolder() {
-    char path[MAX_PATH] = {};
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n < MAX_PATH ? n : 0);
-    size_t slash = s.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : s.substr(0, slash + 1);
+    const std::string path = quorvel::Utf8ModulePath(nullptr);
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // Pumps until asked to stop or until the control program has gone.
@@ -62,6 +66,7 @@ void Pump(HANDLE controlProcess) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    quorvel::SearchSystemFolderOnly();
     // The thread's queue exists before anyone can post the stop message.
     MSG msg;
     PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
@@ -69,7 +74,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     const quorvel::OwnedHandle control(controlId ? OpenProcess(SYNCHRONIZE, FALSE, controlId) : nullptr);
 
     Library library;
-    if (!library.Load(OwnFolder() + quorvel::HOOK64_LIBRARY_FILE_NAME)) return 3;
+    if (!library.Load(OwnFolder())) return 3;
     if (library.startHook() != 1) {
         library.setStopHookFlag();
         library.stopHook();

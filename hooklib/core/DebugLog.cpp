@@ -9,7 +9,7 @@ namespace {
 
 // folder + name into a LOG_PATH_BUFFER_SIZE buffer; false if it does not fit.
 bool BuildPath(char (&path)[LOG_PATH_BUFFER_SIZE], const char* folder, const char* name) {
-    int n = std::snprintf(path, sizeof path, "%s%s", folder, name);
+    int n = std::snprintf(path, sizeof path, "%.*s%s", INSTALL_PATH_SIZE, folder, name);
     return n > 0 && n < static_cast<int>(sizeof path);
 }
 

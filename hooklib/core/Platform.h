@@ -201,6 +201,10 @@ public:
     // Full path of the module (0 = the process's executable), like GetModuleFileNameA:
     // returns the number of characters copied (truncated to size-1).
     virtual uint32_t GetModuleFileName(uintptr_t module, char* buffer, uint32_t size) = 0;
+    // The same in UTF-8, for paths that stay inside the library (the folder
+    // of its logs, of Util.dat and of the programs it starts): the Files and
+    // Shell roles take these. 0 (and "") when it does not fit whole.
+    virtual uint32_t GetModulePathUtf8(uintptr_t module, char* buffer, uint32_t size) = 0;
 };
 
 // The registry (HKEY_LOCAL_MACHINE is win::HKEY_LOCAL_MACHINE); results are Win32 error codes.
@@ -217,7 +221,8 @@ public:
     virtual long RegCloseKey(RegKey key) = 0;
 };
 
-// Text files (opened in text mode: "\n" is stored as CR LF): the logs.
+// Text files (opened in text mode: "\n" is stored as CR LF): the logs. Paths
+// are UTF-8.
 class Files {
 public:
     virtual ~Files() = default;
@@ -226,7 +231,7 @@ public:
     virtual void CloseFile(FileId f) = 0;
 };
 
-// Programs and documents started through the shell.
+// Programs and documents started through the shell (paths in UTF-8).
 class Shell {
 public:
     virtual ~Shell() = default;

@@ -34,6 +34,10 @@ struct ProcessState {
     // threads share it, each field a single relaxed load or store
     std::atomic<uint32_t> exclusionDecidedFor{0};  // ExclusionChange + 1 of the decision, 0 = none yet
     std::atomic<bool> excluded{false};
+    // the window last found to be one of Quorvel.exe's own, and its process
+    // (OwnProgramWindow.cpp)
+    std::atomic<uint32_t> ownWindowChecked{0};
+    std::atomic<uint32_t> ownWindowProcess{0};
     // Set in the process that installed the hooks: Windows calls a hook
     // there on behalf of programs of the other bitness, so the exclusion is
     // decided for the program that owns the message's window (a few recent

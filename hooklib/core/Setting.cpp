@@ -3,14 +3,12 @@
 #include "WinConstants.h"
 
 namespace quorvel {
+namespace {
 
-// Each direction asks only for the access it needs: an account that may not
-// write the machine-wide key still reads the word.
-bool LoadSettingValue(Registry& registry, uint32_t* word) {
+// The word under one root; false when the key or a whole word is missing.
+bool ReadWord(Registry& registry, RegKey root, const char* path, uint32_t* word) {
     RegKey key = 0;
-    if (registry.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY, win::KEY_QUERY_VALUE, &key) != win::ERROR_SUCCESS) {
-        return false;
-    }
+    if (registry.RegOpenKey(root, path, win::KEY_QUERY_VALUE, &key) != win::ERROR_SUCCESS) return false;
     uint32_t value = 0;
     RegValue info;
     long rc = registry.RegQueryValue(key, SETTING_VALUE, &info, &value, sizeof value);
@@ -22,9 +20,20 @@ bool LoadSettingValue(Registry& registry, uint32_t* word) {
     return true;
 }
 
+}  // namespace
+
+// The user's own word first, else the machine-wide default the installer
+// wrote. Each asks only for reading, so a standard account reads both.
+bool LoadSettingValue(Registry& registry, uint32_t* word) {
+    return ReadWord(registry, win::HKEY_CURRENT_USER, USER_KEY, word) ||
+           ReadWord(registry, win::HKEY_LOCAL_MACHINE, MACHINE_KEY, word);
+}
+
+// Always per user (the key is made when missing): the machine-wide value is
+// the installer's and stays as it is.
 bool StoreSettingValue(Registry& registry, uint32_t word) {
     RegKey key = 0;
-    if (registry.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY, win::KEY_SET_VALUE, &key) != win::ERROR_SUCCESS) {
+    if (registry.RegCreateKey(win::HKEY_CURRENT_USER, USER_KEY, win::KEY_SET_VALUE, &key) != win::ERROR_SUCCESS) {
         return false;
     }
     long rc = registry.RegSetValue(key, SETTING_VALUE, win::REG_DWORD, &word, sizeof word);

@@ -1,6 +1,8 @@
 // The setting word: one 32-bit word of feature switches, kept in the shared
 // record (the truth while the library lives) and stored in the registry as
-// HKLM "SOFTWARE\Harnwick\Quorvel" value "Setting" (REG_DWORD).
+// value "Setting" (REG_DWORD): the user's own under HKCU
+// "Software\Harnwick\Quorvel", the installer's default for every account
+// under HKLM "SOFTWARE\Harnwick\Quorvel" (only read).
 #pragma once
 
 #include <cstdint>
@@ -9,9 +11,11 @@
 
 namespace quorvel {
 
-// Reads the stored word; false when the key or value cannot be read.
+// Reads the user's word, else the machine-wide one; false when neither can
+// be read.
 bool LoadSettingValue(Registry& registry, uint32_t* word);
-// Writes the word; false when the key cannot be opened or the write fails.
+// Writes the user's word; false when the key cannot be made or the write
+// fails.
 bool StoreSettingValue(Registry& registry, uint32_t word);
 
 uint32_t GetSetting(Context& ctx);

@@ -66,14 +66,18 @@ void LoadSetting(Context& ctx) {
     }
 }
 
+}  // namespace
+
+// Every text of the record is printed within its field: another process may
+// have rewritten it (without a terminator) since it was filled.
 void LogStartUpLines(Context& ctx, const SystemTimeUtc& t) {
     SharedState& s = ctx.shared;
     WriteLogF(ctx, "Date :  %04d/%02d/%02d  Time : %02d:%02d:%02d (Universal Time)", t.year, t.month, t.day, t.hour,
               t.minute, t.second);
-    WriteLog(ctx, s.WindowsVersionText);
-    WriteLogF(ctx, "IE version : %s", s.IEVersionText);
+    WriteLogF(ctx, "%.*s", WINDOWS_VERSION_TEXT_SIZE, s.WindowsVersionText);
+    WriteLogF(ctx, "IE version : %.*s", IE_VERSION_TEXT_SIZE, s.IEVersionText);
     WriteLogF(ctx, "OS language id : %d", s.LanguageId);
-    WriteLogF(ctx, "Install Path : %s", s.InstallPath);
+    WriteLogF(ctx, "Install Path : %.*s", INSTALL_PATH_SIZE, s.InstallPath);
     WriteLogF(ctx, "Double click time limit : %d ms", s.DoubleClickTime);
     WriteLogF(ctx, "Double click x limit : %d", s.DoubleClickWidth);
     WriteLogF(ctx, "Double click y limit : %d", s.DoubleClickHeight);
@@ -89,10 +93,9 @@ void LogStartUpLines(Context& ctx, const SystemTimeUtc& t) {
     WriteLogF(ctx, "MAX_WINDOW_CLASSNAME_LEN : %d", MAX_WINDOW_CLASSNAME_LEN);
     WriteLogF(ctx, "MOUSE_BUTTON_DRAG_TIME_LIMIT : %d ms", MOUSE_BUTTON_DRAG_TIME_LIMIT);
     WriteLogF(ctx, "MBUTTON_DBCLICK_TIME_LIMIT : %d ms", s.MBUTTON_DBCLICK_TIME_LIMIT);
-    WriteLogF(ctx, "SetForegroundWindow full name : %s", s.SetForegroundWindowPath);
+    WriteLogF(ctx, "SetForegroundWindow full name : %.*s", SET_FOREGROUND_PATH_SIZE, s.SetForegroundWindowPath);
 }
 
-}  // namespace
 
 bool GetWindowsVersionText(System& system, SharedState& shared, char* text, size_t size) {
     if (size == 0) return false;

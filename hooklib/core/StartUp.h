@@ -19,6 +19,10 @@ struct WaitEvents {
 
 void FirstInitialisation(Context& ctx, uintptr_t moduleInstance, const WaitEvents& events);
 
+// The start-up lines of the first initialisation (from "Date :" to
+// "SetForegroundWindow full name :"); the record's texts within their fields.
+void LogStartUpLines(Context& ctx, const SystemTimeUtc& t);
+
 // Description of the Windows version, e.g. "Microsoft Windows XP Service Pack 2 (Build 2600)".
 // Sets IsNTPlatform on the NT platform. False when the version cannot be read.
 bool GetWindowsVersionText(System& system, SharedState& shared, char* text, size_t size);

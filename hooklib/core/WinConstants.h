@@ -101,6 +101,7 @@ constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWDEFAULT = 10;
 
 // registry
+constexpr uint32_t HKEY_CURRENT_USER = 0x80000001;
 constexpr uint32_t HKEY_LOCAL_MACHINE = 0x80000002;
 constexpr uint32_t KEY_QUERY_VALUE = 0x0001;
 constexpr uint32_t KEY_SET_VALUE = 0x0002;

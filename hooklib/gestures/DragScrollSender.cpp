@@ -1,7 +1,10 @@
 #include "DragScrollSender.h"
 
+#include <cstring>
+
 #include "hooklib/core/Browsers.h"
 #include "hooklib/core/DebugLog.h"
+#include "hooklib/core/OwnProgramWindow.h"
 #include "ButtonMessages.h"
 #include "hooklib/core/WindowClassification.h"
 
@@ -18,9 +21,28 @@ bool MainWindowUsable(Windows& windows, const SharedState& s) {
     return s.OwnWindowMarker == 0 || windows.GetUserData(s.MainWindow) == s.OwnWindowMarker;
 }
 
-void PostEnd(Messages& messages, const SharedState& s, Point at) {
-    messages.PostMessage(s.DragScrollTarget, DRAG_SCROLL_END_MESSAGE, PackPointLParam(at.x, at.y), s.DragScrollWindow);
+// Checked again before every post, never only when the drag was armed: any
+// program can rewrite the record meanwhile. The target must still be a
+// window of Quorvel.exe's process carrying the marker, and the message one
+// of the private range; else nothing is posted and the drag ends.
+bool TargetStillOurs(Context& ctx, uint32_t target, uint32_t message) {
+    return IsPrivateMessage(message) && IsQuorvelProgramWindow(ctx, target);
 }
+
+// Posts one message of the drag to its target once the target passed the
+// check; false (the drag is over) when it did not.
+bool PostToTarget(Context& ctx, uint32_t message, Point at) {
+    SharedState& s = ctx.shared;
+    const uint32_t target = s.DragScrollTarget;
+    if (!TargetStillOurs(ctx, target, message)) {
+        s.DragScrollState = DRAG_SCROLL_IDLE;
+        return false;
+    }
+    ctx.messages.PostMessage(target, message, PackPointLParam(at.x, at.y), s.DragScrollWindow);
+    return true;
+}
+
+void PostEnd(Context& ctx, Point at) { PostToTarget(ctx, DRAG_SCROLL_END_MESSAGE, at); }
 
 int32_t Distance(int32_t a, int32_t b) { return a > b ? a - b : b - a; }
 
@@ -30,7 +52,7 @@ void CallOffDragScroll(Context& ctx, Point at) {
     SharedState& s = ctx.shared;
     const uint32_t state = s.DragScrollState;
     s.DragScrollState = DRAG_SCROLL_IDLE;
-    if (state == DRAG_SCROLL_SCROLLING) PostEnd(ctx.messages, s, at);
+    if (state == DRAG_SCROLL_SCROLLING) PostEnd(ctx, at);
 }
 
 void ArmDragScroll(Context& ctx, const MouseHookInput& in) {
@@ -81,7 +103,7 @@ void OnDragScrollMove(Context& ctx, const MouseHookInput& in) {
     if (s.DragScrollLastX == at.x && s.DragScrollLastY == at.y) return;
     s.DragScrollLastX = at.x;
     s.DragScrollLastY = at.y;
-    ctx.messages.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(at.x, at.y), s.DragScrollWindow);
+    PostToTarget(ctx, s.DragScrollMessage, at);
 }
 
 bool EndDragScroll(Context& ctx, const MouseHookInput& in) {
@@ -91,11 +113,10 @@ bool EndDragScroll(Context& ctx, const MouseHookInput& in) {
     if (state != DRAG_SCROLL_SCROLLING) return false;
     // A busy program gets the last moves merged into the release: the
     // release's position is then the drag's last step.
-    if (s.DragScrollLastX != in.pt.x || s.DragScrollLastY != in.pt.y) {
-        ctx.messages.PostMessage(s.DragScrollTarget, s.DragScrollMessage, PackPointLParam(in.pt.x, in.pt.y),
-                                 s.DragScrollWindow);
+    if ((s.DragScrollLastX == in.pt.x && s.DragScrollLastY == in.pt.y) ||
+        PostToTarget(ctx, s.DragScrollMessage, in.pt)) {
+        PostEnd(ctx, in.pt);
     }
-    PostEnd(ctx.messages, s, in.pt);
     WriteLog(ctx, "Middle button drag scroll ended");
     return true;
 }

@@ -8,8 +8,9 @@ void OnProcessAttach(Context& ctx, uintptr_t moduleInstance, const WaitEvents& e
     ctx.process.OuterWaitEvent = events.outer;
     ctx.process.InnerWaitEvent = events.inner;
     ctx.process.ModuleHandle = moduleInstance;
+    // This process's own paths: UTF-8, whatever the code page.
     char moduleName[INSTALL_PATH_MAX_CHARS + 2] = {};
-    ctx.system.GetModuleFileName(moduleInstance, moduleName, sizeof moduleName);
+    ctx.system.GetModulePathUtf8(moduleInstance, moduleName, sizeof moduleName);
     moduleName[sizeof moduleName - 1] = '\0';
     BuildInstallPaths(moduleName, ctx.process.InstallFolder, ctx.process.SetForegroundWindowPath);
     // Exactly one process (and thread) takes the pending first initialisation,

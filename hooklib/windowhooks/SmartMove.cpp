@@ -168,42 +168,34 @@ void MoveCursorToDialog(Context& ctx, Hwnd dialog) {
     Glide(ctx.clock, ctx.input, p, target);
 }
 
-RegKey OpenDialogClickKey(Context& ctx, bool create) {
-    char path[MODULE_PATH_SIZE + 1] = {};
+namespace {
+
+// This program's key name: the executable's full path with every "\" made
+// "/" (so that the whole path is one key); false without a path (the key
+// would be the base key itself).
+bool ProgramKeyName(Context& ctx, char (&path)[MODULE_PATH_SIZE + 1]) {
     ctx.system.GetModuleFileName(0, path, MODULE_PATH_SIZE);
     path[MODULE_PATH_SIZE] = '\0';
-    // Without a program path the key would be the base key itself.
-    if (path[0] == '\0') return 0;
-
-    // Only the access each direction needs: reading the memory must work
-    // for an account that may not write the machine-wide key.
-    RegKey base = 0;
-    if (ctx.registry.RegOpenKey(win::HKEY_LOCAL_MACHINE, MACHINE_KEY, create ? win::KEY_CREATE_SUB_KEY : win::KEY_READ,
-                                &base) != win::ERROR_SUCCESS) {
-        return 0;
-    }
+    if (path[0] == '\0') return false;
     for (char* c = path; *c; ++c) {
         if (*c == '\\') *c = '/';
     }
+    return true;
+}
+
+// The program key below one base key, opened for reading.
+RegKey OpenProgramKey(Context& ctx, RegKey root, const char* base, const char* program) {
+    RegKey baseKey = 0;
+    if (ctx.registry.RegOpenKey(root, base, win::KEY_READ, &baseKey) != win::ERROR_SUCCESS) return 0;
     RegKey key = 0;
-    long result = create ? ctx.registry.RegCreateKey(base, path, win::KEY_SET_VALUE, &key)
-                         : ctx.registry.RegOpenKey(base, path, win::KEY_READ, &key);
-    ctx.registry.RegCloseKey(base);
+    const long result = ctx.registry.RegOpenKey(baseKey, program, win::KEY_READ, &key);
+    ctx.registry.RegCloseKey(baseKey);
     return result == win::ERROR_SUCCESS ? key : 0;
 }
 
-bool SaveDialogClick(Context& ctx, const DialogSizeKey& key, int32_t x, int32_t y) {
-    RegKey program = OpenDialogClickKey(ctx, true);
-    if (!program) return false;
-    const uint32_t value = PackDialogClick(x, y);
-    long result = ctx.registry.RegSetValue(program, key.c_str(), win::REG_DWORD, &value, sizeof value);
-    ctx.registry.RegCloseKey(program);
-    return result == win::ERROR_SUCCESS;
-}
-
-void LoadDialogClicks(Context& ctx) {
-    RegKey program = OpenDialogClickKey(ctx, false);
-    if (!program) return;
+// Every remembered click below one program key; a size already known (from
+// the user's own key, read first) keeps its offsets.
+void LoadClicksFrom(Context& ctx, RegKey program) {
     for (uint32_t index = 0;; ++index) {
         char name[CLICK_NAME_BUFFER] = {};
         unsigned char data[CLICK_DATA_BUFFER] = {};
@@ -225,6 +217,43 @@ void LoadDialogClicks(Context& ctx) {
         ProcessClicksLocked(ctx).emplace(DialogSizeKey(name), record);
     }
     ctx.registry.RegCloseKey(program);
+}
+
+}  // namespace
+
+// What the user's programs learn is written under the user's own key (made
+// when missing), whatever the account may do machine-wide; it is read back
+// from there first, then from the machine-wide key an earlier version (or an
+// administrator) filled, which is only read and never changed.
+RegKey OpenDialogClickKey(Context& ctx, bool create) {
+    char path[MODULE_PATH_SIZE + 1] = {};
+    if (!ProgramKeyName(ctx, path)) return 0;
+    if (!create) return OpenProgramKey(ctx, win::HKEY_CURRENT_USER, USER_KEY, path);
+    RegKey base = 0;
+    if (ctx.registry.RegCreateKey(win::HKEY_CURRENT_USER, USER_KEY, win::KEY_CREATE_SUB_KEY, &base) !=
+        win::ERROR_SUCCESS) {
+        return 0;
+    }
+    RegKey key = 0;
+    long result = ctx.registry.RegCreateKey(base, path, win::KEY_SET_VALUE, &key);
+    ctx.registry.RegCloseKey(base);
+    return result == win::ERROR_SUCCESS ? key : 0;
+}
+
+bool SaveDialogClick(Context& ctx, const DialogSizeKey& key, int32_t x, int32_t y) {
+    RegKey program = OpenDialogClickKey(ctx, true);
+    if (!program) return false;
+    const uint32_t value = PackDialogClick(x, y);
+    long result = ctx.registry.RegSetValue(program, key.c_str(), win::REG_DWORD, &value, sizeof value);
+    ctx.registry.RegCloseKey(program);
+    return result == win::ERROR_SUCCESS;
+}
+
+void LoadDialogClicks(Context& ctx) {
+    char path[MODULE_PATH_SIZE + 1] = {};
+    if (!ProgramKeyName(ctx, path)) return;
+    if (RegKey user = OpenProgramKey(ctx, win::HKEY_CURRENT_USER, USER_KEY, path)) LoadClicksFrom(ctx, user);
+    if (RegKey machine = OpenProgramKey(ctx, win::HKEY_LOCAL_MACHINE, MACHINE_KEY, path)) LoadClicksFrom(ctx, machine);
 }
 
 }  // namespace quorvel

@@ -35,11 +35,13 @@ void RememberDialogClick(Context& ctx);
 // Glides the pointer into the dialog (run on the Smart Move worker thread).
 void MoveCursorToDialog(Context& ctx, Hwnd dialog);
 
-// Loads this process's remembered clicks from the registry (at attach).
+// Loads this process's remembered clicks from the registry (at attach): the
+// user's own first, then the machine-wide ones for sizes not known yet.
 void LoadDialogClicks(Context& ctx);
-// Writes one remembered click under this program's key.
+// Writes one remembered click under this program's key of the user.
 bool SaveDialogClick(Context& ctx, const DialogSizeKey& key, int32_t x, int32_t y);
-// Opens (or creates) this program's key below the base key; 0 when none.
+// Opens (or creates, with the user's base key) this program's key below the
+// user's base key HKCU "Software\Harnwick\Quorvel"; 0 when none.
 RegKey OpenDialogClickKey(Context& ctx, bool create);
 
 }  // namespace quorvel

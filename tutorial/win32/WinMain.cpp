@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "MainWindow.h"
+#include "common/win32/SafeLoading.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ void DeclareDpiAware() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    quorvel::SearchSystemFolderOnly();  // before anything is loaded at run time
     DeclareDpiAware();
     quorvel::tutorial::MainWindow window;
     if (!window.Create(instance)) return 1;

@@ -1,9 +1,13 @@
 // Quorvel.exe: starts the hooks of "system.dat", sits hidden with its
 // timers until "&Stop", then removes the hooks.
 #include <windows.h>
+#include <objbase.h>
+
+#include "common/win32/SafeLoading.h"
 
 #include "control/core/ControlProgram.h"
 #include "control/core/win32/DebugLine.h"
+#include "control/core/win32/Elevation.h"
 #include "control/core/ExitRequest.h"
 #include "control/core/win32/ExitSwitch.h"
 #include "control/core/LibraryFiles.h"
@@ -20,10 +24,41 @@
 #include "control/dragscroll/win32/Win32DragScroll.h"
 #include "Win32ProgramShell.h"
 
+namespace {
+
+// COM in this process (the drag-to-scroll receiver asks browser windows for
+// their pages): no object another program hands over may bring its own
+// marshalling code in (EOAC_NO_CUSTOM_MARSHAL), whatever the process holds.
+class ComSecurity {
+public:
+    ComSecurity() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+        CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IDENTIFY, nullptr,
+                             EOAC_NO_CUSTOM_MARSHAL, nullptr);
+    }
+    ~ComSecurity() {
+        if (initialised_) CoUninitialize();
+    }
+    ComSecurity(const ComSecurity&) = delete;
+    ComSecurity& operator=(const ComSecurity&) = delete;
+
+private:
+    bool initialised_;
+};
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     using namespace quorvel;
+    // Before anything is loaded at run time: system libraries come from the
+    // system folder only (a portable copy may lie among other downloads).
+    SearchSystemFolderOnly();
+    const ComSecurity com;
     Win32Clock clock;
-    if (HasExitSwitch(commandLine ? commandLine : "")) return RunExitSwitch(clock);
+    const std::string switches = commandLine ? commandLine : "";
+    if (HasExitSwitch(switches)) return RunExitSwitch(clock);
+    // "Restart with administrator rights": this start takes the running
+    // instance's place.
+    if (HasCommandSwitch(switches, TAKE_OVER_SWITCH)) RunExitSwitch(clock);
     const std::string directory = ProgramDirectoryOf(OwnModulePath());
     TwoArchHookLibrary library(directory + HOOK_LIBRARY_FILE_NAME, directory, clock);
     Win32FileSystem files;
@@ -69,6 +104,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         features.setDwellEnabled = [autoClick](bool on) { autoClick->SetDwellEnabled(on); };
         features.pausedChanged = [autoClick](bool paused) { autoClick->SetPaused(paused); };
         everydayShell.SetHotkeys(shell.Hotkeys());
+        features.autoStart = [] { return ReadAutoStart(); };
+        features.setAutoStart = [](bool on) { return WriteAutoStart(on); };
+        if (!RunningElevated()) features.restartElevated = [] { RestartWithAdministratorRights(); };
+        features.explain = [](const std::string& text) {
+            MessageBoxA(nullptr, text.c_str(), PROGRAM_TITLE, MB_OK | MB_ICONINFORMATION);
+        };
         everydayShell.Attach(everyday);
         everyday.OnBrowserProgramsChanged(
             [&dragScroll](const std::string& packed) { dragScroll.SetBrowserPrograms(packed); });

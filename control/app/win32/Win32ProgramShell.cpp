@@ -36,7 +36,12 @@ void Win32ProgramShell::WorkAreaSize(int& width, int& height) {
     height = GetSystemMetrics(SM_CYFULLSCREEN);
 }
 
+// A running instance with administrator rights cannot be moved from here:
+// it is allowed to come to the front itself when it gets the message.
 void Win32ProgramShell::HandOverTo(const ScreenPoint& origin) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(runningInstance_, &processId);
+    if (processId) AllowSetForegroundWindow(processId);
     SetWindowPos(runningInstance_, HWND_NOTOPMOST, origin.x, origin.y, 0, 0, SWP_SHOWWINDOW | SWP_NOSIZE);
     SetForegroundWindow(runningInstance_);
     PostMessageA(runningInstance_, INSTANCE_ACTIVATE_MESSAGE, 0, 0);

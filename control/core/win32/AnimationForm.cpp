@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "common/win32/ModulePaths.h"
 #include "control/core/ControlProgram.h"
 #include "FirstStartMark.h"
 #include "control/core/FormTables.h"
@@ -74,7 +75,8 @@ void AnimationForm::OfferTutorial() {
     MessageBoxA(nullptr, TUTORIAL_OFFER_TEXT, PROGRAM_TITLE, MB_OK);
     const std::string folder = ProgramDirectoryOf(OwnModulePath());
     const std::string tutorial = folder + TUTORIAL_FILE_NAME;
-    ShellExecuteA(nullptr, "open", tutorial.c_str(), TUTORIAL_ARGUMENTS, folder.c_str(), SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", WideOf(tutorial).c_str(), WideOf(TUTORIAL_ARGUMENTS).c_str(),
+                  WideOf(folder).c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #include "AutoClickForm.h"
 
 #include "control/core/ControlProgram.h"
+#include "control/core/PrivateMessages.h"
 #include "DebugLine.h"
 #include "DwellPreference.h"
 #include "RegistryPreferences.h"
@@ -96,6 +97,10 @@ void AutoClickForm::StartHotkey() {
 LRESULT CALLBACK AutoClickForm::AutoClickWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     AutoClickForm* form = TheAutoClickForm;
     if (form && form->Window() == window && message == AUTO_CLICK_MESSAGE) {
+        // Any program may post it: only the plain request (0, 0) opens the box.
+        const PrivateMessage m{PrivateWindow::AutoClick, message, static_cast<uint32_t>(wParam),
+                               static_cast<uint32_t>(lParam)};
+        if (!AcceptPrivateMessage(m)) return 0;
         form->ProcessAutoClickActivate();
         return 1;
     }

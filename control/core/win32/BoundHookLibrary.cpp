@@ -1,21 +1,24 @@
 #include "BoundHookLibrary.h"
 
+#include "common/win32/ModulePaths.h"
+#include "common/win32/SafeLoading.h"
 #include "control/core/LibraryFiles.h"
+#include "control/core/ProgramPaths.h"
 #include "Win32FileSystem.h"
 
 namespace quorvel {
 
-// Only a full path is loaded (never "system.dat" from the search path). A
-// library that does not load is replaced by the previous one, which is
-// deleted only once a load has succeeded.
+// Only a full path is loaded (never "system.dat" from the search path), on a
+// drive or a network share. A library that does not load is replaced by the
+// previous one, which is deleted only once a load has succeeded.
 HMODULE BoundHookLibrary::LoadLibraryChecked() {
-    const size_t slash = libraryPath_.find_last_of('\\');
-    if (slash == std::string::npos || libraryPath_.find(':') == std::string::npos) return nullptr;
-    const std::string folder = libraryPath_.substr(0, slash + 1);
+    if (!IsFullPath(libraryPath_)) return nullptr;
+    const std::string folder = ProgramDirectoryOf(libraryPath_);
+    const std::wstring path = WideOf(libraryPath_);
     Win32FileSystem files;
-    HMODULE module = LoadLibraryExA(libraryPath_.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    HMODULE module = LoadLibraryByFullPath(path.c_str());
     if (!module && FallBackToPreviousLibrary(files, folder)) {
-        module = LoadLibraryExA(libraryPath_.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        module = LoadLibraryByFullPath(path.c_str());
     } else if (module) {
         files.Delete(folder + RETIRED_LIBRARY_FILE_NAME);
     }

@@ -14,6 +14,7 @@ namespace quorvel {
 
 class BoundHookLibrary : public HookLibrary {
 public:
+    // libraryPath: full, in UTF-8.
     explicit BoundHookLibrary(std::string libraryPath) : libraryPath_(std::move(libraryPath)) {}
 
 #define QUORVEL_BOUND_METHOD(name, result, parameters, arguments) result name parameters override;

@@ -2,8 +2,12 @@
 
 #include <shellapi.h>
 
+#include "common/win32/ModulePaths.h"
+#include "Elevation.h"
 #include "control/core/ExitRequest.h"
 #include "control/core/FormTables.h"
+#include "control/core/InstanceHandOver.h"
+#include "control/core/PrivateMessages.h"
 #include "MessageLoop.h"
 #include "ModulePath.h"
 #include "control/core/ProgramPaths.h"
@@ -23,22 +27,6 @@ constexpr uint32_t ACCEPT_DIALOGS = 0;
 
 uint32_t Handle32(LPARAM value) { return static_cast<uint32_t>(value); }
 
-// Browsers may run at a lower integrity level (Internet Explorer's protected
-// mode): let the drag-to-scroll messages their hooks post reach the main
-// window. Bound by name; systems before Vista have no such filter.
-void AcceptFromLowerIntegrity(HWND window, UINT message) {
-    using FilterEx = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    using Filter = BOOL(WINAPI*)(UINT, DWORD);
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    if (!user32) return;
-    if (auto ex = reinterpret_cast<FilterEx>(
-            reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")))) {
-        ex(window, message, 1 /* MSGFLT_ALLOW */, nullptr);
-    } else if (auto all = reinterpret_cast<Filter>(
-                   reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")))) {
-        all(message, 1 /* MSGFLT_ADD */);
-    }
-}
 }  // namespace
 
 MainForm::MainForm(ControlProgram& program, HookLibrary& library, PromptRestForm& prompt, Clock& clock)
@@ -61,16 +49,46 @@ void MainForm::StartMonitorClock() { TimerMonitorRSI.SetInterval(MONITOR_RSI_INT
 void MainForm::SubclassWindow() {
     PreviousMainWindowProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainForm::MainWindowProcedure)));
-    AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_STEP_MESSAGE);
-    AcceptFromLowerIntegrity(Window(), DRAG_SCROLL_END_MESSAGE);
+    // Nothing from programs of a lower integrity level (a protected-mode
+    // browser's hooks cannot use the record, so they never send a step);
+    // an elevated instance lets in what the normal programs send it.
+    AcceptMessagesFromNormalPrograms(Window());
 }
+
+namespace {
+
+// The facts a private message to the main window is checked against
+// (PrivateMessages.h): the window it names, and the screen.
+PrivateMessage MainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    PrivateMessage m{PrivateWindow::Main, message, static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)};
+    const HWND named = reinterpret_cast<HWND>(lParam);
+    DWORD process = 0;
+    m.windowExists = lParam != 0 && IsWindow(named) && GetWindowThreadProcessId(named, &process) != 0;
+    m.windowIsOurs = process == GetCurrentProcessId();
+    m.screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    m.screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    m.screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    m.screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    return m;
+}
+
+bool IsPrivateMessageOfMainWindow(UINT message) {
+    return message == INSTANCE_ACTIVATE_MESSAGE || message == DRAG_SCROLL_STEP_MESSAGE ||
+           message == DRAG_SCROLL_END_MESSAGE || message == LAUNCH_REQUEST_MESSAGE || message == EXIT_REQUEST_MESSAGE;
+}
+
+}  // namespace
 
 LRESULT CALLBACK MainForm::MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     MainForm* form = TheMainForm;
-    if (form && form->Window() == window) {
+    if (form && form->Window() == window && IsPrivateMessageOfMainWindow(message)) {
+        // Any program may post these: what they carry is checked first.
+        if (!AcceptPrivateMessage(MainWindowMessage(message, wParam, lParam))) return 0;
         switch (message) {
             case INSTANCE_ACTIVATE_MESSAGE:
-                // Already moved, shown and brought to the front by the second start.
+                // Moved, shown and brought to the front by the second start,
+                // unless that one runs below this one's level: then here.
+                if (!IsWindowVisible(window)) form->ShowCentred();
                 form->SetHeightTwips(MAIN_FORM_SHOWN_HEIGHT_TWIPS);
                 return 1;
             case DRAG_SCROLL_STEP_MESSAGE: return form->OnDragScrollStep(wParam, lParam);
@@ -107,6 +125,15 @@ LRESULT MainForm::OnForgetActiveFrame(LPARAM lParam) {
     return 1;
 }
 
+void MainForm::ShowCentred() {
+    RECT rect{};
+    GetWindowRect(Window(), &rect);
+    const ScreenPoint at = CentredOrigin(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
+                                         rect.right - rect.left, rect.bottom - rect.top);
+    SetWindowPos(Window(), HWND_NOTOPMOST, at.x, at.y, 0, 0, SWP_SHOWWINDOW | SWP_NOSIZE);
+    SetForegroundWindow(Window());
+}
+
 void MainForm::OnClick(int control) {
     switch (control) {
         case ExitCommand: program_.Stop(); break;
@@ -129,7 +156,7 @@ void MainForm::ShowSettings() {
 // silently ignored.
 void MainForm::ShowHelp() {
     const std::string help = HelpFilePathOf(OwnModulePath());
-    ShellExecuteA(nullptr, "open", help.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    ShellExecuteW(nullptr, L"open", WideOf(help).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 bool MainForm::OnQueryUnload() { return program_.OnMainFormUnload(); }

@@ -48,6 +48,8 @@ private:
     static LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnDragScrollStep(WPARAM wParam, LPARAM lParam);
     LRESULT OnForgetActiveFrame(LPARAM lParam);
+    // Shown in the middle of the work area and brought to the front.
+    void ShowCentred();
     void ShowSettings();
     void ShowHelp();
     void OnTimerMonitorRSI();

@@ -1,22 +1,12 @@
 #include "ModulePath.h"
 
-#include <windows.h>
-
-#include "common/AnsiPath.h"
+#include "common/win32/ModulePaths.h"
 
 namespace quorvel {
 
-namespace {
-constexpr DWORD MODULE_PATH_LENGTH = 1000;
-}
-
-// A folder outside the ANSI code page is named by its short (8.3) form; a
-// path that cannot be named in ANSI gives "" (and no library is loaded from
-// the current directory in its place).
-std::string OwnModulePath() {
-    char path[MODULE_PATH_LENGTH] = {};
-    const DWORD length = AnsiModulePath(nullptr, path, MODULE_PATH_LENGTH);
-    return std::string(path, length < MODULE_PATH_LENGTH ? length : 0);
-}
+// UTF-8, whatever the code page: every path made from it reaches Windows
+// through its wide-character calls (WideOf). "" when the path cannot be
+// read whole (and no library is then loaded from the current directory).
+std::string OwnModulePath() { return Utf8ModulePath(nullptr); }
 
 }  // namespace quorvel

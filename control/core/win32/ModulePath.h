@@ -1,4 +1,4 @@
-// Full path of the running executable.
+// Full path of the running executable, in UTF-8 (common/win32/ModulePaths.h).
 #pragma once
 
 #include <string>

@@ -1,6 +1,7 @@
 #include "SettingForm.h"
 
 #include "RegistryPreferences.h"
+#include "control/core/ControlProgram.h"
 #include "control/core/FormTables.h"
 #include "control/core/SettingWord.h"
 
@@ -78,7 +79,8 @@ void SettingForm::CommandOK_Click() {
     }
     SettingChecks checks{};
     for (int box = 0; box < SETTING_CHECK_BOX_COUNT; ++box) checks[box] = Checked(box);
-    library_.SaveSetting(SettingWordFromChecks(checks));
+    const std::string failure = SettingSaveFailureText(library_.SaveSetting(SettingWordFromChecks(checks)));
+    if (!failure.empty()) MessageBoxA(Window(), failure.c_str(), PROGRAM_TITLE, MB_OK | MB_ICONWARNING);
     Unload();
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "DebugLine.h"
+#include "common/win32/ModulePaths.h"
 #include "ExclusionForm.h"
 #include "control/core/InstanceHandOver.h"
 #include "MessageLoop.h"
@@ -253,12 +254,13 @@ void Win32EverydayShell::ShowExclusions() {
 void Win32EverydayShell::StartTutorial() {
     const std::string folder = ProgramDirectoryOf(OwnModulePath());
     const std::string tutorial = folder + TUTORIAL_FILE_NAME;
-    ShellExecuteA(nullptr, "open", tutorial.c_str(), TUTORIAL_ARGUMENTS, folder.c_str(), SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", WideOf(tutorial).c_str(), WideOf(TUTORIAL_ARGUMENTS).c_str(),
+                  WideOf(folder).c_str(), SW_SHOWNORMAL);
 }
 
 void Win32EverydayShell::ShowHelp() {
     const std::string help = HelpFilePathOf(OwnModulePath());
-    ShellExecuteA(nullptr, "open", help.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+    ShellExecuteW(nullptr, L"open", WideOf(help).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 void Win32EverydayShell::Stop() { program_.Stop(); }

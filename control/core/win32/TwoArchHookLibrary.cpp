@@ -2,6 +2,7 @@
 
 #include "DebugLine.h"
 #include "common/FileNames.h"
+#include "common/win32/ModulePaths.h"
 #include "common/Messages.h"
 
 namespace quorvel {
@@ -172,18 +173,21 @@ uint32_t TwoArchHookLibrary::RunStopHook() {
 }
 
 bool TwoArchHookLibrary::HelperWanted() {
-    const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
-    return GetFileAttributesA(helper.c_str()) != INVALID_FILE_ATTRIBUTES && IsWindows64() && HelperAllowedHere();
+    const std::wstring helper = WideOf(programDirectory_ + HOOK64_HELPER_FILE_NAME);
+    return !programDirectory_.empty() && GetFileAttributesW(helper.c_str()) != INVALID_FILE_ATTRIBUTES &&
+           IsWindows64() && HelperAllowedHere();
 }
 
 bool TwoArchHookLibrary::StartHelper() {
-    const std::string helper = programDirectory_ + HOOK64_HELPER_FILE_NAME;
-    std::string commandLine = "\"" + helper + "\" " + std::to_string(GetCurrentProcessId());
-    STARTUPINFOA startup{};
+    // By its full path, in the program's folder (UTF-8 made wide).
+    const std::wstring helper = WideOf(programDirectory_ + HOOK64_HELPER_FILE_NAME);
+    const std::wstring folder = WideOf(programDirectory_);
+    std::wstring commandLine = L"\"" + helper + L"\" " + std::to_wstring(GetCurrentProcessId());
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(helper.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, programDirectory_.c_str(),
-                        &startup, &info)) {
+    if (!CreateProcessW(helper.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info)) {
         WriteDebugLine("QuorvelHook64.exe could not be started: 64-bit programs are not reached");
         return false;
     }

@@ -2,29 +2,32 @@
 
 #include <windows.h>
 
+#include "common/win32/ModulePaths.h"
 #include "common/win32/Owners.h"
 
 namespace quorvel {
 
+// Paths are UTF-8 (see ModulePaths.h).
+
 bool Win32FileSystem::Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WideOf(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32FileSystem::Delete(const std::string& path) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files go too
-    return DeleteFileA(path.c_str()) != 0;
+    SetFileAttributesW(WideOf(path).c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files go too
+    return DeleteFileW(WideOf(path).c_str()) != 0;
 }
 
 bool Win32FileSystem::Move(const std::string& from, const std::string& to) {
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
+    return MoveFileW(WideOf(from).c_str(), WideOf(to).c_str()) != 0;
 }
 
 bool Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
-    return CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != 0;
+    return CopyFileW(WideOf(from).c_str(), WideOf(to).c_str(), failIfExists ? TRUE : FALSE) != 0;
 }
 
 bool Win32FileSystem::Read(const std::string& path, std::string* contents) {
-    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+    const OwnedHandle file(CreateFileW(WideOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     contents->clear();
@@ -42,7 +45,8 @@ bool Win32FileSystem::Read(const std::string& path, std::string* contents) {
 }
 
 bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(WideOf(from).c_str(), WideOf(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           0;
 }
 
 std::vector<std::string> Win32FileSystem::List(const std::string& folder) {

@@ -7,6 +7,7 @@
 
 #include "common/win32/Owners.h"
 #include "control/core/BrowserLaunch.h"
+#include "common/win32/ModulePaths.h"
 
 namespace quorvel {
 
@@ -61,7 +62,9 @@ BrowserRegistration ReadBrowserRegistration() {
 }  // namespace
 
 bool Win32ProgramStarter::Open(const std::string& path, const std::string& parameters) {
-    return Started(ShellExecuteA(nullptr, "open", path.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+    const std::wstring file = WideOf(path);  // UTF-8, as every path of the program
+    const std::wstring arguments = WideOf(parameters);
+    return Started(ShellExecuteW(nullptr, L"open", file.c_str(), arguments.empty() ? nullptr : arguments.c_str(),
                                  nullptr, SW_SHOWDEFAULT));
 }
 

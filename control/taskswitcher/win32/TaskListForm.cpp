@@ -3,6 +3,7 @@
 #include "control/core/win32/DebugLine.h"
 #include "control/core/win32/RegistryPreferences.h"
 #include "control/core/InstanceHandOver.h"
+#include "control/core/PrivateMessages.h"
 #include "control/taskswitcher/TaskListPlacement.h"
 
 namespace quorvel {
@@ -138,6 +139,11 @@ LRESULT TaskListForm::TaskListWindowProc(UINT message, WPARAM wParam, LPARAM lPa
             if (!wParam) ShowWindow(Window(), SW_HIDE);
             break;
         case TASK_LIST_MESSAGE:
+            // Any program may post it: only the plain request (0, 0) counts.
+            if (!AcceptPrivateMessage(
+                    {PrivateWindow::TaskList, message, static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)})) {
+                return 0;
+            }
             if (!Visible()) ShowTasks(TaskListOpener::Mouse);
             return 1;
         case WM_HOTKEY:

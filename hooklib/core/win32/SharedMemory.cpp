@@ -1,110 +1,18 @@
 #include "SharedMemory.h"
 
-#include <aclapi.h>
-#include <sddl.h>
-
 #include <cstddef>
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "common/win32/Owners.h"
 #include "hooklib/core/SharedInitWait.h"
+#include "RecordNamespace.h"
 
 namespace quorvel {
 namespace {
 
 constexpr int INITIALISER_YIELDS = 4;  // a live initialiser needs microseconds
-
-// A SID as a string, owned.
-OwnedLocal SidText(PSID sid) {
-    char* text = nullptr;
-    if (!ConvertSidToStringSidA(sid, &text)) return OwnedLocal();
-    return OwnedLocal(text);
-}
-
-const char* Text(const OwnedLocal& text) { return static_cast<const char*>(text.Get()); }
-
-// The user's SID and the integrity level SID of this process's token, as
-// strings. The level is absent before Vista.
-struct TokenSids {
-    OwnedLocal user;
-    OwnedLocal level;
-};
-
-void ReadTokenSids(TokenSids* out) {
-    OwnedHandle token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return;
-    alignas(8) BYTE buffer[512];
-    DWORD size = 0;
-    if (GetTokenInformation(token.Get(), TokenUser, buffer, sizeof buffer, &size)) {
-        out->user = SidText(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid);
-    }
-    if (GetTokenInformation(token.Get(), TokenIntegrityLevel, buffer, sizeof buffer, &size)) {
-        out->level = SidText(reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid);
-    }
-}
-
-// A security descriptor from its text form; empty when it cannot be made.
-OwnedLocal Descriptor(const char* sddl) {
-    PSECURITY_DESCRIPTOR sd = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr)) {
-        return OwnedLocal();
-    }
-    return OwnedLocal(sd);
-}
-
-// DACL: all access for the current user only; SACL: mandatory label at our
-// own level, no write up. Falls back to the DACL alone where the system does
-// not know labels. Empty if nothing can be made.
-OwnedLocal MakeDescriptor() {
-    TokenSids sids;
-    ReadTokenSids(&sids);
-    if (!sids.user) return OwnedLocal();
-    char sddl[400];
-    if (sids.level) {
-        wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)S:(ML;;NW;;;%s)", Text(sids.user), Text(sids.user), Text(sids.level));
-        if (OwnedLocal sd = Descriptor(sddl)) return sd;
-    }
-    wsprintfA(sddl, "O:%sD:P(A;;GA;;;%s)", Text(sids.user), Text(sids.user));
-    return Descriptor(sddl);
-}
-
-// Security attributes carrying the descriptor, or none (the default
-// security) when there is no descriptor.
-class Protection {
-public:
-    Protection() : descriptor_(MakeDescriptor()), attributes_{sizeof attributes_, descriptor_.Get(), FALSE} {}
-    SECURITY_ATTRIBUTES* Attributes() { return descriptor_ ? &attributes_ : nullptr; }
-
-private:
-    OwnedLocal descriptor_;
-    SECURITY_ATTRIBUTES attributes_;
-};
-
-// An object that existed before we asked for it: is it ours (owned by the
-// current user, or by the token's default owner, e.g. the administrators of
-// an elevated token)? An owner that cannot be read counts as foreign.
-bool OwnedByCurrentUser(HANDLE object) {
-    PSID owner = nullptr;
-    PSECURITY_DESCRIPTOR sd = nullptr;
-    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr, nullptr, &sd) !=
-        ERROR_SUCCESS) {
-        return false;
-    }
-    const OwnedLocal descriptor(sd);  // `owner` points into it
-    OwnedHandle token;
-    if (!owner || !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return false;
-    alignas(8) BYTE buffer[512];
-    DWORD size = 0;
-    bool ours = false;
-    if (GetTokenInformation(token.Get(), TokenUser, buffer, sizeof buffer, &size)) {
-        ours = EqualSid(owner, reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid) != FALSE;
-    }
-    if (!ours && GetTokenInformation(token.Get(), TokenOwner, buffer, sizeof buffer, &size)) {
-        ours = EqualSid(owner, reinterpret_cast<TOKEN_OWNER*>(buffer)->Owner) != FALSE;
-    }
-    return ours;
-}
 
 // Writes the initial values around the state word and the initialiser's
 // stamp, then marks the record ready.
@@ -175,18 +83,24 @@ MapOutcome SettleState(SharedState* view) {
 MapOutcome MapSharedState(SharedMapping* out) {
     // While another process initialises the record, looks are spaced out.
     if (!g_initWait.MayLook(GetTickCount())) return MapOutcome::NotReady;
+    const std::string name = RecordObjectFullName(SHARED_STATE_NAME.text);
+    if (name.empty()) return MapOutcome::Failed;  // the namespace could not be made or opened
     OwnedHandle mapping;
     bool existed = false;
     {
-        Protection protection;
+        RecordProtection protection;
         mapping.Reset(CreateFileMappingA(INVALID_HANDLE_VALUE, protection.Attributes(), PAGE_READWRITE, 0,
-                                         sizeof(SharedState), SHARED_STATE_NAME.text));
+                                         sizeof(SharedState), name.c_str()));
         existed = GetLastError() == ERROR_ALREADY_EXISTS;
     }
     if (!mapping) return MapOutcome::Failed;
-    if (existed && !OwnedByCurrentUser(mapping.Get())) return MapOutcome::Untrusted;
+    if (existed && !IsOurRecordObject(mapping.Get())) return MapOutcome::Untrusted;
+    // An object made by someone else may be smaller than the record (the
+    // view then cannot be made) or reserved without committed pages: either
+    // would fault at the first touch. Nothing is touched before this check.
     OwnedView view(MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedState)));
-    if (!view) return MapOutcome::Failed;
+    if (!view) return existed ? MapOutcome::Unusable : MapOutcome::Failed;
+    if (!ViewIsUsableHere(view.Get(), sizeof(SharedState))) return MapOutcome::Unusable;
     MapOutcome outcome = SettleState(static_cast<SharedState*>(view.Get()));
     if (outcome != MapOutcome::Mapped) return outcome;
     // The handle stays open while the view is in use: the name of the
@@ -203,16 +117,22 @@ void UnmapSharedState(SharedMapping* m) {
     if (m->view) UnmapViewOfFile(m->view);
     if (m->mapping) CloseHandle(m->mapping);
     *m = SharedMapping{};
+    CloseRecordNamespace();
 }
 
 OwnedHandle CreateProtectedEvent(const char* name, DWORD* error) {
+    const std::string fullName = RecordObjectFullName(name);
+    if (fullName.empty()) {
+        *error = ERROR_ACCESS_DENIED;
+        return OwnedHandle();
+    }
     OwnedHandle event;
     {
-        Protection protection;
-        event.Reset(CreateEventA(protection.Attributes(), FALSE, FALSE, name));
+        RecordProtection protection;
+        event.Reset(CreateEventA(protection.Attributes(), FALSE, FALSE, fullName.c_str()));
         *error = GetLastError();
     }
-    if (event && *error == ERROR_ALREADY_EXISTS && !OwnedByCurrentUser(event.Get())) {
+    if (event && *error == ERROR_ALREADY_EXISTS && !IsOurRecordObject(event.Get())) {
         *error = ERROR_ACCESS_DENIED;
         return OwnedHandle();
     }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/UtilApi.h"
+#include "common/win32/ModulePaths.h"
 #include "common/win32/Owners.h"
 #include "hooklib/core/Constants.h"
 
@@ -16,7 +17,9 @@ UtilTexts::UtilTexts(const char* installPath, EXCEPTION_POINTERS* pointers) : po
     int n = std::snprintf(path, sizeof path, "%s%s", installPath, UTIL_LIBRARY_FILE_NAME);
     if (n <= 0 || n >= static_cast<int>(sizeof path) || installPath[0] == '\0') return;
     // An already loaded copy is reused; otherwise load it by its full path.
-    OwnedModule util(LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    wchar_t wide[MAX_PATH + 16];
+    if (!WidenInto(path, wide, MAX_PATH + 16)) return;
+    OwnedModule util(LoadLibraryExW(wide, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     if (!util) return;
     reason_ = reinterpret_cast<void*>(GetProcAddress(util.Get(), "GetFaultReason"));
     registers_ = reinterpret_cast<void*>(GetProcAddress(util.Get(), "GetRegisterString"));

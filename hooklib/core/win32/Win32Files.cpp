@@ -1,6 +1,7 @@
 // The files role on Windows: the library's text logs.
 #include "Win32Platform.h"
 
+#include "common/win32/ModulePaths.h"
 #include "common/win32/Owners.h"
 
 namespace quorvel {
@@ -34,7 +35,9 @@ void Put(TextFile* f, char c) {
 
 FileId Win32Files::OpenTextFile(const char* path, bool truncate) {
     DWORD access = truncate ? GENERIC_WRITE : FILE_APPEND_DATA;
-    OwnedHandle file(::CreateFileA(path, access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    wchar_t wide[MAX_PATH * 2];
+    if (!WidenInto(path, wide, MAX_PATH * 2)) return 0;
+    OwnedHandle file(::CreateFileW(wide, access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                    truncate ? CREATE_ALWAYS : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return 0;
     auto* f = static_cast<TextFile*>(::HeapAlloc(::GetProcessHeap(), 0, sizeof(TextFile)));

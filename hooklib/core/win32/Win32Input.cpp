@@ -1,6 +1,8 @@
 // The input, messages and shell roles on Windows.
 #include "Win32Platform.h"
 
+#include "common/win32/ModulePaths.h"
+
 namespace quorvel {
 namespace {
 
@@ -81,7 +83,14 @@ uint32_t Win32Messages::RegisterWindowMessage(const char* name) { return ::Regis
 
 bool Win32Shell::ShellExecute(const char* verb, const char* file, const char* parameters, const char* directory,
                               int showCommand) {
-    HINSTANCE r = ::ShellExecuteA(nullptr, verb, file, parameters, directory, showCommand);
+    constexpr int ROOM = MAX_PATH * 2;
+    wchar_t v[32], f[ROOM], p[ROOM], d[ROOM];
+    if (!WidenInto(verb, v, 32) || !WidenInto(file, f, ROOM) || !WidenInto(parameters, p, ROOM) ||
+        !WidenInto(directory, d, ROOM)) {
+        return false;
+    }
+    HINSTANCE r =
+        ::ShellExecuteW(nullptr, verb ? v : nullptr, f, parameters ? p : nullptr, directory ? d : nullptr, showCommand);
     return reinterpret_cast<intptr_t>(r) > 32;
 }
 

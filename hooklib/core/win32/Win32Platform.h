@@ -107,6 +107,7 @@ public:
     void GetMemoryStatus(MemoryStatus* m) override;
     const char* GetCommandLine() override;
     uint32_t GetModuleFileName(uintptr_t module, char* buffer, uint32_t size) override;
+    uint32_t GetModulePathUtf8(uintptr_t module, char* buffer, uint32_t size) override;
 };
 
 // The hook procedures SetWindowsHook installs for each hook type.

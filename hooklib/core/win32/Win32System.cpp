@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "common/AnsiPath.h"
+#include "common/win32/ModulePaths.h"
 #include "common/win32/Owners.h"
 #include "ExceptionGuard.h"
 #include "FaultPoints.h"
@@ -89,6 +89,16 @@ uint32_t Win32System::GetModuleFileName(uintptr_t module, char* buffer, uint32_t
     DWORD n = AnsiModulePath(reinterpret_cast<HMODULE>(module), buffer, size);
     buffer[size - 1] = '\0';
     return n;
+}
+
+uint32_t Win32System::GetModulePathUtf8(uintptr_t module, char* buffer, uint32_t size) {
+    if (size == 0) return 0;
+    buffer[0] = '\0';
+    const std::string path = Utf8ModulePath(reinterpret_cast<HMODULE>(module));
+    if (path.empty() || path.size() >= size) return 0;
+    path.copy(buffer, path.size());
+    buffer[path.size()] = '\0';
+    return static_cast<uint32_t>(path.size());
 }
 
 bool Win32System::GetVersionInfo(OsVersion* v) {

@@ -23,6 +23,8 @@ QUORVEL_HOOK_EXPORTS(QUORVEL_DECLARE_EXPORT)
 using quorvel::Context;
 using quorvel::LibraryContext;
 
+QUORVEL_EXPORT uint32_t WINAPI GetSharedStateStatus() { return quorvel::SharedStateStatus(); }
+
 QUORVEL_EXPORT uint32_t WINAPI startHook() {
     Context* ctx = LibraryContext();
     return ctx ? quorvel::StartHook(*ctx) : 0;

@@ -2,7 +2,11 @@
 
 #include "hooklib/core/win32/WindowsApi.h"
 
+#include <cstdio>
 #include <new>
+
+#include "common/HookExports.h"
+#include "common/win32/ModulePaths.h"
 
 #include "hooklib/core/DebugLog.h"
 #include "hooklib/core/ExceptionReport.h"
@@ -35,6 +39,7 @@ struct LibraryProcess {
     ProcessState process;
     Context context;
     FaultLimiter faults;
+    WaitEvents events;
 };
 
 // The process's start-up state, changed with interlocked operations only.
@@ -43,19 +48,25 @@ volatile LONG g_state = NOT_STARTED;
 HINSTANCE g_instance = nullptr;
 LibraryProcess* g_process = nullptr;
 SharedMapping g_mapping;
+MapOutcome g_outcome = MapOutcome::NotReady;  // of the last start-up
 
 // Before the next block: a report file grown past its limit becomes
 // "QuorvelExceptionLog.old.txt" (replacing an older one).
+// The folder is this process's own (UTF-8); names that do not fit are left.
 void RotateReportFile(const char* folder) {
     char path[LOG_PATH_BUFFER_SIZE];
     char old[LOG_PATH_BUFFER_SIZE];
     const char* base = folder[0] != '\0' ? folder : FALLBACK_LOG_FOLDER;
-    if (wsprintfA(path, "%s%s", base, EXCEPTION_LOG_FILE_NAME) <= 0) return;
-    if (wsprintfA(old, "%s%s", base, OLD_EXCEPTION_LOG_FILE_NAME) <= 0) return;
+    const int a = std::snprintf(path, sizeof path, "%s%s", base, EXCEPTION_LOG_FILE_NAME);
+    const int b = std::snprintf(old, sizeof old, "%s%s", base, OLD_EXCEPTION_LOG_FILE_NAME);
+    if (a <= 0 || a >= static_cast<int>(sizeof path) || b <= 0 || b >= static_cast<int>(sizeof old)) return;
+    wchar_t widePath[LOG_PATH_BUFFER_SIZE], wideOld[LOG_PATH_BUFFER_SIZE];
+    if (!WidenInto(path, widePath, LOG_PATH_BUFFER_SIZE) || !WidenInto(old, wideOld, LOG_PATH_BUFFER_SIZE)) return;
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return;
+    if (!GetFileAttributesExW(widePath, GetFileExInfoStandard, &data)) return;
     uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    if (ExceptionLogNeedsRotation(size)) MoveFileExA(path, old, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (ExceptionLogNeedsRotation(size))
+        MoveFileExW(widePath, wideOld, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 void WriteFaultReport(EXCEPTION_POINTERS* pointers) {
@@ -80,63 +91,95 @@ void RecoverAfterFault(int lockDepth) {
     DisarmGestures(p->context.shared);
 }
 
-struct AttachArgs {
-    Context* ctx;
-    uintptr_t module;
-    WaitEvents events;
-};
-
-void AttachBody(void* a) {
-    auto* args = static_cast<AttachArgs*>(a);
-    OnProcessAttach(*args->ctx, args->module, args->events);
-}
-
-// Without a trustworthy record: one line in this process's log folder.
+// Without a usable record: one line in this process's log folder.
 void LogRunningWithout(MapOutcome outcome) {
+    const char* line = nullptr;
+    switch (outcome) {
+        case MapOutcome::Untrusted:
+            line = "Shared state object is not Quorvel's own (owner, access or label): running without shared features";
+            break;
+        case MapOutcome::Unusable:
+            line = "Shared state object is too small or not committed: running without shared features";
+            break;
+        case MapOutcome::Faulted: line = "Shared state could not be read: running without shared features"; break;
+        default: line = "Shared state could not be mapped: running without shared features"; break;
+    }
     auto* record = new (std::nothrow) SharedState;
     if (!record) return;
     InitialiseSharedState(*record);
     auto* p = new (std::nothrow) LibraryProcess(*record);
     if (p) {
         char name[INSTALL_PATH_MAX_CHARS + 2] = {};
-        GetModuleFileNameA(g_instance, name, sizeof name - 1);
+        p->os.GetModulePathUtf8(reinterpret_cast<uintptr_t>(g_instance), name, sizeof name - 1);
         BuildInstallPaths(name, p->process.InstallFolder, p->process.SetForegroundWindowPath);
-        WriteLog(p->context, outcome == MapOutcome::Untrusted
-                                 ? "Shared state object belongs to another user: running without shared features"
-                                 : "Shared state could not be mapped: running without shared features");
+        WriteLog(p->context, line);
         delete p;
     }
     delete record;
 }
 
+// Below the medium integrity level (a protected-mode browser, a sandbox)
+// the record's namespace is closed to this process on purpose: its hooks
+// pass everything on at once and never try again.
+bool BelowMediumLevel() {
+    OwnedHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return false;
+    alignas(8) BYTE buffer[64];
+    DWORD size = 0;
+    if (!GetTokenInformation(token.Get(), TokenIntegrityLevel, buffer, sizeof buffer, &size)) return false;
+    PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid;
+    if (!IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) return false;
+    return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1u) < SECURITY_MANDATORY_MEDIUM_RID;
+}
+
+// The first-call start-up: the record is mapped and checked and the events
+// opened, inside the exception guard: whatever an object someone else made
+// does, no fault leaves here.
+void StartBody(void* result) {
+    auto* outcome = static_cast<MapOutcome*>(result);
+    *outcome = BelowMediumLevel() ? MapOutcome::Closed : MapSharedState(&g_mapping);
+    if (*outcome != MapOutcome::Mapped) return;
+    g_process = new (std::nothrow) LibraryProcess(*g_mapping.view);
+    if (!g_process) {
+        UnmapSharedState(&g_mapping);
+        *outcome = MapOutcome::Failed;
+        return;
+    }
+    DWORD error = 0;
+    g_process->outerEvent = CreateProtectedEvent(OUTER_WAIT_EVENT_NAME, &error);
+    g_process->events.outer = reinterpret_cast<uintptr_t>(g_process->outerEvent.Get());
+    g_process->events.outerError = error;
+    g_process->innerEvent = CreateProtectedEvent(INNER_WAIT_EVENT_NAME, &error);
+    g_process->events.inner = reinterpret_cast<uintptr_t>(g_process->innerEvent.Get());
+    g_process->events.innerError = error;
+}
+
+// Then the process's own start-up, also guarded (after a fault there the
+// record is still good: the process goes on with it).
+void AttachBody(void*) {
+    OnProcessAttach(g_process->context, reinterpret_cast<uintptr_t>(g_instance), g_process->events);
+}
+
 // Runs on the one thread that moved the state to STARTING.
 void StartProcess() {
-    MapOutcome outcome = MapSharedState(&g_mapping);
+    MapOutcome outcome = MapOutcome::Failed;
+    if (!RunGuarded(StartBody, &outcome)) {
+        // A fault half-way: what was made stays unused (never freed under
+        // a possibly broken heap); this process runs without shared features.
+        g_process = nullptr;
+        outcome = MapOutcome::Faulted;
+    }
+    g_outcome = outcome;
     if (outcome == MapOutcome::NotReady) {
         InterlockedExchange(&g_state, NOT_STARTED);  // another process is still writing it: next call
         return;
     }
     if (outcome != MapOutcome::Mapped) {
-        LogRunningWithout(outcome);
+        if (outcome != MapOutcome::Closed) LogRunningWithout(outcome);
         InterlockedExchange(&g_state, WITHOUT_RECORD);
         return;
     }
-    g_process = new (std::nothrow) LibraryProcess(*g_mapping.view);
-    if (!g_process) {
-        UnmapSharedState(&g_mapping);
-        InterlockedExchange(&g_state, WITHOUT_RECORD);
-        return;
-    }
-    WaitEvents events;
-    DWORD error = 0;
-    g_process->outerEvent = CreateProtectedEvent(OUTER_WAIT_EVENT_NAME, &error);
-    events.outer = reinterpret_cast<uintptr_t>(g_process->outerEvent.Get());
-    events.outerError = error;
-    g_process->innerEvent = CreateProtectedEvent(INNER_WAIT_EVENT_NAME, &error);
-    events.inner = reinterpret_cast<uintptr_t>(g_process->innerEvent.Get());
-    events.innerError = error;
-    AttachArgs args{&g_process->context, reinterpret_cast<uintptr_t>(g_instance), events};
-    RunGuarded(AttachBody, &args);
+    RunGuarded(AttachBody, nullptr);
     InterlockedExchange(&g_state, READY);
 }
 
@@ -163,6 +206,13 @@ Context* LibraryContext() {
     if (InterlockedCompareExchange(&g_state, STARTING, NOT_STARTED) != NOT_STARTED) return nullptr;
     StartProcess();
     return g_state == READY ? &g_process->context : nullptr;
+}
+
+uint32_t SharedStateStatus() {
+    if (LibraryContext()) return SHARED_STATE_SHARED;
+    if (g_state != WITHOUT_RECORD) return SHARED_STATE_NOT_YET;
+    return (g_outcome == MapOutcome::Untrusted || g_outcome == MapOutcome::Unusable) ? SHARED_STATE_REFUSED
+                                                                                     : SHARED_STATE_UNAVAILABLE;
 }
 
 Context* HookContext() {

@@ -19,4 +19,8 @@ Context* LibraryContext();
 // have faulted repeatedly.
 Context* HookContext();
 
+// SHARED_STATE_... of common/HookExports.h for this process (starting the
+// library here if it has not started).
+uint32_t SharedStateStatus();
+
 }  // namespace quorvel

@@ -3,7 +3,8 @@
 # every hooked process follows it at once. Closing it gives activation back
 # to the main form, never to another program's window behind it. The
 # hotkeys: one another program holds is said on the form; a new one typed
-# into its field is stored with "&OK" and works at once.
+# into its field is stored with "&OK" and works at once. The word is the
+# user's own (HKCU, before HKLM's) and holds after /exit and a start.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/control_lib.sh"
 HERE=$(dirname "${BASH_SOURCE[0]}")
@@ -13,8 +14,10 @@ ctl_install_app
 ctl_ctrl_alt_fkeys
 # Forms are laid out at the display's real pixels per inch: this test runs at 120.
 ctl_set_dpi 120
-# "C&lose" off and the meaningless bit 0x0010 on.
-e2e_reg_set_dword Setting 0x7BFF
+# The installer's word, and the user's with "C&lose" off and 0x0010 on.
+USER_KEY='HKCU\Software\Harnwick\Quorvel'
+e2e_reg_set_dword Setting 0xFFFF
+e2e_reg_set_dword Setting 0x7BFF "$USER_KEY"
 
 e2e_start "$CTL_TARGET" "Control Target" 100 100 >/dev/null
 e2e_start "$CTL_TARGET" "Control Target 2" 500 100 >/dev/null
@@ -95,7 +98,7 @@ sleep 0.5
 [ "$(box_checked "&Minimize")" = 0 ] || e2e_fail "Alt+M did not untick Minimize"
 xdotool key Escape
 e2e_wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$FORM\$' >/dev/null" || e2e_fail "Esc did not close the settings"
-[ "$(e2e_reg_query Setting)" = 0x7bff ] || e2e_fail "Cancel changed the stored word: $(e2e_reg_query Setting)"
+[ "$(e2e_reg_query Setting "$USER_KEY")" = 0x7bff ] || e2e_fail "Cancel changed the stored word: $(e2e_reg_query Setting "$USER_KEY")"
 [ "$(library_setting)" = 0x7BFF ] || e2e_fail "Cancel changed the word in force: $(library_setting)"
 [ "$(ctl_form_field Quorvel fg)" = 1 ] || e2e_fail "the main form is not in front after the settings"
 ! e2e_file_has "$behind" "WM_ACTIVATE wParam=0x1" || e2e_fail "closing the settings activated another program"
@@ -112,8 +115,8 @@ xdotool mousemove "$(echo "$field" | sed -n 's/.* sx=\([-0-9]*\).*/\1/p')" "$(ec
 sleep 0.3; xdotool click 1; sleep 0.3; xdotool key ctrl+alt+F9; sleep 0.5
 xdotool key Return
 e2e_wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$FORM\$' >/dev/null" || e2e_fail "Enter did not close the settings"
-stored_word() { [ "$(e2e_reg_query Setting)" = 0x6bef ]; }
-e2e_wait_until 5 stored_word || e2e_fail "OK stored $(e2e_reg_query Setting), not 0x6bef"
+stored_word() { [ "$(e2e_reg_query Setting "$USER_KEY")" = 0x6bef ]; }
+e2e_wait_until 5 stored_word || e2e_fail "OK stored $(e2e_reg_query Setting "$USER_KEY") for the user, not 0x6bef"
 [ "$(library_setting)" = 0x6BEF ] || e2e_fail "the word in force is $(library_setting), not 0x6BEF"
 [ "$(e2e_reg_query TaskSwitcherHotkey 'HKCU\Software\Harnwick\Quorvel')" = 0x378 ] ||
   e2e_fail "the new hotkey was not stored: $(e2e_reg_query TaskSwitcherHotkey 'HKCU\Software\Harnwick\Quorvel')"
@@ -129,4 +132,14 @@ e2e_drag 2 700 200 600 200
 sleep 1
 ! ctl_iconic "Control Target 2" || e2e_fail "the switched-off minimize gesture still works"
 kill -0 "$QUORVEL" 2>/dev/null || e2e_fail "the program ended"
+
+# /exit and a new start: the user's choice holds.
+e2e_run "$APP/Quorvel.exe" /exit >/dev/null || e2e_fail "/exit did not end Quorvel"
+ctl_wait_gone "$QUORVEL" 15 || e2e_fail "Quorvel did not end after /exit"
+QUORVEL=$(e2e_start "$APP/Quorvel.exe")
+ctl_wait_animation_done || e2e_fail "the start animation did not run after the new start"
+[ "$(library_setting)" = 0x6BEF ] || e2e_fail "after a new start the word in force is $(library_setting), not 0x6BEF"
+[ "$(e2e_reg_query Setting)" = 0xffff ] || e2e_fail "the machine-wide word changed: $(e2e_reg_query Setting)"
+e2e_drag 2 700 200 600 200; sleep 1
+! ctl_iconic "Control Target 2" || e2e_fail "the switched-off minimize gesture works again after a new start"
 e2e_pass

@@ -1,9 +1,11 @@
 # Three hooked programs and a bounded run of random input (moves, clicks,
 # double-clicks, drags, wheel, keys). For the first part another process
 # keeps rewriting the shared record: its paths point into a folder of
-# stand-ins, its indices, counters and flags are out of range. Nothing named
-# there is ever started, no program crashes or hangs, no gesture state is
-# stuck afterwards and the log stays well formed. Prints a summary line.
+# stand-ins, everything else out of range or unterminated, and the windows
+# it names to post to are look-alikes of Quorvel's or a hooked program's.
+# Nothing named there is ever started or posted to, no program crashes or
+# hangs, no gesture state is stuck afterwards and the log stays well
+# formed. Prints a summary line.
 source "$QUORVEL_E2E_LIB"; e2e_begin
 DIR="$E2E_TMP/install"; e2e_install "$DIR"
 EVIL="$E2E_TMP/evil"; mkdir -p "$EVIL"
@@ -22,6 +24,12 @@ for spec in "Soak A|50,50,400,300|" "Soak IE|500,50,450,350|Internet Explorer_Se
   e2e_wait_file_has "$E2E_TMP/${title// /_}.log" "ready top=" 30 || e2e_fail "$title did not start"
 done
 
+# Look-alikes of Quorvel's main window and switcher in another program.
+for t in Quorvel "Easy task switcher"; do
+  e2e_start "$QUORVEL_BIN/testwin.exe" --title "$t" --rect 880,620,120,100 --userdata 0xAAAAAAAA --no-foreground \
+    --log "$(e2e_winpath "$E2E_TMP")\\decoy_${t// /_}.log" >/dev/null
+  e2e_wait_file_has "$E2E_TMP/decoy_${t// /_}.log" "ready top=" 30 || e2e_fail "the look-alike $t did not start"
+done
 RANDOM=9
 EVENTS=0
 point() { echo $(( RANDOM % 980 + 20 )) $(( RANDOM % 720 + 20 )); }
@@ -67,6 +75,9 @@ for t in "Soak A" "Soak IE" "Soak C"; do
   [ -n "$id" ] || e2e_fail "$t has no window"
 done
 ls "$EVIL"/*.log >/dev/null 2>&1 && e2e_fail "something named in the record was started: $(cat "$EVIL"/*.log)"
+bad=$(cat "$E2E_TMP"/decoy_*.log | tr -d '\r' | grep -E "PRIVATE|WM_CLOSE"; tr -d '\r' <"$E2E_TMP/Soak_A.log" |
+  grep -E "PRIVATE 0xc0de|lParam=0x51234|WM_CLOSE")
+[ -z "$bad" ] || e2e_fail "posted to a window that is not Quorvel's: $(echo "$bad" | head -3)"
 flags=$(e2e_run "$QUORVEL_BIN/recordwriter.exe" dump)
 echo "$flags" | grep -q "IERButtonDown=0 MButtonDownPending=0 ChordPending=0 ChordSecondUpPending=0" ||
   e2e_fail "gesture state stuck: $flags"

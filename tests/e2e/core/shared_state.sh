@@ -27,8 +27,10 @@ e2e_wait_file_has "$OUT" "setting=0x4008" 10 || e2e_fail "saved setting not seen
 e2e_stop "$pid"
 wineserver -k; wineserver -w
 
-# Every process has gone: a new life reads the registry again and starts its clock at 0.
-e2e_reg_set_dword Setting 0x0088
+# Every process has gone: a new life reads the registry again (the user's
+# word, which the save above wrote) and starts its clock at 0.
+[ "$(e2e_reg_query Setting)" = 0x108 ] || e2e_fail "the save wrote the machine-wide word: $(e2e_reg_query Setting)"
+e2e_reg_set_dword Setting 0x0088 'HKCU\Software\Harnwick\Quorvel'
 third=$(e2e_run "$QUORVEL_BIN/hookdriver.exe" "$WDIR" getsetting rest)
 echo "$third" | grep -q "setting=0x88$" || e2e_fail "new life did not start from the registry: $third"
 echo "$third" | grep -q "minutes=1" || e2e_fail "new life did not start from the initial values: $third"

@@ -10,8 +10,11 @@
 source "$QUORVEL_E2E_LIB"; e2e_begin
 source "$(dirname "${BASH_SOURCE[0]}")/gestures_lib.sh"
 g_install
-DRIVER=$(e2e_start "$QUORVEL_BIN/hookdriver.exe" "$(e2e_winpath "$G_DIR")" version marker start mainwin wait)
-OUT="$E2E_TMP/hookdriver.exe.out"
+# The hook driver plays Quorvel.exe's main window, under that program's
+# name: the hooks post steps only to a window of Quorvel.exe's process.
+mkdir -p "$E2E_TMP/driver"; cp "$QUORVEL_BIN/hookdriver.exe" "$E2E_TMP/driver/Quorvel.exe"
+DRIVER=$(e2e_start "$E2E_TMP/driver/Quorvel.exe" "$(e2e_winpath "$G_DIR")" version marker start mainwin wait)
+OUT="$E2E_TMP/Quorvel.exe.out"
 e2e_wait_file_has "$OUT" "waiting" 30 || e2e_fail "hook driver did not start: $(cat "$OUT" 2>/dev/null)"
 grep -q "startHook=1" "$OUT" || e2e_fail "startHook failed: $(cat "$OUT")"
 

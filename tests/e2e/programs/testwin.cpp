@@ -2,6 +2,7 @@
 // It appends every mouse-button, wheel, key, system-command and close message
 // that it or its child receives to a log file, one line each:
 //   <top|child> <MESSAGE> wParam=0x<hex> lParam=0x<hex> x=<signed low word> y=<signed high word>
+// and "<top|child> PRIVATE 0x<number> wParam=.. lParam=.." for 0xC000..0xFFFF.
 // and, once its windows exist, "ready top=<decimal handle> child=<decimal handle or 0>".
 // Options:
 //   --title TEXT       caption (default "testwin")
@@ -85,6 +86,10 @@ void Log(const char* format, ...) {
 }
 
 void LogMessage(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m >= 0xC000 && m <= 0xFFFF) {  // private and registered messages, by number
+        return Log("%s PRIVATE 0x%x wParam=0x%lx lParam=0x%lx", w == g_child ? "child" : "top", m,
+                   static_cast<unsigned long>(wp), static_cast<unsigned long>(static_cast<DWORD>(lp)));
+    }
     for (const Name& n : kNames) {
         if (n.id != m) continue;
         DWORD l = static_cast<DWORD>(lp);

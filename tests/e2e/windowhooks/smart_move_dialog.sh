@@ -22,8 +22,11 @@ xdotool mousemove $(( L + OX )) $(( T + OY )); sleep 0.3; xdotool click 1
 e2e_wait_file_has "$WH_LOG" "XXX Click in Dialog, offsetX : $OX, offsetY : $OY" 10 || e2e_fail "click not remembered"
 
 KEYNAME=$(printf '%04d%04d' $(( R - L )) $(( B - T )))
-PROGRAM_KEY="HKLM\\SOFTWARE\\Harnwick\\Quorvel\\$(e2e_winpath "$E2E_TMP/wh_dialog.exe" | tr '\\' '/')"
+# Kept for the user (HKCU), never machine-wide.
+PROGRAM_NAME=$(e2e_winpath "$E2E_TMP/wh_dialog.exe" | tr '\\' '/')
+PROGRAM_KEY="HKCU\\Software\\Harnwick\\Quorvel\\$PROGRAM_NAME"
 e2e_wait_until 10 e2e_reg_query "$KEYNAME" "$PROGRAM_KEY" || e2e_fail "no value $KEYNAME under $PROGRAM_KEY"
+! e2e_reg_query "$KEYNAME" "HKLM\\SOFTWARE\\Harnwick\\Quorvel\\$PROGRAM_NAME" || e2e_fail "the click was stored machine-wide"
 VALUE=$(e2e_reg_query "$KEYNAME" "$PROGRAM_KEY")
 [ "$(( VALUE ))" -eq $(( OY * 65536 + OX )) ] || e2e_fail "stored $VALUE, want $(( OY * 65536 + OX ))"
 

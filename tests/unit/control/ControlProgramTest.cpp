@@ -151,6 +151,17 @@ TEST_F(ControlProgramTest, FailedHookStartReportsUnloadsAndStops) {
     EXPECT_EQ(fs.files["C:\\Q\\system2.dat"], MakeLibraryImage("lib"));
 }
 
+// A library that cannot share its state is told in plain words.
+TEST_F(ControlProgramTest, AStateThatCannotBeSharedIsToldPlainly) {
+    library.startResult = 0;
+    for (uint32_t status : {SHARED_STATE_REFUSED, SHARED_STATE_UNAVAILABLE, SHARED_STATE_NOT_YET}) {
+        library.sharedStateStatus = status;
+        program.OnMainFormLoad(0x100);
+        const std::string text = status == SHARED_STATE_NOT_YET ? StartFailureText() : SharedStateFailureText(status);
+        EXPECT_EQ(log[log.size() - 6], "ShowStartFailure " + text) << status;
+    }
+}
+
 TEST_F(ControlProgramTest, StartFailureNamesTheSupportAddress) {
     EXPECT_EQ(StartFailureText(),
               "Error when starting Quorvel. Please stop any other mouse enhancement software and try again. "

@@ -194,6 +194,40 @@ TEST(EverydayControl, NotificationsComeFromTheIconOnly) {
     EXPECT_EQ(e.log, (Log{"Notification Quorvel: a hotkey"}));
 }
 
+// "Start with Windows" switches the user's own entry; the installer's one
+// for every account shows it checked and is explained, not switched (a user
+// entry beside it would only start Quorvel twice: it goes).
+TEST(EverydayControl, StartWithWindowsPerUserAndTheInstallersEntry) {
+    const struct {
+        AutoStart before;
+        const char* item;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {{false, false}, "Start with Wi&ndows", {"set 1"}},
+        {{true, false}, "[x]Start with Wi&ndows", {"set 0"}},
+        {{false, true}, "[x]Start with Wi&ndows (every account)", {"explain"}},
+        {{true, true}, "[x]Start with Wi&ndows (every account)", {"set 0", "explain"}},
+    };
+    for (const auto& c : cases) {
+        Everyday e;
+        std::vector<std::string> calls;
+        e.control.Features().autoStart = [&] { return c.before; };
+        e.control.Features().setAutoStart = [&](bool on) { return calls.push_back(on ? "set 1" : "set 0"), true; };
+        e.control.Features().explain = [&](const std::string&) { calls.push_back("explain"); };
+        for (const TrayMenuItem& i : e.control.MenuItems()) {
+            if (i.command == TrayStartWithWindows) EXPECT_EQ((i.checked ? "[x]" : "") + i.text, c.item);
+        }
+        e.Run({TrayStartWithWindows});
+        EXPECT_EQ(calls, c.calls) << c.item;
+    }
+    Everyday e;  // "Restart with administrator rights": only while not elevated
+    int restarts = 0;
+    e.control.Features().restartElevated = [&] { ++restarts; };
+    EXPECT_EQ(e.control.MenuItems()[e.control.MenuItems().size() - 2].text, "Restart with ad&ministrator rights");
+    e.Run({TrayRestartElevated});
+    EXPECT_EQ(restarts, 1);
+}
+
 TEST(EverydayControl, ExclusionChangesAreStoredAndHandedOver) {
     Everyday e;
     e.control.Start();

@@ -20,6 +20,8 @@ TEST(ExitRequestTest, FindsTheSwitchAmongTheWords) {
         {"exit", false},     {"/dwell", false},      {"C:\\exit", false}, {"/ex it", false},
     };
     for (const auto& c : cases) EXPECT_EQ(HasExitSwitch(c.commandLine), c.exit) << "[" << c.commandLine << "]";
+    EXPECT_TRUE(HasCommandSwitch("/dwell /TakeOver", TAKE_OVER_SWITCH));
+    EXPECT_FALSE(HasCommandSwitch("/exit", TAKE_OVER_SWITCH));
 }
 
 class FakeLink : public RunningInstanceLink {

@@ -1,5 +1,6 @@
 #include "control/core/LaunchRequests.h"
 #include "control/core/BrowserLaunch.h"
+#include "control/core/PrivateMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,36 @@ TEST(LaunchRequests, TaskbarHandleIsPassedUnsigned) {
         launches.OnRequest(LAUNCH_SHOW_DESKTOP);
         EXPECT_EQ(starter.calls.back(), "C:\\Q\\SetForegroundWindow.exe| " + std::to_string(taskbar));
     }
+}
+
+// What other programs post to Quorvel.exe's windows is checked first: the
+// plain requests carry nothing; a drag-to-scroll step names another
+// program's existing window and a point on a monitor.
+TEST(PrivateMessages, EachHandlerChecksWhatItIsGiven) {
+    const auto M = PrivateWindow::Main;
+    constexpr uint32_t AT = (200u << 16) | 300u, LEFT = (10u << 16) | 0xFF9Cu, OFF = (5000u << 16) | 300u;
+    const struct {
+        PrivateMessage m;
+        bool accepted;
+    } cases[] = {
+        {{M, INSTANCE_ACTIVATE_MESSAGE, 0, 0}, true},
+        {{M, INSTANCE_ACTIVATE_MESSAGE, 1, 0}, false},
+        {{M, EXIT_REQUEST_MESSAGE, 0, 0x1234}, false},
+        {{M, LAUNCH_REQUEST_MESSAGE, LAUNCH_SHOW_DESKTOP, 0}, true},
+        {{M, LAUNCH_REQUEST_MESSAGE, 99, 0}, false},
+        {{M, LAUNCH_REQUEST_MESSAGE, LAUNCH_BROWSER, 0x401000}, false},
+        {{M, DRAG_SCROLL_STEP_MESSAGE, AT, 0x100, true, false, 0, 0, 1024, 768}, true},
+        {{M, DRAG_SCROLL_STEP_MESSAGE, LEFT, 0x100, true, false, -1280, 0, 2304, 1024}, true},
+        {{M, DRAG_SCROLL_STEP_MESSAGE, OFF, 0x100, true, false, 0, 0, 1024, 768}, false},
+        {{M, DRAG_SCROLL_STEP_MESSAGE, AT, 0x100, false, false, 0, 0, 1024, 768}, false},  // no such window
+        {{M, DRAG_SCROLL_STEP_MESSAGE, AT, 0x100, true, true, 0, 0, 1024, 768}, false},    // Quorvel's own
+        {{M, DRAG_SCROLL_END_MESSAGE, AT, 0x100, true, false}, true},
+        {{M, 0xC0DE, 0, 0}, false},
+        {{PrivateWindow::AutoClick, AUTO_CLICK_MESSAGE, 0, 0x100}, false},
+        {{PrivateWindow::TaskList, TASK_LIST_MESSAGE, 7, 0}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AcceptPrivateMessage(c.m), c.accepted) << std::hex << c.m.message << " " << c.m.wParam;
 }
 
 }  // namespace

@@ -68,6 +68,8 @@ public:
         Note("SetMonitorLayout " + std::to_string(count));
     }
     void SetFullScreenNow(uint32_t on) override { Note("SetFullScreenNow " + std::to_string(on)); }
+    uint32_t sharedStateStatus = SHARED_STATE_SHARED;
+    uint32_t GetSharedStateStatus() override { return sharedStateStatus; }
 
 private:
     static std::string Hex(uint32_t v) {

@@ -48,5 +48,14 @@ TEST(SettingWord, UncheckingOneBoxClearsOnlyItsBit) {
     EXPECT_EQ(SettingWordFromChecks(checks), 0x7FEFu & ~SETTING_APP_MINIMIZE);
 }
 
+TEST(SettingWord, AFailedSaveIsToldInPlainWords) {
+    EXPECT_EQ(SettingSaveFailureText(1), "");
+    for (uint32_t failed : {0u, 2u}) {
+        const std::string text = SettingSaveFailureText(failed);
+        EXPECT_NE(text.find("lost when Quorvel starts again"), std::string::npos) << failed;
+        EXPECT_NE(text.find("HKEY_CURRENT_USER\\Software\\Harnwick\\Quorvel"), std::string::npos) << failed;
+    }
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "common/AnsiPath.h"
+
 #include "control/core/FormTables.h"
 #include "control/core/InstanceHandOver.h"
 #include "control/core/ProgramPaths.h"
@@ -54,6 +56,77 @@ TEST(ProgramPaths, FolderOfTheExecutableWhateverItsName) {
     EXPECT_EQ(ProgramDirectoryOf("Quorvel.exe"), "");
     EXPECT_EQ(HelpFilePathOf("C:\\Quorvel\\Quorvel.exe"), "C:\\Quorvel\\Quorvel.chm");
     EXPECT_EQ(HelpFilePathOf("Quorvel.exe"), "\\Quorvel.chm");
+    EXPECT_EQ(ProgramDirectoryOf("\\\\server\\share\\Q\\Quorvel.exe"), "\\\\server\\share\\Q\\");
+}
+
+// The library is loaded from a full path only: a drive letter or a share.
+TEST(ProgramPaths, FullPathsOnADriveOrAShare) {
+    for (const char* full : {"C:\\Q\\system.dat", "\\\\server\\share\\system.dat", "\\\\?\\UNC\\s\\sh\\system.dat"}) {
+        EXPECT_TRUE(IsFullPath(full)) << full;
+    }
+    for (const char* not_full :
+         {"system.dat", "Q\\system.dat", "\\system.dat", "C:system.dat", "\\\\server\\share", ""}) {
+        EXPECT_FALSE(IsFullPath(not_full)) << not_full;
+    }
+}
+
+// Code pages as Windows converts with them: 65001 refuses flags but
+// WC_ERR_INVALID_CHARS and the "default used" report (its bytes here: three
+// per character beyond ASCII); 1252 best-fits "\u014D" as "o" unless told not
+// to (then "?", reported); 50220 takes no flags and best-fits silently.
+struct FakeCodePage : CodePageConverter {
+    uint32_t cp;
+    explicit FakeCodePage(uint32_t codePage) : cp(codePage) {}
+    uint32_t CodePage() override { return cp; }
+    int ToMultiByte(uint32_t flags, const wchar_t* w, int n, char* out, int size, bool* used) override {
+        if (CodePageTakesNoFlags(cp) && ((flags & ~WC_ERR_INVALID_CHARS_FLAG) || used)) return 0;
+        std::string b;
+        for (int i = 0; i < n; ++i) {
+            const auto c = static_cast<uint32_t>(w[i]);
+            const bool fit = c == 0x14D && (cp == 50220 || !(flags & WC_NO_BEST_FIT_CHARS_FLAG));
+            if (cp == 65001 && c >= 0x80)
+                b += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+            if (cp != 65001 || c < 0x80) b += c < 0x100 ? char(c) : fit ? 'o' : '?';
+            if (used && c >= 0x100 && !fit) *used = true;
+        }
+        return static_cast<int>(b.size()) > size ? 0 : static_cast<int>(b.copy(out, b.size()));
+    }
+    int ToWide(const char* t, int n, wchar_t* out, int size) override {
+        int m = 0;
+        for (int i = 0; i < n && m < size; ++m, ++i) {
+            const auto c = static_cast<unsigned char>(t[i]);
+            const bool three = cp == 65001 && c >= 0xE0;
+            out[m] = three ? wchar_t(((c & 0xF) << 12) | ((t[i + 1] & 0x3F) << 6) | (t[i + 2] & 0x3F)) : wchar_t(c);
+            i += three ? 2 : 0;
+        }
+        return m;
+    }
+};
+
+TEST(AnsiPath, ExactUnderEveryCodePageOrNothing) {
+    const struct {
+        uint32_t codePage;
+        const wchar_t* wide;
+        size_t room;
+        const char* ansi;
+    } cases[] = {
+        {65001, L"C:\\T\\s.dat", 300, "C:\\T\\s.dat"},
+        {65001, L"C:\\\u00DCber\\\u6771\\s.dat", 300,
+         "C:\\\xE0\x83\x9C"
+         "ber\\\xE6\x9D\xB1\\s.dat"},
+        {1252, L"C:\\\u00DCber\\s.dat", 300,
+         "C:\\\xDC"
+         "ber\\s.dat"},
+        {1252, L"C:\\T\u014Dky\u014D\\s.dat", 300, ""},   // best fit refused: another folder
+        {50220, L"C:\\T\u014Dky\u014D\\s.dat", 300, ""},  // silent best fit: the round trip sees it
+        {1252, L"C:\\Tools\\system.dat", 10, ""},         // does not fit: never cut
+    };
+    for (const auto& c : cases) {
+        FakeCodePage codePage(c.codePage);
+        char out[300] = "x";
+        EXPECT_EQ(ToAnsiPath(codePage, c.wide, out, c.room), c.ansi[0] != '\0') << c.codePage;
+        EXPECT_STREQ(out, c.ansi) << c.codePage;
+    }
 }
 
 TEST(FormTables, SettingFormFrameHoldsTheTenShortcutBoxesAndTwoLabels) {

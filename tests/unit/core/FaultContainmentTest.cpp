@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "hooklib/core/DebugLog.h"
+#include "hooklib/core/StartUp.h"
 #include "hooklib/gestures/GestureActions.h"
 #include "tests/unit/support/FakeDesktop.h"
 
@@ -84,6 +85,19 @@ TEST(HostileRecord, PathsInTheRecordAreNeverOpenedOrStarted) {
         EXPECT_EQ(lib.os.files.count(c.logPath), 1u) << c.ownFolder;
         EXPECT_EQ(lib.os.files.size(), 1u) << c.ownFolder;
     }
+}
+
+// The record's texts filled to the brim by another process, without their
+// terminators: each is printed within its field.
+TEST(HostileRecord, TextsOfTheRecordArePrintedWithinTheirFields) {
+    FakeLibrary lib;
+    SharedState& s = lib.shared;
+    std::memset(s.WindowsVersionText, 'W', sizeof s.WindowsVersionText + sizeof s.IEVersionText);
+    std::memset(s.InstallPath, 'P', sizeof s.InstallPath + sizeof s.SetForegroundWindowPath);
+    LogStartUpLines(lib.ctx, SystemTimeUtc{});
+    const std::vector<std::string> lines = lib.os.Lines("C:\\Quorvel\\QuorvelLog.txt");
+    EXPECT_EQ(lines.at(1), std::string(sizeof s.WindowsVersionText, 'W'));
+    EXPECT_EQ(lines.at(3), "OS language id : 0") << "the IE version line ends within its field too";
 }
 
 }  // namespace

@@ -2,14 +2,71 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "common/HandleWidth.h"
+#include "hooklib/core/RecordSecurity.h"
 #include "hooklib/core/SharedInitWait.h"
 #include "hooklib/core/SharedStateLife.h"
 
 namespace quorvel {
 namespace {
+
+// The record's descriptor: the user as owner and in its only rule, and the
+// medium label, whatever the creator's level and default owner.
+TEST(SharedState, TheRecordBelongsToTheUserAtMediumLevelWhoeverMakesIt) {
+    const std::string me = "S-1-5-21-1-2-3-1001", admins = "S-1-5-32-544";
+    const std::string ours = "O:" + me + "D:P(A;;GA;;;" + me + ")S:(ML;;NWNR;;;ME)";
+    for (const TokenFacts& creator : {TokenFacts{me, me, MEDIUM_LEVEL_SID}, TokenFacts{me, admins, "S-1-16-12288"},
+                                      TokenFacts{me, admins, "S-1-16-16384"}, TokenFacts{me, me, "S-1-16-4096"}}) {
+        EXPECT_EQ(RecordDescriptorText(creator), ours) << creator.level;
+    }
+    EXPECT_EQ(RecordDescriptorText({"", admins, MEDIUM_LEVEL_SID}), "");
+    EXPECT_EQ(RecordDescriptorText({me, admins, ""}, false), "O:" + me + "D:P(A;;GA;;;" + me + ")");
+}
+
+// An object found under the record's name is used only when exactly ours
+// (owner, the one access rule, a medium no-write-up label or none), and
+// only when its view holds the whole record committed and writable.
+TEST(SharedState, WhatIsFoundUnderTheNameIsCheckedFirst) {
+    const std::string me = "S-1-5-21-1-2-3-1001", low = "S-1-16-4096";
+    using R = ObjectSecurity::Rule;
+    using L = ObjectSecurity::Label;
+    const struct {
+        ObjectSecurity object;
+        bool used;
+    } objects[] = {
+        {{true, me, true, {R{true, me}}, {L{MEDIUM_LEVEL_SID, 3}}}, true},
+        {{true, me, true, {R{true, me}}, {}}, true},  // no label: medium to Windows
+        {{false, me, true, {R{true, me}}, {}}, false},
+        {{true, "S-1-5-32-544", true, {R{true, me}}, {}}, false},
+        {{true, me, false, {}, {}}, false},  // no DACL: everyone
+        {{true, me, true, {R{true, me}, R{true, "S-1-1-0"}}, {}}, false},
+        {{true, me, true, {R{false, me}, R{true, me}}, {}}, false},
+        {{true, me, true, {R{true, me}}, {L{low, 3}}}, false},  // made by a sandbox
+        {{true, me, true, {R{true, me}}, {L{MEDIUM_LEVEL_SID, 2}}}, false},
+        {{true, me, true, {R{true, me}}, {L{MEDIUM_LEVEL_SID, 3}, L{low, 1}}}, false},
+    };
+    for (const auto& c : objects) EXPECT_EQ(IsOurRecordSecurity(c.object, me), c.used) << c.object.owner;
+    constexpr size_t NEED = sizeof(SharedState);
+    const struct {
+        std::vector<ViewRegion> regions;
+        bool usable;
+    } views[] = {
+        {{{NEED, true, true}}, true},
+        {{{4096, true, true}, {NEED, true, true}}, true},
+        {{{NEED, false, true}}, false},
+        {{{4096, true, true}, {NEED, false, true}}, false},
+        {{{NEED, true, false}}, false},
+        {{{4096, true, true}}, false},
+        {{}, false},
+        {{{NEED, true, true}, {4096, false, false}}, true},
+    };
+    for (const auto& c : views) EXPECT_EQ(ViewIsUsable(c.regions, NEED), c.usable) << c.regions.size();
+    EXPECT_EQ(RecordObjectName(true, "R"), "Quorvel\\R");
+    EXPECT_EQ(RecordObjectName(false, "R"), "Local\\R");
+}
 
 TEST(SharedState, NewLifeStartsFromTheInitialValues) {
     SharedState s;

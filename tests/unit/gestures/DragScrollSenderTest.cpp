@@ -15,6 +15,7 @@ using namespace win;
 
 constexpr uint32_t kStep = 0xC003;
 constexpr uint32_t kEnd = 0xC004;
+constexpr uint32_t kQuorvelProcess = 42;
 
 class DragScrollSender : public GestureDesktop {
 protected:
@@ -27,6 +28,8 @@ protected:
 
     void SetUp() override {
         os.Window(mainWindow).userData = 0xAAAAAAAA;
+        os.Window(mainWindow).processId = kQuorvelProcess;
+        os.processImages[kQuorvelProcess] = "C:\\Program Files\\Quorvel\\QUORVEL.EXE";
         shared.OwnWindowMarker = 0xAAAAAAAA;
         shared.MainWindow = mainWindow;
         shared.MainWindowMessage = kStep;
@@ -161,6 +164,37 @@ TEST_F(DragScrollSender, AReleaseThatWentByUnseenEndsTheDrag) {
     EXPECT_EQ(os.posted, (std::vector<PostedMessage>{{mainWindow, kStep, PackPointLParam(400, 550), page},
                                                      {mainWindow, kEnd, PackPointLParam(400, 570), page}}));
     EXPECT_EQ(shared.DragScrollState, DRAG_SCROLL_IDLE);
+}
+
+// The record rewritten while a drag scrolls: every post checks the target
+// again (a window of Quorvel.exe's process with the marker) and the message
+// (private range); after a failed check nothing more is posted anywhere.
+TEST_F(DragScrollSender, EveryPostChecksTheTargetAgain) {
+    const Hwnd decoy = TopLevel("Quorvel", Rect{900, 200, 1000, 300});  // right title and marker
+    os.Window(decoy).userData = 0xAAAAAAAA;
+    os.Window(decoy).processId = 77;
+    os.processImages[77] = "C:\\Downloads\\evil.exe";
+    const std::vector<std::function<void()>> rewrites = {
+        [&] { shared.DragScrollTarget = decoy; },    [&] { shared.DragScrollTarget = editor; },
+        [&] { shared.DragScrollTarget = 0x7777; },   [&] { shared.DragScrollMessage = WM_SYSCOMMAND; },
+        [&] { os.Window(mainWindow).userData = 0; },
+    };
+    uint32_t t0 = 10000;
+    for (const auto& rewrite : rewrites) {
+        os.Window(mainWindow).userData = 0xAAAAAAAA;
+        os.ClearRecords();
+        os.keyStates[VK_MBUTTON] = static_cast<int16_t>(0x8000);
+        At(WM_MBUTTONDOWN, page, Point{400, 550}, t0 += 10000);
+        At(WM_MOUSEMOVE, page, Point{400, 560}, t0 + 400);  // the first step: the press point
+        rewrite();
+        At(WM_MOUSEMOVE, page, Point{400, 570}, t0 + 450);
+        os.keyStates[VK_MBUTTON] = 0;
+        At(WM_MBUTTONUP, page, Point{400, 575}, t0 + 460);
+        EXPECT_EQ(os.posted.size(), 1u);
+        for (const PostedMessage& m : os.posted) EXPECT_EQ(m.hwnd, mainWindow);
+        EXPECT_EQ(shared.DragScrollState, DRAG_SCROLL_IDLE);
+    }
+    EXPECT_LE(os.imageQueries, 2) << "the program's file is looked up once per target";
 }
 
 }  // namespace

@@ -133,6 +133,8 @@ TEST_F(GestureActions, ShowDesktopAsksQuorvelAtMostOncePer1500Ms) {
     shared.OwnWindowMarker = 0xAAAAAAAA;
     Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
     os.Window(main).userData = 0xAAAAAAAA;
+    os.Window(main).processId = 42;
+    os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
     shared.MainWindow = main;
     TopLevel("", Rect{0, 738, 1024, 768}, kAppStyle, 0, "Shell_TrayWnd");
     const PostedMessage request{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_SHOW_DESKTOP, 0};
@@ -163,6 +165,8 @@ TEST_F(GestureActions, LaunchBrowserIsAskedOfQuorvelNeverStartedByName) {
     shared.OwnWindowMarker = 0xAAAAAAAA;
     Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
     os.Window(main).userData = 0xAAAAAAAA;
+    os.Window(main).processId = 42;
+    os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
     shared.MainWindow = main;
     EXPECT_TRUE(RequestLaunch(lib.ctx, LAUNCH_BROWSER));
     EXPECT_EQ(Posted(), (std::vector<PostedMessage>{{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_BROWSER, 0}}));
@@ -173,11 +177,18 @@ TEST_F(GestureActions, StartingAProgramIsAskedOfQuorvelsOwnMainWindowOnly) {
     shared.OwnWindowMarker = 0xAAAAAAAA;
     Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
     os.Window(main).userData = 0xAAAAAAAA;
+    os.Window(main).processId = 42;
+    os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
     Hwnd impostor = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    // Title and marker right, but another program's window.
+    Hwnd lookAlike = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+    os.Window(lookAlike).userData = 0xAAAAAAAA;
+    os.Window(lookAlike).processId = 77;
+    os.processImages[77] = "C:\\Downloads\\Quorvel.exe.evil";
     struct Case {
         Hwnd registered;
         bool posted;
-    } cases[] = {{main, true}, {impostor, false}, {0, false}, {0xDEAD, false}};
+    } cases[] = {{main, true}, {impostor, false}, {lookAlike, false}, {0, false}, {0xDEAD, false}};
     for (const Case& c : cases) {
         os.ClearRecords();
         lib.ClearLog();

@@ -10,7 +10,9 @@ namespace quorvel::testing {
 
 std::string FakeRegistry::KeyPath(RegKey root, const char* subKey) const {
     std::string base;
-    if (root != win::HKEY_LOCAL_MACHINE) {
+    if (root == win::HKEY_CURRENT_USER) {
+        base = USER_PREFIX;
+    } else if (root != win::HKEY_LOCAL_MACHINE) {
         auto it = regHandles_.find(root);
         if (it == regHandles_.end()) return std::string();
         base = it->second + "\\";
@@ -34,10 +36,14 @@ bool FakeRegistry::GetDword(const std::string& key, const std::string& name, uin
     return true;
 }
 
+namespace {
+bool IsUserPath(const std::string& path) { return path.rfind(FakeRegistry::USER_PREFIX, 0) == 0; }
+}  // namespace
+
 long FakeRegistry::RegOpenKey(RegKey root, const char* subKey, uint32_t access, RegKey* out) {
     std::string path = KeyPath(root, subKey);
     if (deniedKeys.count(path)) return win::ERROR_ACCESS_DENIED;
-    if (registryReadOnly && (access & ~win::KEY_READ) != 0) return win::ERROR_ACCESS_DENIED;
+    if (registryReadOnly && !IsUserPath(path) && (access & ~win::KEY_READ) != 0) return win::ERROR_ACCESS_DENIED;
     if (path.empty() || !registry.count(path)) return win::ERROR_FILE_NOT_FOUND;
     *out = nextRegKey_++;
     regHandles_[*out] = path;
@@ -46,7 +52,7 @@ long FakeRegistry::RegOpenKey(RegKey root, const char* subKey, uint32_t access, 
 
 long FakeRegistry::RegCreateKey(RegKey root, const char* subKey, uint32_t, RegKey* out) {
     std::string path = KeyPath(root, subKey);
-    if (deniedKeys.count(path) || registryReadOnly) return win::ERROR_ACCESS_DENIED;
+    if (deniedKeys.count(path) || (registryReadOnly && !IsUserPath(path))) return win::ERROR_ACCESS_DENIED;
     if (path.empty()) return win::ERROR_FILE_NOT_FOUND;
     registry[path];
     *out = nextRegKey_++;
@@ -70,7 +76,7 @@ long FakeRegistry::RegQueryValue(RegKey key, const char* name, RegValue* info, v
 long FakeRegistry::RegSetValue(RegKey key, const char* name, uint32_t type, const void* data, uint32_t size) {
     auto h = regHandles_.find(key);
     if (h == regHandles_.end()) return 6;
-    if (registryReadOnly) return win::ERROR_ACCESS_DENIED;
+    if (registryReadOnly && !IsUserPath(h->second)) return win::ERROR_ACCESS_DENIED;
     registry[h->second][Lower(name ? name : "")] = RegData{type, std::string(static_cast<const char*>(data), size)};
     return win::ERROR_SUCCESS;
 }

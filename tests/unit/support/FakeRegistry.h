@@ -1,6 +1,6 @@
 // The fake desktop's registry: keys by full path below HKLM, e.g.
-// "SOFTWARE\\Harnwick\\Quorvel"; key paths and value names compared
-// ignoring case.
+// "SOFTWARE\\Harnwick\\Quorvel", and below HKCU with the prefix "hkcu\\"
+// (USER_PREFIX); key paths and value names compared ignoring case.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +20,10 @@ public:
     };
     std::map<std::string, std::map<std::string, RegData>> registry;  // by lower-case path and name
     std::set<std::string> deniedKeys;                                // opening these fails with ERROR_ACCESS_DENIED
-    // A limited account: every key may be read, none written or created.
+    // A standard account: every key may be read, the machine-wide ones (below
+    // HKLM) neither written nor created; the user's own keys stay writable.
     bool registryReadOnly = false;
+    static constexpr const char* USER_PREFIX = "hkcu\\";
     void SetDword(const std::string& key, const std::string& name, uint32_t value);
     bool GetDword(const std::string& key, const std::string& name, uint32_t* value) const;
     void CreateKey(const std::string& key);

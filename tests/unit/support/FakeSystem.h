@@ -60,6 +60,9 @@ public:
     void GetMemoryStatus(MemoryStatus* m) override;
     const char* GetCommandLine() override;
     uint32_t GetModuleFileName(uintptr_t module, char* buffer, uint32_t size) override;
+    uint32_t GetModulePathUtf8(uintptr_t module, char* buffer, uint32_t size) override {
+        return GetModuleFileName(module, buffer, size);
+    }
 
 private:
     std::string commandLineStore_;

@@ -189,7 +189,9 @@ TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
     FakeWindow form;
     form.title = "Easy task switcher";
     form.visible = false;
+    form.processId = 42;  // Quorvel.exe
     const Hwnd switcher = lib.os.AddWindow(form);
+    lib.os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
     lib.shared.OwnWindowMarker = 0xAAAAAAAA;
     const uint32_t setting = lib.shared.Setting;
     struct Case {
@@ -212,6 +214,7 @@ TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
         {"no message registered", 300, 750, true, 0, 0xAAAAAAAA, false},
         {"a message below the private range", 300, 750, true, 0x0010, 0xAAAAAAAA, false},
         {"registered window not ours", 300, 750, true, 0xC002, 0, false},
+        {"a look-alike in another program", 300, 750, true, 0xC002, 0xAAAAAAAA, false},
         {"Just Wheel It switched off", 300, 750, true, 0xC002, 0xAAAAAAAA, false},
         {"registered window gone", 300, 750, true, 0xC002, 0, false},  // last: it stays gone
     };
@@ -227,6 +230,8 @@ TEST_F(WheelTest, OverTheTaskbarOpensTheRegisteredSwitcherAndDropsTheTurn) {
             lib.os.DestroyWindow(switcher);
         else
             lib.os.Window(switcher).userData = c.userData;
+        if (what != "registered window gone")
+            lib.os.Window(switcher).processId = what == "a look-alike in another program" ? 77 : 42;
         const bool on = what != "Just Wheel It switched off" && !c.untouched;
         lib.shared.Setting = what != "Just Wheel It switched off" ? setting : setting & ~SETTING_JUST_WHEEL_IT;
         EXPECT_EQ(Wheel().message, on ? win::WM_NULL : win::WM_MOUSEWHEEL);

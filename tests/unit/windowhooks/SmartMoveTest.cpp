@@ -11,6 +11,7 @@ namespace quorvel::testing {
 namespace {
 
 const char* const kProgramKey = "SOFTWARE\\Harnwick\\Quorvel\\C:/Program Files/App/app.exe";
+const char* const kUserProgramKey = "hkcu\\Software\\Harnwick\\Quorvel\\C:/Program Files/App/app.exe";
 
 class SmartMoveTest : public ::testing::Test {
 protected:
@@ -111,7 +112,7 @@ TEST_F(SmartMoveTest, FirstClickInsideIsRememberedInMemoryAndRegistry) {
     lib.os.cursor = Point{112, 140};
     RememberDialogClick(lib.ctx);
     uint32_t value = 0;
-    ASSERT_TRUE(lib.os.GetDword(kProgramKey, "03200096", &value));
+    ASSERT_TRUE(lib.os.GetDword(kUserProgramKey, "03200096", &value));
     EXPECT_EQ(value, 2621452u);
     EXPECT_TRUE(lib.LogHas("XXX Click in Dialog, offsetX : 12, offsetY : 40"));
 
@@ -155,18 +156,50 @@ TEST_F(SmartMoveTest, RememberedClicksLoadBackInTheNextProcess) {
     EXPECT_EQ(lib.os.openRegKeys(), 0);
 }
 
-TEST_F(SmartMoveTest, ALimitedAccountKeepsTheRememberedClicks) {
+TEST_F(SmartMoveTest, ALimitedAccountKeepsTheRememberedClicksAndLearnsItsOwn) {
     Open(dialog);
     lib.os.cursor = Point{112, 140};
-    RememberDialogClick(lib.ctx);  // learned by an account that may write
+    RememberDialogClick(lib.ctx);
     lib.process.dialogs = DialogTables{};
     lib.os.registryReadOnly = true;
 
     LoadDialogClicks(lib.ctx);
     EXPECT_TRUE(Clicks()["03200096"].HasOffset);
     EXPECT_EQ(Clicks()["03200096"].OffsetX, 12);
-    EXPECT_EQ(OpenDialogClickKey(lib.ctx, true), 0u) << "nothing can be written";
+    const RegKey key = OpenDialogClickKey(lib.ctx, true);
+    EXPECT_NE(key, 0u) << "the user's own key takes what is learned";
+    lib.os.RegCloseKey(key);
     EXPECT_EQ(lib.os.openRegKeys(), 0);
+}
+
+// Learned on a standard account: stored for the user, the machine-wide
+// memory (never changed) fills only the sizes the user has not clicked in.
+TEST_F(SmartMoveTest, MemoryPerUserWithTheMachineWideFallback) {
+    const struct {
+        bool machineWide, userLearns;  // machine: 03200096 at x 7, 01000100 at x 3; user: 03200096 at x 12
+        int32_t x320, x100;
+    } cases[] = {{true, false, 7, 3}, {true, true, 12, 3}, {false, true, 12, -1}};
+    for (const auto& c : cases) {
+        FakeLibrary lib;
+        const Hwnd d = AddDialog(lib.os, AddTopLevel(lib.os, Rect{0, 0, 800, 600}), Rect{100, 100, 420, 196});
+        if (c.machineWide) lib.os.SetDword(kProgramKey, "03200096", PackDialogClick(7, 9));
+        if (c.machineWide) lib.os.SetDword(kProgramKey, "01000100", PackDialogClick(3, 4));
+        lib.os.registryReadOnly = true;
+        SendToHook(lib, win::WM_NCPAINT, d);
+        lib.os.cursor = Point{112, 140};
+        if (c.userLearns) RememberDialogClick(lib.ctx);
+        uint32_t user = 0, machine = 0;
+        lib.os.GetDword(kUserProgramKey, "03200096", &user);
+        lib.os.GetDword(kProgramKey, "03200096", &machine);
+        EXPECT_EQ(user, c.userLearns ? PackDialogClick(12, 40) : 0u);
+        EXPECT_EQ(machine, c.machineWide ? PackDialogClick(7, 9) : 0u) << "never changed";
+        auto& clicks = lib.process.dialogs.ProcessDialogClicks[lib.os.processId];
+        clicks.clear();
+        LoadDialogClicks(lib.ctx);
+        EXPECT_EQ(clicks["03200096"].OffsetX, c.x320);
+        EXPECT_EQ(clicks.count("01000100") ? clicks["01000100"].OffsetX : -1, c.x100);
+        EXPECT_EQ(lib.os.openRegKeys(), 0);
+    }
 }
 
 TEST_F(SmartMoveTest, LoadingSkipsShortAndOversizedValuesAndReadsLongOnes) {
@@ -187,6 +220,7 @@ TEST_F(SmartMoveTest, LoadingSkipsShortAndOversizedValuesAndReadsLongOnes) {
 
 TEST_F(SmartMoveTest, WithoutTheBaseKeyTheMemoryOnlyLivesInThisProcess) {
     lib.os.registry.clear();
+    lib.os.deniedKeys.insert("hkcu\\software\\harnwick\\quorvel");  // nor may the user's be made
     Open(dialog);
     lib.os.cursor = Point{112, 140};
     RememberDialogClick(lib.ctx);

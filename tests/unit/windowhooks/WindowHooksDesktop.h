@@ -81,6 +81,8 @@ inline Hwnd RegisterQuorvelMainWindow(FakeLibrary& lib) {
     FakeWindow w;
     w.title = MAIN_WINDOW_CAPTION;
     w.userData = lib.shared.OwnWindowMarker = OWN_WINDOW_MARKER;
+    w.processId = 42;
+    lib.os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
     return lib.shared.MainWindow = lib.os.AddWindow(w);
 }
 
