@@ -50,16 +50,16 @@ std::string RecordObjectName(bool privateNamespace, const char* name);
 // An existing object's security as read back (SID texts).
 struct ObjectSecurity {
     struct Rule {
-        bool allow;     // an access-allowed rule; anything else counts as not
+        bool allow;  // an access-allowed rule; anything else counts as not
         std::string sid;
     };
     struct Label {
         std::string sid;
         uint32_t policy;  // SYSTEM_MANDATORY_LABEL_NO_WRITE_UP = 1, ..._NO_READ_UP = 2
     };
-    bool readable = false;    // the owner and the access rules could be read
+    bool readable = false;  // the owner and the access rules could be read
     std::string owner;
-    bool hasDacl = false;     // a null DACL lets everyone in
+    bool hasDacl = false;  // a null DACL lets everyone in
     std::vector<Rule> rules;
     std::vector<Label> labels;
 };

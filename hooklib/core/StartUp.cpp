@@ -96,7 +96,6 @@ void LogStartUpLines(Context& ctx, const SystemTimeUtc& t) {
     WriteLogF(ctx, "SetForegroundWindow full name : %.*s", SET_FOREGROUND_PATH_SIZE, s.SetForegroundWindowPath);
 }
 
-
 bool GetWindowsVersionText(System& system, SharedState& shared, char* text, size_t size) {
     if (size == 0) return false;
     text[0] = '\0';

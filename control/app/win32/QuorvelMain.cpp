@@ -32,8 +32,8 @@ namespace {
 class ComSecurity {
 public:
     ComSecurity() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
-        CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IDENTIFY, nullptr,
-                             EOAC_NO_CUSTOM_MARSHAL, nullptr);
+        CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT, RPC_C_IMP_LEVEL_IDENTIFY,
+                             nullptr, EOAC_NO_CUSTOM_MARSHAL, nullptr);
     }
     ~ComSecurity() {
         if (initialised_) CoUninitialize();
