@@ -118,21 +118,13 @@ bool BrowserProgramWindow(Context& ctx, Hwnd window) {
 
     const uint32_t now = ctx.clock.GetTickCount();
     LockHolder hold(*p.lock);
-    for (const ProcessState::OtherBrowser& known : p.otherBrowsers) {
-        if (known.processId == processId && known.decidedFor == change + 1 &&
-            now - known.decidedAt < OTHER_PROGRAM_DECISION_MS) {
-            return known.browser;
-        }
-    }
+    bool browser = false;
+    if (p.otherBrowsers.Find(processId, change + 1, now, OTHER_PROGRAM_DECISION_MS, &browser)) return browser;
     std::atomic_thread_fence(std::memory_order_acquire);
     char path[EXECUTABLE_PATH_BUFFER] = {};
-    constexpr uint32_t slots = sizeof p.otherBrowsers / sizeof p.otherBrowsers[0];
-    ProcessState::OtherBrowser& slot = p.otherBrowsers[p.nextOtherBrowser++ % slots];
-    slot.processId = processId;
-    slot.decidedFor = change + 1;
-    slot.decidedAt = now;
-    slot.browser = DecideFromPath(ctx.shared, path, ctx.processes.GetProcessImageName(processId, path, sizeof path));
-    return slot.browser;
+    return p.otherBrowsers.Keep(
+        processId, change + 1, now,
+        DecideFromPath(ctx.shared, path, ctx.processes.GetProcessImageName(processId, path, sizeof path)));
 }
 
 BrowserFamily RightPressPage(Context& ctx, Hwnd window, Point pt) {

@@ -51,23 +51,15 @@ bool WindowExcluded(Context& ctx, Hwnd window) {
     const uint32_t change = ctx.shared.ExclusionChange;
     const uint32_t now = ctx.clock.GetTickCount();
     LockHolder hold(*p.lock);
-    for (const ProcessState::OtherProgram& known : p.otherPrograms) {
-        if (known.processId == processId && known.decidedFor == change + 1 &&
-            now - known.decidedAt < OTHER_PROGRAM_DECISION_MS) {
-            return known.excluded;
-        }
-    }
+    bool excluded = false;
+    if (p.otherPrograms.Find(processId, change + 1, now, OTHER_PROGRAM_DECISION_MS, &excluded)) return excluded;
     std::atomic_thread_fence(std::memory_order_acquire);
     char path[EXECUTABLE_PATH_BUFFER] = {};
     const uint32_t length = ctx.processes.GetProcessImageName(processId, path, sizeof path);
     path[length < sizeof path ? length : sizeof path - 1] = '\0';
-    constexpr uint32_t slots = sizeof p.otherPrograms / sizeof p.otherPrograms[0];
-    ProcessState::OtherProgram& slot = p.otherPrograms[p.nextOtherProgram++ % slots];
-    slot.processId = processId;
-    slot.decidedFor = change + 1;
-    slot.decidedAt = now;
-    slot.excluded = IsExcludedProgram(ctx.shared.ExcludedPrograms, sizeof ctx.shared.ExcludedPrograms, path);
-    return slot.excluded;
+    return p.otherPrograms.Keep(
+        processId, change + 1, now,
+        IsExcludedProgram(ctx.shared.ExcludedPrograms, sizeof ctx.shared.ExcludedPrograms, path));
 }
 
 bool FullScreenQuiet(const SharedState& shared) { return shared.FullScreenPause == 1 && shared.FullScreenNow == 1; }

@@ -10,6 +10,35 @@
 
 namespace quorvel {
 
+// A few recent answers about other processes, each for the list's change
+// counter + 1 it was decided for and good for `freshMs` (guarded by the
+// process's lock).
+template <uint32_t N>
+struct RecentDecisions {
+    struct Entry {
+        uint32_t processId = 0;
+        uint32_t decidedFor = 0;
+        uint32_t decidedAt = 0;  // tick
+        bool answer = false;
+    };
+    Entry entries[N];
+    uint32_t next = 0;
+
+    bool Find(uint32_t processId, uint32_t decidedFor, uint32_t now, uint32_t freshMs, bool* answer) const {
+        for (const Entry& known : entries) {
+            if (known.processId == processId && known.decidedFor == decidedFor && now - known.decidedAt < freshMs) {
+                *answer = known.answer;
+                return true;
+            }
+        }
+        return false;
+    }
+    bool Keep(uint32_t processId, uint32_t decidedFor, uint32_t now, bool answer) {
+        entries[next++ % N] = Entry{processId, decidedFor, now, answer};
+        return answer;
+    }
+};
+
 struct ProcessState {
     uintptr_t ModuleHandle = 0;
     // The folder of this process's own copy of the library (with its
@@ -43,27 +72,13 @@ struct ProcessState {
     // decided for the program that owns the message's window (a few recent
     // answers kept, under `lock`).
     bool hooksInstalledHere = false;
-    struct OtherProgram {
-        uint32_t processId = 0;
-        uint32_t decidedFor = 0;  // ExclusionChange + 1
-        uint32_t decidedAt = 0;   // tick
-        bool excluded = false;
-    };
-    OtherProgram otherPrograms[8];
-    uint32_t nextOtherProgram = 0;
+    RecentDecisions<8> otherPrograms;  // excluded, for ExclusionChange + 1
     // Whether this program is on the browser list (Browsers.cpp), decided
     // like the exclusion; in the installing process also for the programs
     // of a few recent windows.
     std::atomic<uint32_t> browserDecidedFor{0};  // BrowserProgramsChange + 1 of the decision, 0 = none yet
     std::atomic<bool> browserProgram{false};
-    struct OtherBrowser {
-        uint32_t processId = 0;
-        uint32_t decidedFor = 0;  // BrowserProgramsChange + 1
-        uint32_t decidedAt = 0;   // tick
-        bool browser = false;
-    };
-    OtherBrowser otherBrowsers[4];
-    uint32_t nextOtherBrowser = 0;
+    RecentDecisions<4> otherBrowsers;  // a browser, for BrowserProgramsChange + 1
     // On the thread that installed the hooks: whether the other library's
     // installing thread still ran when last looked at (Architecture.cpp).
     bool otherInstallerSeen = false;

@@ -76,7 +76,7 @@ void Win32ProgramShell::HideForm(FormId form) {
 }
 
 void Win32ProgramShell::MarkMainWindow() {
-    SetWindowLongPtrA(main_->Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
+    MarkOwnWindow(main_->Window());
 }
 
 void Win32ProgramShell::SubclassMainWindow() { main_->SubclassWindow(); }

@@ -69,7 +69,7 @@ AutoClickForm::~AutoClickForm() {
 }
 
 void AutoClickForm::OnLoad() {
-    SetWindowLongPtrA(Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
+    MarkOwnWindow(Window());
     PreviousAutoClickWindowProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AutoClickForm::AutoClickWindowProcedure)));
     StartHotkey();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "FormStyles.h"
+#include "common/Messages.h"
 #include "FormTimer.h"
 #include "control/core/InstanceHandOver.h"
 #include "common/Twips.h"
@@ -370,6 +371,23 @@ LRESULT CALLBACK Form::FormProcedure(HWND window, UINT message, WPARAM wParam, L
     Form* form = FormOf(window);
     if (!form || form->Window() != window) return DefWindowProcA(window, message, wParam, lParam);
     return form->HandleMessage(message, wParam, lParam);
+}
+
+void MarkOwnWindow(HWND window) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
+}
+
+OwnedWindow CreateHiddenOwnWindow(const char* className, WNDPROC procedure, void* creator) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    OwnedWindow window(
+        CreateWindowExA(WS_EX_TOOLWINDOW, className, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, creator));
+    if (window) MarkOwnWindow(window.Get());
+    return window;
 }
 
 }  // namespace quorvel

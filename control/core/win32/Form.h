@@ -125,5 +125,13 @@ private:
 void RegisterFormClass(HINSTANCE instance);
 // Whether a window is one of this program's forms.
 bool IsFormWindow(HWND window);
+// Gives one of Quorvel's windows the marker the hooks and a second start
+// look for.
+void MarkOwnWindow(HWND window);
+// A marked top-level window that is never shown and has no caption (so it
+// is never taken for the main window "Quorvel"); top-level, not
+// message-only, so that it hears what Windows broadcasts. `creator` is the
+// creation parameter.
+OwnedWindow CreateHiddenOwnWindow(const char* className, WNDPROC procedure, void* creator);
 
 }  // namespace quorvel

@@ -61,18 +61,9 @@ Win32EverydayShell::~Win32EverydayShell() { RemoveIcon(); }
 
 void Win32EverydayShell::Attach(EverydayControl& control) {
     control_ = &control;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &Win32EverydayShell::WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = TRAY_WINDOW_CLASS;
-    RegisterClassA(&windowClass);
-    // Top-level (not message-only): "TaskbarCreated" is broadcast to top-level windows.
-    // No caption: it is never taken for the main window "Quorvel".
-    window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, TRAY_WINDOW_CLASS, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  instance, this));
+    // Top-level: "TaskbarCreated" is broadcast to top-level windows.
+    window_ = CreateHiddenOwnWindow(TRAY_WINDOW_CLASS, &Win32EverydayShell::WindowProcedure, this);
     if (!window_) return;
-    SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     // Explorer runs at a lower integrity level than an elevated Quorvel:
     // let its broadcast through (Windows 7 and later).

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/Messages.h"
+#include "Form.h"
 
 namespace quorvel {
 
@@ -62,19 +63,10 @@ Win32DesktopWatch::~Win32DesktopWatch() {
 }
 
 void Win32DesktopWatch::Start() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &Win32DesktopWatch::WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = DESKTOP_WATCH_CLASS;
-    RegisterClassA(&windowClass);
-    // Top-level and never shown, without a caption: it is no main window.
-    window_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, DESKTOP_WATCH_CLASS, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  instance, this));
+    window_ = CreateHiddenOwnWindow(DESKTOP_WATCH_CLASS, &Win32DesktopWatch::WindowProcedure, this);
     HandOverMonitors();
     fullScreen_.OnTick(clock_.NowMs());
     if (!window_) return;
-    SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
     SetTimer(window_.Get(), FULL_SCREEN_TIMER, FULL_SCREEN_CHECK_MS, nullptr);
 }
 

@@ -65,7 +65,7 @@ TaskListForm::~TaskListForm() {
 }
 
 void TaskListForm::OnLoad() {
-    SetWindowLongPtrA(Window(), GWLP_USERDATA, static_cast<LONG_PTR>(static_cast<LONG>(OWN_WINDOW_MARKER)));
+    MarkOwnWindow(Window());
     // With a minimize box the switcher is no dialog box to the hooks, so
     // Smart Move leaves the pointer where the user opened it; the box's
     // command itself is swallowed.

@@ -24,7 +24,18 @@ std::vector<Key> Keys(const std::vector<InputEvent>& inputs) {
     return out;
 }
 
-class GestureActions : public GestureDesktop {};
+class GestureActions : public GestureDesktop {
+protected:
+    // Quorvel.exe's main window, marked and registered in the record.
+    Hwnd QuorvelMain() {
+        shared.OwnWindowMarker = 0xAAAAAAAA;
+        Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
+        os.Window(main).userData = 0xAAAAAAAA;
+        os.Window(main).processId = 42;
+        os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
+        return shared.MainWindow = main;
+    }
+};
 
 TEST_F(GestureActions, KeystrokesAreExactAndOneSendInputEach) {
     struct Case {
@@ -130,12 +141,7 @@ TEST_F(GestureActions, CloseLeavesConsolesDialogsAndVanishedWindowsAlone) {
 // The hook only asks Quorvel.exe's main window (LaunchRequestsTest has
 // what Quorvel.exe then starts, the taskbar's handle included).
 TEST_F(GestureActions, ShowDesktopAsksQuorvelAtMostOncePer1500Ms) {
-    shared.OwnWindowMarker = 0xAAAAAAAA;
-    Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
-    os.Window(main).userData = 0xAAAAAAAA;
-    os.Window(main).processId = 42;
-    os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
-    shared.MainWindow = main;
+    Hwnd main = QuorvelMain();
     TopLevel("", Rect{0, 738, 1024, 768}, kAppStyle, 0, "Shell_TrayWnd");
     const PostedMessage request{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_SHOW_DESKTOP, 0};
     os.tick = 100000;
@@ -162,23 +168,14 @@ TEST_F(GestureActions, ShowDesktopWithoutQuorvelsMainWindowStartsNothing) {
 }
 
 TEST_F(GestureActions, LaunchBrowserIsAskedOfQuorvelNeverStartedByName) {
-    shared.OwnWindowMarker = 0xAAAAAAAA;
-    Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
-    os.Window(main).userData = 0xAAAAAAAA;
-    os.Window(main).processId = 42;
-    os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
-    shared.MainWindow = main;
+    Hwnd main = QuorvelMain();
     EXPECT_TRUE(RequestLaunch(lib.ctx, LAUNCH_BROWSER));
     EXPECT_EQ(Posted(), (std::vector<PostedMessage>{{main, LAUNCH_REQUEST_MESSAGE, LAUNCH_BROWSER, 0}}));
     EXPECT_TRUE(os.shellCalls.empty()) << "no \"Iexplore.exe\" looked for in the host's folders";
 }
 
 TEST_F(GestureActions, StartingAProgramIsAskedOfQuorvelsOwnMainWindowOnly) {
-    shared.OwnWindowMarker = 0xAAAAAAAA;
-    Hwnd main = TopLevel("Quorvel", Rect{0, 0, 100, 100});
-    os.Window(main).userData = 0xAAAAAAAA;
-    os.Window(main).processId = 42;
-    os.processImages[42] = "C:\\Quorvel\\Quorvel.exe";
+    Hwnd main = QuorvelMain();
     Hwnd impostor = TopLevel("Quorvel", Rect{0, 0, 100, 100});
     // Title and marker right, but another program's window.
     Hwnd lookAlike = TopLevel("Quorvel", Rect{0, 0, 100, 100});
