@@ -25,6 +25,7 @@ constexpr uint32_t LAUNCH_BROWSER = 2;       // a new window of the user's brows
 // posted to it.
 constexpr uint32_t PRIVATE_MESSAGE_FIRST = 0xC000;
 constexpr uint32_t PRIVATE_MESSAGE_LAST = 0xFFFF;
+constexpr bool IsPrivateMessageNumber(uint32_t m) { return m >= PRIVATE_MESSAGE_FIRST && m <= PRIVATE_MESSAGE_LAST; }
 
 // Posted to the 64-bit helper's thread: remove the 64-bit hooks and end.
 constexpr uint32_t HOOK64_STOP_MESSAGE = 0x8064;  // WM_APP + 0x64

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/Messages.h"
 #include "hooklib/core/Browsers.h"
 #include "hooklib/core/DebugLog.h"
 #include "hooklib/core/OwnProgramWindow.h"
@@ -11,13 +12,9 @@
 namespace quorvel {
 namespace {
 
-// Private messages of the control program lie in the registered range; any
-// other number in the shared record is not posted.
-bool IsPrivateMessage(uint32_t m) { return m >= 0xC000 && m <= 0xFFFF; }
-
 // The registered main window, when it exists and carries our marker.
 bool MainWindowUsable(Windows& windows, const SharedState& s) {
-    if (!s.MainWindow || !IsPrivateMessage(s.MainWindowMessage) || !windows.IsWindow(s.MainWindow)) return false;
+    if (!s.MainWindow || !IsPrivateMessageNumber(s.MainWindowMessage) || !windows.IsWindow(s.MainWindow)) return false;
     return s.OwnWindowMarker == 0 || windows.GetUserData(s.MainWindow) == s.OwnWindowMarker;
 }
 
@@ -26,7 +23,7 @@ bool MainWindowUsable(Windows& windows, const SharedState& s) {
 // window of Quorvel.exe's process carrying the marker, and the message one
 // of the private range; else nothing is posted and the drag ends.
 bool TargetStillOurs(Context& ctx, uint32_t target, uint32_t message) {
-    return IsPrivateMessage(message) && IsQuorvelProgramWindow(ctx, target);
+    return IsPrivateMessageNumber(message) && IsQuorvelProgramWindow(ctx, target);
 }
 
 // Posts one message of the drag to its target once the target passed the

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "common/BrowserPages.h"
+#include "common/Messages.h"
 #include "hooklib/core/OwnProgramWindow.h"
 #include "hooklib/core/Reachability.h"
 #include "hooklib/core/WinConstants.h"
@@ -13,16 +14,13 @@ namespace quorvel {
 
 namespace {
 
-constexpr uint32_t FIRST_PRIVATE_MESSAGE = 0xC000;
-constexpr uint32_t LAST_PRIVATE_MESSAGE = 0xFFFF;
-
 // The registered task switcher, when the registration names the control
 // program's own switcher window (in Quorvel.exe's process: the record may
 // have been rewritten) and a private message; else 0.
 Hwnd TaskSwitcher(Context& ctx) {
     const Hwnd window = ctx.shared.TaskListWindow;
     const uint32_t message = ctx.shared.TaskListMessage;
-    if (!window || message < FIRST_PRIVATE_MESSAGE || message > LAST_PRIVATE_MESSAGE) return 0;
+    if (!window || !IsPrivateMessageNumber(message)) return 0;
     return ctx.windows.IsWindow(window) && IsOwnTaskSwitcherWindow(ctx, window) && IsQuorvelProgramWindow(ctx, window)
                ? window
                : 0;

@@ -3,6 +3,7 @@
 #include "DebugLine.h"
 #include "common/FileNames.h"
 #include "common/win32/ModulePaths.h"
+#include "control/core/ControlProgram.h"
 #include "common/Messages.h"
 
 namespace quorvel {
@@ -104,7 +105,7 @@ void TwoArchHookLibrary::CheckHelper() {
             KillTimer(nullptr, helperTimer_);
             helperTimer_ = 0;
             WriteDebugLine("QuorvelHook64.exe has ended again: the user is told");
-            MessageBoxA(nullptr, HelperGoneNoticeText().c_str(), "Quorvel",
+            MessageBoxA(nullptr, HelperGoneNoticeText().c_str(), PROGRAM_TITLE,
                         MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
             break;
     }
@@ -121,7 +122,7 @@ void TwoArchHookLibrary::CheckUnreachable() {
     KillTimer(nullptr, unreachableTimer_);
     unreachableTimer_ = 0;
     WriteDebugLine("A gesture met a program Quorvel cannot reach: the user is told");
-    MessageBoxA(nullptr, UnreachableNoticeText().c_str(), "Quorvel",
+    MessageBoxA(nullptr, UnreachableNoticeText().c_str(), PROGRAM_TITLE,
                 MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
