@@ -23,6 +23,16 @@ demo_window() {
   e2e_wait_file_has "$E2E_TMP/$key.log" "ready top=" 30 || e2e_log "sample window $title did not open"
 }
 demo_pid() { cat "$E2E_TMP/$1.pid" 2>/dev/null; }
+# demo_window_as FILE KEY TITLE X,Y,W,H [testwin options]: the same, run as
+# the program FILE (a browser's file name: Quorvel tells browsers by it).
+demo_window_as() {
+  local file=$1; shift
+  [ -f "$E2E_TMP/$file" ] || cp "$QUORVEL_BIN/testwin.exe" "$E2E_TMP/$file"
+  local key=$1 title=$2 rect=$3; shift 3
+  echo "$(e2e_start "$E2E_TMP/$file" --title "$title" --rect "$rect" \
+          --log "$(e2e_winpath "$E2E_TMP")\\$key.log" "$@")" >"$E2E_TMP/$key.pid"
+  e2e_wait_file_has "$E2E_TMP/$key.log" "ready top=" 30 || e2e_log "sample window $title did not open"
+}
 
 demo_state() {  # FIELD TITLE: a field of probe.exe's line for the window
   e2e_run "$QUORVEL_BIN/probe.exe" --title "$2" | sed -n "s/.*\\b$1=\\([^ ]*\\).*/\\1/p"
@@ -37,6 +47,9 @@ demo_act() {
     d) sleep 0.6; xdotool mousemove "$3" "$4"; sleep 0.2; xdotool click --repeat 2 --delay 150 "$2" ;;
     c) sleep 0.6; xdotool mousemove "$2" "$3"; sleep 0.2
        xdotool mousedown 1; sleep 0.1; xdotool mousedown 3; sleep 0.1; xdotool mouseup 1; sleep 0.1; xdotool mouseup 3 ;;
+    h) sleep 0.6; xdotool mousemove "$2" "$3"; sleep 0.05; xdotool mousedown 2; sleep 0.5  # held still: drag to scroll
+       local i; for i in 1 2 3 4 5 6; do xdotool mousemove $(( $2 + ($4 - $2) * i / 6 )) $(( $3 + ($5 - $3) * i / 6 )); sleep 0.03; done
+       sleep 0.2; xdotool mouseup 2 ;;
     o) local args=() x y
        while read -r x y; do args+=(mousemove "$x" "$y" sleep 0.02); done < <(
          awk 'BEGIN { for (i = 0; i <= 40; i++) { a = 2 * 3.14159265 * i / 40; printf "%d %d\n", 320 + 150 * cos(a), 520 + 150 * sin(a) } }')
@@ -44,13 +57,14 @@ demo_act() {
   esac
 }
 
-# demo_check CHECK: state FIELD VALUE TITLE | log TEXT | key KEY VK NAME; waits up to 5 s.
+# demo_check CHECK: state FIELD VALUE TITLE | log TEXT | key KEY VK NAME | wheel KEY; waits up to 5 s.
 demo_check() {
   local kind=$1; shift
   case $kind in
     state) e2e_wait_until 5 demo_state_is "$@" ;;
     log) e2e_wait_until 5 e2e_file_has "$LOG" "$*" ;;
     key) e2e_wait_until 5 e2e_file_has "$E2E_TMP/$1.log" "KEYDOWN wParam=$2 " ;;
+    wheel) e2e_wait_until 5 e2e_file_has "$E2E_TMP/$1.log" "child WM_MOUSEWHEEL" ;;
   esac
 }
 demo_state_is() { local field=$1 value=$2; shift 2; [ "$(demo_state "$field" "$*")" = "$value" ]; }
@@ -78,6 +92,7 @@ demo_seen() {
            esac ;;
     log) echo "the debug log says \"$*\"" ;;
     key) echo "the window received ${*:3}" ;;
+    wheel) echo "the page received $(e2e_count_in_file "$E2E_TMP/$1.log" "child WM_MOUSEWHEEL") wheel turns of less than a notch each" ;;
   esac
 }
 

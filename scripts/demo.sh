@@ -107,8 +107,14 @@ demo_just_wheel_it
 demo_hotkey "Auto click" "ctrl+alt+F11" "Form1" "the auto-click box (\"Click\")"
 demo_hotkey "Task switcher" "ctrl+alt+F10" "Easy task switcher" "the task switcher"
 demo_row "Rest reminder" "Runs in the background: it counts keys, clicks and minutes and slides a notice into the corner after an hour of work; not waited for in this short demo." "" ""
-demo_row "Drag to scroll" "Needs an Internet Explorer page (its HTML engine); Wine here has none, so it is not shown." "" ""
-for w in one two page; do e2e_stop "$(demo_pid $w)"; done
+# Today's browsers: a page window as Edge's, in a program named msedge.exe.
+demo_window_as msedge.exe edge "Sample Edge page" 620,300,380,440 \
+  --class Chrome_WidgetWin_1 --child Chrome_RenderWidgetHostHWND --child-rect 0,60,2000,2000
+demo_gesture "Browser (Edge): open address" "right-button drag upward over an Edge page" \
+  "g 3 810 640 810 560" "key edge 0x4c Ctrl+L"
+demo_gesture "Drag to scroll" "middle button held still over the Edge page, then dragged down" \
+  "h 810 480 810 560" "wheel edge"
+for w in one two page edge; do e2e_stop "$(demo_pid $w)"; done
 demo_forms
 demo_stop
 demo_report

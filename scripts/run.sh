@@ -100,7 +100,7 @@ mkdir -p "$SAMPLES"
 rm -f "$SAMPLES"/*.log
 sample() {  # sample KEY TITLE X,Y,W,H [testwin options]: one of our sample windows
   local key=$1 title=$2 rect=$3; shift 3
-  wine "$BIN/testwin.exe" --title "$title" --rect "$rect" --no-foreground \
+  wine "${SAMPLE_PROGRAM:-$BIN/testwin.exe}" --title "$title" --rect "$rect" --no-foreground \
     --log "$(winepath -w "$SAMPLES")\\$key.log" "$@" >/dev/null 2>&1 &
   STARTED+=($!)
 }
@@ -119,10 +119,14 @@ sleep 2
 sample minmax "Middle-drag left / right" 730,0,290,175
 sample close "Right double-click: close" 730,180,290,175
 sample chord "Left + right together" 730,360,290,175
-sample page "Browser page: right-drag" 0,545,1020,190 --child "Internet Explorer_Server"
+sample page "Browser page: right-drag" 0,545,505,190 --child "Internet Explorer_Server"
+# Quorvel tells today's browsers by their program's file name.
+cp "$BIN/testwin.exe" "$SAMPLES/msedge.exe"
+SAMPLE_PROGRAM="$SAMPLES/msedge.exe" sample edge "Edge page: right-drag, hold the middle to scroll" 515,545,505,190 \
+  --class Chrome_WidgetWin_1 --child Chrome_RenderWidgetHostHWND --child-rect 0,30,2000,2000
 
 # What Quorvel recognised, from its debug log and what the sample page got.
-tail -n +1 -F QuorvelLog.txt "$SAMPLES/page.log" 2>/dev/null > >(sed -u -n \
+tail -n +1 -F QuorvelLog.txt "$SAMPLES/page.log" "$SAMPLES/edge.log" 2>/dev/null > >(sed -u -n \
   -e 's/.*Detect Middle button drag left action.*/Quorvel: middle drag left: minimize/p' \
   -e 's/.*Detect Middle button drag right action.*/Quorvel: middle drag right: maximize or restore/p' \
   -e 's/.*Middle button double clicked.*/Quorvel: middle double-click: show the desktop/p' \
@@ -132,12 +136,14 @@ tail -n +1 -F QuorvelLog.txt "$SAMPLES/page.log" 2>/dev/null > >(sed -u -n \
   -e 's/.*Detect mouse move upward.*/Quorvel: right drag up over a page: the address/p' \
   -e 's/.*Detect mouse move downward.*/Quorvel: right drag down over a page: stop/p' \
   -e 's/.*User draw a circle.*/Quorvel: a circle: a new browser window/p' \
+  -e 's/.*Middle button held over page.*/Quorvel: middle button held over a page: drag to scroll/p' \
   -e 's/.*XXX move cursor.*/Quorvel: Smart Move: the pointer goes where you clicked last time/p' \
   -e 's/.*XXX Click in Dialog.*/Quorvel: Smart Move remembers where you clicked in this dialog box/p' \
-  -e 's/^child WM_SYSKEYDOWN wParam=0x25 .*/the sample page got Alt+Left (back)/p' \
-  -e 's/^child WM_SYSKEYDOWN wParam=0x27 .*/the sample page got Alt+Right (forward)/p' \
-  -e 's/^child WM_KEYDOWN wParam=0x1b .*/the sample page got Esc (stop)/p' \
-  -e 's/^child WM_KEYDOWN wParam=0x4f .*/the sample page got Ctrl+O (the address)/p') &
+  -e 's/^child WM_SYSKEYDOWN wParam=0x25 .*/a sample page got Alt+Left (back)/p' \
+  -e 's/^child WM_SYSKEYDOWN wParam=0x27 .*/a sample page got Alt+Right (forward)/p' \
+  -e 's/^child WM_KEYDOWN wParam=0x1b .*/a sample page got Esc (stop)/p' \
+  -e 's/^child WM_KEYDOWN wParam=0x4f .*/the Internet Explorer page got Ctrl+O (the address)/p' \
+  -e 's/^child WM_KEYDOWN wParam=0x4c .*/the Edge page got Ctrl+L (the address)/p') &
 STARTED+=($!)
 wait "$QUORVEL" || true
 rm -f "$PIDFILE"

@@ -15,11 +15,11 @@ identify "$report/contact-sheet.png" >/dev/null 2>&1 || e2e_fail "no contact she
 page=$(cat "$report/index.html")
 for feature in "Start animation" "Shortcuts tutorial" "Minimize" "Maximize / restore" "Close" "Switch to last application" \
                "Show desktop" "Browser: go back" "Browser: go forward" "Browser: stop" "Browser: open address" \
-               "Browser: new browser (circle)" "Smart Move" "Cursor Go Away" "Just Wheel It" "Auto click" \
+               "Browser: new browser (circle)" "Browser (Edge): open address" "Smart Move" "Cursor Go Away" "Just Wheel It" "Auto click" \
                "Task switcher" "Rest reminder" "Drag to scroll" "Control panel" "Settings form" "Help" "Stop"; do
   echo "$page" | grep -qF "<tr><td><b>$feature</b></td><td" || e2e_fail "the report does not name $feature"
 done
-for feature in "Minimize" "Close" "Browser: go back" "Just Wheel It"; do
+for feature in "Minimize" "Close" "Browser: go back" "Just Wheel It" "Drag to scroll"; do
   echo "$page" | grep -F "<b>$feature</b>" | grep -q '<td>Done: ' || e2e_fail "$feature was not done: $(echo "$page" | grep -F "<b>$feature</b>")"
 done
 for feature in "Settings form" "Help" "Stop"; do
