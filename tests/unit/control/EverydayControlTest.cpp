@@ -124,7 +124,10 @@ TEST(EverydayControl, StartHandsThePreferencesToTheLibraryAndShowsTheIcon) {
 TEST(EverydayControl, PauseResumeAndStopFromTheMenu) {
     Everyday e;
     e.control.Features().pausedChanged = [&](bool paused) { e.log.push_back(paused ? "told paused" : "told running"); };
+    EXPECT_FALSE(e.control.Notify("Quorvel", "before the icon")) << "notifications come from the icon only";
     e.control.Start();
+    EXPECT_TRUE(e.control.Notify("Quorvel", "a hotkey"));
+    EXPECT_EQ(e.log.back(), "Notification Quorvel: a hotkey");
     EXPECT_EQ(e.Run({TrayPauseResume}), (Log{"PauseQuorvel", "told paused", "ShowIcon 2 Quorvel - paused"}));
     EXPECT_EQ(e.control.MenuItems()[1].text, "&Resume");
     EXPECT_EQ(e.Run({TrayPauseResume}), (Log{"ResumeQuorvel", "told running", "ShowIcon 1 Quorvel - running"}));
@@ -183,15 +186,6 @@ TEST(EverydayControl, MenuOffersWhatExists) {
         }
         e.Run({TrayPauseResume});
     }
-}
-
-TEST(EverydayControl, NotificationsComeFromTheIconOnly) {
-    Everyday e;
-    EXPECT_FALSE(e.control.Notify("Quorvel", "before the icon"));
-    e.control.Start();
-    e.log.clear();
-    EXPECT_TRUE(e.control.Notify("Quorvel", "a hotkey"));
-    EXPECT_EQ(e.log, (Log{"Notification Quorvel: a hotkey"}));
 }
 
 // "Start with Windows" switches the user's own entry; the installer's one

@@ -25,10 +25,12 @@ struct RecordingStarter : ProgramStarter {
 };
 
 TEST(LaunchRequests, OnlyQuorvelsOwnActionsOnceWithinTheGuard) {
+    // The taskbar's handle goes to SetForegroundWindow.exe unsigned.
     struct Case {
         uint32_t action;
         uint32_t afterMs;  // since the previous request
         std::vector<std::string> calls;
+        uint32_t taskbar = 0x80001234;
     } cases[] = {
         {LAUNCH_SHOW_DESKTOP, 0, {"C:\\Q\\ShowDesktop.scf|", "C:\\Q\\SetForegroundWindow.exe| 2147488308"}},
         {LAUNCH_SHOW_DESKTOP, 499, {}},  // the same request again
@@ -37,6 +39,8 @@ TEST(LaunchRequests, OnlyQuorvelsOwnActionsOnceWithinTheGuard) {
         {0, 1000, {}},
         {3, 1000, {}},
         {0xFFFFFFFF, 1000, {}},
+        {LAUNCH_SHOW_DESKTOP, 1, {"C:\\Q\\ShowDesktop.scf|", "C:\\Q\\SetForegroundWindow.exe| 4294967292"}, 0xFFFFFFFC},
+        {LAUNCH_SHOW_DESKTOP, 500, {"C:\\Q\\ShowDesktop.scf|", "C:\\Q\\SetForegroundWindow.exe| 0"}, 0},
     };
     FakeClock clock(1000);
     RecordingStarter starter;
@@ -44,6 +48,7 @@ TEST(LaunchRequests, OnlyQuorvelsOwnActionsOnceWithinTheGuard) {
     for (const Case& c : cases) {
         clock.now += c.afterMs;
         starter.calls.clear();
+        starter.taskbar = c.taskbar;
         EXPECT_EQ(launches.OnRequest(c.action), !c.calls.empty()) << c.action;
         EXPECT_EQ(starter.calls, c.calls) << c.action;
     }
@@ -64,19 +69,6 @@ TEST(BrowserStart, TheRegisteredBrowserByItsFullPathWithANewWindow) {
     for (const auto& c : cases) {
         const BrowserStart start = ResolveBrowserStart({c.httpCommand, c.internetExplorer});
         EXPECT_EQ(start.path + "|" + start.parameters, c.path + "|" + c.parameters) << c.httpCommand;
-    }
-}
-
-TEST(LaunchRequests, TaskbarHandleIsPassedUnsigned) {
-    FakeClock clock(1000);
-    RecordingStarter starter;
-    LaunchRequests launches(starter, clock, "C:\\Q\\");
-    for (uint32_t taskbar : {0x10094u, 0xFFFFFFFCu, 0u}) {
-        clock.now += LAUNCH_REPEAT_GUARD_MS;
-        starter.calls.clear();
-        starter.taskbar = taskbar;
-        launches.OnRequest(LAUNCH_SHOW_DESKTOP);
-        EXPECT_EQ(starter.calls.back(), "C:\\Q\\SetForegroundWindow.exe| " + std::to_string(taskbar));
     }
 }
 

@@ -64,8 +64,6 @@ TEST(SharedState, WhatIsFoundUnderTheNameIsCheckedFirst) {
         {{{NEED, true, true}, {4096, false, false}}, true},
     };
     for (const auto& c : views) EXPECT_EQ(ViewIsUsable(c.regions, NEED), c.usable) << c.regions.size();
-    EXPECT_EQ(RecordObjectName(true, "R"), "Quorvel\\R");
-    EXPECT_EQ(RecordObjectName(false, "R"), "Local\\R");
 }
 
 TEST(SharedState, NewLifeStartsFromTheInitialValues) {
