@@ -156,24 +156,9 @@ TEST_F(SmartMoveTest, RememberedClicksLoadBackInTheNextProcess) {
     EXPECT_EQ(lib.os.openRegKeys(), 0);
 }
 
-TEST_F(SmartMoveTest, ALimitedAccountKeepsTheRememberedClicksAndLearnsItsOwn) {
-    Open(dialog);
-    lib.os.cursor = Point{112, 140};
-    RememberDialogClick(lib.ctx);
-    lib.process.dialogs = DialogTables{};
-    lib.os.registryReadOnly = true;
-
-    LoadDialogClicks(lib.ctx);
-    EXPECT_TRUE(Clicks()["03200096"].HasOffset);
-    EXPECT_EQ(Clicks()["03200096"].OffsetX, 12);
-    const RegKey key = OpenDialogClickKey(lib.ctx, true);
-    EXPECT_NE(key, 0u) << "the user's own key takes what is learned";
-    lib.os.RegCloseKey(key);
-    EXPECT_EQ(lib.os.openRegKeys(), 0);
-}
-
-// Learned on a standard account: stored for the user, the machine-wide
-// memory (never changed) fills only the sizes the user has not clicked in.
+// Learned on a standard account (the machine-wide key read-only): stored for
+// the user, the machine-wide memory (never changed) fills only the sizes the
+// user has not clicked in.
 TEST_F(SmartMoveTest, MemoryPerUserWithTheMachineWideFallback) {
     const struct {
         bool machineWide, userLearns;  // machine: 03200096 at x 7, 01000100 at x 3; user: 03200096 at x 12
